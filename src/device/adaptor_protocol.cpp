@@ -1,0 +1,36 @@
+#include "device/adaptor_protocol.h"
+
+#include <algorithm>
+
+namespace protocol {
+
+void writeSetCalibrationMode(ReportBuffer& buffer, bool on) {
+    buffer[0] = kReportId;
+    buffer[1] = kSetCalibrationMode;
+    buffer[2] = on ? 1 : 0;
+}
+
+void writeRequestSettings(ReportBuffer& buffer) {
+    buffer[0] = kReportId;
+    buffer[1] = kRequestSettings;
+}
+
+void writeWriteSetting(ReportBuffer& buffer, std::uint8_t address, std::uint8_t value) {
+    buffer[0] = kReportId;
+    buffer[1] = kWriteSetting;
+    buffer[2] = address;
+    buffer[3] = value;
+}
+
+void writeRequestMemoryDump(ReportBuffer& buffer) {
+    buffer[0] = kReportId;
+    buffer[1] = kRequestMemoryDump;
+}
+
+void writeFirmwareChunk(std::span<std::uint8_t> chunk,
+                        std::span<const std::uint8_t, kFirmwareChunkPayload> payload) {
+    chunk[0] = kReportId;
+    std::copy(payload.begin(), payload.end(), chunk.begin() + 1);
+}
+
+}  // namespace protocol

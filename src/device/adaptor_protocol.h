@@ -1,0 +1,75 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+// The adaptor's report protocol: identities, command bytes, setting addresses and
+// report layouts. Byte 0 of every report is the report ID, always 0.
+namespace protocol {
+
+inline constexpr std::uint16_t kVendorId = 0x1DD2;
+inline constexpr std::uint16_t kKelvo = 0x10A0;
+inline constexpr std::uint16_t kMirad = 0x10A1;
+inline constexpr std::uint16_t kUsbShifter = 0x10A2;
+inline constexpr std::uint16_t kLoader = 0xB016;
+// Tested in this order during discovery.
+inline constexpr std::array<std::uint16_t, 4> kAcceptedProducts{kKelvo, kMirad, kUsbShifter,
+                                                                kLoader};
+
+inline constexpr std::uint8_t kReportId = 0;
+inline constexpr std::uint8_t kSetCalibrationMode = 0xDB;
+inline constexpr std::uint8_t kRequestSettings = 0xF0;
+inline constexpr std::uint8_t kWriteSetting = 0xEE;
+inline constexpr std::uint8_t kRequestMemoryDump = 0xD0;
+
+enum SettingAddress : std::uint8_t {
+    kAddressV1 = 0,
+    kAddressV2 = 1,
+    kAddressH2 = 2,
+    kAddressH1 = 3,
+    kAddressSeqH2 = 4,
+    kAddressSeqH1 = 5,
+};
+inline constexpr std::size_t kSettingCount = 6;
+
+// The connection's send and receive buffers.
+inline constexpr std::size_t kBufferSize = 257;
+using ReportBuffer = std::array<std::uint8_t, kBufferSize>;
+// Input reads ask for this many bytes.
+inline constexpr std::size_t kInputReadLength = 255;
+
+// Feature-report lengths each exchange needs (report ID included).
+inline constexpr std::size_t kCommandLength = 4;
+inline constexpr std::size_t kSettingsReportLength = 8;
+inline constexpr std::size_t kMemoryBlockReportLength = 18;
+inline constexpr std::size_t kFirmwareChunkReportLength = 41;
+
+inline constexpr std::size_t kSettingsOffset = 2;  // address k in byte k + 2
+inline constexpr std::size_t kMemoryBlockOffset = 2;
+inline constexpr std::size_t kMemoryBlockSize = 16;
+inline constexpr std::size_t kMemoryBlockCount = 8;
+inline constexpr std::size_t kMemorySize = kMemoryBlockSize * kMemoryBlockCount;
+inline constexpr std::size_t kFirmwareChunkPayload = 40;
+
+// Input report: byte 1 X, 2 Y, 3 gear mask, 4 flag, 5 mode flags.
+inline constexpr std::size_t kShifterStateLength = 6;
+inline constexpr std::uint8_t kSequentialModeBit = 0x02;
+inline constexpr std::uint8_t kHPatternMode = 0;
+inline constexpr std::uint8_t kSequentialMode = kSequentialModeBit;
+
+inline constexpr std::uint8_t modeOf(std::uint8_t modeFlags) {
+    return modeFlags & kSequentialModeBit;
+}
+
+// Command writers: each writes only the bytes its command lists.
+void writeSetCalibrationMode(ReportBuffer& buffer, bool on);
+void writeRequestSettings(ReportBuffer& buffer);
+void writeWriteSetting(ReportBuffer& buffer, std::uint8_t address, std::uint8_t value);
+void writeRequestMemoryDump(ReportBuffer& buffer);
+// Fills bytes 0..40 of `chunk` (which must hold at least 41 bytes) from `payload`.
+void writeFirmwareChunk(std::span<std::uint8_t> chunk,
+                        std::span<const std::uint8_t, kFirmwareChunkPayload> payload);
+
+}  // namespace protocol

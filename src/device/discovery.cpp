@@ -1,0 +1,78 @@
+// Finding and opening the adaptor, and closing the connection.
+#include <algorithm>
+
+#include "window/frm_main.h"
+
+namespace {
+
+bool isAcceptedAdaptor(std::uint16_t vendorId, std::uint16_t productId) {
+    return vendorId == protocol::kVendorId &&
+           std::find(protocol::kAcceptedProducts.begin(), protocol::kAcceptedProducts.end(),
+                     productId) != protocol::kAcceptedProducts.end();
+}
+
+}  // namespace
+
+bool frmMain::FindTheHid() {
+    session.isConnected = false;
+    std::vector<hid::InterfaceIdentity> interfaces;
+    session.lastResult = hid_.enumerate(interfaces);
+
+    // The first accepted interface in enumeration order that opens wins. Identity comes
+    // from enumeration, so other devices are never opened.
+    for (const hid::InterfaceIdentity& candidate : interfaces) {
+        if (!isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
+            continue;
+        }
+        session.attributes = hid::Attributes{};
+        session.attributes.Size = 12;
+        session.devicePath = candidate.path;
+        session.lastResult =
+            hid_.open(session.devicePath, hid::OpenMode::FeatureReports, session.deviceHandle);
+        if (session.lastResult) {
+            session.lastResult = hid_.getAttributes(session.deviceHandle, session.attributes);
+        }
+        if (!session.lastResult) {
+            // A device that cannot be opened or queried counts as vendor 0.
+            session.attributes.VendorID = 0;
+            session.attributes.ProductID = 0;
+        }
+        if (isAcceptedAdaptor(session.attributes.VendorID, session.attributes.ProductID)) {
+            ReadHidCaps();
+            // Larger reports would overflow the connection's buffers.
+            if (session.caps.FeatureReportByteLength <= protocol::kBufferSize) {
+                session.isConnected = true;
+                break;
+            }
+        }
+        session.lastResult = hid_.close(session.deviceHandle);
+    }
+    if (!session.isConnected) {
+        return false;
+    }
+
+    session.productId = signExtendedProduct(session.attributes.ProductID);
+    session.lastResult =
+        hid_.open(session.devicePath, hid::OpenMode::NonBlockingInput, session.inputHandle);
+    ArmReadEvent();
+    return true;
+}
+
+void frmMain::ReadHidCaps() {
+    session.caps = hid::Capabilities{};
+    session.lastResult = hid_.getCapabilities(session.deviceHandle, session.caps);
+}
+
+void frmMain::ArmReadEvent() {
+    if (session.inputEvent == hid::ReadEvent::None) {
+        session.lastResult = hid_.createReadEvent(session.inputEvent);
+    }
+    session.inputOverlap.Offset = 0;
+    session.inputOverlap.OffsetHigh = 0;
+    session.inputOverlap.hEvent = session.inputEvent;
+}
+
+void frmMain::CloseConnection() {
+    session.lastResult = hid_.close(session.deviceHandle);
+    session.lastResult = hid_.close(session.inputHandle);
+}

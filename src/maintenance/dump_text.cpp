@@ -1,0 +1,34 @@
+#include "maintenance/dump_text.h"
+
+namespace maintenance {
+
+std::string byteField(std::uint8_t value) {
+    constexpr std::string_view kDigits = "0123456789ABCDEF";
+    return {' ', kDigits[value >> 4], kDigits[value & 0x0F]};
+}
+
+std::string_view modelLabel(std::uint16_t productId) {
+    switch (productId) {
+        case protocol::kKelvo:
+            return "Kelvo: ";
+        case protocol::kMirad:
+            return "Mirad: ";
+        default:
+            return {};
+    }
+}
+
+void appendBlockFields(std::string& text,
+                       std::span<const std::uint8_t, protocol::kMemoryBlockSize> block) {
+    for (const std::uint8_t byte : block) {
+        text += byteField(byte);
+    }
+}
+
+void appendUnreadBlockFields(std::string& text) {
+    for (std::size_t i = 0; i < protocol::kMemoryBlockSize; ++i) {
+        text += kUnreadField;
+    }
+}
+
+}  // namespace maintenance

@@ -1,0 +1,75 @@
+// "Upgrade Firmware": sends the built-in image to an adaptor in loader mode, then ends
+// the program, as the adaptor restarts under its new firmware.
+#include <string>
+#include <vector>
+
+#include "maintenance/upgrade_checks.h"
+#include "window/frm_main.h"
+
+namespace {
+
+constexpr const char* kUpgradeTitle = "Upgrade Firmware";
+constexpr const char* kDoneCaption = "Done.Exiting...";
+constexpr int kExitPause = 100;
+
+std::string upgradeOutcome(std::size_t failedBlocks, std::size_t blocks) {
+    if (failedBlocks == 0) {
+        return "The firmware image was sent; please unplug the adaptor and plug it in again.";
+    }
+    return "The adaptor did not accept " + std::to_string(failedBlocks) + " of the " +
+           std::to_string(blocks) +
+           " firmware blocks and is still waiting for a firmware image, so please start "
+           "this program again and repeat the upgrade.";
+}
+
+}  // namespace
+
+void frmMain::UpgradeFW_Click() {
+    if (upgradeInProgress_) {
+        return;  // a click while the transfer lets events through
+    }
+    Timer.Enabled = false;
+    if (!session.isConnected) {
+        return;
+    }
+    if (const auto refusal = maintenance::upgradeRefusal(
+            options_.firmware, session.caps.FeatureReportByteLength, options_.adaptorIsSimulated)) {
+        toolkit_.MessageBox(kUpgradeTitle, *refusal);
+        Timer.Enabled = true;
+        return;
+    }
+    const std::size_t failedBlocks = SendFirmwareImage();
+    toolkit_.MessageBox(kUpgradeTitle,
+                        upgradeOutcome(failedBlocks, options_.firmware.bytes.size() /
+                                                         protocol::kFirmwareChunkPayload));
+    UpgradeFW.Caption = kDoneCaption;
+    toolkit_.Sleep(kExitPause);
+    Unload();
+}
+
+std::size_t frmMain::SendFirmwareImage() {
+    upgradeInProgress_ = true;
+    const std::span<const std::uint8_t> image = options_.firmware.bytes;
+    // Zeroed once: every chunk writes bytes 0..40 only, so the rest stay zero.
+    std::vector<std::uint8_t> chunk(session.caps.FeatureReportByteLength, 0);
+    const std::size_t blocks = image.size() / protocol::kFirmwareChunkPayload;
+    std::size_t failedBlocks = 0;
+    for (std::size_t at = 0; at < blocks * protocol::kFirmwareChunkPayload;
+         at += protocol::kFirmwareChunkPayload) {
+        protocol::writeFirmwareChunk(chunk,
+                                     image.subspan(at).first<protocol::kFirmwareChunkPayload>());
+        session.lastResult = hid_.setFeature(session.deviceHandle, chunk);
+        // Refused blocks are counted, not retried: the user is told to upgrade again.
+        if (!session.lastResult) {
+            ++failedBlocks;
+        }
+        toolkit_.DoEvents();
+    }
+
+    UpgradeFW.Enabled = false;
+    UpgradeFW.Visible = false;
+    CloseConnection();
+    session.productId = 0;
+    upgradeInProgress_ = false;
+    return failedBlocks;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace maintenance {
+
+// The address users are asked to send memory dumps to, as the build configured it
+// (SHIFTER_SUPPORT_ADDRESS).
+std::string defaultSupportAddress();
+
+}  // namespace maintenance

@@ -1,0 +1,79 @@
+// The lines and text boxes of the adaptor's current mode, and thresholds typed in.
+#include <string>
+
+#include "monitor/threshold_text.h"
+#include "window/frm_main.h"
+
+namespace {
+
+bool isSequential(std::uint8_t mode) {
+    return mode == protocol::kSequentialMode;
+}
+
+void placeHorizontal(toolkit::LineShape& line, const toolkit::PictureBox& graph, int value) {
+    line.Y1 = static_cast<float>((255 - value) / 255.0 * graph.ScaleHeight());
+    line.Y2 = line.Y1;
+}
+
+void placeVertical(toolkit::LineShape& line, const toolkit::PictureBox& graph, int value) {
+    line.X1 = static_cast<float>(value / 255.0 * graph.ScaleWidth());
+    line.X2 = line.X1;
+}
+
+}  // namespace
+
+void frmMain::CheckMode(std::uint8_t mode) {
+    if (mode == shownMode) {
+        return;
+    }
+    Graph.Cls();
+    shownMode = mode;
+    ShowLinesOf(mode);
+    const bool sequential = isSequential(mode);
+    Text7.Visible = true;
+    Text8.Visible = true;
+    Text9.Visible = !sequential;
+    Text10.Visible = !sequential;
+    Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
+    Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
+}
+
+void frmMain::ShowLinesOf(std::uint8_t mode) {
+    const bool sequential = isSequential(mode);
+    lineH1.Visible = !sequential;
+    LineH2.Visible = !sequential;
+    lineV1.Visible = !sequential;
+    lineV2.Visible = !sequential;
+    SeqH1.Visible = sequential;
+    SeqH2.Visible = sequential;
+}
+
+void frmMain::TakeThresholdEdits(std::uint8_t mode) {
+    struct Row {
+        const toolkit::TextBox& box;
+        std::int16_t& threshold;
+        toolkit::LineShape& line;
+        bool vertical;
+    };
+    const auto take = [this](const Row& row) {
+        const std::optional<int> value = parseThresholdText(row.box.Text);
+        if (!value) {
+            return;  // refused silently: the box keeps the text as typed
+        }
+        row.threshold = static_cast<std::int16_t>(*value);
+        if (row.vertical) {
+            placeVertical(row.line, Graph, *value);
+        } else {
+            placeHorizontal(row.line, Graph, *value);
+        }
+    };
+    if (isSequential(mode)) {
+        take({Text7, thresholdSeqH1, SeqH1, false});
+        take({Text8, thresholdSeqH2, SeqH2, false});
+    } else {
+        take({Text7, thresholdH1, lineH1, false});
+        take({Text8, thresholdH2, LineH2, false});
+        take({Text9, thresholdV1, lineV1, true});
+        take({Text10, thresholdV2, lineV2, true});
+    }
+}

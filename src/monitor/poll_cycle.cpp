@@ -1,0 +1,79 @@
+// The poll timer's tick: read what the adaptor reported, notice when it is gone, and
+// look for it while disconnected.
+#include "window/frm_main.h"
+
+namespace {
+
+// A tick takes at most this many waiting reports, as many as the system queues.
+constexpr int kMaxReportsPerTick = 64;
+constexpr int kConnectedInterval = 10;
+constexpr int kProbePause = 10;
+
+}  // namespace
+
+void frmMain::Timer_Timer() {
+    if (session.isConnected) {
+        // Every report already waiting is taken, so the display never falls behind an
+        // adaptor that reports faster than the ticks come; the newest is shown in full.
+        bool delivered = false;
+        bool haveNewest = false;
+        protocol::ReportBuffer newest{};
+        std::int32_t newestBytes = 0;
+        for (int read = 0; read < kMaxReportsPerTick && ReadInputReport(); ++read) {
+            delivered = true;
+            if (!reportsLever(session.productId) || session.inputBytesRead < 1) {
+                continue;
+            }
+            if (haveNewest) {
+                PlotReport(newest, newestBytes, false);
+            }
+            newest = session.inputBuffer;
+            newestBytes = session.inputBytesRead;
+            haveNewest = true;
+        }
+        if (haveNewest) {
+            DisplayReport(newest, newestBytes);
+        }
+        if (delivered) {
+            Timer.Interval = kConnectedInterval;
+        } else {
+            toolkit_.Sleep(kProbePause);
+            session.lastResult = hid_.probePresence(session.inputHandle);
+            if (session.lastResult) {
+                Timer.Interval = kConnectedInterval;
+            } else {
+                LoseConnection();
+            }
+        }
+    }
+    if (!session.isConnected) {
+        session.isConnected = FindTheHid();
+        if (session.isConnected) {
+            EnableUI();
+        }
+    }
+}
+
+void frmMain::LoseConnection() {
+    session.isConnected = false;
+    CloseConnection();
+    shownMode = 255;
+    session.isConnected = FindTheHid();
+    if (session.isConnected) {
+        EnableUI();
+    } else {
+        DisableUI();
+    }
+}
+
+void frmMain::DisplayReport(const protocol::ReportBuffer& report, std::int32_t bytesRead) {
+    const std::uint8_t mode = protocol::modeOf(report[5]);
+    PlotReport(report, bytesRead, true);
+    ShowGear(report);
+    ShowValuesAndTicks(report);
+    CheckMode(mode);
+    ShowLinesOf(mode);
+    RedrawVisitedMap(mode);
+    TakeThresholdEdits(mode);
+    lastReportMode = mode;
+}

@@ -1,0 +1,73 @@
+// The lever's position on the plot, its trace in each mode, the gear and the values.
+#include <string>
+
+#include "monitor/gear_caption.h"
+#include "window/frm_main.h"
+
+namespace {
+
+constexpr float kLabelYAboveTick = 90;
+constexpr float kLabelXLeftOfTick = 496;
+
+void drawPosition(toolkit::PictureBox& graph, int x, int y) {
+    const double plotX = x / 255.0 * graph.ScaleWidth();
+    const double plotY = (255 - y) / 255.0 * graph.ScaleHeight();
+    graph.PSet(static_cast<float>(plotX), static_cast<float>(plotY));
+}
+
+}  // namespace
+
+// Marks the report's position in the map of its own mode. Only the newest report of a
+// tick is always drawn; an older one is drawn when its mode is the one on the plot,
+// which keeps the other mode's points off it.
+void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t bytesRead, bool draw) {
+    if (bytesRead < static_cast<std::int32_t>(protocol::kShifterStateLength)) {
+        return;
+    }
+    const std::uint8_t x = report[1];
+    const std::uint8_t y = report[2];
+    const std::uint8_t mode = protocol::modeOf(report[5]);
+    if (draw || mode == shownMode) {
+        drawPosition(Graph, x, y);
+    }
+    (mode == protocol::kSequentialMode ? visitedSequential : visitedHPattern).mark(x, y);
+}
+
+void frmMain::ShowGear(const protocol::ReportBuffer& report) {
+    if (const auto caption = gearCaption(report[3], report[4])) {
+        Gear.Caption = *caption;
+    }
+}
+
+void frmMain::ShowValuesAndTicks(const protocol::ReportBuffer& report) {
+    const std::uint8_t x = report[1];
+    const std::uint8_t y = report[2];
+    lblX.Caption = std::to_string(x);
+    lblY.Caption = std::to_string(y);
+
+    TickV1.Top = Graph.Top + static_cast<float>(255 - y) * Graph.Height / 255.0F;
+    TickV2.Top = TickV1.Top;
+    lblY.Top = TickV1.Top - kLabelYAboveTick;
+    TickH1.Left = Graph.Left + static_cast<float>(x) * Graph.Width / 255.0F;
+    TickH2.Left = TickH1.Left;
+    lblX.Left = TickH1.Left - kLabelXLeftOfTick;
+}
+
+// Makes sure every visited point of `mode` is on the plot. Points are drawn as they
+// arrive, so the whole map is drawn only once after each erase.
+void frmMain::RedrawVisitedMap(std::uint8_t mode) {
+    if (plotCompleteMode_ == mode && plotCompleteAtErase_ == Graph.eraseCount()) {
+        return;
+    }
+    const VisitedMap& visited =
+        mode == protocol::kSequentialMode ? visitedSequential : visitedHPattern;
+    for (int x = 0; x < VisitedMap::kSide; ++x) {
+        for (int y = 0; y < VisitedMap::kSide; ++y) {
+            if (visited.isMarked(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y))) {
+                drawPosition(Graph, x, y);
+            }
+        }
+    }
+    plotCompleteMode_ = mode;
+    plotCompleteAtErase_ = Graph.eraseCount();
+}

@@ -1,0 +1,43 @@
+#include "settings/identity_text.h"
+
+#include <cstdio>
+
+#include "device/adaptor_protocol.h"
+#include "device/device_session.h"
+#include "window/window_texts.h"
+
+namespace identity {
+
+std::string decodeIdentityString(std::span<const std::uint8_t> buffer) {
+    std::string text;
+    for (std::size_t i = 0; i < buffer.size() && buffer[i] != 0; i += 2) {
+        text.push_back(static_cast<char>(buffer[i]));
+    }
+    return text;
+}
+
+std::string versionText(std::uint16_t versionNumber) {
+    const unsigned major = versionNumber / 256U;
+    const unsigned minor = versionNumber - major * 256U;
+    char text[16];
+    std::snprintf(text, sizeof text, " %u.%X", major, minor);
+    return text;
+}
+
+std::string captionForProduct(std::int32_t productId) {
+    if (isProduct(productId, protocol::kLoader)) {
+        return texts::kLoaderCaption;
+    }
+    if (isProduct(productId, protocol::kMirad)) {
+        return texts::kMiradCaption;
+    }
+    if (isProduct(productId, protocol::kKelvo)) {
+        return texts::kKelvoCaption;
+    }
+    if (isProduct(productId, protocol::kUsbShifter)) {
+        return texts::kUsbShifterCaption;
+    }
+    return texts::kDisconnectedCaption;
+}
+
+}  // namespace identity

@@ -1,0 +1,68 @@
+// Reading the adaptor's identity and stored thresholds when it connects.
+#include <array>
+#include <string>
+
+#include "settings/identity_text.h"
+#include "window/frm_main.h"
+
+void frmMain::ReadDeviceSettings() {
+    UpgradeFW.Enabled = false;
+    UpgradeFW.Visible = false;
+
+    protocol::writeSetCalibrationMode(session.featureBuffer, true);
+    SendFeatureBuffer(protocol::kCommandLength);
+    protocol::writeRequestSettings(session.featureBuffer);
+    SendFeatureBuffer(protocol::kSettingsReportLength);
+
+    // Only a reply that arrived may become the thresholds: on a failed fetch they and
+    // the text boxes keep what they held, and the close will not write them back.
+    settingsReadFromAdaptor =
+        FetchFeatureReply(session.inputBuffer, protocol::kSettingsReportLength);
+    if (settingsReadFromAdaptor) {
+        const auto setting = [this](std::uint8_t address) {
+            return static_cast<std::int16_t>(
+                session.inputBuffer[protocol::kSettingsOffset + address]);
+        };
+        thresholdV1 = setting(protocol::kAddressV1);
+        thresholdV2 = setting(protocol::kAddressV2);
+        thresholdH2 = setting(protocol::kAddressH2);
+        thresholdH1 = setting(protocol::kAddressH1);
+        thresholdSeqH2 = setting(protocol::kAddressSeqH2);
+        thresholdSeqH1 = setting(protocol::kAddressSeqH1);
+        Text9.Text = std::to_string(thresholdV1);
+        Text10.Text = std::to_string(thresholdV2);
+    }
+    shownMode = 255;
+    if (settingsReadFromAdaptor) {
+        // The mode of the newest report is the best guess; the first report shown
+        // refills both boxes by its own mode anyway.
+        const bool sequential = lastReportMode == protocol::kSequentialMode;
+        Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
+        Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
+    }
+
+    // One buffer shared by the three requests, never cleared between them: the
+    // terminator each string brings ends the scan before older bytes.
+    std::array<std::uint8_t, 201> identityBuffer{};
+    const auto request = [&](hid::IdentityString which) {
+        session.lastResult = hid_.getString(session.inputHandle, which,
+                                            std::span<std::uint8_t>(identityBuffer.data(), 100));
+        return session.lastResult != 0;
+    };
+    if (request(hid::IdentityString::Manufacturer)) {
+        lblManuf.Caption = " " + identity::decodeIdentityString(identityBuffer);
+        lblVersion.Caption = identity::versionText(session.attributes.VersionNumber);
+    }
+    if (request(hid::IdentityString::Product)) {
+        lblProduct.Caption = " " + identity::decodeIdentityString(identityBuffer);
+    }
+    if (request(hid::IdentityString::SerialNumber)) {
+        lblSerialNumber.Caption = " " + identity::decodeIdentityString(identityBuffer);
+    }
+
+    Caption = identity::captionForProduct(session.productId);
+    if (isProduct(session.productId, protocol::kLoader)) {
+        UpgradeFW.Enabled = true;
+        UpgradeFW.Visible = true;
+    }
+}

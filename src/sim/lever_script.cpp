@@ -1,0 +1,133 @@
+#include "sim/lever_script.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace sim {
+
+namespace {
+
+using std::chrono::milliseconds;
+
+// Lever spots for the factory thresholds (V1 80, V2 175, H2 70, H1 185, SeqH2 75,
+// SeqH1 180), each well clear of a threshold.
+constexpr std::uint8_t kLeftColumn = 40;
+constexpr std::uint8_t kMiddleColumn = 128;
+constexpr std::uint8_t kRightColumn = 215;
+constexpr std::uint8_t kUpperLine = 230;
+constexpr std::uint8_t kNeutralLine = 128;
+constexpr std::uint8_t kLowerLine = 25;
+
+constexpr milliseconds kMove{80};
+constexpr milliseconds kHold{100};
+
+std::vector<Waypoint> hPatternWaypoints() {
+    const auto at = [](std::uint8_t x, std::uint8_t y, milliseconds travel) {
+        return Waypoint{LeverPosition{x, y, false}, travel};
+    };
+    std::vector<Waypoint> points{
+        at(kMiddleColumn, kNeutralLine, milliseconds{100}),  // back from the right column
+        at(kMiddleColumn, kNeutralLine, kHold),
+    };
+    // Each column: across to it in neutral, up into the odd gear, down into the even one.
+    for (const std::uint8_t column : {kLeftColumn, kMiddleColumn, kRightColumn}) {
+        if (column != kMiddleColumn) {
+            points.push_back(at(column, kNeutralLine, kMove));
+        }
+        points.push_back(at(column, kUpperLine, kMove));
+        points.push_back(at(column, kUpperLine, kHold));
+        points.push_back(at(column, kNeutralLine, kMove));
+        points.push_back(at(column, kLowerLine, kMove));
+        points.push_back(at(column, kLowerLine, kHold));
+        points.push_back(at(column, kNeutralLine, kMove));
+        if (column == kLeftColumn) {
+            points.push_back(at(kMiddleColumn, kNeutralLine, kMove));
+        }
+    }
+    return points;
+}
+
+std::vector<Waypoint> sequentialWaypoints() {
+    const auto at = [](std::uint8_t y, milliseconds travel) {
+        return Waypoint{LeverPosition{kMiddleColumn, y, true}, travel};
+    };
+    std::vector<Waypoint> points{at(kNeutralLine, kMove), at(kNeutralLine, milliseconds{200})};
+    for (const std::uint8_t y : {kUpperLine, kUpperLine, kLowerLine, kLowerLine}) {
+        points.push_back(at(y, kMove));
+        points.push_back(at(y, milliseconds{150}));
+        points.push_back(at(kNeutralLine, kMove));
+        points.push_back(at(kNeutralLine, milliseconds{150}));
+    }
+    return points;
+}
+
+std::uint8_t interpolate(std::uint8_t from, std::uint8_t to, double fraction) {
+    return static_cast<std::uint8_t>(std::lround(from + (to - from) * fraction));
+}
+
+}  // namespace
+
+LeverScript::LeverScript(std::vector<Waypoint> waypoints) : waypoints_(std::move(waypoints)) {
+    for (Waypoint& point : waypoints_) {
+        point.travel = std::max(point.travel, milliseconds{0});
+        period_ += point.travel;
+    }
+}
+
+LeverPosition LeverScript::positionAt(std::chrono::microseconds elapsed) const {
+    if (waypoints_.empty()) {
+        return {};
+    }
+    if (period_.count() == 0) {
+        return waypoints_.front().position;
+    }
+    auto t = elapsed % period_;
+    if (t.count() < 0) {
+        t += period_;
+    }
+    // The script starts at the first waypoint; the first waypoint's travel closes the loop.
+    const std::size_t count = waypoints_.size();
+    const LeverPosition* from = &waypoints_.front().position;
+    for (std::size_t i = 1; i <= count; ++i) {
+        const Waypoint& target = waypoints_[i % count];
+        const std::chrono::microseconds travel = target.travel;
+        if (t < travel) {
+            const double fraction = static_cast<double>(t.count()) / travel.count();
+            return {interpolate(from->x, target.position.x, fraction),
+                    interpolate(from->y, target.position.y, fraction), from->sequential};
+        }
+        t -= travel;
+        from = &target.position;
+    }
+    return *from;
+}
+
+LeverScript LeverScript::hPatternTour() {
+    return LeverScript(hPatternWaypoints());
+}
+
+LeverScript LeverScript::sequentialTour() {
+    return LeverScript(sequentialWaypoints());
+}
+
+LeverScript LeverScript::demoTour() {
+    constexpr int kHPatternRounds = 3;
+    constexpr int kSequentialRounds = 3;
+    std::vector<Waypoint> points;
+    const std::vector<Waypoint> hPattern = hPatternWaypoints();
+    const std::vector<Waypoint> sequential = sequentialWaypoints();
+    for (int i = 0; i < kHPatternRounds; ++i) {
+        points.insert(points.end(), hPattern.begin(), hPattern.end());
+    }
+    for (int i = 0; i < kSequentialRounds; ++i) {
+        points.insert(points.end(), sequential.begin(), sequential.end());
+    }
+    return LeverScript(std::move(points));
+}
+
+LeverScript LeverScript::holdAt(LeverPosition position) {
+    return LeverScript({Waypoint{position, milliseconds{1000}}});
+}
+
+}  // namespace sim

@@ -1,0 +1,178 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "hid/hid_layer.h"
+#include "sim/adaptor_model.h"
+#include "sim/lever_script.h"
+
+// A HID layer made of simulated devices, for tests and the demo mode. Devices are
+// enumerated in the order they were added. Every call is numbered and logged, and
+// tests can make any call fail, unplug a device before a chosen call, or refuse opens.
+namespace sim {
+
+using DeviceId = std::size_t;
+
+enum class CallKind {
+    Enumerate,
+    Open,
+    Close,
+    GetAttributes,
+    GetCapabilities,
+    SetFeature,
+    GetFeature,
+    ReadInput,
+    GetString,
+    ProbePresence,
+    CreateReadEvent,
+};
+
+struct CallRecord {
+    std::uint64_t index = 0;  // 0, 1, 2, ... over the bus's life
+    CallKind kind{};
+    hid::Handle handle = hid::Handle::None;  // the handle used, or the one opened
+    std::optional<DeviceId> device;          // the device the call reached, if any
+    hid::OpenMode openMode{};                // Open only
+    hid::IdentityString string{};            // GetString only
+    std::vector<std::uint8_t> bytes;         // sent (SetFeature) or received (others)
+    bool result = false;
+};
+
+// Input reports a device keeps before it drops new ones, as Linux's hidraw does.
+inline constexpr std::size_t kInputQueueCapacity = 64;
+
+struct SimulatedDevice {
+    bool isAdaptor = false;
+    AdaptorModel adaptor;             // meaningful when isAdaptor
+    hid::InterfaceIdentity identity;  // vendor, product, version, path
+    bool present = true;
+    bool refuseOpen = false;       // as a device the system holds
+    std::uint64_t generation = 0;  // bumped at every replug; older handles stay dead
+    std::deque<std::vector<std::uint8_t>> inputQueue;
+    std::size_t droppedReports = 0;
+    // Scripted reports: `reportRateHz` reports a second along `script` as the clock runs.
+    std::optional<LeverScript> script;
+    double reportRateHz = 0;
+    std::chrono::microseconds nextReportAt{0};
+    std::chrono::microseconds scriptStart{0};
+    std::uint64_t scriptReports = 0;  // scripted reports generated or dropped so far
+};
+
+class SimulatedBus : public hid::HidLayer {
+  public:
+    SimulatedBus();
+
+    // --- devices -----------------------------------------------------------------
+    DeviceId addAdaptor(AdaptorIdentity identity = kelvoIdentity());
+    DeviceId addForeignDevice(std::uint16_t vendorId, std::uint16_t productId,
+                              std::uint16_t versionNumber = 0x0100);
+    SimulatedDevice& device(DeviceId id);
+    AdaptorModel& adaptor(DeviceId id) { return device(id).adaptor; }
+    std::size_t deviceCount() const { return devices_.size(); }
+
+    // Unplug: the device leaves enumeration and every handle to it fails from now on.
+    void unplug(DeviceId id);
+    // Replug: present again under the same path; only handles opened afterwards work.
+    void replug(DeviceId id);
+
+    // --- input reports -------------------------------------------------------------
+    // Queues one report exactly as given (any length 0..255; empty = an empty read).
+    void queueInputReport(DeviceId id, std::vector<std::uint8_t> report);
+    // Queues the report the adaptor's firmware gives for `lever`.
+    void queueLever(DeviceId id, const LeverPosition& lever);
+    // Reports generated from `script` at `rateHz` as the clock advances.
+    void runScript(DeviceId id, LeverScript script, double rateHz);
+
+    // The bus's time; scripted reports fall due as it advances. Starts at 0 and stays
+    // there unless advanced or given a clock.
+    void advance(std::chrono::microseconds by);
+    void setClock(std::function<std::chrono::microseconds()> clock);
+    std::chrono::microseconds now() const;
+
+    // --- faults ----------------------------------------------------------------------
+    std::uint64_t callCount() const { return nextCall_; }
+    // The call with this index fails (returns false, changes nothing).
+    void failCall(std::uint64_t index);
+    // Every call of this kind fails until cleared.
+    void failCalls(CallKind kind, bool fail = true);
+    // `id` is unplugged just before the call with this index is carried out.
+    void unplugBeforeCall(std::uint64_t index, DeviceId id);
+
+    // --- observation -------------------------------------------------------------------
+    const std::vector<CallRecord>& log() const { return log_; }
+    void clearLog() { log_.clear(); }
+    std::size_t openHandleCount() const { return open_.size(); }
+    std::size_t readEventsCreated() const { return readEventsCreated_; }
+    // Feature reports the adaptor `id` accepted, in order.
+    const std::vector<std::vector<std::uint8_t>>& featureReportsReceived(DeviceId id) const;
+
+    // --- hid::HidLayer -------------------------------------------------------------------
+    bool enumerate(std::vector<hid::InterfaceIdentity>& interfaces) override;
+    bool open(const std::string& path, hid::OpenMode mode, hid::Handle& handle) override;
+    bool close(hid::Handle& handle) override;
+    bool getAttributes(hid::Handle handle, hid::Attributes& attributes) override;
+    bool getCapabilities(hid::Handle handle, hid::Capabilities& capabilities) override;
+    bool setFeature(hid::Handle handle, std::span<const std::uint8_t> report) override;
+    bool getFeature(hid::Handle handle, std::span<std::uint8_t> report) override;
+    bool readInput(hid::Handle handle, std::span<std::uint8_t> buffer,
+                   std::int32_t& bytesRead) override;
+    bool getString(hid::Handle handle, hid::IdentityString which,
+                   std::span<std::uint8_t> buffer) override;
+    bool probePresence(hid::Handle handle) override;
+    bool createReadEvent(hid::ReadEvent& event) override;
+
+  private:
+    struct OpenHandle {
+        DeviceId device = 0;
+        std::uint64_t generation = 0;
+        hid::OpenMode mode{};
+    };
+
+    DeviceId addDevice(SimulatedDevice device);
+    static void pushInput(SimulatedDevice& device, std::vector<std::uint8_t> report);
+    // When the scripted report number `report` (1, 2, ...) falls due.
+    static std::chrono::microseconds reportTime(const SimulatedDevice& device,
+                                                std::uint64_t report);
+    static std::uint64_t reportsDueBy(const SimulatedDevice& device,
+                                      std::chrono::microseconds time);
+    static void skipScriptTo(SimulatedDevice& device, std::chrono::microseconds time);
+    void generateScriptedReports(SimulatedDevice& device);
+
+    // Numbers and logs a call, after carrying out any unplug scheduled for it.
+    CallRecord& beginCall(CallKind kind, hid::Handle handle);
+    bool injectedFailure(const CallRecord& record);
+    static bool finish(CallRecord& record, bool result);
+    // The device behind an open handle of the current generation, or null.
+    SimulatedDevice* liveDevice(hid::Handle handle);
+    static hid::InterfaceIdentity interfaceOf(const SimulatedDevice& device);
+    static void rebootAfterFirmwareLoad(SimulatedDevice& device);
+
+    std::vector<SimulatedDevice> devices_;
+    std::vector<std::vector<std::vector<std::uint8_t>>> received_;
+    std::map<std::uint32_t, OpenHandle> open_;
+    std::uint32_t nextHandle_ = 1;
+    std::uint32_t nextEvent_ = 1;
+    std::size_t readEventsCreated_ = 0;
+    std::uint64_t nextCall_ = 0;
+    std::set<std::uint64_t> failingCalls_;
+    std::set<CallKind> failingKinds_;
+    std::multimap<std::uint64_t, DeviceId> unplugs_;
+    std::vector<CallRecord> log_;
+    std::chrono::microseconds manualNow_{0};
+    std::function<std::chrono::microseconds()> clock_;
+};
+
+// Writes `text` as UTF-16 code units, least significant byte first, into `buffer`,
+// with a zero terminator only where there is room.
+void writeUtf16(const std::u16string& text, std::span<std::uint8_t> buffer);
+
+}  // namespace sim

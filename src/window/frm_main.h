@@ -1,0 +1,156 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "device/device_session.h"
+#include "hid/hid_layer.h"
+#include "maintenance/firmware_image.h"
+#include "maintenance/support_address.h"
+#include "monitor/visited_map.h"
+#include "window/toolkit/controls.h"
+#include "window/toolkit/toolkit_services.h"
+
+// What the window is told at construction, beyond its HID layer and toolkit.
+struct WindowOptions {
+    FirmwareImage firmware = builtInFirmwareImage();
+    // True when the HID layer is the simulated bus: only then may the test image go out.
+    bool adaptorIsSimulated = false;
+    std::string supportAddress = maintenance::defaultSupportAddress();
+};
+
+// The calibration window: its controls under their design names, the connection
+// record, the thresholds and the visited maps, and the handlers that drive them.
+// Member functions are defined in the folder of the subsystem they belong to.
+class frmMain {
+  public:
+    frmMain(hid::HidLayer& hid, toolkit::ToolkitServices& toolkit, WindowOptions options = {});
+    frmMain(const frmMain&) = delete;
+    frmMain& operator=(const frmMain&) = delete;
+
+    // --- events -------------------------------------------------------------------
+    void Form_Load();
+    void Form_Unload();
+    void Timer_Timer();
+    void btnUpdate_Click();
+    void Command1_Click();
+    void UpgradeFW_Click();
+
+    // The user asks to close the window. False while a firmware transfer runs: the
+    // close then waits for the transfer's end, which unloads the window anyway.
+    bool QueryUnload();
+    // Runs Form_Unload once and takes the window down.
+    void Unload();
+    bool isUnloaded() const { return unloaded_; }
+
+    // --- window operations ---------------------------------------------------------
+    bool FindTheHid();
+    void EnableUI();
+    void DisableUI();
+
+    // --- the window and its controls, in creation order ------------------------------
+    std::string Caption;
+    static constexpr float kClientWidth = 7130;
+    static constexpr float kClientHeight = 8020;
+
+    toolkit::CommandButton Command1{"Command1"};
+    toolkit::CommandButton btnUpdate{"btnUpdate"};
+    toolkit::TextBox Text10{"Text10"};
+    toolkit::TextBox Text9{"Text9"};
+    toolkit::TextBox Text8{"Text8"};
+    toolkit::TextBox Text7{"Text7"};
+    toolkit::CommandButton UpgradeFW{"UpgradeFW"};
+    toolkit::Timer Timer{"Timer"};
+    toolkit::Frame Frame1{"Frame1"};
+    toolkit::Label lblSerialNumber{"lblSerialNumber"};
+    toolkit::Label lblVersion{"lblVersion"};
+    toolkit::Label lblProduct{"lblProduct"};
+    toolkit::Label lblManuf{"lblManuf"};
+    toolkit::Label Label2{"Label2"};
+    toolkit::Label Label5{"Label5"};
+    toolkit::Label Label4{"Label4"};
+    toolkit::Label Label3{"Label3"};
+    toolkit::PictureBox Graph{"Graph"};
+    toolkit::LineShape SeqH2{"SeqH2"};
+    toolkit::LineShape SeqH1{"SeqH1"};
+    toolkit::LineShape LineH2{"LineH2"};
+    toolkit::LineShape lineH1{"lineH1"};
+    toolkit::LineShape lineV2{"lineV2"};
+    toolkit::LineShape lineV1{"lineV1"};
+    toolkit::Label Gear{"Gear"};
+    toolkit::RectangleShape TickV2{"TickV2"};
+    toolkit::RectangleShape TickV1{"TickV1"};
+    toolkit::RectangleShape TickH1{"TickH1"};
+    toolkit::RectangleShape TickH2{"TickH2"};
+    toolkit::Label lblY{"lblY"};
+    toolkit::Label lblX{"lblX"};
+
+    // The 31 designed controls in creation order.
+    const std::vector<toolkit::Control*>& controls() const { return controls_; }
+
+    // --- state --------------------------------------------------------------------
+    DeviceSession session;
+    std::int16_t thresholdV1 = 0;
+    std::int16_t thresholdV2 = 0;
+    std::int16_t thresholdH2 = 0;
+    std::int16_t thresholdH1 = 0;
+    std::int16_t thresholdSeqH2 = 0;
+    std::int16_t thresholdSeqH1 = 0;
+    std::uint8_t shownMode = 255;  // 0 H-pattern, 2 sequential, 255 none yet
+    VisitedMap visitedHPattern;
+    VisitedMap visitedSequential;
+
+    // False until the stored thresholds were read from the connected adaptor; the
+    // close writes thresholds back only when true, so a failed read never overwrites
+    // the adaptor's calibration with values it did not give.
+    bool settingsReadFromAdaptor = false;
+    // The mode of the newest input report displayed, if any.
+    std::optional<std::uint8_t> lastReportMode;
+
+  private:
+    // device link
+    void ReadHidCaps();
+    void ArmReadEvent();
+    void CloseConnection();
+    // Sends the send buffer as one feature report; not sent when the adaptor's
+    // feature reports are shorter than `lengthNeeded`.
+    bool SendFeatureBuffer(std::size_t lengthNeeded);
+    // Fetches one feature reply into `reply` (byte 0 set to the report ID first).
+    bool FetchFeatureReply(protocol::ReportBuffer& reply, std::size_t lengthNeeded);
+    bool ReadInputReport();
+    void WriteSetting(std::uint8_t address, std::int16_t value);
+
+    // settings
+    void ReadDeviceSettings();
+
+    // monitor
+    void LoseConnection();
+    void DisplayReport(const protocol::ReportBuffer& report, std::int32_t bytesRead);
+    void PlotReport(const protocol::ReportBuffer& report, std::int32_t bytesRead, bool draw);
+    void ShowGear(const protocol::ReportBuffer& report);
+    void ShowValuesAndTicks(const protocol::ReportBuffer& report);
+    void CheckMode(std::uint8_t mode);
+    void ShowLinesOf(std::uint8_t mode);
+    void RedrawVisitedMap(std::uint8_t mode);
+    void TakeThresholdEdits(std::uint8_t mode);
+
+    // maintenance: sends the image, closes the connection; gives the blocks refused
+    std::size_t SendFirmwareImage();
+
+    void createControls();
+
+    hid::HidLayer& hid_;
+    toolkit::ToolkitServices& toolkit_;
+    WindowOptions options_;
+    std::vector<toolkit::Control*> controls_;
+
+    // The plot holds every visited point of this mode since the erase it counts.
+    std::optional<std::uint8_t> plotCompleteMode_;
+    std::uint64_t plotCompleteAtErase_ = 0;
+
+    bool upgradeInProgress_ = false;
+    bool unloaded_ = false;
+};

@@ -1,0 +1,121 @@
+// Start-up, close, and the connected and disconnected looks.
+#include "window/frm_main.h"
+#include "window/window_texts.h"
+
+void frmMain::Form_Load() {
+    visitedHPattern.clear();
+    visitedSequential.clear();
+    DisableUI();
+    session.isConnected = FindTheHid();
+    if (session.isConnected) {
+        EnableUI();
+    }
+
+    const float innerWidth = Graph.ScaleWidth();
+    const float innerHeight = Graph.ScaleHeight();
+    for (toolkit::LineShape* vertical : {&lineV1, &lineV2}) {
+        vertical->Y1 = 0;
+        vertical->Y2 = innerHeight;
+    }
+    for (toolkit::LineShape* horizontal : {&lineH1, &LineH2, &SeqH1, &SeqH2}) {
+        horizontal->X1 = 0;
+        horizontal->X2 = innerWidth;
+    }
+    Timer.Enabled = true;
+}
+
+void frmMain::Form_Unload() {
+    if (!session.isConnected) {
+        return;  // no handle is open: there is nothing to send or close
+    }
+    protocol::writeSetCalibrationMode(session.featureBuffer, false);
+    SendFeatureBuffer(protocol::kCommandLength);
+    if (settingsReadFromAdaptor) {
+        WriteSetting(protocol::kAddressH1, thresholdH1);
+        WriteSetting(protocol::kAddressH2, thresholdH2);
+        WriteSetting(protocol::kAddressV1, thresholdV1);
+        WriteSetting(protocol::kAddressV2, thresholdV2);
+        WriteSetting(protocol::kAddressSeqH1, thresholdSeqH1);
+        WriteSetting(protocol::kAddressSeqH2, thresholdSeqH2);
+    }
+    CloseConnection();
+}
+
+bool frmMain::QueryUnload() {
+    if (upgradeInProgress_) {
+        return false;
+    }
+    Unload();
+    return true;
+}
+
+void frmMain::Unload() {
+    if (unloaded_) {
+        return;
+    }
+    unloaded_ = true;
+    Timer.Enabled = false;
+    Form_Unload();
+    toolkit_.UnloadWindow();
+}
+
+void frmMain::EnableUI() {
+    if (reportsLever(session.productId)) {
+        btnUpdate.Enabled = true;
+        for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
+            box->Enabled = true;
+        }
+        for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
+            box->Visible = true;
+        }
+        Graph.Enabled = true;
+        for (toolkit::RectangleShape* tick : {&TickV1, &TickV2, &TickH1, &TickH2}) {
+            tick->Visible = true;
+        }
+        lblX.Visible = true;
+        lblY.Visible = true;
+    }
+    if (offersMemoryDump(session.productId)) {
+        Command1.Enabled = true;
+    }
+    Frame1.Enabled = true;
+    for (toolkit::Label* label : {&Label2, &Label3, &Label4, &Label5}) {
+        label->Enabled = true;
+    }
+    ReadDeviceSettings();
+    Timer.Interval = 10;
+}
+
+void frmMain::DisableUI() {
+    for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
+        box->Text.clear();
+    }
+    Graph.Cls();
+    btnUpdate.Enabled = false;
+    Command1.Enabled = false;
+    for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
+        box->Enabled = false;
+    }
+    for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
+        box->Visible = false;
+    }
+    Graph.Enabled = false;
+    for (toolkit::LineShape* line : {&lineV1, &lineV2, &lineH1, &LineH2, &SeqH1, &SeqH2}) {
+        line->Visible = false;
+    }
+    for (toolkit::RectangleShape* tick : {&TickV1, &TickV2, &TickH1, &TickH2}) {
+        tick->Visible = false;
+    }
+    for (toolkit::Label* label : {&Label2, &Label3, &Label4, &Label5}) {
+        label->Enabled = false;
+    }
+    Frame1.Enabled = false;
+    for (toolkit::Label* label : {&lblManuf, &lblProduct, &lblVersion, &lblSerialNumber}) {
+        label->Caption.clear();
+    }
+    lblX.Visible = false;
+    lblY.Visible = false;
+    Gear.Caption.clear();
+    Timer.Interval = 500;
+    Caption = texts::kDisconnectedCaption;
+}

@@ -1,0 +1,45 @@
+#include "maintenance/dump_text.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+
+namespace {
+
+TEST(DumpText, ByteFieldIsSpaceAndTwoUpperCaseDigits) {
+    EXPECT_EQ(maintenance::byteField(0x00), " 00");
+    EXPECT_EQ(maintenance::byteField(0x0A), " 0A");
+    EXPECT_EQ(maintenance::byteField(0xA0), " A0");
+    EXPECT_EQ(maintenance::byteField(0xFF), " FF");
+    for (int value = 0; value < 256; ++value) {
+        const std::string field = maintenance::byteField(static_cast<std::uint8_t>(value));
+        ASSERT_EQ(field.size(), 3u) << value;
+        EXPECT_EQ(std::stoi(field, nullptr, 16), value) << field;
+        EXPECT_EQ(field.find_first_of("abcdef"), std::string::npos) << field;
+    }
+}
+
+TEST(DumpText, ModelLabelOnlyForKelvoAndMirad) {
+    EXPECT_EQ(maintenance::modelLabel(protocol::kKelvo), "Kelvo: ");
+    EXPECT_EQ(maintenance::modelLabel(protocol::kMirad), "Mirad: ");
+    EXPECT_EQ(maintenance::modelLabel(protocol::kUsbShifter), "");
+    EXPECT_EQ(maintenance::modelLabel(protocol::kLoader), "");
+    EXPECT_EQ(maintenance::modelLabel(0), "");
+}
+
+TEST(DumpText, BlockFieldsAppendInOrderAndUnreadKeepsTheLength) {
+    std::array<std::uint8_t, protocol::kMemoryBlockSize> block{};
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        block[i] = static_cast<std::uint8_t>(0xF0 + i);
+    }
+    std::string text = "x";
+    maintenance::appendBlockFields(text, block);
+    EXPECT_EQ(text, "x F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF");
+
+    std::string unread = "x";
+    maintenance::appendUnreadBlockFields(unread);
+    EXPECT_EQ(unread, "x ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ??");
+}
+
+}  // namespace

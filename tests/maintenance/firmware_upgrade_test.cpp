@@ -1,0 +1,275 @@
+// "Upgrade Firmware" on the simulated bus.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "maintenance/sha256.h"
+#include "support/window_fixture.h"
+
+namespace {
+
+constexpr std::size_t kImageSize = 8080;
+constexpr std::size_t kChunks = kImageSize / protocol::kFirmwareChunkPayload;  // 202
+
+class FirmwareUpgradeTest : public WindowTest {
+  protected:
+    FirmwareUpgradeTest() : imageBytes(kImageSize) {
+        for (std::size_t i = 0; i < imageBytes.size(); ++i) {
+            imageBytes[i] = static_cast<std::uint8_t>(i * 131 + 7);
+        }
+    }
+
+    FirmwareImage image(bool isTestImage = true) const {
+        return FirmwareImage{imageBytes, maintenance::sha256(imageBytes), isTestImage};
+    }
+    WindowOptions optionsWith(FirmwareImage firmware) const {
+        WindowOptions options = simulatedOptions();
+        options.firmware = firmware;
+        return options;
+    }
+
+    // Connects a window to a loader with these options; the log then starts empty.
+    void connectLoader(WindowOptions options,
+                       sim::AdaptorIdentity identity = sim::loaderIdentity()) {
+        loader = bus.addAdaptor(std::move(identity));
+        window = std::make_unique<frmMain>(bus, toolkit, std::move(options));
+        window->Form_Load();
+        ASSERT_TRUE(window->session.isConnected);
+        ASSERT_TRUE(window->UpgradeFW.Visible);
+        // The connection's own commands are not image data.
+        EXPECT_EQ(bus.adaptor(loader).firmwareChunksReceived, 0U);
+        bus.clearLog();
+    }
+    void connectLoader() { connectLoader(optionsWith(image())); }
+
+    // Every feature report the window tried to send since the log was cleared.
+    std::vector<sim::CallRecord> sendAttempts() const {
+        std::vector<sim::CallRecord> sends;
+        std::copy_if(
+            bus.log().begin(), bus.log().end(), std::back_inserter(sends),
+            [](const sim::CallRecord& call) { return call.kind == sim::CallKind::SetFeature; });
+        return sends;
+    }
+
+    // The chunk carrying image bytes `at`..`at`+39 behind a zero report ID.
+    std::vector<std::uint8_t> chunkAt(std::size_t at, std::size_t length) const {
+        std::vector<std::uint8_t> chunk(length, 0);
+        std::copy_n(imageBytes.begin() + static_cast<std::ptrdiff_t>(at),
+                    protocol::kFirmwareChunkPayload, chunk.begin() + 1);
+        return chunk;
+    }
+
+    // A refused upgrade: nothing sent, one message, and polling goes on.
+    void expectRefused(const std::string& reason) {
+        EXPECT_TRUE(sendAttempts().empty());
+        ASSERT_EQ(toolkit.messages.size(), 1u);
+        const std::string& text = toolkit.messages[0].text;
+        EXPECT_NE(text.find(reason), std::string::npos) << text;
+        EXPECT_EQ(text.back(), '.');
+        EXPECT_EQ(text.find(". "), std::string::npos) << "one sentence: " << text;
+        EXPECT_TRUE(window->Timer.Enabled);
+        EXPECT_FALSE(window->isUnloaded());
+        EXPECT_EQ(toolkit.unloadCount, 0);
+        EXPECT_TRUE(window->UpgradeFW.Visible);
+        EXPECT_TRUE(window->session.isConnected);
+    }
+
+    std::vector<std::uint8_t> imageBytes;
+    sim::DeviceId loader = 0;
+};
+
+TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
+    connectLoader();
+    window->UpgradeFW_Click();
+
+    const std::vector<sim::CallRecord> sends = sendAttempts();
+    ASSERT_EQ(sends.size(), kChunks + 1);  // the close's own report follows
+    EXPECT_EQ(sends[0].bytes, chunkAt(0, 65));
+    EXPECT_EQ(sends[kChunks - 1].bytes, chunkAt(8040, 65));
+    for (std::size_t n = 0; n < kChunks; ++n) {
+        ASSERT_TRUE(sends[n].result) << "chunk " << n;
+        ASSERT_EQ(sends[n].bytes, chunkAt(n * protocol::kFirmwareChunkPayload, 65))
+            << "chunk " << n;
+    }
+    // The close runs on closed handles: it reaches nothing.
+    EXPECT_FALSE(sends[kChunks].result);
+    EXPECT_EQ(sends[kChunks].handle, hid::Handle::None);
+    EXPECT_EQ(toolkit.doEventsCount, static_cast<int>(kChunks));
+
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_NE(toolkit.messages[0].text.find("unplug"), std::string::npos);
+    EXPECT_EQ(window->UpgradeFW.Caption, "Done.Exiting...");
+    EXPECT_FALSE(window->UpgradeFW.Enabled);
+    EXPECT_FALSE(window->UpgradeFW.Visible);
+    EXPECT_EQ(window->session.productId, 0);
+    EXPECT_EQ(toolkit.sleeps.back(), 100);
+    EXPECT_TRUE(window->isUnloaded());
+    EXPECT_EQ(toolkit.unloadCount, 1);
+    EXPECT_EQ(bus.openHandleCount(), 0u);
+}
+
+TEST_F(FirmwareUpgradeTest, AdaptorRestartsWithTheImageAndIsFoundAgain) {
+    connectLoader();
+    window->UpgradeFW_Click();
+
+    // The adaptor's identity changes once the whole image arrived.
+    EXPECT_EQ(bus.adaptor(loader).firmwareReceived, imageBytes);
+    ASSERT_TRUE(window->FindTheHid());
+    EXPECT_EQ(window->session.attributes.ProductID, protocol::kKelvo);
+}
+
+TEST_F(FirmwareUpgradeTest, MinimalFeatureLengthCarriesJustTheChunk) {
+    sim::AdaptorIdentity identity = sim::loaderIdentity();
+    identity.featureReportByteLength = 41;
+    connectLoader(optionsWith(image()), identity);
+    window->UpgradeFW_Click();
+
+    const std::vector<sim::CallRecord> sends = sendAttempts();
+    ASSERT_GE(sends.size(), kChunks);
+    EXPECT_EQ(sends[kChunks - 1].bytes, chunkAt(8040, 41));
+    EXPECT_TRUE(std::all_of(sends.begin(), sends.begin() + kChunks,
+                            [](const sim::CallRecord& call) { return call.result; }));
+}
+
+TEST_F(FirmwareUpgradeTest, FailedChunkIsCountedAndTheRestStillGoOut) {
+    connectLoader();
+    bus.failCall(bus.callCount() + 100);  // chunk 100
+    window->UpgradeFW_Click();
+
+    const std::vector<sim::CallRecord> sends = sendAttempts();
+    ASSERT_GE(sends.size(), kChunks);
+    EXPECT_FALSE(sends[100].result);
+    // Not retried: the next attempt carries the next block.
+    EXPECT_EQ(sends[101].bytes, chunkAt(101 * protocol::kFirmwareChunkPayload, 65));
+    EXPECT_TRUE(sends[kChunks - 1].result);
+    EXPECT_EQ(sends[kChunks - 1].bytes, chunkAt(8040, 65));
+
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    const std::string& text = toolkit.messages[0].text;
+    EXPECT_NE(text.find("1 of the 202"), std::string::npos) << text;
+    EXPECT_NE(text.find("still waiting"), std::string::npos) << text;
+    EXPECT_TRUE(window->isUnloaded());
+    // The loader is still a loader, waiting for a complete image.
+    ASSERT_TRUE(window->FindTheHid());
+    EXPECT_EQ(window->session.attributes.ProductID, protocol::kLoader);
+}
+
+TEST_F(FirmwareUpgradeTest, EveryChunkFailingIsReportedWithTheFullCount) {
+    connectLoader();
+    bus.failCalls(sim::CallKind::SetFeature);
+    window->UpgradeFW_Click();
+
+    EXPECT_GE(sendAttempts().size(), kChunks);
+    ASSERT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_NE(toolkit.messages[0].text.find("202 of the 202"), std::string::npos);
+    EXPECT_TRUE(window->isUnloaded());
+}
+
+TEST_F(FirmwareUpgradeTest, NotConnectedSendsNothingAndLeavesTheTimerOff) {
+    createWindow(optionsWith(image())).Form_Load();
+    ASSERT_TRUE(window->Timer.Enabled);
+    bus.clearLog();
+    window->UpgradeFW_Click();
+
+    EXPECT_FALSE(window->Timer.Enabled);
+    EXPECT_TRUE(bus.log().empty());
+    EXPECT_TRUE(toolkit.messages.empty());
+    EXPECT_FALSE(window->isUnloaded());
+}
+
+TEST_F(FirmwareUpgradeTest, ClickDuringTheTransferIsIgnored) {
+    connectLoader();
+    bool timerRanDuringTransfer = false;
+    toolkit.onDoEvents = [&] {
+        timerRanDuringTransfer |= window->Timer.Enabled;
+        if (toolkit.doEventsCount == 50) {
+            window->UpgradeFW_Click();
+        }
+    };
+    window->UpgradeFW_Click();
+
+    EXPECT_FALSE(timerRanDuringTransfer);
+    EXPECT_EQ(toolkit.doEventsCount, static_cast<int>(kChunks));
+    EXPECT_EQ(sendAttempts().size(), kChunks + 1);
+    EXPECT_EQ(toolkit.messages.size(), 1u);
+    EXPECT_EQ(toolkit.sleeps, std::vector<int>{100});
+    EXPECT_EQ(toolkit.unloadCount, 1);
+}
+
+TEST_F(FirmwareUpgradeTest, CloseDuringTheTransferWaitsForItsEnd) {
+    connectLoader();
+    bool closeAccepted = false;
+    bool unloadedDuringTransfer = false;
+    toolkit.onDoEvents = [&] {
+        if (toolkit.doEventsCount == 10) {
+            closeAccepted = window->QueryUnload();
+        }
+        unloadedDuringTransfer |= window->isUnloaded();
+    };
+    window->UpgradeFW_Click();
+
+    EXPECT_FALSE(closeAccepted);
+    EXPECT_FALSE(unloadedDuringTransfer);
+    EXPECT_EQ(sendAttempts().size(), kChunks + 1);
+    EXPECT_EQ(bus.adaptor(loader).firmwareReceived, imageBytes);
+    EXPECT_EQ(toolkit.unloadCount, 1);
+}
+
+// --- refusals --------------------------------------------------------------------
+
+TEST_F(FirmwareUpgradeTest, RefusesFeatureReportsTooShortForAChunk) {
+    sim::AdaptorIdentity identity = sim::loaderIdentity();
+    identity.featureReportByteLength = 40;
+    connectLoader(optionsWith(image()), identity);
+    window->UpgradeFW_Click();
+    expectRefused("feature reports are 40 bytes");
+}
+
+TEST_F(FirmwareUpgradeTest, RefusesFeatureReportsLongerThanTheBuffers) {
+    connectLoader();
+    window->session.caps.FeatureReportByteLength = 258;
+    window->UpgradeFW_Click();
+    expectRefused("feature reports are 258 bytes");
+}
+
+TEST_F(FirmwareUpgradeTest, RefusesImageNotMadeOfWholeChunks) {
+    imageBytes.push_back(0x55);
+    connectLoader();
+    window->UpgradeFW_Click();
+    expectRefused("8081 bytes long, not a whole number of 40-byte blocks");
+}
+
+TEST_F(FirmwareUpgradeTest, RefusesEmptyImage) {
+    imageBytes.clear();
+    connectLoader();
+    window->UpgradeFW_Click();
+    expectRefused("0 bytes long");
+}
+
+TEST_F(FirmwareUpgradeTest, RefusesImageThatDoesNotMatchItsRecordedDigest) {
+    FirmwareImage damaged = image();
+    damaged.sha256[31] ^= 0x01;
+    connectLoader(optionsWith(damaged));
+    window->UpgradeFW_Click();
+    expectRefused("checksum");
+}
+
+TEST_F(FirmwareUpgradeTest, RefusesTestImageForARealAdaptor) {
+    WindowOptions options = optionsWith(image(true));
+    options.adaptorIsSimulated = false;
+    connectLoader(options);
+    window->UpgradeFW_Click();
+    expectRefused("no adaptor firmware");
+}
+
+TEST_F(FirmwareUpgradeTest, RealAdaptorGetsAnImageThatIsNotTheTestImage) {
+    WindowOptions options = optionsWith(image(false));
+    options.adaptorIsSimulated = false;
+    connectLoader(options);
+    window->UpgradeFW_Click();
+    EXPECT_EQ(sendAttempts().size(), kChunks + 1);
+    EXPECT_EQ(bus.adaptor(loader).firmwareReceived, imageBytes);
+    EXPECT_TRUE(window->isUnloaded());
+}
+
+}  // namespace

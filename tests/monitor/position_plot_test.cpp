@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include "support/window_fixture.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class PositionPlot : public WindowTest {
+  protected:
+    void SetUp() override {
+        adaptor = bus.addAdaptor();
+        loadWindow();
+    }
+    // One report exactly as given, then one tick.
+    void show(Bytes report) {
+        bus.queueInputReport(adaptor, std::move(report));
+        window->Timer_Timer();
+    }
+    void showPosition(std::uint8_t x, std::uint8_t y, std::uint8_t modeFlags = 0) {
+        show({0, x, y, 0, 0, modeFlags});
+    }
+    sim::DeviceId adaptor = 0;
+};
+
+TEST_F(PositionPlot, MapsTheCornersOfTheRangeToTheCornersOfThePlot) {
+    showPosition(0, 0);
+    EXPECT_TRUE(window->Graph.isDrawn(0, 255));  // bottom left
+    showPosition(255, 255);
+    EXPECT_TRUE(window->Graph.isDrawn(255, 0));  // top right
+    EXPECT_FALSE(window->Graph.isDrawn(128, 128));
+}
+
+TEST_F(PositionPlot, ShowsTheGearTheAdaptorReportsByExactValue) {
+    const auto gearFor = [this](std::uint8_t mask, std::uint8_t flag) {
+        show({0, 1, 1, mask, flag, 0});
+        return window->Gear.Caption;
+    };
+    EXPECT_EQ(gearFor(0x00, 0), "N");
+    EXPECT_EQ(gearFor(0x00, 1), "-");
+    EXPECT_EQ(gearFor(0x00, 0xFF), "-");
+    EXPECT_EQ(gearFor(0x01, 9), "1");
+    EXPECT_EQ(gearFor(0x02, 0), "2");
+    EXPECT_EQ(gearFor(0x04, 0), "3");
+    EXPECT_EQ(gearFor(0x08, 0), "4");
+    EXPECT_EQ(gearFor(0x10, 0), "5");
+    EXPECT_EQ(gearFor(0x20, 0), "6");
+    EXPECT_EQ(gearFor(0x40, 0), "R");
+    EXPECT_EQ(gearFor(0x80, 7), "+");
+    EXPECT_EQ(gearFor(0x03, 0), "+");  // two bits: the caption stays
+    EXPECT_EQ(gearFor(0x81, 0), "+");
+}
+
+TEST_F(PositionPlot, ShowsThePlainDecimalValues) {
+    showPosition(7, 0);
+    EXPECT_EQ(window->lblX.Caption, "7");
+    EXPECT_EQ(window->lblY.Caption, "0");
+    showPosition(255, 255);
+    EXPECT_EQ(window->lblX.Caption, "255");
+    EXPECT_EQ(window->lblY.Caption, "255");
+}
+
+TEST_F(PositionPlot, MovesTheTickMarksAlongThePlotsOuterEdges) {
+    showPosition(0, 255);
+    EXPECT_EQ(window->TickV1.Top, 2805);  // the plot's top
+    EXPECT_EQ(window->TickV2.Top, 2805);
+    EXPECT_EQ(window->lblY.Top, 2715);
+    EXPECT_EQ(window->TickH1.Left, 1485);  // the plot's left
+    EXPECT_EQ(window->TickH2.Left, 1485);
+    EXPECT_EQ(window->lblX.Left, 989);
+
+    showPosition(255, 0);
+    EXPECT_EQ(window->TickV1.Top, 2805 + 3900);
+    EXPECT_EQ(window->TickH1.Left, 1485 + 3900);
+
+    showPosition(100, 17);  // single precision, multiplication first
+    EXPECT_EQ(window->TickV1.Top, 2805.0F + 238.0F * 3900.0F / 255.0F);
+    EXPECT_EQ(window->TickH1.Left, 1485.0F + 100.0F * 3900.0F / 255.0F);
+    EXPECT_EQ(window->lblX.Left, window->TickH1.Left - 496);
+}
+
+TEST_F(PositionPlot, MarksEachPositionInTheMapOfItsOwnMode) {
+    showPosition(30, 40);
+    showPosition(30, 40);
+    EXPECT_TRUE(window->visitedHPattern.isMarked(30, 40));
+    EXPECT_FALSE(window->visitedSequential.isMarked(30, 40));
+    showPosition(50, 60, 0x02);
+    EXPECT_TRUE(window->visitedSequential.isMarked(50, 60));
+    EXPECT_FALSE(window->visitedHPattern.isMarked(50, 60));
+    // Only bit 0x02 decides the mode.
+    showPosition(70, 80, 0xFD);
+    EXPECT_TRUE(window->visitedHPattern.isMarked(70, 80));
+}
+
+TEST_F(PositionPlot, ShowsOnlyTheTraceOfTheCurrentMode) {
+    const auto pixelOf = [](int x, int y) {
+        return std::pair{x * 3840 / 255 / 15, (255 - y) * 3840 / 255 / 15};
+    };
+    showPosition(30, 40);
+    showPosition(200, 210, 0x02);
+    auto [hx, hy] = pixelOf(30, 40);
+    EXPECT_FALSE(window->Graph.isDrawn(hx, hy));
+    EXPECT_TRUE(window->visitedHPattern.isMarked(30, 40));
+    showPosition(100, 100);
+    EXPECT_TRUE(window->Graph.isDrawn(hx, hy));
+    auto [sx, sy] = pixelOf(200, 210);
+    EXPECT_FALSE(window->Graph.isDrawn(sx, sy));
+}
+
+TEST_F(PositionPlot, AShortReportDrawsNothingButStillSetsTheLabels) {
+    showPosition(10, 20, 0);
+    show({0, 99, 98, 0x04});  // four bytes: the rest is what the buffer held
+    EXPECT_FALSE(window->visitedHPattern.isMarked(99, 98));
+    EXPECT_EQ(window->lblX.Caption, "99");
+    EXPECT_EQ(window->Gear.Caption, "3");
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "support/window_fixture.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class StoreSettings : public WindowTest {
+  protected:
+    frmMain& connect(std::array<std::uint8_t, 6> settings) {
+        adaptor = bus.addAdaptor();
+        bus.adaptor(adaptor).settings = settings;
+        return loadWindow();
+    }
+    // Bytes 1..3 of the feature reports sent since the log was cleared.
+    std::vector<Bytes> commandsSent() const {
+        std::vector<Bytes> commands;
+        for (const Bytes& report : featureReportsSent()) {
+            commands.push_back(Bytes(report.begin() + 1, report.begin() + 4));
+        }
+        return commands;
+    }
+    sim::DeviceId adaptor = 0;
+};
+
+TEST_F(StoreSettings, StoresTheFourHPatternThresholdsInTheirOrder) {
+    frmMain& window = connect({40, 200, 60, 190, 70, 180});
+    bus.queueLever(adaptor, {10, 10, false});
+    window.Timer_Timer();
+    bus.clearLog();
+    window.btnUpdate_Click();
+    EXPECT_EQ(commandsSent(),
+              (std::vector<Bytes>{{0xEE, 3, 190}, {0xEE, 2, 60}, {0xEE, 0, 40}, {0xEE, 1, 200}}));
+    // Each click sends them again.
+    bus.clearLog();
+    window.btnUpdate_Click();
+    EXPECT_EQ(commandsSent().size(), 4U);
+}
+
+TEST_F(StoreSettings, StoresTheTwoSequentialThresholdsInSequentialMode) {
+    frmMain& window = connect({40, 200, 60, 190, 70, 180});
+    bus.queueLever(adaptor, {10, 10, true});
+    window.Timer_Timer();
+    bus.clearLog();
+    window.btnUpdate_Click();
+    EXPECT_EQ(commandsSent(), (std::vector<Bytes>{{0xEE, 5, 180}, {0xEE, 4, 70}}));
+}
+
+TEST_F(StoreSettings, StoresWhatWasTypedAndAcceptedButNotARefusedText) {
+    frmMain& window = connect({40, 200, 60, 190, 70, 180});
+    window.Text9.Text = "50";
+    window.Text10.Text = "300";  // refused: the last accepted value stays
+    bus.queueLever(adaptor, {10, 10, false});
+    window.Timer_Timer();
+    bus.clearLog();
+    window.btnUpdate_Click();
+    EXPECT_EQ(commandsSent(),
+              (std::vector<Bytes>{{0xEE, 3, 190}, {0xEE, 2, 60}, {0xEE, 0, 50}, {0xEE, 1, 200}}));
+    EXPECT_EQ(window.Text10.Text, "300");
+    EXPECT_EQ(bus.adaptor(adaptor).settings[0], 50);
+}
+
+TEST_F(StoreSettings, LeavesTheBytesFromFourOnAsTheyWere) {
+    frmMain& window = connect({40, 200, 60, 190, 70, 180});
+    window.session.featureBuffer[4] = 0x5A;
+    bus.clearLog();
+    window.btnUpdate_Click();
+    for (const Bytes& report : featureReportsSent()) {
+        EXPECT_EQ(report[4], 0x5A);
+    }
+}
+
+TEST_F(StoreSettings, DoesNothingWhenDisconnected) {
+    frmMain& window = connect({40, 200, 60, 190, 70, 180});
+    bus.unplug(adaptor);
+    window.Timer_Timer();
+    ASSERT_FALSE(window.session.isConnected);
+    bus.clearLog();
+    window.btnUpdate_Click();
+    EXPECT_TRUE(bus.log().empty());
+}
+
+TEST_F(StoreSettings, RefusesToStoreThresholdsThatWereNeverReadAndSaysSo) {
+    adaptor = bus.addAdaptor();
+    bus.failCalls(sim::CallKind::GetFeature);
+    frmMain& window = loadWindow();
+    bus.clearLog();
+    window.btnUpdate_Click();
+    EXPECT_TRUE(featureReportsSent().empty());
+    ASSERT_EQ(toolkit.messages.size(), 1U);
+}
+
+}  // namespace
