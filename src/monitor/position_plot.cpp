@@ -1,4 +1,5 @@
 // The lever's position on the plot, its trace in each mode, the gear and the values.
+#include <array>
 #include <string>
 
 #include "monitor/gear_caption.h"
@@ -9,10 +10,16 @@ namespace {
 constexpr float kLabelYAboveTick = 90;
 constexpr float kLabelXLeftOfTick = 496;
 
+float plotX(const toolkit::PictureBox& graph, int x) {
+    return static_cast<float>(x / 255.0 * graph.ScaleWidth());
+}
+
+float plotY(const toolkit::PictureBox& graph, int y) {
+    return static_cast<float>((255 - y) / 255.0 * graph.ScaleHeight());
+}
+
 void drawPosition(toolkit::PictureBox& graph, int x, int y) {
-    const double plotX = x / 255.0 * graph.ScaleWidth();
-    const double plotY = (255 - y) / 255.0 * graph.ScaleHeight();
-    graph.PSet(static_cast<float>(plotX), static_cast<float>(plotY));
+    graph.PSet(plotX(graph, x), plotY(graph, y));
 }
 
 }  // namespace
@@ -61,10 +68,15 @@ void frmMain::RedrawVisitedMap(std::uint8_t mode) {
     }
     const VisitedMap& visited =
         mode == protocol::kSequentialMode ? visitedSequential : visitedHPattern;
+    std::array<float, VisitedMap::kSide> rowY{};
+    for (int y = 0; y < VisitedMap::kSide; ++y) {
+        rowY[y] = plotY(Graph, y);
+    }
     for (int x = 0; x < VisitedMap::kSide; ++x) {
+        const float columnX = plotX(Graph, x);
         for (int y = 0; y < VisitedMap::kSide; ++y) {
             if (visited.isMarked(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y))) {
-                drawPosition(Graph, x, y);
+                Graph.PSet(columnX, rowY[y]);
             }
         }
     }

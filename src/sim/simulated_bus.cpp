@@ -213,7 +213,7 @@ CallRecord& SimulatedBus::beginCall(CallKind kind, hid::Handle handle) {
     }
     unplugs_.erase(first, last);
 
-    CallRecord& record = log_.emplace_back();
+    CallRecord& record = logging_ ? log_.emplace_back() : (scratch_ = CallRecord{});
     record.index = index;
     record.kind = kind;
     record.handle = handle;

@@ -110,6 +110,8 @@ class SimulatedBus : public hid::HidLayer {
     // --- observation -------------------------------------------------------------------
     const std::vector<CallRecord>& log() const { return log_; }
     void clearLog() { log_.clear(); }
+    // A long demo or benchmark keeps no log, so memory stays flat.
+    void setLogging(bool on) { logging_ = on; }
     std::size_t openHandleCount() const { return open_.size(); }
     std::size_t readEventsCreated() const { return readEventsCreated_; }
     // Feature reports the adaptor `id` accepted, in order.
@@ -167,6 +169,8 @@ class SimulatedBus : public hid::HidLayer {
     std::set<CallKind> failingKinds_;
     std::multimap<std::uint64_t, DeviceId> unplugs_;
     std::vector<CallRecord> log_;
+    bool logging_ = true;
+    CallRecord scratch_;  // the record of a call made while logging is off
     std::chrono::microseconds manualNow_{0};
     std::function<std::chrono::microseconds()> clock_;
 };

@@ -157,6 +157,10 @@ class PictureBox : public Control {
 
     std::vector<std::uint8_t> raster_;
     int rasterWidth_ = 0;
+    int rasterHeight_ = 0;
+    float sizedForWidth_ = -1;
+    float sizedForHeight_ = -1;
+    int sizedForBorder_ = -1;
     std::uint64_t eraseCount_ = 0;
     std::uint64_t revision_ = 0;
 };

@@ -14,27 +14,49 @@ int PictureBox::rasterHeight() const {
 }
 
 void PictureBox::fitRaster() {
-    const auto cells = static_cast<std::size_t>(rasterWidth()) * rasterHeight();
-    if (raster_.size() != cells || rasterWidth_ != rasterWidth()) {
-        raster_.assign(cells, 0);
-        rasterWidth_ = rasterWidth();
+    // Sizes never change at run time, so this is one comparison a point.
+    if (Width == sizedForWidth_ && Height == sizedForHeight_ && BorderPixels == sizedForBorder_) {
+        return;
     }
+    sizedForWidth_ = Width;
+    sizedForHeight_ = Height;
+    sizedForBorder_ = BorderPixels;
+    rasterWidth_ = rasterWidth();
+    rasterHeight_ = rasterHeight();
+    raster_.assign(static_cast<std::size_t>(rasterWidth_) * rasterHeight_, 0);
 }
+
+namespace {
+
+// The pixel nearest a position in twips, clamped far outside the raster for positions
+// beyond it. Plain truncation: floor costs a library call on baseline x86-64, and a
+// full redraw sets tens of thousands of points.
+long nearestPixel(float twips) {
+    constexpr float kPixelsPerTwip = 1.0F / kTwipsPerPixel;
+    constexpr float kFarOutside = 1.0e6F;
+    const float pixels = twips * kPixelsPerTwip;
+    if (!(pixels > -kFarOutside && pixels < kFarOutside)) {
+        return -static_cast<long>(kFarOutside);  // NaN or far away: nothing to draw
+    }
+    return pixels >= 0 ? static_cast<long>(pixels + 0.5F) : -static_cast<long>(0.5F - pixels);
+}
+
+}  // namespace
 
 void PictureBox::PSet(float x, float y) {
     fitRaster();
     // A pen of width w centred on the point covers w pixels ending at its pixel.
-    const auto centreX = static_cast<long>(std::lround(x / kTwipsPerPixel));
-    const auto centreY = static_cast<long>(std::lround(y / kTwipsPerPixel));
     const long width = std::max(1, DrawWidth);
-    const long first = -(width / 2);
-    for (long dy = first; dy < first + width; ++dy) {
-        for (long dx = first; dx < first + width; ++dx) {
-            const long px = centreX + dx;
-            const long py = centreY + dy;
-            if (px >= 0 && py >= 0 && px < rasterWidth_ && py < rasterHeight()) {
-                raster_[static_cast<std::size_t>(py) * rasterWidth_ + px] = 1;
-            }
+    const long firstX = nearestPixel(x) - width / 2;
+    const long firstY = nearestPixel(y) - width / 2;
+    const long left = std::max(firstX, 0L);
+    const long right = std::min(firstX + width, static_cast<long>(rasterWidth_));
+    const long top = std::max(firstY, 0L);
+    const long bottom = std::min(firstY + width, static_cast<long>(rasterHeight_));
+    for (long py = top; py < bottom; ++py) {
+        std::uint8_t* row = raster_.data() + static_cast<std::size_t>(py) * rasterWidth_;
+        for (long px = left; px < right; ++px) {
+            row[px] = 1;
         }
     }
     ++revision_;
@@ -48,8 +70,7 @@ void PictureBox::Cls() {
 }
 
 bool PictureBox::isDrawn(int pixelX, int pixelY) const {
-    if (pixelX < 0 || pixelY < 0 || pixelX >= rasterWidth_ || pixelY >= rasterHeight() ||
-        raster_.empty()) {
+    if (pixelX < 0 || pixelY < 0 || pixelX >= rasterWidth_ || pixelY >= rasterHeight_) {
         return false;
     }
     return raster_[static_cast<std::size_t>(pixelY) * rasterWidth_ + pixelX] != 0;
