@@ -15,6 +15,7 @@ bool isAcceptedAdaptor(std::uint16_t vendorId, std::uint16_t productId) {
 
 bool frmMain::FindTheHid() {
     session.isConnected = false;
+    accessRefused_ = false;
     std::vector<hid::InterfaceIdentity> interfaces;
     session.lastResult = hid_.enumerate(interfaces);
 
@@ -29,6 +30,7 @@ bool frmMain::FindTheHid() {
         session.devicePath = candidate.path;
         session.lastResult =
             hid_.open(session.devicePath, hid::OpenMode::FeatureReports, session.deviceHandle);
+        accessRefused_ = accessRefused_ || !session.lastResult;
         if (session.lastResult) {
             session.lastResult = hid_.getAttributes(session.deviceHandle, session.attributes);
         }
@@ -50,6 +52,7 @@ bool frmMain::FindTheHid() {
     if (!session.isConnected) {
         return false;
     }
+    accessRefused_ = false;
 
     session.productId = signExtendedProduct(session.attributes.ProductID);
     session.lastResult =
@@ -75,4 +78,12 @@ void frmMain::ArmReadEvent() {
 void frmMain::CloseConnection() {
     session.lastResult = hid_.close(session.deviceHandle);
     session.lastResult = hid_.close(session.inputHandle);
+}
+
+// Right after a plug-in the system may refuse the open until the access rule applies;
+// only a refusal that lasts about a second (three searches) is worth a word.
+void frmMain::ShowAccessStatus() {
+    constexpr int kSearchesBeforeStatus = 3;
+    refusedSearches_ = accessRefused_ ? refusedSearches_ + 1 : 0;
+    lblStatus.Visible = refusedSearches_ >= kSearchesBeforeStatus;
 }

@@ -52,6 +52,7 @@ void frmMain::Timer_Timer() {
             EnableUI();
         }
     }
+    ShowAccessStatus();
 }
 
 void frmMain::LoseConnection() {

@@ -19,6 +19,7 @@ constexpr toolkit::Colour kWhite = rgb(255, 255, 255);
 constexpr toolkit::Colour kBlue = rgb(0, 0, 255);
 constexpr toolkit::Colour kGreen = rgb(0, 128, 0);
 constexpr toolkit::Colour kRed = rgb(255, 0, 0);
+constexpr float kStatusHeight = 660;  // three lines of 9-point text
 
 void place(Control& control, float left, float top, float width, float height, int tabIndex) {
     control.Left = left;
@@ -70,6 +71,10 @@ void designTick(toolkit::RectangleShape& tick, float left, float top, float widt
 frmMain::frmMain(hid::HidLayer& hid, toolkit::ToolkitServices& toolkit, WindowOptions options)
     : hid_(hid), toolkit_(toolkit), options_(std::move(options)) {
     createControls();
+}
+
+float frmMain::ClientHeight() const {
+    return lblStatus.Visible ? kClientHeight + kStatusHeight : kClientHeight;
 }
 
 void frmMain::createControls() {
@@ -149,6 +154,16 @@ void frmMain::createControls() {
     place(lblX, 2880, 6960, 1000, 255, 17);
     lblX.Caption = "000";
     lblX.alignment = Alignment::Centre;
+
+    // Our own addition below the buttons: hidden until an adaptor's open keeps failing.
+    place(lblStatus, 120, 7920, 6855, kStatusHeight, -1);
+    lblStatus.Caption =
+        "The adaptor is plugged in, but the system does not let this program open it. "
+        "Install 70-shifter-calibration.rules (see README), then run \"udevadm control "
+        "--reload-rules\" and \"udevadm trigger\" as root, or unplug and replug the adaptor.";
+    lblStatus.font = kSansSerif9;
+    lblStatus.WordWrap = true;
+    lblStatus.Visible = false;
 
     controls_ = {&Command1,  &btnUpdate, &Text10, &Text9,           &Text8,      &Text7,
                  &UpgradeFW, &Timer,     &Frame1, &lblSerialNumber, &lblVersion, &lblProduct,

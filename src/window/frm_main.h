@@ -91,6 +91,11 @@ class frmMain {
     // The 31 designed controls in creation order.
     const std::vector<toolkit::Control*>& controls() const { return controls_; }
 
+    // Below the buttons, shown only while the system keeps refusing to open an adaptor
+    // that is plugged in; the window grows by its height meanwhile.
+    toolkit::Label lblStatus{"lblStatus"};
+    float ClientHeight() const;
+
     // --- state --------------------------------------------------------------------
     DeviceSession session;
     std::int16_t thresholdV1 = 0;
@@ -113,6 +118,7 @@ class frmMain {
   private:
     // device link
     void ReadHidCaps();
+    void ShowAccessStatus();
     void ArmReadEvent();
     void CloseConnection();
     // Sends the send buffer as one feature report; not sent when the adaptor's
@@ -150,6 +156,10 @@ class frmMain {
     // The plot holds every visited point of this mode since the erase it counts.
     std::optional<std::uint8_t> plotCompleteMode_;
     std::uint64_t plotCompleteAtErase_ = 0;
+
+    // An accepted adaptor was seen that the system would not open, and none opened.
+    bool accessRefused_ = false;
+    int refusedSearches_ = 0;
 
     bool upgradeInProgress_ = false;
     bool unloaded_ = false;

@@ -10,6 +10,7 @@ void frmMain::Form_Load() {
     if (session.isConnected) {
         EnableUI();
     }
+    ShowAccessStatus();
 
     const float innerWidth = Graph.ScaleWidth();
     const float innerHeight = Graph.ScaleHeight();

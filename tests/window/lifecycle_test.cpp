@@ -223,4 +223,33 @@ TEST_F(Lifecycle, ASuccessfulReadAfterReconnectingMakesTheWriteBackDueAgain) {
     EXPECT_EQ(featureReportsSent().size(), 7U);
 }
 
+TEST_F(Lifecycle, SaysSoOnlyWhenTheSystemKeepsRefusingToOpenTheAdaptor) {
+    const sim::DeviceId held = addAdaptorWith(sim::kelvoIdentity());
+    bus.device(held).refuseOpen = true;
+    frmMain& window = loadWindow();
+    const float designedHeight = window.ClientHeight();
+    EXPECT_FALSE(window.lblStatus.Visible);  // a refusal right after plug-in is normal
+    window.Timer_Timer();
+    EXPECT_FALSE(window.lblStatus.Visible);
+    window.Timer_Timer();  // about a second of refusals
+    EXPECT_TRUE(window.lblStatus.Visible);
+    EXPECT_GT(window.ClientHeight(), designedHeight);
+    EXPECT_EQ(window.Caption, "Corvane Shifter interface calibration v1.5");
+
+    bus.device(held).refuseOpen = false;
+    window.Timer_Timer();
+    EXPECT_TRUE(window.session.isConnected);
+    EXPECT_FALSE(window.lblStatus.Visible);
+    EXPECT_EQ(window.ClientHeight(), designedHeight);
+}
+
+TEST_F(Lifecycle, NoStatusLineForAnUnpluggedAdaptorOrAForeignDevice) {
+    bus.addForeignDevice(0x046D, 0xC52B);
+    frmMain& window = loadWindow();
+    for (int tick = 0; tick < 5; ++tick) {
+        window.Timer_Timer();
+    }
+    EXPECT_FALSE(window.lblStatus.Visible);
+}
+
 }  // namespace

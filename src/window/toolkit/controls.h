@@ -95,6 +95,7 @@ class Label : public Control {
     explicit Label(std::string name) : Control(ControlKind::Label, std::move(name)) {}
     std::string Caption;
     Alignment alignment = Alignment::Left;
+    bool WordWrap = false;
 };
 
 class Frame : public Control {

@@ -1,0 +1,18 @@
+# Fails unless every rule line is a uaccess tag for one of the four adaptors' hidraw
+# nodes, all four are there, and nothing sets a mode, group or owner.
+file(STRINGS "${RULES}" lines REGEX "^[^#]")
+set(expected 10a0 10a1 10a2 b016)
+set(found "")
+foreach(line IN LISTS lines)
+    if(line MATCHES "MODE|GROUP|OWNER")
+        message(FATAL_ERROR "rule sets permissions directly: ${line}")
+    endif()
+    if(NOT line MATCHES "^KERNEL==\"hidraw\\*\", ATTRS{idVendor}==\"1dd2\", ATTRS{idProduct}==\"([0-9a-f]+)\", TAG\\+=\"uaccess\"$")
+        message(FATAL_ERROR "unexpected rule: ${line}")
+    endif()
+    list(APPEND found ${CMAKE_MATCH_1})
+endforeach()
+list(SORT found)
+if(NOT found STREQUAL expected)
+    message(FATAL_ERROR "rules name products '${found}', expected '${expected}'")
+endif()
