@@ -96,7 +96,10 @@ const Bytes kMouse = {
 
 Bytes wrapInCollection(const Bytes& body) {
     Bytes out = {0x06, 0x00, 0xFF, 0x09, 0x01, 0xA1, 0x01};
-    out.insert(out.end(), body.begin(), body.end());
+    // Byte by byte: GCC 12 at -O2 warns wrongly about a range insert here.
+    for (std::uint8_t byte : body) {
+        out.push_back(byte);
+    }
     out.push_back(0xC0);
     return out;
 }

@@ -1,0 +1,134 @@
+#include "qt/command_line.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <cmath>
+
+namespace qtui {
+namespace {
+
+CommandLine failure(const QString& message) {
+    CommandLine result;
+    result.action = LaunchAction::Fail;
+    result.text = QStringLiteral("%1: %2\n").arg(QLatin1String(kProgramName), message);
+    return result;
+}
+
+// "--simulate" alone means the Kelvo adaptor; the parser itself only knows options that
+// always or never take a value.
+QStringList withDefaultSimulation(const QStringList& arguments) {
+    QStringList result = arguments;
+    for (qsizetype i = 1; i < result.size(); ++i) {
+        if (result[i] == QLatin1String("--simulate") || result[i] == QLatin1String("-simulate")) {
+            result[i] = QStringLiteral("--simulate=kelvo");
+        } else if (result[i] == QLatin1String("--")) {
+            break;
+        }
+    }
+    return result;
+}
+
+}  // namespace
+
+std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name) {
+    const QString key = name.trimmed().toLower();
+    if (key == QLatin1String("kelvo")) {
+        return sim::kelvoIdentity();
+    }
+    if (key == QLatin1String("mirad")) {
+        return sim::miradIdentity();
+    }
+    if (key == QLatin1String("usb")) {
+        return sim::usbShifterIdentity();
+    }
+    if (key == QLatin1String("loader")) {
+        return sim::loaderIdentity();
+    }
+    return std::nullopt;
+}
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Calibrates the lever thresholds of a USB shifter adaptor."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the program's version."));
+    const QCommandLineOption simulate(
+        QStringLiteral("simulate"),
+        QStringLiteral("Runs on a simulated adaptor whose lever moves by itself: kelvo "
+                       "(when no value is given), mirad, usb or loader."),
+        QStringLiteral("kelvo|mirad|usb|loader"));
+    const QCommandLineOption reportRate(
+        QStringLiteral("report-rate"),
+        QStringLiteral("Reports a second the simulated adaptor sends (default 125)."),
+        QStringLiteral("HZ"));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Saves a PNG picture of the window to FILE after about two seconds, "
+                       "then closes the window."),
+        QStringLiteral("FILE"));
+    parser.addOptions({help, version, simulate, reportRate, screenshot});
+
+    const QStringList args = withDefaultSimulation(
+        arguments.isEmpty() ? QStringList{QLatin1String(kProgramName)} : arguments);
+    if (!parser.parse(args)) {
+        return failure(parser.errorText());
+    }
+    CommandLine result;
+    if (parser.isSet(help)) {
+        result.action = LaunchAction::ShowHelp;
+        // The parser names the program after its path (or not at all before the
+        // application exists) and knows no options whose value may be left out.
+        QString text = parser.helpText();
+        const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
+        text.replace(0, usageEnd < 0 ? 0 : usageEnd,
+                     QStringLiteral("Usage: %1 [options]").arg(QLatin1String(kProgramName)));
+        result.text = text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader>"),
+                                   QLatin1String("--simulate[=kelvo|mirad|usb|loader]"));
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.action = LaunchAction::ShowVersion;
+        result.text = QStringLiteral("%1 %2\n").arg(QLatin1String(kProgramName),
+                                                    QLatin1String(kProgramVersion));
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return failure(QStringLiteral("unexpected argument '%1'")
+                           .arg(parser.positionalArguments().constFirst()));
+    }
+    if (parser.isSet(simulate)) {
+        const QString name = parser.value(simulate);
+        result.options.simulated = simulatedIdentityNamed(name);
+        if (!result.options.simulated) {
+            return failure(QStringLiteral("unknown adaptor '%1' for --simulate: use kelvo, "
+                                          "mirad, usb or loader")
+                               .arg(name));
+        }
+    }
+    if (parser.isSet(reportRate)) {
+        if (!result.options.simulated) {
+            return failure(QStringLiteral("--report-rate applies to --simulate only"));
+        }
+        bool isNumber = false;
+        const double rate = parser.value(reportRate).toDouble(&isNumber);
+        if (!isNumber || !std::isfinite(rate) || rate <= 0 || rate > kMaxReportRateHz) {
+            return failure(QStringLiteral("--report-rate needs a number of reports a second "
+                                          "above 0 and at most %1, not '%2'")
+                               .arg(kMaxReportRateHz)
+                               .arg(parser.value(reportRate)));
+        }
+        result.options.reportRateHz = rate;
+    }
+    if (parser.isSet(screenshot)) {
+        result.options.screenshotPath = parser.value(screenshot);
+        if (result.options.screenshotPath.isEmpty()) {
+            return failure(QStringLiteral("--screenshot needs a file name"));
+        }
+    }
+    return result;
+}
+
+}  // namespace qtui

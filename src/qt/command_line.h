@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "sim/adaptor_model.h"
+
+// The program's command line: what to run on, and what to do besides showing the window.
+namespace qtui {
+
+inline constexpr const char* kProgramName = "shifter-calibration";
+inline constexpr const char* kProgramVersion = "1.01";
+inline constexpr double kDefaultReportRateHz = 125;
+inline constexpr double kMaxReportRateHz = 10000;
+
+struct LaunchOptions {
+    // Set: run on a simulated adaptor of this identity instead of the real bus.
+    std::optional<sim::AdaptorIdentity> simulated;
+    double reportRateHz = kDefaultReportRateHz;
+    // Not empty: save a picture of the window there after a while, then close it.
+    QString screenshotPath;
+};
+
+enum class LaunchAction { Run, ShowHelp, ShowVersion, Fail };
+
+struct CommandLine {
+    LaunchAction action = LaunchAction::Run;
+    LaunchOptions options;
+    QString text;  // the help, the version line or the error, for printing
+    int exitCode() const { return action == LaunchAction::Fail ? 2 : 0; }
+};
+
+// `arguments` as the program got them, its own name first.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The identity a --simulate value names: kelvo, mirad, usb or loader.
+std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name);
+
+}  // namespace qtui

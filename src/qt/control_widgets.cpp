@@ -1,0 +1,155 @@
+#include "qt/control_widgets.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "qt/plot_widget.h"
+#include "qt/style.h"
+#include "qt/twips.h"
+
+namespace qtui {
+namespace {
+
+using toolkit::ControlKind;
+
+// Fonts, colours and alignment are fixed by the design, so they are set once.
+void applyStyle(const toolkit::Control& control, QWidget& widget, QPalette::ColorRole foreRole,
+                QPalette::ColorRole backRole) {
+    widget.setObjectName(QString::fromStdString(control.name()));
+    if (control.font) {
+        widget.setFont(qtFont(*control.font));
+    }
+    QPalette palette = widget.palette();
+    if (control.foreColour) {
+        setPaletteColour(palette, foreRole, *control.foreColour, true);
+    }
+    if (control.backColour) {
+        setPaletteColour(palette, backRole, *control.backColour, false);
+        widget.setAutoFillBackground(true);
+    }
+    widget.setPalette(palette);
+}
+
+Qt::Alignment qtAlignment(toolkit::Alignment alignment) {
+    switch (alignment) {
+        case toolkit::Alignment::Right:
+            return Qt::AlignRight | Qt::AlignTop;
+        case toolkit::Alignment::Centre:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case toolkit::Alignment::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* createLabel(const toolkit::Label& model, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    // Captions may come from the adaptor: never read them as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(qtAlignment(model.alignment));
+    label->setWordWrap(true);
+    applyStyle(model, *label, QPalette::WindowText, QPalette::Window);
+    return label;
+}
+
+QWidget* createRectangle(const toolkit::RectangleShape& model, QWidget* parent) {
+    auto* mark = new QWidget(parent);
+    mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    applyStyle(model, *mark, QPalette::WindowText, QPalette::Window);
+    return mark;
+}
+
+template <typename Widget>
+void setIfDifferent(Widget& widget, const QString& text) {
+    if (widget.text() != text) {
+        widget.setText(text);
+    }
+}
+
+}  // namespace
+
+QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent) {
+    QWidget* widget = nullptr;
+    switch (control.kind()) {
+        case ControlKind::CommandButton:
+            widget = new QPushButton(parent);
+            applyStyle(control, *widget, QPalette::ButtonText, QPalette::Button);
+            break;
+        case ControlKind::TextBox:
+            widget = new QLineEdit(parent);
+            applyStyle(control, *widget, QPalette::Text, QPalette::Base);
+            widget->setAutoFillBackground(false);
+            break;
+        case ControlKind::Frame:
+            widget = new QGroupBox(parent);
+            applyStyle(control, *widget, QPalette::WindowText, QPalette::Window);
+            break;
+        case ControlKind::Label:
+            widget = createLabel(static_cast<const toolkit::Label&>(control), parent);
+            break;
+        case ControlKind::PictureBox:
+            widget = new PlotWidget(static_cast<const toolkit::PictureBox&>(control), parent);
+            widget->setObjectName(QString::fromStdString(control.name()));
+            break;
+        case ControlKind::RectangleShape:
+            widget = createRectangle(static_cast<const toolkit::RectangleShape&>(control), parent);
+            break;
+        case ControlKind::LineShape:
+        case ControlKind::Timer:
+            return nullptr;
+    }
+    updateControlWidget(control, *widget);
+    return widget;
+}
+
+void updateControlWidget(const toolkit::Control& control, QWidget& widget) {
+    switch (control.kind()) {
+        case ControlKind::CommandButton:
+            setIfDifferent(static_cast<QPushButton&>(widget),
+                           QString::fromStdString(
+                               static_cast<const toolkit::CommandButton&>(control).Caption));
+            break;
+        case ControlKind::TextBox:
+            setIfDifferent(
+                static_cast<QLineEdit&>(widget),
+                QString::fromStdString(static_cast<const toolkit::TextBox&>(control).Text));
+            break;
+        case ControlKind::Label:
+            setIfDifferent(
+                static_cast<QLabel&>(widget),
+                QString::fromStdString(static_cast<const toolkit::Label&>(control).Caption));
+            break;
+        case ControlKind::Frame: {
+            auto& frame = static_cast<QGroupBox&>(widget);
+            const QString title =
+                QString::fromStdString(static_cast<const toolkit::Frame&>(control).Caption);
+            if (frame.title() != title) {
+                frame.setTitle(title);
+            }
+            break;
+        }
+        case ControlKind::PictureBox:
+            static_cast<PlotWidget&>(widget).refresh();
+            break;
+        case ControlKind::RectangleShape:
+        case ControlKind::LineShape:
+        case ControlKind::Timer:
+            break;
+    }
+    // The widget's own state: a disabled container greys its children by itself.
+    const bool enabled = !widget.testAttribute(Qt::WA_ForceDisabled);
+    if (enabled != control.Enabled) {
+        widget.setEnabled(control.Enabled);
+    }
+    if (widget.isHidden() == control.Visible) {
+        widget.setHidden(!control.Visible);
+    }
+    const QRect geometry = pixelGeometry(control);
+    if (widget.geometry() != geometry) {
+        widget.setGeometry(geometry);
+    }
+}
+
+}  // namespace qtui

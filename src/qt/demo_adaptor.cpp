@@ -1,0 +1,25 @@
+#include "qt/demo_adaptor.h"
+
+#include <chrono>
+
+#include "device/device_session.h"
+
+namespace qtui {
+
+sim::DeviceId startDemoAdaptor(sim::SimulatedBus& bus, const sim::AdaptorIdentity& identity,
+                               double reportRateHz) {
+    const auto start = std::chrono::steady_clock::now();
+    bus.setClock([start] {
+        return std::chrono::duration_cast<std::chrono::microseconds>(
+            std::chrono::steady_clock::now() - start);
+    });
+    bus.setLogging(false);  // a demo may run for hours
+    const sim::DeviceId adaptor = bus.addAdaptor(identity);
+    // The firmware loader has no lever to report.
+    if (reportsLever(signExtendedProduct(identity.productId)) && reportRateHz > 0) {
+        bus.runScript(adaptor, sim::LeverScript::demoTour(), reportRateHz);
+    }
+    return adaptor;
+}
+
+}  // namespace qtui

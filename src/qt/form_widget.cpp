@@ -1,0 +1,156 @@
+#include "qt/form_widget.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "qt/control_widgets.h"
+#include "qt/plot_widget.h"
+#include "qt/style.h"
+#include "qt/twips.h"
+
+namespace qtui {
+
+FormWidget::FormWidget(frmMain& window, QWidget* parent) : QWidget(parent), frm_(window) {
+    // A fixed-size dialog-like window: it can be minimised and closed, not maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(qtFont(kWindowFont));
+
+    for (toolkit::Control* control : frm_.controls()) {
+        ensureWidget(*control);
+    }
+    ensureWidget(frm_.lblStatus);
+    connectEvents();
+    orderTabs();
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, [this] { deliver(&frmMain::Timer_Timer); });
+    syncFromModel();
+}
+
+QWidget* FormWidget::widgetFor(const toolkit::Control& control) const {
+    const auto found = std::find_if(widgets_.begin(), widgets_.end(),
+                                    [&](const auto& entry) { return entry.first == &control; });
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+// Containers get their widget before the controls inside them.
+QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
+    if (QWidget* existing = widgetFor(control)) {
+        return existing;
+    }
+    QWidget* parent = this;
+    if (control.container != nullptr && control.container != &control) {
+        parent = ensureWidget(*control.container);
+        if (parent == nullptr) {
+            return nullptr;  // a container that is not drawn hides what it holds
+        }
+    }
+    if (control.kind() == toolkit::ControlKind::LineShape) {
+        // Lines are painted by the picture box that holds them.
+        if (auto* plot = dynamic_cast<PlotWidget*>(parent)) {
+            plot->addLine(static_cast<const toolkit::LineShape&>(control));
+        }
+        return nullptr;
+    }
+    QWidget* widget = createControlWidget(control, parent);
+    if (widget != nullptr) {
+        widgets_.emplace_back(&control, widget);
+    }
+    return widget;
+}
+
+void FormWidget::connectEvents() {
+    const std::pair<const toolkit::CommandButton*, void (frmMain::*)()> clicks[] = {
+        {&frm_.btnUpdate, &frmMain::btnUpdate_Click},
+        {&frm_.Command1, &frmMain::Command1_Click},
+        {&frm_.UpgradeFW, &frmMain::UpgradeFW_Click},
+    };
+    for (const auto& [button, handler] : clicks) {
+        if (auto* widget = dynamic_cast<QPushButton*>(widgetFor(*button))) {
+            connect(widget, &QPushButton::clicked, this, [this, handler] { deliver(handler); });
+        }
+    }
+    for (const auto& [control, widget] : widgets_) {
+        if (control->kind() != toolkit::ControlKind::TextBox) {
+            continue;
+        }
+        auto* box = static_cast<toolkit::TextBox*>(control);
+        // Only the user's edits: text set from the model does not come back.
+        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+                [this, box](const QString& text) {
+                    if (frm_.isUnloaded()) {
+                        return;
+                    }
+                    box->Text = text.toStdString();
+                    syncFromModel();
+                });
+    }
+}
+
+// Tab moves through buttons and text boxes by tab index; Qt skips hidden and
+// disabled ones as it goes.
+void FormWidget::orderTabs() {
+    std::vector<std::pair<int, QWidget*>> stops;
+    for (const auto& [control, widget] : widgets_) {
+        const bool focusable = control->kind() == toolkit::ControlKind::CommandButton ||
+                               control->kind() == toolkit::ControlKind::TextBox;
+        if (focusable && control->TabIndex >= 0) {
+            stops.emplace_back(control->TabIndex, widget);
+        } else {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1].second, stops[i].second);
+    }
+}
+
+void FormWidget::deliver(void (frmMain::*handler)()) {
+    if (frm_.isUnloaded()) {
+        return;
+    }
+    (frm_.*handler)();
+    syncFromModel();
+}
+
+void FormWidget::syncFromModel() {
+    const QString title = QString::fromStdString(frm_.Caption);
+    if (windowTitle() != title) {
+        setWindowTitle(title);
+    }
+    // The window grows while the status line shows.
+    const QSize size(pixelsFromTwips(frmMain::kClientWidth), pixelsFromTwips(frm_.ClientHeight()));
+    if (this->size() != size || minimumSize() != size) {
+        setFixedSize(size);
+    }
+    for (const auto& [control, widget] : widgets_) {
+        updateControlWidget(*control, *widget);
+    }
+    programTimer();
+}
+
+void FormWidget::programTimer() {
+    const toolkit::Timer& model = frm_.Timer;
+    if (frm_.isUnloaded() || !model.Enabled || model.Interval <= 0) {
+        timer_.stop();
+    } else if (!timer_.isActive() || timer_.interval() != model.Interval) {
+        timer_.start(model.Interval);
+    }
+}
+
+void FormWidget::closeEvent(QCloseEvent* event) {
+    // Closing while a firmware transfer runs waits for its end, which unloads anyway.
+    if (!frm_.isUnloaded() && !frm_.QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    syncFromModel();
+    event->accept();
+}
+
+}  // namespace qtui

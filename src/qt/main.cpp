@@ -1,0 +1,91 @@
+// The program: parses the command line, picks the real or the simulated adaptor, and
+// runs the calibration window.
+#include <QApplication>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "hid/hidapi_backend.h"
+#include "qt/app_icon.h"
+#include "qt/command_line.h"
+#include "qt/demo_adaptor.h"
+#include "qt/form_widget.h"
+#include "qt/qt_toolkit.h"
+#include "qt/screenshot.h"
+#include "qt/single_instance.h"
+#include "qt/window_placement.h"
+#include "sim/simulated_bus.h"
+#include "window/frm_main.h"
+
+namespace {
+
+constexpr std::chrono::milliseconds kScreenshotDelay{2000};
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QLatin1String(qtui::kProgramName));
+    QCoreApplication::setApplicationVersion(QLatin1String(qtui::kProgramVersion));
+
+    // Help, version and mistakes are answered before any display is needed.
+    const qtui::CommandLine commandLine = qtui::parseCommandLine(argumentsOf(argc, argv));
+    if (commandLine.action != qtui::LaunchAction::Run) {
+        std::FILE* out = commandLine.action == qtui::LaunchAction::Fail ? stderr : stdout;
+        std::fputs(commandLine.text.toLocal8Bit().constData(), out);
+        return commandLine.exitCode();
+    }
+    const qtui::LaunchOptions& launch = commandLine.options;
+
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(qtui::applicationIcon());
+
+    // The simulated adaptor is private to each instance and needs no lock.
+    std::optional<qtui::SingleInstance> realAdaptors;
+    std::unique_ptr<hid::HidLayer> hidLayer;
+    if (launch.simulated) {
+        auto bus = std::make_unique<sim::SimulatedBus>();
+        qtui::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz);
+        hidLayer = std::move(bus);
+    } else {
+        if (!realAdaptors.emplace().acquire()) {
+            qtui::reportAlreadyRunning();
+            return qtui::kExitAlreadyRunning;
+        }
+        hidLayer = std::make_unique<hid::HidapiBackend>();
+    }
+
+    WindowOptions options;
+    options.adaptorIsSimulated = launch.simulated.has_value();
+
+    qtui::QtToolkitServices toolkit;
+    frmMain window(*hidLayer, toolkit, options);
+    qtui::FormWidget widget(window);
+    toolkit.setMainWidget(&widget);
+
+    // The window loads before it is first shown.
+    window.Form_Load();
+    widget.syncFromModel();
+    widget.show();
+    qtui::centreOnScreen(widget);
+
+    bool screenshotFailed = false;
+    if (!launch.screenshotPath.isEmpty()) {
+        qtui::screenshotThenClose(widget, launch.screenshotPath, kScreenshotDelay, [&](bool saved) {
+            if (!saved) {
+                std::fprintf(stderr, "%s: could not write %s\n", qtui::kProgramName,
+                             launch.screenshotPath.toLocal8Bit().constData());
+                screenshotFailed = true;
+            }
+        });
+    }
+    const int status = QApplication::exec();
+    return screenshotFailed ? 1 : status;
+}

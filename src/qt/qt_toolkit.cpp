@@ -1,0 +1,55 @@
+#include "qt/qt_toolkit.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QThread>
+
+#include "qt/form_widget.h"
+#include "qt/input_dialog.h"
+
+namespace qtui {
+
+void QtToolkitServices::setMainWidget(FormWidget* widget) {
+    mainWidget_ = widget;
+}
+
+std::string QtToolkitServices::InputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) {
+    InputDialog dialog(QString::fromStdString(prompt), QString::fromStdString(title),
+                       QString::fromStdString(defaultText), mainWidget_.data());
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    return dialog.text().toStdString();
+}
+
+void QtToolkitServices::DoEvents() {
+    // A handler that lets events through mid-way shows how far it got.
+    if (mainWidget_) {
+        mainWidget_->syncFromModel();
+    }
+    QCoreApplication::processEvents();
+}
+
+void QtToolkitServices::UnloadWindow() {
+    if (mainWidget_) {
+        mainWidget_->syncFromModel();
+        mainWidget_->close();
+    }
+    QCoreApplication::quit();
+}
+
+void QtToolkitServices::Sleep(int milliseconds) {
+    if (milliseconds > 0) {
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+    }
+}
+
+void QtToolkitServices::MessageBox(const std::string& title, const std::string& text) {
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
+                    QString::fromStdString(text), QMessageBox::Ok, mainWidget_.data());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace qtui

@@ -1,0 +1,109 @@
+// The command line: which adaptor to simulate, the report rate, the screenshot, and
+// clear failures for everything else.
+#include <gtest/gtest.h>
+
+#include "device/adaptor_protocol.h"
+#include "qt/command_line.h"
+
+namespace {
+
+qtui::CommandLine parse(QStringList arguments) {
+    arguments.prepend(QStringLiteral("shifter-calibration"));
+    return qtui::parseCommandLine(arguments);
+}
+
+TEST(CommandLine, NoArgumentsRunsOnTheRealBus) {
+    const qtui::CommandLine line = parse({});
+    EXPECT_EQ(line.action, qtui::LaunchAction::Run);
+    EXPECT_FALSE(line.options.simulated.has_value());
+    EXPECT_TRUE(line.options.screenshotPath.isEmpty());
+    EXPECT_EQ(line.exitCode(), 0);
+    EXPECT_EQ(qtui::parseCommandLine({}).action, qtui::LaunchAction::Run);
+}
+
+TEST(CommandLine, SimulateAloneMeansAKelvoAdaptor) {
+    const qtui::CommandLine line = parse({"--simulate"});
+    ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+    ASSERT_TRUE(line.options.simulated.has_value());
+    EXPECT_EQ(line.options.simulated->productId, protocol::kKelvo);
+    EXPECT_DOUBLE_EQ(line.options.reportRateHz, qtui::kDefaultReportRateHz);
+}
+
+TEST(CommandLine, SimulateNamesEachProduct) {
+    const std::pair<const char*, std::uint16_t> products[] = {{"kelvo", protocol::kKelvo},
+                                                              {"mirad", protocol::kMirad},
+                                                              {"usb", protocol::kUsbShifter},
+                                                              {"loader", protocol::kLoader},
+                                                              {"MIRAD", protocol::kMirad}};
+    for (const auto& [name, product] : products) {
+        SCOPED_TRACE(name);
+        const qtui::CommandLine line = parse({QStringLiteral("--simulate=%1").arg(name)});
+        ASSERT_TRUE(line.options.simulated.has_value());
+        EXPECT_EQ(line.options.simulated->productId, product);
+    }
+}
+
+TEST(CommandLine, UnknownSimulatedAdaptorFailsWithExitCodeTwo) {
+    for (const QString& argument :
+         {QStringLiteral("--simulate=wheel"), QStringLiteral("--simulate=")}) {
+        SCOPED_TRACE(argument.toStdString());
+        const qtui::CommandLine line = parse({argument});
+        EXPECT_EQ(line.action, qtui::LaunchAction::Fail);
+        EXPECT_EQ(line.exitCode(), 2);
+        EXPECT_TRUE(line.text.contains(QStringLiteral("--simulate")));
+    }
+    EXPECT_TRUE(parse({"--simulate=wheel"}).text.contains(QStringLiteral("'wheel'")));
+}
+
+TEST(CommandLine, ReportRateIsTakenWhenSimulating) {
+    const qtui::CommandLine line = parse({"--simulate", "--report-rate=1000"});
+    ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+    EXPECT_DOUBLE_EQ(line.options.reportRateHz, 1000.0);
+    EXPECT_DOUBLE_EQ(parse({"--simulate=usb", "--report-rate", "12.5"}).options.reportRateHz, 12.5);
+}
+
+TEST(CommandLine, BadReportRatesFail) {
+    for (const char* rate : {"abc", "0", "-5", "inf", "nan", "1e9", ""}) {
+        SCOPED_TRACE(rate);
+        const qtui::CommandLine line =
+            parse({"--simulate", QStringLiteral("--report-rate=%1").arg(rate)});
+        EXPECT_EQ(line.action, qtui::LaunchAction::Fail);
+        EXPECT_EQ(line.exitCode(), 2);
+    }
+    // Without a simulated adaptor there is nothing to set the rate of.
+    EXPECT_EQ(parse({"--report-rate=100"}).action, qtui::LaunchAction::Fail);
+}
+
+TEST(CommandLine, ScreenshotTakesAFileName) {
+    const qtui::CommandLine line = parse({"--simulate", "--screenshot", "out.png"});
+    ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+    EXPECT_EQ(line.options.screenshotPath, QStringLiteral("out.png"));
+    EXPECT_TRUE(line.options.simulated.has_value());
+    EXPECT_EQ(parse({"--screenshot"}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--screenshot="}).action, qtui::LaunchAction::Fail);
+}
+
+TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {
+    const qtui::CommandLine version = parse({"--version"});
+    EXPECT_EQ(version.action, qtui::LaunchAction::ShowVersion);
+    EXPECT_EQ(version.text, QStringLiteral("shifter-calibration 1.01\n"));
+    EXPECT_EQ(version.exitCode(), 0);
+
+    const qtui::CommandLine help = parse({"--simulate=wheel", "--help"});
+    EXPECT_EQ(help.action, qtui::LaunchAction::ShowHelp);
+    EXPECT_EQ(help.exitCode(), 0);
+    for (const char* option : {"--simulate[=", "--report-rate", "--screenshot", "--version"}) {
+        EXPECT_TRUE(help.text.contains(QLatin1String(option))) << option;
+    }
+    EXPECT_TRUE(help.text.contains(QStringLiteral("Usage: shifter-calibration")));
+}
+
+TEST(CommandLine, UnknownOptionsAndStrayArgumentsFail) {
+    EXPECT_EQ(parse({"--fullscreen"}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--fullscreen"}).exitCode(), 2);
+    const qtui::CommandLine stray = parse({"--simulate", "mirad"});
+    EXPECT_EQ(stray.action, qtui::LaunchAction::Fail);
+    EXPECT_TRUE(stray.text.contains(QStringLiteral("mirad")));
+}
+
+}  // namespace

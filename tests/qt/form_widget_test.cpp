@@ -1,0 +1,311 @@
+// The main widget on a simulated bus: what the widgets show, and that clicks, typing,
+// ticks and the close reach the window object.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "device/adaptor_protocol.h"
+#include "qt/form_widget.h"
+#include "qt/qt_toolkit.h"
+#include "sim/simulated_bus.h"
+#include "window/frm_main.h"
+
+namespace {
+
+// Lets the event loop run until `done` holds or the time is up.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QTest::qSleep(2);
+    }
+    return true;
+}
+
+QRect twipsRect(const toolkit::Control& control) {
+    const auto px = [](float twips) { return static_cast<int>(std::lround(twips / 15.0F)); };
+    return {px(control.Left), px(control.Top), px(control.Width), px(control.Height)};
+}
+
+class FormWidgetTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        if (form && frm && !frm->isUnloaded()) {
+            form->close();
+        }
+    }
+
+    void start() {
+        WindowOptions options;
+        options.adaptorIsSimulated = true;
+        options.supportAddress = "support@example.invalid";
+        frm = std::make_unique<frmMain>(bus, services, options);
+        form = std::make_unique<qtui::FormWidget>(*frm);
+        services.setMainWidget(form.get());
+        frm->Form_Load();
+        form->syncFromModel();
+        form->show();
+    }
+
+    template <typename Widget>
+    Widget* child(const char* name) const {
+        return form->findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    std::vector<std::vector<std::uint8_t>> writeSettingReports() const {
+        std::vector<std::vector<std::uint8_t>> writes;
+        for (const sim::CallRecord& call : bus.log()) {
+            if (call.kind == sim::CallKind::SetFeature && call.result && call.bytes.size() > 3 &&
+                call.bytes[1] == protocol::kWriteSetting) {
+                writes.push_back(call.bytes);
+            }
+        }
+        return writes;
+    }
+
+    sim::SimulatedBus bus;
+    qtui::QtToolkitServices services;
+    std::unique_ptr<frmMain> frm;
+    std::unique_ptr<qtui::FormWidget> form;
+};
+
+// Thresholds unlike the factory ones, so showing them proves they were read.
+constexpr std::array<std::uint8_t, protocol::kSettingCount> kStored{61, 190, 77, 166, 93, 171};
+
+class ConnectedFormTest : public FormWidgetTest {
+  protected:
+    void SetUp() override {
+        adaptor = bus.addAdaptor(sim::kelvoIdentity());
+        bus.adaptor(adaptor).settings = kStored;
+        start();
+    }
+    sim::DeviceId adaptor = 0;
+};
+
+TEST_F(ConnectedFormTest, TextBoxesShowTheStoredThresholdsAndTheTitleNamesTheProduct) {
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Kelvo shifter interface calibration v1.5"));
+    struct Expected {
+        const char* box;
+        std::size_t setting;
+    };
+    for (const Expected& expected : {Expected{"Text9", 0}, Expected{"Text10", 1},
+                                     Expected{"Text7", 3}, Expected{"Text8", 2}}) {
+        SCOPED_TRACE(expected.box);
+        auto* edit = child<QLineEdit>(expected.box);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), QString::number(kStored[expected.setting]));
+        EXPECT_TRUE(edit->isVisible());
+        EXPECT_TRUE(edit->isEnabled());
+    }
+    EXPECT_TRUE(child<QPushButton>("btnUpdate")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("Command1")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("UpgradeFW")->isHidden());
+    EXPECT_EQ(child<QLabel>("lblManuf")->text(), QStringLiteral(" Corvane"));
+    EXPECT_EQ(child<QLabel>("lblProduct")->text(), QStringLiteral(" Kelvo shifter adaptor"));
+}
+
+TEST_F(ConnectedFormTest, ClickOnUpdateSettingsWritesTheThresholds) {
+    bus.clearLog();
+    auto* button = child<QPushButton>("btnUpdate");
+    ASSERT_NE(button, nullptr);
+    QTest::mouseClick(button, Qt::LeftButton);
+
+    const auto writes = writeSettingReports();
+    ASSERT_EQ(writes.size(), 4U);
+    std::vector<std::pair<int, int>> written;
+    for (const auto& report : writes) {
+        written.emplace_back(report[2], report[3]);
+    }
+    std::sort(written.begin(), written.end());
+    const std::vector<std::pair<int, int>> expected{
+        {0, kStored[0]}, {1, kStored[1]}, {2, kStored[2]}, {3, kStored[3]}};
+    EXPECT_EQ(written, expected);
+}
+
+TEST_F(ConnectedFormTest, TypingReachesTheTextBoxModelAndTheThresholds) {
+    auto* edit = child<QLineEdit>("Text9");
+    ASSERT_NE(edit, nullptr);
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("104"));
+    EXPECT_EQ(frm->Text9.Text, "104");
+
+    // The next report shown takes the typed threshold: the same value goes out.
+    bus.queueLever(adaptor, {128, 128, false});
+    ASSERT_TRUE(waitUntil([&] { return frm->thresholdV1 == 104; }));
+    bus.clearLog();
+    QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
+    const auto writes = writeSettingReports();
+    EXPECT_TRUE(std::any_of(writes.begin(), writes.end(), [](const auto& report) {
+        return report[2] == protocol::kAddressV1 && report[3] == 104;
+    }));
+}
+
+TEST_F(ConnectedFormTest, SyncLeavesAnUnchangedTextAndItsCursorAlone) {
+    auto* edit = child<QLineEdit>("Text10");
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("150"));
+    edit->setCursorPosition(1);
+    form->syncFromModel();
+    EXPECT_EQ(edit->cursorPosition(), 1);
+
+    frm->Text10.Text = "42";
+    form->syncFromModel();
+    EXPECT_EQ(edit->text(), QStringLiteral("42"));
+}
+
+TEST_F(ConnectedFormTest, WidgetsArePlacedAtTwipsOverFifteen) {
+    EXPECT_EQ(form->size(), QSize(475, 535));
+    int placed = 0;
+    for (const toolkit::Control* control : frm->controls()) {
+        QWidget* widget = form->widgetFor(*control);
+        if (widget == nullptr) {
+            continue;
+        }
+        SCOPED_TRACE(control->name());
+        ++placed;
+        EXPECT_EQ(widget->geometry(), twipsRect(*control));
+        QWidget* expectedParent =
+            control->container == nullptr ? form.get() : form->widgetFor(*control->container);
+        EXPECT_EQ(widget->parentWidget(), expectedParent);
+    }
+    // Every control but the timer and the six lines has a widget.
+    EXPECT_EQ(placed, 31 - 1 - 6);
+    // Spot checks against the design: the plot and a label inside the frame.
+    EXPECT_EQ(child<QWidget>("Graph")->geometry(), QRect(99, 187, 260, 260));
+    EXPECT_EQ(child<QLabel>("lblManuf")->geometry(), QRect(112, 24, 252, 22));
+    EXPECT_EQ(child<QLabel>("lblManuf")->parentWidget(), child<QGroupBox>("Frame1"));
+}
+
+TEST_F(ConnectedFormTest, PlotShowsTheTraceOfQueuedReports) {
+    // A short diagonal well away from the threshold lines.
+    constexpr int kPoints = 10;
+    for (int i = 0; i < kPoints; ++i) {
+        bus.queueLever(adaptor, {static_cast<std::uint8_t>(20 + i),
+                                 static_cast<std::uint8_t>(230 - i), false});
+    }
+    ASSERT_TRUE(waitUntil([&] { return frm->lblX.Caption == "29"; }));
+    const QImage image = child<QWidget>("Graph")->grab().toImage();
+    ASSERT_EQ(image.size(), QSize(260, 260));
+
+    const double inner = frm->Graph.ScaleWidth() / 15.0;
+    for (int i = 0; i < kPoints; ++i) {
+        const int x = 2 + static_cast<int>(std::lround((20 + i) / 255.0 * inner));
+        const int y = 2 + static_cast<int>(std::lround((255 - (230 - i)) / 255.0 * inner));
+        SCOPED_TRACE(i);
+        EXPECT_LT(qGray(image.pixel(x, y)), 100);
+    }
+    // Between the threshold lines nothing was drawn.
+    EXPECT_EQ(image.pixel(130, 132), qRgb(255, 255, 255));
+    // The vertical line of setting 0 crosses the empty middle in blue.
+    const int lineX = 2 + static_cast<int>(std::lround(kStored[0] / 255.0 * inner));
+    const QRgb onLine = image.pixel(lineX, 132);
+    const QRgb besideLine = image.pixel(lineX - 1, 132);
+    EXPECT_TRUE(onLine == qRgb(0, 0, 255) || besideLine == qRgb(0, 0, 255));
+}
+
+TEST_F(ConnectedFormTest, MarksAndValuesFollowTheLever) {
+    bus.queueLever(adaptor, {200, 30, false});
+    ASSERT_TRUE(waitUntil([&] { return frm->lblX.Caption == "200"; }));
+    EXPECT_EQ(child<QLabel>("lblX")->text(), QStringLiteral("200"));
+    EXPECT_EQ(child<QLabel>("lblY")->text(), QStringLiteral("30"));
+    QWidget* tick = child<QWidget>("TickH1");
+    ASSERT_NE(tick, nullptr);
+    EXPECT_TRUE(tick->isVisible());
+    EXPECT_EQ(tick->geometry(), twipsRect(frm->TickH1));
+    EXPECT_GT(tick->x(), child<QWidget>("Graph")->geometry().center().x());
+}
+
+TEST_F(ConnectedFormTest, PollTimerFollowsTheTimerModel) {
+    EXPECT_TRUE(form->pollTimer().isActive());
+    EXPECT_EQ(form->pollTimer().interval(), frm->Timer.Interval);
+    frm->Timer.Interval = 250;
+    form->syncFromModel();
+    EXPECT_EQ(form->pollTimer().interval(), 250);
+    frm->Timer.Enabled = false;
+    form->syncFromModel();
+    EXPECT_FALSE(form->pollTimer().isActive());
+}
+
+TEST_F(ConnectedFormTest, ClosingUnloadsTheWindowAndLeavesCalibrationMode) {
+    bus.clearLog();
+    EXPECT_TRUE(form->close());
+    EXPECT_TRUE(frm->isUnloaded());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->pollTimer().isActive());
+    const auto received = bus.featureReportsReceived(adaptor);
+    EXPECT_TRUE(std::any_of(received.begin(), received.end(), [](const auto& report) {
+        return report.size() > 2 && report[1] == protocol::kSetCalibrationMode && report[2] == 0;
+    }));
+    EXPECT_EQ(bus.openHandleCount(), 0U);
+}
+
+TEST_F(ConnectedFormTest, UnpluggingShowsTheDisconnectedLook) {
+    bus.unplug(adaptor);
+    ASSERT_TRUE(waitUntil([&] { return !frm->session.isConnected; }));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Corvane Shifter interface calibration v1.5"));
+    EXPECT_TRUE(child<QLineEdit>("Text9")->isHidden());
+    EXPECT_FALSE(child<QPushButton>("btnUpdate")->isEnabled());
+}
+
+class DisconnectedFormTest : public FormWidgetTest {
+  protected:
+    void SetUp() override { start(); }
+};
+
+TEST_F(DisconnectedFormTest, ShowsTheDisconnectedLook) {
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Corvane Shifter interface calibration v1.5"));
+    for (const char* name : {"Text7", "Text8", "Text9", "Text10"}) {
+        SCOPED_TRACE(name);
+        auto* edit = child<QLineEdit>(name);
+        ASSERT_NE(edit, nullptr);
+        EXPECT_TRUE(edit->isHidden());
+        EXPECT_FALSE(edit->isVisible());
+    }
+    for (const char* name : {"TickV1", "TickV2", "TickH1", "TickH2", "lblX", "lblY"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(child<QWidget>(name)->isHidden());
+    }
+    EXPECT_FALSE(child<QPushButton>("btnUpdate")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("Command1")->isEnabled());
+    EXPECT_FALSE(child<QGroupBox>("Frame1")->isEnabled());
+    EXPECT_TRUE(child<QLabel>("Gear")->text().isEmpty());
+    EXPECT_EQ(form->pollTimer().interval(), 500);
+}
+
+TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
+    bus.addAdaptor(sim::miradIdentity());
+    ASSERT_TRUE(waitUntil([&] { return frm->session.isConnected; }));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirad shifter interface calibration v1.5"));
+    EXPECT_TRUE(child<QLineEdit>("Text9")->isVisible());
+    EXPECT_EQ(child<QLineEdit>("Text9")->text(), QString::number(sim::kFactorySettings[0]));
+}
+
+TEST_F(ConnectedFormTest, TabOrderFollowsTheTabIndex) {
+    // Text9 (1), Text10 (2), Text7 (3), Text8 (4), btnUpdate (5), Command1 (6).
+    const char* order[] = {"Text9", "Text10", "Text7", "Text8", "btnUpdate", "Command1"};
+    QWidget* widget = child<QWidget>(order[0]);
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus) {
+            widget = widget->nextInFocusChain();
+        }
+        EXPECT_EQ(widget->objectName(), QString::fromLatin1(order[i]));
+    }
+}
+
+}  // namespace

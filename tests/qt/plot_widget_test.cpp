@@ -1,0 +1,165 @@
+// The picture box widget on its own: raster, border and lines where the model has them.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QImage>
+#include <limits>
+
+#include "qt/plot_widget.h"
+
+namespace {
+
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+// Counts the paints a widget gets.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class PlotWidgetTest : public ::testing::Test {
+  protected:
+    PlotWidgetTest() {
+        box.Width = 3900;  // 260 px outside, 256 px inside
+        box.Height = 3900;
+        box.BorderPixels = 2;
+        box.DrawWidth = 1;
+        box.backColour = toolkit::rgb(255, 255, 255);
+        box.foreColour = toolkit::rgb(0, 0, 0);
+        plot.setGeometry(0, 0, 260, 260);
+    }
+
+    QImage picture() { return plot.grab().toImage(); }
+
+    toolkit::PictureBox box{"Graph"};
+    QWidget parent;
+    qtui::PlotWidget plot{box, &parent};
+};
+
+TEST_F(PlotWidgetTest, RasterCellsAppearInsideTheBorder) {
+    box.PSet(150, 300);  // cell (10, 20)
+    const QImage image = picture();
+    EXPECT_EQ(image.pixel(12, 22), kBlack);
+    EXPECT_EQ(image.pixel(13, 22), kWhite);
+    EXPECT_EQ(image.pixel(12, 23), kWhite);
+    EXPECT_EQ(image.pixel(11, 21), kWhite);
+}
+
+TEST_F(PlotWidgetTest, TraceUsesTheBoxColour) {
+    box.foreColour = toolkit::rgb(0, 128, 0);
+    box.PSet(0, 0);
+    EXPECT_EQ(picture().pixel(2, 2), qRgb(0, 128, 0));
+}
+
+TEST_F(PlotWidgetTest, ImageFollowsEveryRevision) {
+    box.PSet(150, 150);
+    EXPECT_EQ(plot.rasterImage().pixelIndex(10, 10), 1);
+    box.Cls();
+    EXPECT_EQ(plot.rasterImage().pixelIndex(10, 10), 0);
+    box.PSet(300, 150);
+    EXPECT_EQ(plot.rasterImage().pixelIndex(20, 10), 1);
+    EXPECT_EQ(picture().pixel(22, 12), kBlack);
+}
+
+TEST_F(PlotWidgetTest, BorderLooksSunken) {
+    const QImage image = picture();
+    // Darker along the top and left than along the bottom and right.
+    EXPECT_LT(qGray(image.pixel(0, 100)), qGray(image.pixel(259, 100)));
+    EXPECT_LT(qGray(image.pixel(100, 1)), qGray(image.pixel(100, 258)));
+    EXPECT_EQ(image.pixel(2, 2), kWhite);
+    EXPECT_EQ(image.pixel(257, 257), kWhite);
+}
+
+TEST_F(PlotWidgetTest, VisibleLinesAreDrawnInTheInnerCoordinatesAndHiddenOnesNot) {
+    toolkit::LineShape vertical{"lineV1"};
+    vertical.foreColour = toolkit::rgb(0, 0, 255);
+    vertical.BorderWidth = 2;
+    vertical.X1 = vertical.X2 = 1500;  // 100 px inside
+    vertical.Y1 = 0;
+    vertical.Y2 = box.ScaleHeight();
+    toolkit::LineShape hidden{"SeqH1"};
+    hidden.foreColour = toolkit::rgb(255, 0, 0);
+    hidden.BorderWidth = 2;
+    hidden.X1 = 0;
+    hidden.X2 = box.ScaleWidth();
+    hidden.Y1 = hidden.Y2 = 750;  // 50 px inside
+    hidden.Visible = false;
+    plot.addLine(vertical);
+    plot.addLine(hidden);
+
+    QImage image = picture();
+    // A 2-px pen centred on the line covers the pixels on either side of it.
+    EXPECT_EQ(image.pixel(101, 150), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(102, 150), qRgb(0, 0, 255));
+    EXPECT_EQ(image.pixel(104, 150), kWhite);
+    EXPECT_EQ(image.pixel(50, 52), kWhite);
+
+    hidden.Visible = true;
+    vertical.Visible = false;
+    image = picture();
+    EXPECT_EQ(image.pixel(50, 52), qRgb(255, 0, 0));
+    EXPECT_EQ(image.pixel(102, 150), kWhite);
+}
+
+TEST_F(PlotWidgetTest, RefreshRepaintsOnlyWhenSomethingShownChanged) {
+    PaintCounter counter;
+    plot.installEventFilter(&counter);
+    parent.resize(300, 300);
+    parent.show();
+    const auto settle = [] {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+    };
+    settle();
+    const int afterShow = counter.paints;
+    ASSERT_GT(afterShow, 0);
+
+    plot.refresh();
+    settle();
+    EXPECT_EQ(counter.paints, afterShow);
+
+    box.PSet(100, 100);
+    plot.refresh();
+    settle();
+    EXPECT_EQ(counter.paints, afterShow + 1);
+
+    toolkit::LineShape line{"line"};
+    plot.addLine(line);
+    settle();
+    const int afterLine = counter.paints;
+    line.Y1 = 300;
+    plot.refresh();
+    settle();
+    EXPECT_EQ(counter.paints, afterLine + 1);
+}
+
+TEST_F(PlotWidgetTest, WildModelValuesStillPaint) {
+    toolkit::LineShape line{"wild"};
+    line.X1 = std::numeric_limits<float>::quiet_NaN();
+    line.Y1 = std::numeric_limits<float>::infinity();
+    line.X2 = -1.0e30F;
+    line.Y2 = 1.0e30F;
+    line.BorderWidth = -5;
+    plot.addLine(line);
+    box.BorderPixels = 500;
+    EXPECT_EQ(picture().size(), QSize(260, 260));
+
+    toolkit::PictureBox empty{"empty"};  // never drawn on: no raster at all
+    qtui::PlotWidget emptyPlot(empty, &parent);
+    emptyPlot.setGeometry(0, 0, 40, 40);
+    EXPECT_EQ(emptyPlot.grab().size(), QSize(40, 40));
+    EXPECT_FALSE(emptyPlot.rasterImage().isNull());
+}
+
+}  // namespace

@@ -1,0 +1,156 @@
+// The program run as a user runs it: exit codes, printed answers, and the screenshot of
+// the simulated window.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    bool finished = false;
+    QString out;
+    QString err;
+};
+
+QProcessEnvironment offscreenEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return environment;
+}
+
+ProgramRun runProgram(const QStringList& arguments,
+                      const QProcessEnvironment& environment = offscreenEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(SHIFTER_PROGRAM), arguments);
+    ProgramRun run;
+    run.finished = process.waitForStarted(10000) && process.waitForFinished(60000);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+QString outputPath(const char* name) {
+    return QStringLiteral(SHIFTER_TEST_OUTPUT_DIR "/") + QLatin1String(name);
+}
+
+int countPixels(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += (image.pixel(x, y) & 0xFFFFFFU) == (colour & 0xFFFFFFU) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST(Program, ScreenshotOfTheSimulatedWindowIsAPngOfTheWholeWindow) {
+    const QString path = outputPath("shifter-calibration-screenshot.png");
+    QFile::remove(path);
+    const ProgramRun run =
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"), path});
+    ASSERT_TRUE(run.finished) << run.err.toStdString();
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+
+    QImage image;
+    ASSERT_TRUE(image.load(path, "PNG")) << path.toStdString();
+    // The client area is 7130 x 8020 twips, about 475 x 535 pixels at 96 dpi.
+    EXPECT_NEAR(image.width() / image.devicePixelRatio(), 475, 3);
+    EXPECT_NEAR(image.height() / image.devicePixelRatio(), 535, 3);
+    // Connected to the simulated adaptor: the red marks beside the plot and the blue
+    // threshold lines show.
+    EXPECT_GT(countPixels(image, qRgb(255, 0, 0)), 20);
+    EXPECT_GT(countPixels(image, qRgb(0, 0, 255)), 200);
+}
+
+TEST(Program, ScreenshotThatCannotBeWrittenFails) {
+    const ProgramRun run = runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"),
+                                       outputPath("no-such-folder/shot.png")});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("could not write"))) << run.err.toStdString();
+}
+
+TEST(Program, VersionIsPrinted) {
+    const ProgramRun run = runProgram({QStringLiteral("--version")});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, QStringLiteral("shifter-calibration 1.01\n"));
+}
+
+TEST(Program, HelpListsTheOptions) {
+    const ProgramRun run = runProgram({QStringLiteral("--help")});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* option : {"--simulate", "--report-rate", "--screenshot", "--version"}) {
+        EXPECT_TRUE(run.out.contains(QLatin1String(option))) << option;
+    }
+}
+
+TEST(Program, BadArgumentsExitWithCodeTwoAndSayWhy) {
+    const ProgramRun unknown = runProgram({QStringLiteral("--simulate=wheel")});
+    ASSERT_TRUE(unknown.finished);
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("wheel"))) << unknown.err.toStdString();
+
+    const ProgramRun rate =
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--report-rate=0")});
+    ASSERT_TRUE(rate.finished);
+    EXPECT_EQ(rate.exitCode, 2);
+    EXPECT_FALSE(rate.err.isEmpty());
+}
+
+TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
+    QTemporaryDir runtime;  // a runtime folder of the test's own
+    ASSERT_TRUE(runtime.isValid());
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment environment = offscreenEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    const QString lock = runtime.filePath(QStringLiteral("shifter-calibration.lock"));
+
+    QProcess first;
+    first.setProcessEnvironment(environment);
+    first.start(QStringLiteral(SHIFTER_PROGRAM),
+                {QStringLiteral("--screenshot"), runtime.filePath(QStringLiteral("first.png"))});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    // The first instance takes the lock as it starts.
+    for (int wait = 0; wait < 200 && !QFile::exists(lock); ++wait) {
+        QThread::msleep(25);
+    }
+    ASSERT_TRUE(QFile::exists(lock));
+
+    const ProgramRun second = runProgram({}, environment);
+    EXPECT_EQ(second.exitCode, 3);
+    EXPECT_TRUE(second.err.contains(QStringLiteral("already running"))) << second.err.toStdString();
+
+    // The simulated adaptor needs no lock.
+    const ProgramRun simulated =
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"),
+                    runtime.filePath(QStringLiteral("simulated.png"))},
+                   environment);
+    EXPECT_EQ(simulated.exitCode, 0) << simulated.err.toStdString();
+
+    ASSERT_TRUE(first.waitForFinished(60000));
+    EXPECT_EQ(first.exitCode(), 0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QCoreApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,225 @@
+// The toolkit services on Qt: dialogs answer as the window object expects, events are
+// processed on request, and an unloaded window goes away.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "qt/form_widget.h"
+#include "qt/input_dialog.h"
+#include "qt/qt_toolkit.h"
+#include "sim/simulated_bus.h"
+
+namespace {
+
+// Runs `act` on the modal dialog once it is shown. A dialog of another kind, or none,
+// fails the test and is closed after a while so the test cannot hang.
+template <typename Dialog>
+void whenModalShows(std::function<void(Dialog&)> act) {
+    constexpr int kMaxPolls = 300;
+    auto* poll = new QTimer;
+    auto polls = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, polls, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = dynamic_cast<Dialog*>(modal)) {
+            poll->stop();
+            poll->deleteLater();
+            act(*dialog);
+        } else if (++*polls > kMaxPolls) {
+            poll->stop();
+            poll->deleteLater();
+            ADD_FAILURE() << "the expected dialog did not show";
+            if (auto* other = dynamic_cast<QDialog*>(modal)) {
+                other->reject();
+            }
+        }
+    });
+    poll->start(10);
+}
+
+class ToolkitServicesTest : public ::testing::Test {
+  protected:
+    qtui::QtToolkitServices services;
+};
+
+TEST_F(ToolkitServicesTest, InputBoxGivesTheTextOnOk) {
+    std::string seenTitle;
+    QString seenSelection;
+    whenModalShows<qtui::InputDialog>([&](qtui::InputDialog& dialog) {
+        seenTitle = dialog.windowTitle().toStdString();
+        seenSelection = dialog.field()->selectedText();
+        dialog.field()->setText(QStringLiteral("edited"));
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    EXPECT_EQ(services.InputBox("Prompt", "Title", "default"), "edited");
+    EXPECT_EQ(seenTitle, "Title");
+    EXPECT_EQ(seenSelection, QStringLiteral("default"));
+}
+
+TEST_F(ToolkitServicesTest, InputBoxGivesNothingOnCancel) {
+    whenModalShows<qtui::InputDialog>([](qtui::InputDialog& dialog) {
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+    });
+    EXPECT_EQ(services.InputBox("Prompt", "Title", "default"), "");
+}
+
+TEST_F(ToolkitServicesTest, MessageBoxShowsTitleAndPlainText) {
+    QString title;
+    QString text;
+    Qt::TextFormat format = Qt::AutoText;
+    whenModalShows<QMessageBox>([&](QMessageBox& box) {
+        title = box.windowTitle();
+        text = box.text();
+        format = box.textFormat();
+        box.button(QMessageBox::Ok)->click();
+    });
+    services.MessageBox("Update settings", "<b>nothing</b> stored");
+    EXPECT_EQ(title, QStringLiteral("Update settings"));
+    EXPECT_EQ(text, QStringLiteral("<b>nothing</b> stored"));
+    EXPECT_EQ(format, Qt::PlainText);
+}
+
+TEST_F(ToolkitServicesTest, DoEventsRunsWhatIsPending) {
+    bool ran = false;
+    QObject target;
+    QMetaObject::invokeMethod(
+        &target, [&] { ran = true; }, Qt::QueuedConnection);
+    services.DoEvents();
+    EXPECT_TRUE(ran);
+}
+
+class ToolkitWithWindowTest : public ToolkitServicesTest {
+  protected:
+    void SetUp() override {
+        WindowOptions options;
+        options.adaptorIsSimulated = true;
+        options.supportAddress = "support@example.invalid";
+        frm = std::make_unique<frmMain>(bus, services, options);
+        form = std::make_unique<qtui::FormWidget>(*frm);
+        services.setMainWidget(form.get());
+        frm->Form_Load();
+        form->syncFromModel();
+        form->show();
+    }
+    void TearDown() override {
+        if (!frm->isUnloaded()) {
+            form->close();
+        }
+    }
+
+    template <typename Widget>
+    Widget* child(const char* name) const {
+        return form->findChild<Widget*>(QString::fromLatin1(name));
+    }
+
+    sim::SimulatedBus bus;
+    std::unique_ptr<frmMain> frm;
+    std::unique_ptr<qtui::FormWidget> form;
+};
+
+TEST_F(ToolkitWithWindowTest, DoEventsFirstShowsWhatTheHandlerChanged) {
+    frm->Caption = "Sending firmware";
+    services.DoEvents();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Sending firmware"));
+}
+
+TEST_F(ToolkitWithWindowTest, UnloadingTheWindowClosesTheWidget) {
+    ASSERT_TRUE(form->isVisible());
+    frm->Unload();
+    EXPECT_TRUE(frm->isUnloaded());
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->pollTimer().isActive());
+}
+
+TEST_F(ToolkitWithWindowTest, DialogsBelongToTheMainWidget) {
+    QWidget* parent = nullptr;
+    whenModalShows<qtui::InputDialog>([&](qtui::InputDialog& dialog) {
+        parent = dialog.parentWidget();
+        dialog.reject();
+    });
+    services.InputBox("Prompt", "Title", "text");
+    EXPECT_EQ(parent, form.get());
+}
+
+class KelvoWindowTest : public ToolkitWithWindowTest {
+  protected:
+    void SetUp() override {
+        adaptor = bus.addAdaptor(sim::kelvoIdentity());
+        for (std::size_t i = 0; i < bus.adaptor(adaptor).memory.size(); ++i) {
+            bus.adaptor(adaptor).memory[i] = static_cast<std::uint8_t>(i);
+        }
+        ToolkitWithWindowTest::SetUp();
+    }
+    sim::DeviceId adaptor = 0;
+};
+
+TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
+    QString title;
+    QString selected;
+    QString prompt;
+    whenModalShows<qtui::InputDialog>([&](qtui::InputDialog& dialog) {
+        title = dialog.windowTitle();
+        selected = dialog.field()->selectedText();
+        prompt = dialog.findChild<QLabel*>()->text();
+        QTest::mouseClick(dialog.copyButton(), Qt::LeftButton);
+        dialog.reject();
+    });
+    QTest::mouseClick(child<QPushButton>("Command1"), Qt::LeftButton);
+
+    EXPECT_EQ(title, QStringLiteral("Contents of shifter EEPROM memory"));
+    EXPECT_TRUE(prompt.contains(QStringLiteral("support@example.invalid")));
+    // The whole memory, label first, byte by byte as the adaptor holds it.
+    EXPECT_TRUE(selected.startsWith(QStringLiteral("Kelvo: "))) << selected.toStdString();
+    EXPECT_TRUE(selected.contains(QStringLiteral(" 00 01 02 03")));
+    EXPECT_TRUE(selected.endsWith(QStringLiteral(" 7E 7F")));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), selected);
+    EXPECT_FALSE(frm->isUnloaded());
+}
+
+class LoaderWindowTest : public ToolkitWithWindowTest {
+  protected:
+    void SetUp() override {
+        adaptor = bus.addAdaptor(sim::loaderIdentity());
+        ToolkitWithWindowTest::SetUp();
+    }
+    sim::DeviceId adaptor = 0;
+};
+
+TEST_F(LoaderWindowTest, CloseDuringTheUpgradeWaitsAndTheUpgradeEndsTheProgram) {
+    QPushButton* upgrade = child<QPushButton>("UpgradeFW");
+    ASSERT_TRUE(upgrade->isVisible());
+    ASSERT_TRUE(upgrade->isEnabled());
+
+    // The first time the transfer lets events through, the user tries to close.
+    bool closeTried = false;
+    bool stillShownAfterClose = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        closeTried = true;
+        form->close();
+        stillShownAfterClose = form->isVisible();
+    });
+    QString outcome;
+    whenModalShows<QMessageBox>([&](QMessageBox& box) {
+        outcome = box.text();
+        box.button(QMessageBox::Ok)->click();
+    });
+    QTest::mouseClick(upgrade, Qt::LeftButton);
+
+    EXPECT_TRUE(closeTried);
+    EXPECT_TRUE(stillShownAfterClose);
+    EXPECT_TRUE(outcome.contains(QStringLiteral("was sent"))) << outcome.toStdString();
+    EXPECT_TRUE(bus.adaptor(adaptor).firmwareComplete());
+    EXPECT_TRUE(frm->isUnloaded());
+    EXPECT_FALSE(form->isVisible());
+}
+
+}  // namespace
