@@ -12,12 +12,13 @@ void frmMain::ReadDeviceSettings() {
     protocol::writeSetCalibrationMode(session.featureBuffer, true);
     SendFeatureBuffer(protocol::kCommandLength);
     protocol::writeRequestSettings(session.featureBuffer);
-    SendFeatureBuffer(protocol::kSettingsReportLength);
+    const bool requested = SendFeatureBuffer(protocol::kSettingsReportLength);
+    const bool fetched = FetchFeatureReply(session.inputBuffer, protocol::kSettingsReportLength);
 
-    // Only a reply that arrived may become the thresholds: on a failed fetch they and
-    // the text boxes keep what they held, and the close will not write them back.
-    settingsReadFromAdaptor =
-        FetchFeatureReply(session.inputBuffer, protocol::kSettingsReportLength);
+    // Only the reply to a request that went out may become the thresholds (after a
+    // failed request the adaptor may hand out any other pending reply). Otherwise they
+    // and the text boxes keep what they held, and the close will not write them back.
+    settingsReadFromAdaptor = requested && fetched;
     if (settingsReadFromAdaptor) {
         const auto setting = [this](std::uint8_t address) {
             return static_cast<std::int16_t>(

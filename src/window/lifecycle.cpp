@@ -117,6 +117,10 @@ void frmMain::DisableUI() {
     lblX.Visible = false;
     lblY.Visible = false;
     Gear.Caption.clear();
+    // An unplugged loader must not leave its button behind: a click on it while
+    // disconnected would stop the poll timer for good.
+    UpgradeFW.Enabled = false;
+    UpgradeFW.Visible = false;
     Timer.Interval = 500;
     Caption = texts::kDisconnectedCaption;
 }
