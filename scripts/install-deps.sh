@@ -5,7 +5,10 @@
 set -euo pipefail
 
 run_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libhidapi-dev fonts-liberation2)
-test_packages=(libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils appstream dpkg-dev qemu-system-x86 busybox-static xz-utils libclang-rt-14-dev)
+test_packages=(libgtest-dev libgmock-dev libbenchmark-dev  # unit tests and benchmarks
+               desktop-file-utils appstream dpkg-dev      # packaging checks
+               qemu-system-x86 busybox-static xz-utils    # the end-to-end guest
+               clang libclang-rt-14-dev)                  # fuzzing
 
 wanted=("${run_packages[@]}")
 if [ "${1:-run}" = test ]; then
