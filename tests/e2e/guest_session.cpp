@@ -20,6 +20,7 @@
 #include "hid/hidapi_backend.h"
 #include "hid/hidraw_node.h"
 #include "maintenance/firmware_image.h"
+#include "monitor/gear_caption.h"
 #include "support/recording_toolkit.h"
 #include "window/frm_main.h"
 #include "window/window_texts.h"
@@ -111,26 +112,9 @@ class LogCursor {
     std::size_t seen_ = 0;
 };
 
-// What the window shows for a gear mask and flag byte of the H-pattern.
+// What the window shows for a gear mask and flag byte.
 std::string gearText(std::uint8_t mask, std::uint8_t flag) {
-    switch (mask) {
-        case 0x00:
-            return flag != 0 ? "-" : "N";
-        case 0x01:
-            return "1";
-        case 0x02:
-            return "2";
-        case 0x04:
-            return "3";
-        case 0x08:
-            return "4";
-        case 0x10:
-            return "5";
-        case 0x20:
-            return "6";
-        default:
-            return "?";
-    }
+    return gearCaption(mask, flag).value_or("?");
 }
 
 std::string dumpText(const std::string& label,

@@ -18,6 +18,7 @@
 #include "device/adaptor_protocol.h"
 #include "qt/form_widget.h"
 #include "qt/qt_toolkit.h"
+#include "shown_window.h"
 #include "sim/simulated_bus.h"
 #include "window/frm_main.h"
 
@@ -50,17 +51,7 @@ class FormWidgetTest : public ::testing::Test {
         }
     }
 
-    void start() {
-        WindowOptions options;
-        options.adaptorIsSimulated = true;
-        options.supportAddress = "support@example.invalid";
-        frm = std::make_unique<frmMain>(bus, services, options);
-        form = std::make_unique<qtui::FormWidget>(*frm);
-        services.setMainWidget(form.get());
-        frm->Form_Load();
-        form->syncFromModel();
-        form->show();
-    }
+    void start() { showWindow(bus, services, frm, form); }
 
     template <typename Widget>
     Widget* child(const char* name) const {

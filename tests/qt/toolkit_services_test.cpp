@@ -17,6 +17,7 @@
 #include "qt/form_widget.h"
 #include "qt/input_dialog.h"
 #include "qt/qt_toolkit.h"
+#include "shown_window.h"
 #include "sim/simulated_bus.h"
 
 namespace {
@@ -99,17 +100,7 @@ TEST_F(ToolkitServicesTest, DoEventsRunsWhatIsPending) {
 
 class ToolkitWithWindowTest : public ToolkitServicesTest {
   protected:
-    void SetUp() override {
-        WindowOptions options;
-        options.adaptorIsSimulated = true;
-        options.supportAddress = "support@example.invalid";
-        frm = std::make_unique<frmMain>(bus, services, options);
-        form = std::make_unique<qtui::FormWidget>(*frm);
-        services.setMainWidget(form.get());
-        frm->Form_Load();
-        form->syncFromModel();
-        form->show();
-    }
+    void SetUp() override { showWindow(bus, services, frm, form); }
     void TearDown() override {
         if (!frm->isUnloaded()) {
             form->close();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <memory>
+
+#include "qt/form_widget.h"
+#include "qt/qt_toolkit.h"
+#include "window/frm_main.h"
+
+// Loads a window on `hid` and shows it on screen, as the program does.
+inline void showWindow(hid::HidLayer& hid, qtui::QtToolkitServices& services,
+                       std::unique_ptr<frmMain>& frm, std::unique_ptr<qtui::FormWidget>& form) {
+    WindowOptions options;
+    options.adaptorIsSimulated = true;
+    options.supportAddress = "support@example.invalid";
+    frm = std::make_unique<frmMain>(hid, services, options);
+    form = std::make_unique<qtui::FormWidget>(*frm);
+    services.setMainWidget(form.get());
+    frm->Form_Load();
+    form->syncFromModel();
+    form->show();
+}
