@@ -286,6 +286,25 @@ TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
     EXPECT_EQ(child<QLineEdit>("Text9")->text(), QString::number(sim::kFactorySettings[0]));
 }
 
+TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused) {
+    const sim::DeviceId held = bus.addAdaptor(sim::kelvoIdentity());
+    bus.device(held).refuseOpen = true;
+    start();
+    const int designedHeight = form->height();
+    auto* status = child<QLabel>("lblStatus");
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(status->isHidden());
+    ASSERT_TRUE(waitUntil([&] { return status->isVisible(); }));
+    EXPECT_GT(form->height(), designedHeight);
+    EXPECT_GE(status->geometry().top(), child<QPushButton>("btnUpdate")->geometry().bottom());
+    EXPECT_TRUE(status->text().contains(QStringLiteral("udevadm")));
+
+    bus.device(held).refuseOpen = false;
+    ASSERT_TRUE(waitUntil([&] { return frm->session.isConnected; }));
+    EXPECT_TRUE(status->isHidden());
+    EXPECT_EQ(form->height(), designedHeight);
+}
+
 TEST_F(ConnectedFormTest, TabOrderFollowsTheTabIndex) {
     // Text9 (1), Text10 (2), Text7 (3), Text8 (4), btnUpdate (5), Command1 (6).
     const char* order[] = {"Text9", "Text10", "Text7", "Text8", "btnUpdate", "Command1"};
