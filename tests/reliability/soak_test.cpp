@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "reliability/heap_usage.h"
 #include "reliability/window_looks.h"
+#include "settings/identity_text.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -30,12 +30,6 @@ std::size_t recordBytes(const std::vector<std::vector<std::uint8_t>>& reports) {
 
 std::u16string utf16(const std::string& text) {
     return std::u16string(text.begin(), text.end());
-}
-
-std::string versionCaption(std::uint16_t version) {
-    char text[16];
-    std::snprintf(text, sizeof text, " %u.%X", version >> 8U, version & 0xFFU);
-    return text;
 }
 
 class Soak : public WindowTest {
@@ -85,7 +79,7 @@ class Soak : public WindowTest {
         EXPECT_EQ(w.lblManuf.Caption, " Maker " + number);
         EXPECT_EQ(w.lblProduct.Caption, " Adaptor " + number);
         EXPECT_EQ(w.lblSerialNumber.Caption, " SN-" + number);
-        EXPECT_EQ(w.lblVersion.Caption, versionCaption(model.identity().versionNumber));
+        EXPECT_EQ(w.lblVersion.Caption, identity::versionText(model.identity().versionNumber));
         const auto& s = model.settings;
         EXPECT_EQ(w.thresholdV1, s[protocol::kAddressV1]);
         EXPECT_EQ(w.thresholdV2, s[protocol::kAddressV2]);

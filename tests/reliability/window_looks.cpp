@@ -1,9 +1,9 @@
 #include "reliability/window_looks.h"
 
 #include <array>
-#include <cstdio>
 #include <span>
 
+#include "settings/identity_text.h"
 #include "window/window_texts.h"
 
 namespace reliability {
@@ -25,12 +25,6 @@ class Differences {
 // The adaptor's identity strings are plain ASCII in the simulation.
 std::string ascii(const std::u16string& text) {
     return std::string(text.begin(), text.end());
-}
-
-std::string versionCaption(std::uint16_t version) {
-    char text[16];
-    std::snprintf(text, sizeof text, " %u.%X", version >> 8U, version & 0xFFU);
-    return text;
 }
 
 const char* captionFor(std::uint16_t productId) {
@@ -142,7 +136,7 @@ std::string connectedLookDifferences(const frmMain& w, const sim::AdaptorIdentit
     shows(w.lblManuf, " " + ascii(adaptor.manufacturer));
     shows(w.lblProduct, " " + ascii(adaptor.product));
     shows(w.lblSerialNumber, " " + ascii(adaptor.serialNumber));
-    shows(w.lblVersion, versionCaption(adaptor.versionNumber));
+    shows(w.lblVersion, identity::versionText(adaptor.versionNumber));
     return d.text();
 }
 
