@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "window/frm_main.h"
+#include "window/window_texts.h"
 
 namespace {
 
@@ -85,5 +86,9 @@ void frmMain::CloseConnection() {
 void frmMain::ShowAccessStatus() {
     constexpr int kSearchesBeforeStatus = 3;
     refusedSearches_ = accessRefused_ ? refusedSearches_ + 1 : 0;
-    lblStatus.Visible = refusedSearches_ >= kSearchesBeforeStatus;
+    if (refusedSearches_ >= kSearchesBeforeStatus) {
+        status.setCondition(window::Condition::AccessRefused, texts::kAccessRefusedStatus);
+    } else {
+        status.clearCondition(window::Condition::AccessRefused);
+    }
 }

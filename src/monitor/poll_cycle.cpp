@@ -12,6 +12,7 @@ constexpr int kProbePause = 10;
 }  // namespace
 
 void frmMain::Timer_Timer() {
+    status.elapse(Timer.Interval);
     if (session.isConnected) {
         // Every report already waiting is taken, so the display never falls behind an
         // adaptor that reports faster than the ticks come; the newest is shown in full.

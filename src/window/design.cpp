@@ -155,12 +155,8 @@ void frmMain::createControls() {
     lblX.Caption = "000";
     lblX.alignment = Alignment::Centre;
 
-    // Our own addition below the buttons: hidden until an adaptor's open keeps failing.
+    // Our own addition below the buttons: hidden while there is nothing to say.
     place(lblStatus, 120, 7920, 6855, kStatusHeight, -1);
-    lblStatus.Caption =
-        "The adaptor is plugged in, but the system does not let this program open it. "
-        "Install 70-shifter-calibration.rules (see README), then run \"udevadm control "
-        "--reload-rules\" and \"udevadm trigger\" as root, or unplug and replug the adaptor.";
     lblStatus.font = kSansSerif9;
     lblStatus.WordWrap = true;
     lblStatus.Visible = false;

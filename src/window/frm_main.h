@@ -11,6 +11,7 @@
 #include "maintenance/firmware_image.h"
 #include "maintenance/support_address.h"
 #include "monitor/visited_map.h"
+#include "window/status_line.h"
 #include "window/toolkit/controls.h"
 #include "window/toolkit/toolkit_services.h"
 
@@ -91,9 +92,10 @@ class frmMain {
     // The 31 designed controls in creation order.
     const std::vector<toolkit::Control*>& controls() const { return controls_; }
 
-    // Below the buttons, shown only while the system keeps refusing to open an adaptor
-    // that is plugged in; the window grows by its height meanwhile.
+    // Below the buttons, shown while there is something to say (see StatusLine); the
+    // window grows by its height meanwhile.
     toolkit::Label lblStatus{"lblStatus"};
+    window::StatusLine status{lblStatus};
     float ClientHeight() const;
 
     // --- state --------------------------------------------------------------------

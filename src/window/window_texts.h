@@ -9,4 +9,9 @@ inline constexpr const char* kMiradCaption = "Mirad shifter interface calibratio
 inline constexpr const char* kKelvoCaption = "Kelvo shifter interface calibration v1.5";
 inline constexpr const char* kUsbShifterCaption = "USB shifter interface calibration v1.5";
 
+inline constexpr const char* kAccessRefusedStatus =
+    "The adaptor is plugged in, but the system does not let this program open it. "
+    "Install 70-shifter-calibration.rules (see README), then run \"udevadm control "
+    "--reload-rules\" and \"udevadm trigger\" as root, or unplug and replug the adaptor.";
+
 }  // namespace texts

@@ -1,0 +1,48 @@
+#include "window/status_line.h"
+
+#include <utility>
+
+namespace window {
+
+void StatusLine::setCondition(Condition condition, std::string text) {
+    conditions_[static_cast<std::size_t>(condition)] = std::move(text);
+    refresh();
+}
+
+void StatusLine::clearCondition(Condition condition) {
+    setCondition(condition, {});
+}
+
+bool StatusLine::hasCondition(Condition condition) const {
+    return !conditions_[static_cast<std::size_t>(condition)].empty();
+}
+
+void StatusLine::notify(std::string text, int milliseconds) {
+    notice_ = std::move(text);
+    noticeLeft_ = milliseconds;
+    refresh();
+}
+
+void StatusLine::elapse(int milliseconds) {
+    if (notice_.empty()) {
+        return;
+    }
+    noticeLeft_ -= milliseconds;
+    if (noticeLeft_ <= 0) {
+        notice_.clear();
+        refresh();
+    }
+}
+
+void StatusLine::refresh() {
+    const std::string* shown = notice_.empty() ? nullptr : &notice_;
+    for (const std::string& condition : conditions_) {
+        if (shown == nullptr && !condition.empty()) {
+            shown = &condition;
+        }
+    }
+    label_.Caption = shown == nullptr ? std::string() : *shown;
+    label_.Visible = shown != nullptr;
+}
+
+}  // namespace window
