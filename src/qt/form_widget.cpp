@@ -12,12 +12,14 @@
 
 namespace qtui {
 
-FormWidget::FormWidget(frmMain& window, QWidget* parent) : QWidget(parent), frm_(window) {
+FormWidget::FormWidget(frmMain& window, QWidget* parent)
+    : QWidget(parent), frm_(window), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
     // A fixed-size dialog-like window: it can be minimised and closed, not maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFont(qtFont(kWindowFont));
+    createMenus();
 
     for (toolkit::Control* control : frm_.controls()) {
         ensureWidget(*control);
@@ -41,7 +43,7 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
     if (QWidget* existing = widgetFor(control)) {
         return existing;
     }
-    QWidget* parent = this;
+    QWidget* parent = client_;
     if (control.container != nullptr && control.container != &control) {
         parent = ensureWidget(*control.container);
         if (parent == nullptr) {
@@ -60,6 +62,24 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
         widgets_.emplace_back(&control, widget);
     }
     return widget;
+}
+
+void FormWidget::createMenus() {
+    const char* titles[] = {"&File", "&Adaptor", "&View", "&Tools", "&Help"};
+    for (std::size_t i = 0; i < menus_.size(); ++i) {
+        menus_[i] = menuBar_->addMenu(tr(titles[i]));
+    }
+    QAction* quit = menu(Menu::File)->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+}
+
+QMenu* FormWidget::menu(Menu which) const {
+    return menus_[static_cast<std::size_t>(which)];
+}
+
+void FormWidget::addAdaptorAction(QAction* action) {
+    adaptorActions_.push_back(action);
+    action->setEnabled(frm_.session.isConnected && reportsLever(frm_.session.productId));
 }
 
 void FormWidget::connectEvents() {
@@ -124,9 +144,20 @@ void FormWidget::syncFromModel() {
         setWindowTitle(title);
     }
     // The window grows while the status line shows.
-    const QSize size(pixelsFromTwips(frmMain::kClientWidth), pixelsFromTwips(frm_.ClientHeight()));
+    const QSize clientSize(pixelsFromTwips(frmMain::kClientWidth),
+                           pixelsFromTwips(frm_.ClientHeight()));
+    const int menuHeight = menuBar_->sizeHint().height();
+    if (client_->size() != clientSize || menuBar_->height() != menuHeight) {
+        menuBar_->setGeometry(0, 0, clientSize.width(), menuHeight);
+        client_->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
+    }
+    const QSize size(clientSize.width(), clientSize.height() + menuHeight);
     if (this->size() != size || minimumSize() != size) {
         setFixedSize(size);
+    }
+    const bool adaptorConnected = frm_.session.isConnected && reportsLever(frm_.session.productId);
+    for (QAction* action : adaptorActions_) {
+        action->setEnabled(adaptorConnected);
     }
     for (const auto& [control, widget] : widgets_) {
         updateControlWidget(*control, *widget);

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -11,6 +15,9 @@
 // typing, the close and timer ticks to it; after every event it brings the widgets up
 // to date with the models. It holds no program state of its own.
 namespace qtui {
+
+// The menus of the menu bar above the designed controls, in their order.
+enum class Menu { File, Adaptor, View, Tools, Help };
 
 class FormWidget : public QWidget {
   public:
@@ -23,11 +30,27 @@ class FormWidget : public QWidget {
     QWidget* widgetFor(const toolkit::Control& control) const;
     const QTimer& pollTimer() const { return timer_; }
 
+    // The menu bar sits above the client area, which holds the designed controls at
+    // their places; the window is taller by the bar's height.
+    QMenu* menu(Menu which) const;
+    QWidget* clientArea() const { return client_; }
+    // An action that is only offered while an adaptor with a lever is connected.
+    void addAdaptorAction(QAction* action);
+    // Runs `work` on the window object, then shows what it changed.
+    template <typename Work>
+    void deliverWork(Work&& work) {
+        if (!frm_.isUnloaded()) {
+            work(frm_);
+            syncFromModel();
+        }
+    }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* ensureWidget(toolkit::Control& control);
+    void createMenus();
     void connectEvents();
     void orderTabs();
     // Runs an event handler of the window object, then shows what it changed.
@@ -35,6 +58,10 @@ class FormWidget : public QWidget {
     void programTimer();
 
     frmMain& frm_;
+    QMenuBar* menuBar_;
+    std::array<QMenu*, 5> menus_{};
+    QWidget* client_;
+    std::vector<QAction*> adaptorActions_;
     std::vector<std::pair<toolkit::Control*, QWidget*>> widgets_;
     QTimer timer_;
 };

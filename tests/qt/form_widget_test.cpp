@@ -160,7 +160,9 @@ TEST_F(ConnectedFormTest, SyncLeavesAnUnchangedTextAndItsCursorAlone) {
 }
 
 TEST_F(ConnectedFormTest, WidgetsArePlacedAtTwipsOverFifteen) {
-    EXPECT_EQ(form->size(), QSize(475, 535));
+    EXPECT_EQ(form->clientArea()->size(), QSize(475, 535));
+    EXPECT_EQ(form->clientArea()->y(), form->menu(qtui::Menu::File)->parentWidget()->height());
+    EXPECT_EQ(form->height(), 535 + form->clientArea()->y());
     int placed = 0;
     for (const toolkit::Control* control : frm->controls()) {
         QWidget* widget = form->widgetFor(*control);
@@ -170,8 +172,9 @@ TEST_F(ConnectedFormTest, WidgetsArePlacedAtTwipsOverFifteen) {
         SCOPED_TRACE(control->name());
         ++placed;
         EXPECT_EQ(widget->geometry(), twipsRect(*control));
-        QWidget* expectedParent =
-            control->container == nullptr ? form.get() : form->widgetFor(*control->container);
+        QWidget* expectedParent = control->container == nullptr
+                                      ? form->clientArea()
+                                      : form->widgetFor(*control->container);
         EXPECT_EQ(widget->parentWidget(), expectedParent);
     }
     // Every control but the timer and the six lines has a widget.

@@ -66,9 +66,11 @@ TEST(Program, ScreenshotOfTheSimulatedWindowIsAPngOfTheWholeWindow) {
 
     QImage image;
     ASSERT_TRUE(image.load(path, "PNG")) << path.toStdString();
-    // The client area is 7130 x 8020 twips, about 475 x 535 pixels at 96 dpi.
+    // The client area is 7130 x 8020 twips, about 475 x 535 pixels at 96 dpi, with the
+    // menu bar above it.
     EXPECT_NEAR(image.width() / image.devicePixelRatio(), 475, 3);
-    EXPECT_NEAR(image.height() / image.devicePixelRatio(), 535, 3);
+    EXPECT_GT(image.height() / image.devicePixelRatio(), 535 + 10);
+    EXPECT_LT(image.height() / image.devicePixelRatio(), 535 + 40);
     // Connected to the simulated adaptor: the red marks beside the plot and the blue
     // threshold lines show.
     EXPECT_GT(countPixels(image, qRgb(255, 0, 0)), 20);
