@@ -15,7 +15,7 @@ werror=OFF
 
 for preset in "${presets[@]}"; do
     echo "=== $preset ==="
-    cmake --preset "$preset" -DSHIFTER_WERROR=$werror >/dev/null
+    cmake --preset "$preset" -DCMAKE_COMPILE_WARNING_AS_ERROR=$werror >/dev/null
     cmake --build --preset "$preset" -j"$jobs"
     ctest --preset "$preset" -j"$jobs"
 done

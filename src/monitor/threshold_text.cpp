@@ -61,18 +61,6 @@ bool isPlainDecimal(std::string_view text) {
 
 }  // namespace
 
-double roundHalfToEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction < 0.5) {
-        return below;
-    }
-    if (fraction > 0.5) {
-        return below + 1;
-    }
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
-
 std::optional<int> parseThresholdText(std::string_view text) {
     text = trimBlanks(text);
     if (!isPlainDecimal(text)) {
@@ -87,7 +75,8 @@ std::optional<int> parseThresholdText(std::string_view text) {
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
         return std::nullopt;
     }
-    const double nearest = roundHalfToEven(value);
+    // The default rounding mode takes halves to the even neighbour.
+    const double nearest = std::nearbyint(value);
     if (nearest < 0 || nearest > kHighestAccepted) {
         return std::nullopt;
     }

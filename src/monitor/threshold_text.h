@@ -7,6 +7,3 @@
 // it, an optional sign, decimal point, fraction and exponent; '.' is the decimal point
 // whatever the locale. Gives the nearest integer (halves to even) when it is 0..254.
 std::optional<int> parseThresholdText(std::string_view text);
-
-// The nearest integer, a half going to the even neighbour.
-double roundHalfToEven(double value);

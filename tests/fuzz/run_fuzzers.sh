@@ -20,7 +20,7 @@ cmake -S "$top" -B "$build" \
     -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= \
     -DCMAKE_CXX_FLAGS="$sanitizers -fsanitize=fuzzer-no-link -fno-omit-frame-pointer -g -O1" \
     -DCMAKE_EXE_LINKER_FLAGS="$sanitizers" \
-    -DSHIFTER_BUILD_GUI=OFF -DSHIFTER_BUILD_BENCH=OFF -DSHIFTER_WERROR=ON \
+    -DSHIFTER_BUILD_GUI=OFF -DSHIFTER_BUILD_BENCH=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
     -DSHIFTER_TEST_FOLDERS=fuzz -DSHIFTER_BUILD_FUZZERS=ON >/dev/null
 binaries=()
 for target in "${targets[@]}"; do

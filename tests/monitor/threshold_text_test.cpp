@@ -36,12 +36,13 @@ TEST(ThresholdText, RefusesWhatIsNotPlainDecimalNotation) {
 }
 
 TEST(ThresholdText, RoundsHalvesToTheEvenNeighbour) {
-    EXPECT_EQ(roundHalfToEven(0.5), 0);
-    EXPECT_EQ(roundHalfToEven(1.5), 2);
-    EXPECT_EQ(roundHalfToEven(2.5), 2);
-    EXPECT_EQ(roundHalfToEven(-1.5), -2);
-    EXPECT_EQ(roundHalfToEven(2.4999), 2);
-    EXPECT_EQ(roundHalfToEven(2.5001), 3);
+    EXPECT_EQ(parseThresholdText("0.5"), 0);
+    EXPECT_EQ(parseThresholdText("1.5"), 2);
+    EXPECT_EQ(parseThresholdText("2.5"), 2);
+    EXPECT_EQ(parseThresholdText("-0.5"), 0);
+    EXPECT_EQ(parseThresholdText("2.4999"), 2);
+    EXPECT_EQ(parseThresholdText("2.5001"), 3);
+    EXPECT_EQ(parseThresholdText("253.5"), 254);
 }
 
 }  // namespace
