@@ -18,7 +18,8 @@ dpkg-deb --contents "$package"
 "${as_root[@]}" apt-get install -y -q "$top/$package"
 version=$(/usr/bin/shifter-calibration --version)
 echo "Installed program says: $version"
-[ "$version" = "shifter-calibration 1.01" ]
+expected=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' build/default/CPackConfig.cmake)
+[ "$version" = "shifter-calibration $expected" ]
 test -f /usr/lib/udev/rules.d/70-shifter-calibration.rules
 "${as_root[@]}" apt-get remove -y -q shifter-calibration
 if [ -e /usr/bin/shifter-calibration ] || [ -e /usr/lib/udev/rules.d/70-shifter-calibration.rules ]; then

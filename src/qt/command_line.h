@@ -4,13 +4,14 @@
 #include <QStringList>
 #include <optional>
 
+#include "resources/program_version.h"
 #include "sim/adaptor_model.h"
 
 // The program's command line: what to run on, and what to do besides showing the window.
 namespace qtui {
 
 inline constexpr const char* kProgramName = "shifter-calibration";
-inline constexpr const char* kProgramVersion = "1.01";
+inline constexpr const char* kProgramVersion = resources::kDisplayVersion;
 inline constexpr double kDefaultReportRateHz = 125;
 inline constexpr double kMaxReportRateHz = 10000;
 

@@ -86,7 +86,9 @@ TEST(CommandLine, ScreenshotTakesAFileName) {
 TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {
     const qtui::CommandLine version = parse({"--version"});
     EXPECT_EQ(version.action, qtui::LaunchAction::ShowVersion);
-    EXPECT_EQ(version.text, QStringLiteral("shifter-calibration 1.01\n"));
+    EXPECT_EQ(
+        version.text,
+        QStringLiteral("shifter-calibration %1\n").arg(QLatin1String(resources::kDisplayVersion)));
     EXPECT_EQ(version.exitCode(), 0);
 
     const qtui::CommandLine help = parse({"--simulate=wheel", "--help"});

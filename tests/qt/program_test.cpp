@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "resources/program_version.h"
+
 namespace {
 
 struct ProgramRun {
@@ -89,7 +91,9 @@ TEST(Program, VersionIsPrinted) {
     const ProgramRun run = runProgram({QStringLiteral("--version")});
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, QStringLiteral("shifter-calibration 1.01\n"));
+    EXPECT_EQ(
+        run.out,
+        QStringLiteral("shifter-calibration %1\n").arg(QLatin1String(resources::kDisplayVersion)));
 }
 
 TEST(Program, HelpListsTheOptions) {
