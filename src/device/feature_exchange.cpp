@@ -40,5 +40,5 @@ bool frmMain::ReadInputReport() {
 
 void frmMain::WriteSetting(std::uint8_t address, std::int16_t value) {
     protocol::writeWriteSetting(session.featureBuffer, address, static_cast<std::uint8_t>(value));
-    SendFeatureBuffer(protocol::kCommandLength);
+    refusedSettingWrites_ += SendFeatureBuffer(protocol::kCommandLength) ? 0 : 1;
 }

@@ -30,16 +30,10 @@ void frmMain::ReadDeviceSettings() {
         thresholdH1 = setting(protocol::kAddressH1);
         thresholdSeqH2 = setting(protocol::kAddressSeqH2);
         thresholdSeqH1 = setting(protocol::kAddressSeqH1);
-        Text9.Text = std::to_string(thresholdV1);
-        Text10.Text = std::to_string(thresholdV2);
     }
     shownMode = 255;
     if (settingsReadFromAdaptor) {
-        // The mode of the newest report is the best guess; the first report shown
-        // refills both boxes by its own mode anyway.
-        const bool sequential = lastReportMode == protocol::kSequentialMode;
-        Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
-        Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
+        FillThresholdBoxes();
     }
 
     // One buffer shared by the three requests, never cleared between them: the
@@ -66,4 +60,15 @@ void frmMain::ReadDeviceSettings() {
         UpgradeFW.Enabled = true;
         UpgradeFW.Visible = true;
     }
+    RecordRead();
+}
+
+void frmMain::FillThresholdBoxes() {
+    Text9.Text = std::to_string(thresholdV1);
+    Text10.Text = std::to_string(thresholdV2);
+    // The mode of the newest report is the best guess; the first report shown after a
+    // connection refills both boxes by its own mode anyway.
+    const bool sequential = lastReportMode == protocol::kSequentialMode;
+    Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
+    Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
 }

@@ -23,4 +23,5 @@ void frmMain::btnUpdate_Click() {
         WriteSetting(protocol::kAddressV1, thresholdV1);
         WriteSetting(protocol::kAddressV2, thresholdV2);
     }
+    RecordCalibration(history::Event::StoredByUpdate);
 }

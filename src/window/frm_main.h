@@ -8,6 +8,8 @@
 
 #include "device/device_session.h"
 #include "hid/hid_layer.h"
+#include "history/entry.h"
+#include "history/recorder.h"
 #include "maintenance/firmware_image.h"
 #include "maintenance/support_address.h"
 #include "monitor/visited_map.h"
@@ -21,6 +23,8 @@ struct WindowOptions {
     // True when the HID layer is the simulated bus: only then may the test image go out.
     bool adaptorIsSimulated = false;
     std::string supportAddress = maintenance::defaultSupportAddress();
+    // Told of every read, store and restore of the thresholds; null keeps no history.
+    history::Recorder* history = nullptr;
 };
 
 // The calibration window: its controls under their design names, the connection
@@ -51,6 +55,16 @@ class frmMain {
     bool FindTheHid();
     void EnableUI();
     void DisableUI();
+
+    // --- the calibration's safety net ------------------------------------------------
+    // "Store all six thresholds": the close's six WriteSetting reports, without closing.
+    void StoreAllSix();
+    // Puts `values` into the window as if the user had typed them: the thresholds, the
+    // current mode's boxes and lines, the other mode's values for its next refill.
+    // Sends nothing; the status line names `origin` ("the calibration of ...").
+    void RestoreThresholds(const history::Thresholds& values, const std::string& origin);
+    // The six threshold variables by setting address.
+    history::Thresholds CurrentThresholds() const;
 
     // --- the window and its controls, in creation order ------------------------------
     std::string Caption;
@@ -116,6 +130,9 @@ class frmMain {
     bool settingsReadFromAdaptor = false;
     // The mode of the newest input report displayed, if any.
     std::optional<std::uint8_t> lastReportMode;
+    // The connected adaptor and the thresholds it gave at this connection; empty when
+    // they could not be read or the adaptor has no lever.
+    std::optional<history::Entry> readAtConnection;
 
   private:
     // device link
@@ -133,6 +150,13 @@ class frmMain {
 
     // settings
     void ReadDeviceSettings();
+    void FillThresholdBoxes();
+    // The six WriteSetting reports of the close, in its order.
+    void WriteAllSixThresholds();
+
+    // history: tells the recorder, if any, what happened to the thresholds
+    void RecordRead();
+    void RecordCalibration(history::Event event);
 
     // monitor
     void LoseConnection();
@@ -162,6 +186,9 @@ class frmMain {
     // An accepted adaptor was seen that the system would not open, and none opened.
     bool accessRefused_ = false;
     int refusedSearches_ = 0;
+
+    // WriteSetting reports the adaptor refused since the last recorded event.
+    std::size_t refusedSettingWrites_ = 0;
 
     bool upgradeInProgress_ = false;
     bool unloaded_ = false;

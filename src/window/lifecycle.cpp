@@ -32,12 +32,8 @@ void frmMain::Form_Unload() {
     protocol::writeSetCalibrationMode(session.featureBuffer, false);
     SendFeatureBuffer(protocol::kCommandLength);
     if (settingsReadFromAdaptor) {
-        WriteSetting(protocol::kAddressH1, thresholdH1);
-        WriteSetting(protocol::kAddressH2, thresholdH2);
-        WriteSetting(protocol::kAddressV1, thresholdV1);
-        WriteSetting(protocol::kAddressV2, thresholdV2);
-        WriteSetting(protocol::kAddressSeqH1, thresholdSeqH1);
-        WriteSetting(protocol::kAddressSeqH2, thresholdSeqH2);
+        WriteAllSixThresholds();
+        RecordCalibration(history::Event::StoredAtClose);
     }
     CloseConnection();
 }

@@ -1,0 +1,75 @@
+// What the window tells its history, and putting a calibration back into the window.
+#include <string_view>
+
+#include "window/frm_main.h"
+
+namespace {
+
+// Identity labels show their text after one blank.
+std::string labelText(const toolkit::Label& label) {
+    std::string_view text = label.Caption;
+    if (text.starts_with(' ')) {
+        text.remove_prefix(1);
+    }
+    return std::string(text);
+}
+
+}  // namespace
+
+history::Thresholds frmMain::CurrentThresholds() const {
+    history::Thresholds values{};
+    values[protocol::kAddressV1] = static_cast<std::uint8_t>(thresholdV1);
+    values[protocol::kAddressV2] = static_cast<std::uint8_t>(thresholdV2);
+    values[protocol::kAddressH2] = static_cast<std::uint8_t>(thresholdH2);
+    values[protocol::kAddressH1] = static_cast<std::uint8_t>(thresholdH1);
+    values[protocol::kAddressSeqH2] = static_cast<std::uint8_t>(thresholdSeqH2);
+    values[protocol::kAddressSeqH1] = static_cast<std::uint8_t>(thresholdSeqH1);
+    return values;
+}
+
+void frmMain::RestoreThresholds(const history::Thresholds& values, const std::string& origin) {
+    thresholdV1 = values[protocol::kAddressV1];
+    thresholdV2 = values[protocol::kAddressV2];
+    thresholdH2 = values[protocol::kAddressH2];
+    thresholdH1 = values[protocol::kAddressH1];
+    thresholdSeqH2 = values[protocol::kAddressSeqH2];
+    thresholdSeqH1 = values[protocol::kAddressSeqH1];
+    FillThresholdBoxes();
+    if (lastReportMode) {
+        TakeThresholdEdits(*lastReportMode);  // the lines follow the boxes at once
+    }
+    RecordCalibration(history::Event::Restored);
+    status.notify("Restored " + origin + "; press Store all six to write it to the adaptor");
+}
+
+void frmMain::RecordRead() {
+    readAtConnection.reset();
+    if (!settingsReadFromAdaptor || !reportsLever(session.productId)) {
+        return;
+    }
+    history::Entry read;
+    read.adaptor.productId = static_cast<std::uint16_t>(session.productId);
+    read.adaptor.product = labelText(lblProduct);
+    read.adaptor.serialNumber = labelText(lblSerialNumber);
+    read.adaptor.version = session.attributes.VersionNumber;
+    read.values = CurrentThresholds();
+    readAtConnection = read;
+    RecordCalibration(history::Event::Read);
+}
+
+void frmMain::RecordCalibration(history::Event event) {
+    const bool accepted = refusedSettingWrites_ == 0;
+    refusedSettingWrites_ = 0;
+    if (!readAtConnection || options_.history == nullptr) {
+        return;
+    }
+    history::Entry entry;
+    entry.adaptor = readAtConnection->adaptor;
+    entry.event = event;
+    entry.values = CurrentThresholds();
+    entry.accepted = accepted;
+    const std::string notice = options_.history->record(entry);
+    if (!notice.empty()) {
+        status.notify(notice);
+    }
+}

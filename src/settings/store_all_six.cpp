@@ -1,0 +1,32 @@
+// "Store all six thresholds": what the close stores, on request and without closing.
+#include <string>
+
+#include "window/frm_main.h"
+
+void frmMain::WriteAllSixThresholds() {
+    WriteSetting(protocol::kAddressH1, thresholdH1);
+    WriteSetting(protocol::kAddressH2, thresholdH2);
+    WriteSetting(protocol::kAddressV1, thresholdV1);
+    WriteSetting(protocol::kAddressV2, thresholdV2);
+    WriteSetting(protocol::kAddressSeqH1, thresholdSeqH1);
+    WriteSetting(protocol::kAddressSeqH2, thresholdSeqH2);
+}
+
+void frmMain::StoreAllSix() {
+    if (!session.isConnected || !reportsLever(session.productId)) {
+        return;
+    }
+    if (!settingsReadFromAdaptor) {
+        // The other mode's values never came from this adaptor nor from the user.
+        toolkit_.MessageBox("Store all six thresholds",
+                            "Nothing was stored: the adaptor's thresholds could not be read "
+                            "when it connected. Unplug the adaptor, plug it in again and retry.");
+        return;
+    }
+    WriteAllSixThresholds();
+    const std::size_t refused = refusedSettingWrites_;
+    RecordCalibration(history::Event::StoredAllSix);
+    status.notify(refused == 0 ? std::string("Stored all six thresholds in the adaptor")
+                               : "The adaptor did not accept " + std::to_string(refused) +
+                                     " of the six thresholds; try again");
+}
