@@ -125,6 +125,10 @@ bool listedByEnumeration(const std::string& path, std::uint16_t vendorId, std::u
 
 }  // namespace
 
+std::string hidapiVersion() {
+    return hid_version_str();
+}
+
 struct HidapiBackend::OpenDevice {
     std::unique_ptr<hid_device, DeviceCloser> device;
     std::string path;

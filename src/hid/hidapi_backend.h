@@ -11,6 +11,9 @@
 
 namespace hid {
 
+// The version of the hidapi library the program runs with, such as "0.13.1".
+std::string hidapiVersion();
+
 // The HID layer on top of hidapi. Handles are small numbers of our own, each mapped to
 // one open hid_device. Device identity comes from enumeration only, report sizes from
 // the report descriptor. Not thread-safe: use it from one thread.

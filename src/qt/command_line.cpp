@@ -69,7 +69,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Saves a PNG picture of the window to FILE after about two seconds, "
                        "then closes the window."),
         QStringLiteral("FILE"));
-    parser.addOptions({help, version, simulate, reportRate, screenshot});
+    const QCommandLineOption keepHistory(
+        QStringLiteral("keep-history"),
+        QStringLiteral("Keeps the calibration history of a simulated adaptor in the user's data "
+                       "folder, as it is always kept for real adaptors."));
+    parser.addOptions({help, version, simulate, reportRate, screenshot, keepHistory});
 
     const QStringList args = withDefaultSimulation(
         arguments.isEmpty() ? QStringList{QLatin1String(kProgramName)} : arguments);
@@ -122,6 +126,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         }
         result.options.reportRateHz = rate;
     }
+    result.options.keepHistory = parser.isSet(keepHistory);
     if (parser.isSet(screenshot)) {
         result.options.screenshotPath = parser.value(screenshot);
         if (result.options.screenshotPath.isEmpty()) {

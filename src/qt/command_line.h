@@ -21,6 +21,8 @@ struct LaunchOptions {
     double reportRateHz = kDefaultReportRateHz;
     // Not empty: save a picture of the window there after a while, then close it.
     QString screenshotPath;
+    // Keep the calibration history of a simulated adaptor too (real ones always have one).
+    bool keepHistory = false;
 };
 
 enum class LaunchAction { Run, ShowHelp, ShowVersion, Fail };

@@ -7,9 +7,11 @@
 
 #include "hid/hidapi_backend.h"
 #include "qt/app_icon.h"
+#include "qt/calibration_menus.h"
 #include "qt/command_line.h"
 #include "qt/demo_adaptor.h"
 #include "qt/form_widget.h"
+#include "qt/history_recorder.h"
 #include "qt/qt_toolkit.h"
 #include "qt/screenshot.h"
 #include "qt/single_instance.h"
@@ -64,11 +66,18 @@ int main(int argc, char** argv) {
 
     WindowOptions options;
     options.adaptorIsSimulated = launch.simulated.has_value();
+    // A demo leaves the user's data alone unless asked.
+    std::optional<qtui::HistoryRecorder> history;
+    if (!launch.simulated || launch.keepHistory) {
+        options.history = &history.emplace(qtui::HistoryStore(qtui::HistoryStore::defaultFolder()));
+    }
 
     qtui::QtToolkitServices toolkit;
     frmMain window(*hidLayer, toolkit, options);
     qtui::FormWidget widget(window);
     toolkit.setMainWidget(&widget);
+    new qtui::CalibrationMenus(widget, window, history ? &history->store() : nullptr,
+                               QString::fromStdString(hid::hidapiVersion()));
 
     // The window loads before it is first shown.
     window.Form_Load();

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+
+#include "qt/form_widget.h"
+#include "qt/history_store.h"
+
+namespace qtui {
+
+// The menu items around the calibration: File > Export and Import calibration,
+// Adaptor > Revert, History... and Store all six thresholds, Help > About. Every
+// restore only fills the window; nothing reaches the adaptor until the user stores.
+class CalibrationMenus : public QObject {
+  public:
+    // `store` is null when no history is kept (a simulated adaptor without the option).
+    CalibrationMenus(FormWidget& form, frmMain& window, const HistoryStore* store,
+                     QString hidapiVersion);
+
+    void exportCalibration();
+    void importCalibration();
+    void revert();
+    void showHistory();
+
+  private:
+    void addFileItems();
+    void addAdaptorItems();
+    QAction* addAdaptorItem(Menu menu, const QString& text, void (CalibrationMenus::*work)());
+    // The connection's read, or nothing after saying why there is none.
+    std::optional<history::Entry> readAtConnection(const QString& title);
+    // Puts `values` into the window, unless the adaptor of `read` went away while a
+    // dialog was open.
+    void restore(const history::Entry& read, const history::Thresholds& values,
+                 const QString& origin, const QString& title);
+    void notify(const QString& text);
+
+    FormWidget& form_;
+    frmMain& window_;
+    const HistoryStore* store_;
+    QString hidapiVersion_;
+};
+
+}  // namespace qtui
