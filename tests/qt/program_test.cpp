@@ -100,7 +100,8 @@ TEST(Program, HelpListsTheOptions) {
     const ProgramRun run = runProgram({QStringLiteral("--help")});
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* option : {"--simulate", "--report-rate", "--screenshot", "--version"}) {
+    for (const char* option :
+         {"--simulate", "--report-rate", "--screenshot", "--keep-history", "--version"}) {
         EXPECT_TRUE(run.out.contains(QLatin1String(option))) << option;
     }
 }
@@ -116,6 +117,30 @@ TEST(Program, BadArgumentsExitWithCodeTwoAndSayWhy) {
     ASSERT_TRUE(rate.finished);
     EXPECT_EQ(rate.exitCode, 2);
     EXPECT_FALSE(rate.err.isEmpty());
+}
+
+TEST(Program, ASimulatedAdaptorsHistoryIsKeptOnlyWhenAskedFor) {
+    QTemporaryDir data;
+    QProcessEnvironment environment = offscreenEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    const QString shot = outputPath("keep-history.png");
+    const QString history =
+        data.filePath(QStringLiteral("shifter-calibration/history-10A0-KV-0001234.json"));
+
+    runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"), shot}, environment);
+    EXPECT_FALSE(QFile::exists(history));
+
+    const ProgramRun kept =
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--keep-history"),
+                    QStringLiteral("--screenshot"), shot},
+                   environment);
+    ASSERT_TRUE(kept.finished);
+    EXPECT_EQ(kept.exitCode, 0);
+    QFile file(history);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray json = file.readAll();
+    EXPECT_TRUE(json.contains("\"event\": \"read\""));
+    EXPECT_TRUE(json.contains("\"event\": \"stored at close\""));
 }
 
 TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {

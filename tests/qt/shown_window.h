@@ -7,10 +7,13 @@
 #include "window/frm_main.h"
 
 // Loads a window on `hid` and shows it on screen, as the program does.
+// `history`, when given, is told what happens to the thresholds.
 inline void showWindow(hid::HidLayer& hid, qtui::QtToolkitServices& services,
-                       std::unique_ptr<frmMain>& frm, std::unique_ptr<qtui::FormWidget>& form) {
+                       std::unique_ptr<frmMain>& frm, std::unique_ptr<qtui::FormWidget>& form,
+                       history::Recorder* history = nullptr) {
     WindowOptions options;
     options.adaptorIsSimulated = true;
+    options.history = history;
     options.supportAddress = "support@example.invalid";
     frm = std::make_unique<frmMain>(hid, services, options);
     form = std::make_unique<qtui::FormWidget>(*frm);

@@ -1,0 +1,183 @@
+// The history files and exported calibrations: what is written reads back, what
+// cannot be read is set aside or refused, and a write cut short loses nothing.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <vector>
+
+#include "qt/atomic_file.h"
+#include "qt/calibration_file.h"
+#include "qt/history_recorder.h"
+#include "qt/history_store.h"
+
+namespace {
+
+using history::Entry;
+using history::Event;
+
+const history::Identity kKelvo{0x10A0, "Kelvo shifter adaptor", "KV-0001234", 0x0105};
+constexpr history::Thresholds kValues{80, 175, 70, 185, 75, 180};
+
+Entry entry(std::int64_t time, Event event, history::Thresholds values = kValues) {
+    return Entry{time, kKelvo, event, values, true};
+}
+
+class HistoryFiles : public ::testing::Test {
+  protected:
+    QByteArray fileBytes(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void writeBytes(const QString& path, const QByteArray& bytes) const {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    std::vector<Entry> loadedEntries() const {
+        const auto loaded = store.load(kKelvo);
+        return loaded.history ? loaded.history->entries() : std::vector<Entry>{};
+    }
+    QStringList filesInFolder() const { return QDir(folder.path()).entryList(QDir::Files); }
+
+    QTemporaryDir folder;
+    qtui::HistoryStore store{folder.path()};
+    std::int64_t now = 1'764'770'520'000;  // 3 December 2025 14:02 UTC
+    qtui::HistoryRecorder recorder{store, [this] { return now; }};
+};
+
+TEST_F(HistoryFiles, EveryKindOfEntryReadsBackAsWritten) {
+    Entry odd = entry(1, Event::StoredByUpdate, {0, 255, 1, 254, 128, 7});
+    odd.accepted = false;
+    odd.adaptor = {0xB016, "Ünïcode \"adaptor\"", "", 0xFFFF};
+    const history::History kept(
+        std::vector<Entry>{entry(2, Event::Read), odd, entry(3, Event::StoredAtClose),
+                           entry(4, Event::StoredAllSix), entry(5, Event::Restored)});
+    const auto back = qtui::historyFromJson(qtui::historyJson(kept));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->entries(), kept.entries());
+
+    const qtui::Calibration calibration{odd.adaptor, odd.values};
+    const auto imported = qtui::calibrationFromJson(qtui::calibrationJson(calibration, 7));
+    ASSERT_TRUE(imported.calibration) << imported.refusal.toStdString();
+    EXPECT_EQ(imported.calibration->adaptor, calibration.adaptor);
+    EXPECT_EQ(imported.calibration->values, calibration.values);
+}
+
+TEST_F(HistoryFiles, TheRecorderStampsMergesAndKeepsOneFilePerAdaptor) {
+    EXPECT_EQ(recorder.record(entry(0, Event::Read)), "");
+    now += 60'000;
+    recorder.record(entry(0, Event::Read));  // the same read again
+    recorder.record(entry(0, Event::StoredAtClose));
+    Entry other = entry(0, Event::Read);
+    other.adaptor.serialNumber = "../../etc/x y";  // cannot leave the folder
+    recorder.record(other);
+
+    const std::vector<Entry> entries = loadedEntries();
+    ASSERT_EQ(entries.size(), 2U);
+    EXPECT_EQ(entries[0].time, 1'764'770'520'000);
+    EXPECT_EQ(entries[1].event, Event::StoredAtClose);
+    EXPECT_EQ(filesInFolder(), (QStringList{QStringLiteral("history-10A0-.._.._etc_x_y.json"),
+                                            QStringLiteral("history-10A0-KV-0001234.json")}));
+}
+
+TEST_F(HistoryFiles, AnUnreadableHistoryIsSetAsideOnceAndANewOneStarted) {
+    const QString path = store.pathFor(kKelvo);
+    const std::vector<QByteArray> unreadable{
+        "{ not json",
+        qtui::historyJson(history::History({entry(1, Event::Read)})).replace("185", "300"),
+        qtui::historyJson(history::History()).replace("history", "other"),
+    };
+    for (const QByteArray& damaged : unreadable) {
+        QDir(folder.path()).removeRecursively();
+        QDir().mkpath(folder.path());
+        qtui::HistoryRecorder fresh(store, [] { return 5; });
+        writeBytes(path, damaged);
+
+        const std::string notice = fresh.record(entry(0, Event::Read));
+        EXPECT_NE(notice.find("could not be read"), std::string::npos) << damaged.toStdString();
+        EXPECT_EQ(loadedEntries().size(), 1U);
+        // The old bytes are kept beside it, untouched.
+        const QStringList files = filesInFolder();
+        ASSERT_EQ(files.size(), 2);
+        EXPECT_EQ(fileBytes(folder.filePath(files[1])), damaged);
+        EXPECT_TRUE(
+            files[1].startsWith(QStringLiteral("history-10A0-KV-0001234.json.unreadable-")));
+
+        EXPECT_EQ(fresh.record(entry(0, Event::StoredAtClose)), "");  // said once
+        EXPECT_EQ(loadedEntries().size(), 2U);
+    }
+}
+
+TEST_F(HistoryFiles, AWriteCutShortLeavesThePreviousFileWhole) {
+    recorder.record(entry(0, Event::Read));
+    const QString path = store.pathFor(kKelvo);
+    const QByteArray before = fileBytes(path);
+
+    // The system refuses to let any file grow past 4 KiB, as a full disk would.
+    std::vector<Entry> many;
+    for (int i = 0; i < 400; ++i) {
+        many.push_back(entry(i, Event::StoredAllSix));
+    }
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString error;
+    const bool saved4k = store.save(kKelvo, history::History(many), error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved4k);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(fileBytes(path), before);
+    EXPECT_EQ(filesInFolder().size(), 1);  // no half-written file left behind
+}
+
+TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
+    const QByteArray good = qtui::calibrationJson({kKelvo, kValues}, 0);
+    const std::vector<std::pair<QByteArray, const char*>> cases{
+        {"", "damaged or is not JSON"},
+        {"{\"format\": ", "damaged or is not JSON"},
+        {"[1, 2]", "not a calibration exported by this program"},
+        {qtui::historyJson(history::History()), "not a calibration exported by this program"},
+        {QByteArray(good).replace("\"formatVersion\": 1", "\"formatVersion\": 2"),
+         "format version 2"},
+        {QByteArray(good).replace("\"productId\"", "\"productName\""), "adaptor it came from"},
+        {QByteArray(good).replace("\"V1\": 80", "\"V1\": 256"), "V1 is 256"},
+        {QByteArray(good).replace("\"V1\": 80", "\"V1\": -1"), "V1 is -1"},
+        {QByteArray(good).replace("\"H2\": 70", "\"H2\": 70.5"), "H2 is 70.5"},
+        {QByteArray(good).replace("\"SeqH2\": 75", "\"SeqH2\": \"75\""), "SeqH2 is missing"},
+        {QByteArray(good).replace("\"SeqH1\": 180,", ""), "SeqH1 is missing"},
+    };
+    for (const auto& [json, reason] : cases) {
+        const qtui::ImportedCalibration imported = qtui::calibrationFromJson(json);
+        EXPECT_FALSE(imported.calibration) << reason;
+        EXPECT_TRUE(imported.refusal.contains(QLatin1String(reason)))
+            << imported.refusal.toStdString();
+        EXPECT_TRUE(imported.refusal.endsWith(QLatin1Char('.')));
+    }
+
+    const QString big = folder.filePath(QStringLiteral("big.json"));
+    writeBytes(big, QByteArray(100'000, ' ') + good);
+    EXPECT_TRUE(qtui::readCalibrationFile(big).refusal.contains(QLatin1String("larger than")));
+    EXPECT_TRUE(qtui::readCalibrationFile(folder.filePath(QStringLiteral("none.json")))
+                    .refusal.startsWith(QLatin1String("The file cannot be read")));
+}
+
+TEST_F(HistoryFiles, OnlyAnotherProductAsksFirst) {
+    qtui::Calibration calibration{kKelvo, kValues};
+    history::Identity sameProduct = kKelvo;
+    sameProduct.serialNumber = "KV-9";
+    EXPECT_FALSE(qtui::comesFromAnotherProduct(calibration, sameProduct));
+    history::Identity mirad = kKelvo;
+    mirad.productId = 0x10A1;
+    EXPECT_TRUE(qtui::comesFromAnotherProduct(calibration, mirad));
+}
+
+}  // namespace
