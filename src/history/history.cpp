@@ -14,12 +14,13 @@ History::History(std::vector<Entry> entries) : entries_(std::move(entries)) {
     dropOldest();
 }
 
-void History::add(const Entry& entry) {
+bool History::add(const Entry& entry) {
     if (!entries_.empty() && repeatsRead(entries_.back(), entry)) {
-        return;
+        return false;
     }
     entries_.push_back(entry);
     dropOldest();
+    return true;
 }
 
 void History::dropOldest() {

@@ -18,7 +18,8 @@ class History {
     // Keeps the newest kMaxEntries of `entries` (oldest first).
     explicit History(std::vector<Entry> entries);
 
-    void add(const Entry& entry);
+    // False when `entry` repeated the newest read and nothing changed.
+    bool add(const Entry& entry);
     const std::vector<Entry>& entries() const { return entries_; }
 
   private:

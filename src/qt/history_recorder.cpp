@@ -16,8 +16,8 @@ std::string HistoryRecorder::record(history::Entry entry) {
     entry.time = clock_();
     HistoryStore::Loaded loaded = store_.load(entry.adaptor);
     QString notice = loaded.notice;
-    if (loaded.history) {
-        loaded.history->add(entry);
+    // A repeated read changes nothing and leaves the file alone.
+    if (loaded.history && loaded.history->add(entry)) {
         QString error;
         if (!store_.save(entry.adaptor, *loaded.history, error) && notice.isEmpty()) {
             notice = QStringLiteral("The calibration history could not be saved: %1").arg(error);

@@ -28,9 +28,9 @@ std::vector<std::int64_t> timesOf(const history::History& kept) {
 
 TEST(History, OnlyConsecutiveIdenticalReadsMergeKeepingTheFirstTime) {
     history::History kept;
-    kept.add(entry(1, Event::Read, 80));
-    kept.add(entry(2, Event::Read, 80));  // the same read again: merged
-    kept.add(entry(3, Event::Read, 81));  // other values
+    EXPECT_TRUE(kept.add(entry(1, Event::Read, 80)));
+    EXPECT_FALSE(kept.add(entry(2, Event::Read, 80)));  // the same read again: merged
+    kept.add(entry(3, Event::Read, 81));                // other values
     kept.add(entry(4, Event::StoredByUpdate, 81));
     kept.add(entry(5, Event::StoredByUpdate, 81));  // stores always count
     kept.add(entry(6, Event::Read, 81));            // after a store: a new read
