@@ -170,14 +170,4 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
                     .refusal.startsWith(QLatin1String("The file cannot be read")));
 }
 
-TEST_F(HistoryFiles, OnlyAnotherProductAsksFirst) {
-    qtui::Calibration calibration{kKelvo, kValues};
-    history::Identity sameProduct = kKelvo;
-    sameProduct.serialNumber = "KV-9";
-    EXPECT_FALSE(qtui::comesFromAnotherProduct(calibration, sameProduct));
-    history::Identity mirad = kKelvo;
-    mirad.productId = 0x10A1;
-    EXPECT_TRUE(qtui::comesFromAnotherProduct(calibration, mirad));
-}
-
 }  // namespace
