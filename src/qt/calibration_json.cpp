@@ -6,10 +6,6 @@
 namespace qtui {
 namespace {
 
-QString hex4(std::uint16_t number) {
-    return QStringLiteral("%1").arg(number, 4, 16, QLatin1Char('0')).toUpper();
-}
-
 std::optional<std::uint16_t> fromHex4(const QJsonValue& value) {
     const QString text = value.toString();
     bool ok = false;
@@ -22,12 +18,16 @@ std::optional<std::uint16_t> fromHex4(const QJsonValue& value) {
 
 }  // namespace
 
+QString hexText(std::uint16_t number) {
+    return QStringLiteral("%1").arg(number, 4, 16, QLatin1Char('0')).toUpper();
+}
+
 QJsonObject identityToJson(const history::Identity& identity) {
     return {
-        {QStringLiteral("productId"), hex4(identity.productId)},
+        {QStringLiteral("productId"), hexText(identity.productId)},
         {QStringLiteral("product"), QString::fromStdString(identity.product)},
         {QStringLiteral("serialNumber"), QString::fromStdString(identity.serialNumber)},
-        {QStringLiteral("version"), hex4(identity.version)},
+        {QStringLiteral("version"), hexText(identity.version)},
     };
 }
 
@@ -125,7 +125,7 @@ QString timeText(std::int64_t msecsSinceEpoch) {
 
 QString adaptorText(const history::Identity& identity) {
     const QString product = identity.product.empty()
-                                ? QStringLiteral("product %1").arg(hex4(identity.productId))
+                                ? QStringLiteral("product %1").arg(hexText(identity.productId))
                                 : QString::fromStdString(identity.product);
     return identity.serialNumber.empty()
                ? product

@@ -13,6 +13,9 @@
 // ISO 8601 in UTC. The readers give nothing, and say why, for anything out of shape.
 namespace qtui {
 
+// Four upper-case hexadecimal digits: "10A0".
+QString hexText(std::uint16_t number);
+
 QJsonObject identityToJson(const history::Identity& identity);
 std::optional<history::Identity> identityFromJson(const QJsonValue& value);
 

@@ -35,36 +35,31 @@ CalibrationMenus::CalibrationMenus(FormWidget& form, frmMain& window, const Hist
     });
 }
 
-QAction* CalibrationMenus::addAdaptorItem(Menu menu, const QString& text,
-                                          void (CalibrationMenus::*work)()) {
+QAction* CalibrationMenus::adaptorItem(const QString& text, std::function<void()> work) {
     auto* action = new QAction(text, this);
-    connect(action, &QAction::triggered, this, [this, work] { (this->*work)(); });
-    form_.menu(menu)->addAction(action);
+    connect(action, &QAction::triggered, this, std::move(work));
     form_.addAdaptorAction(action);
     return action;
 }
 
 void CalibrationMenus::addFileItems() {
     QMenu* file = form_.menu(Menu::File);
-    QAction* first = file->actions().value(0);  // Quit stays last
-    QAction* exportItem = addAdaptorItem(Menu::File, tr("&Export calibration..."),
-                                         &CalibrationMenus::exportCalibration);
-    QAction* importItem = addAdaptorItem(Menu::File, tr("&Import calibration..."),
-                                         &CalibrationMenus::importCalibration);
-    file->insertActions(first, {exportItem, importItem});
-    file->insertSeparator(first);
+    QAction* quit = file->actions().value(0);  // stays last
+    file->insertActions(
+        quit, {adaptorItem(tr("&Export calibration..."), [this] { exportCalibration(); }),
+               adaptorItem(tr("&Import calibration..."), [this] { importCalibration(); })});
+    file->insertSeparator(quit);
 }
 
 void CalibrationMenus::addAdaptorItems() {
-    addAdaptorItem(Menu::Adaptor, tr("&Revert to the values read at connection"),
-                   &CalibrationMenus::revert);
-    addAdaptorItem(Menu::Adaptor, tr("&History..."), &CalibrationMenus::showHistory);
-    QAction* storeAll = new QAction(tr("&Store all six thresholds"), this);
-    connect(storeAll, &QAction::triggered, this,
-            [this] { form_.deliverWork([](frmMain& window) { window.StoreAllSix(); }); });
-    form_.menu(Menu::Adaptor)->addSeparator();
-    form_.menu(Menu::Adaptor)->addAction(storeAll);
-    form_.addAdaptorAction(storeAll);
+    QMenu* adaptor = form_.menu(Menu::Adaptor);
+    adaptor->addAction(
+        adaptorItem(tr("&Revert to the values read at connection"), [this] { revert(); }));
+    adaptor->addAction(adaptorItem(tr("&History..."), [this] { showHistory(); }));
+    adaptor->addSeparator();
+    adaptor->addAction(adaptorItem(tr("&Store all six thresholds"), [this] {
+        form_.deliverWork([](frmMain& window) { window.StoreAllSix(); });
+    }));
 }
 
 std::optional<history::Entry> CalibrationMenus::readAtConnection(const QString& title) {

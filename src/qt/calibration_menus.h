@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "qt/form_widget.h"
@@ -26,7 +27,8 @@ class CalibrationMenus : public QObject {
   private:
     void addFileItems();
     void addAdaptorItems();
-    QAction* addAdaptorItem(Menu menu, const QString& text, void (CalibrationMenus::*work)());
+    // An item that is offered only while an adaptor with a lever is connected.
+    QAction* adaptorItem(const QString& text, std::function<void()> work);
     // The connection's read, or nothing after saying why there is none.
     std::optional<history::Entry> readAtConnection(const QString& title);
     // Puts `values` into the window, unless the adaptor of `read` went away while a

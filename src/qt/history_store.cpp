@@ -80,8 +80,7 @@ QString HistoryStore::defaultFolder() {
 }
 
 QString HistoryStore::pathFor(const history::Identity& adaptor) const {
-    const QString product = QStringLiteral("%1").arg(adaptor.productId, 4, 16, QLatin1Char('0'));
-    return folder_ + QStringLiteral("/history-") + product.toUpper() + QLatin1Char('-') +
+    return folder_ + QStringLiteral("/history-") + hexText(adaptor.productId) + QLatin1Char('-') +
            fileNamePart(adaptor.serialNumber) + QStringLiteral(".json");
 }
 

@@ -14,6 +14,7 @@
 
 #include "qt/about_dialog.h"
 #include "qt/calibration_menus.h"
+#include "qt/command_line.h"
 #include "qt/history_dialog.h"
 #include "qt/history_recorder.h"
 #include "shown_window.h"
@@ -158,7 +159,8 @@ TEST_F(HistoryEndToEnd, AdaptorItemsWaitForAnAdaptorAndFileItemsComeBeforeQuit) 
 
 TEST(About, NamesTheVersionsAndTheLicence) {
     const QString text = qtui::aboutText(QStringLiteral("0.13.1"));
-    for (const char* part : {"1.01", "hidapi 0.13.1", QT_VERSION_STR, "MIT License"}) {
+    for (const char* part :
+         {qtui::kProgramVersion, "hidapi 0.13.1", QT_VERSION_STR, "MIT License"}) {
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
     }
 }
