@@ -18,6 +18,9 @@ inline constexpr std::uint16_t kLoader = 0xB016;
 inline constexpr std::array<std::uint16_t, 4> kAcceptedProducts{kKelvo, kMirad, kUsbShifter,
                                                                 kLoader};
 
+// Our vendor and one of the accepted products.
+bool isAcceptedAdaptor(std::uint16_t vendorId, std::uint16_t productId);
+
 inline constexpr std::uint8_t kReportId = 0;
 inline constexpr std::uint8_t kSetCalibrationMode = 0xDB;
 inline constexpr std::uint8_t kRequestSettings = 0xF0;
@@ -45,6 +48,11 @@ inline constexpr std::size_t kCommandLength = 4;
 inline constexpr std::size_t kSettingsReportLength = 8;
 inline constexpr std::size_t kMemoryBlockReportLength = 18;
 inline constexpr std::size_t kFirmwareChunkReportLength = 41;
+
+// The feature-report length an adaptor reporting `featureReportLength` uses for an
+// exchange needing `lengthNeeded` bytes; 0 when its reports are too short for it or too
+// long for the connection's buffers.
+std::size_t usableFeatureLength(std::size_t featureReportLength, std::size_t lengthNeeded);
 
 inline constexpr std::size_t kSettingsOffset = 2;  // address k in byte k + 2
 inline constexpr std::size_t kMemoryBlockOffset = 2;

@@ -1,18 +1,8 @@
 // Finding and opening the adaptor, and closing the connection.
-#include <algorithm>
-
 #include "window/frm_main.h"
 #include "window/window_texts.h"
 
-namespace {
-
-bool isAcceptedAdaptor(std::uint16_t vendorId, std::uint16_t productId) {
-    return vendorId == protocol::kVendorId &&
-           std::find(protocol::kAcceptedProducts.begin(), protocol::kAcceptedProducts.end(),
-                     productId) != protocol::kAcceptedProducts.end();
-}
-
-}  // namespace
+using protocol::isAcceptedAdaptor;
 
 bool frmMain::FindTheHid() {
     session.isConnected = false;

@@ -3,11 +3,8 @@
 
 namespace {
 
-// The adaptor's feature-report length when it can carry an exchange needing
-// `lengthNeeded` bytes, otherwise 0.
 std::size_t usableLength(const hid::Capabilities& caps, std::size_t lengthNeeded) {
-    const std::size_t length = caps.FeatureReportByteLength;
-    return (length >= lengthNeeded && length <= protocol::kBufferSize) ? length : 0;
+    return protocol::usableFeatureLength(caps.FeatureReportByteLength, lengthNeeded);
 }
 
 }  // namespace

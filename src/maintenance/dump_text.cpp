@@ -31,4 +31,19 @@ void appendUnreadBlockFields(std::string& text) {
     }
 }
 
+std::string memoryDumpText(std::uint16_t productId, const BlockFetch& fetchBlock) {
+    std::string text(modelLabel(productId));
+    protocol::ReportBuffer reply{};
+    for (std::size_t block = 0; block < protocol::kMemoryBlockCount; ++block) {
+        if (fetchBlock(reply)) {
+            appendBlockFields(
+                text, std::span<const std::uint8_t>(reply)
+                          .subspan<protocol::kMemoryBlockOffset, protocol::kMemoryBlockSize>());
+        } else {
+            appendUnreadBlockFields(text);
+        }
+    }
+    return text;
+}
+
 }  // namespace maintenance

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,5 +25,12 @@ void appendBlockFields(std::string& text,
                        std::span<const std::uint8_t, protocol::kMemoryBlockSize> block);
 // Appends the fields of a block whose fetch failed.
 void appendUnreadBlockFields(std::string& text);
+
+// Fetches one memory block's reply into the buffer; false when the fetch failed.
+using BlockFetch = std::function<bool(protocol::ReportBuffer&)>;
+
+// The whole dump of an adaptor: its model label, then the eight blocks in order, each
+// fetched once; a block whose fetch failed shows unread fields.
+std::string memoryDumpText(std::uint16_t productId, const BlockFetch& fetchBlock);
 
 }  // namespace maintenance

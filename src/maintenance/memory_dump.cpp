@@ -21,17 +21,10 @@ void frmMain::Command1_Click() {
 
     // The eight fetches follow even a failed request; each block shows only what its
     // own fetch brought, and a failed fetch shows unread fields.
-    std::string text(maintenance::modelLabel(session.attributes.ProductID));
-    protocol::ReportBuffer reply{};
-    for (std::size_t block = 0; block < protocol::kMemoryBlockCount; ++block) {
-        if (FetchFeatureReply(reply, protocol::kMemoryBlockReportLength)) {
-            maintenance::appendBlockFields(
-                text, std::span<const std::uint8_t>(reply)
-                          .subspan<protocol::kMemoryBlockOffset, protocol::kMemoryBlockSize>());
-        } else {
-            maintenance::appendUnreadBlockFields(text);
-        }
-    }
+    const std::string text = maintenance::memoryDumpText(
+        session.attributes.ProductID, [this](protocol::ReportBuffer& reply) {
+            return FetchFeatureReply(reply, protocol::kMemoryBlockReportLength);
+        });
 
     // The dialog is only for copying the text: what it returns changes nothing.
     toolkit_.InputBox(dumpPrompt(options_.supportAddress), kDumpTitle, text);

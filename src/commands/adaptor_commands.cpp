@@ -1,0 +1,148 @@
+#include <vector>
+
+#include "commands/command_text.h"
+#include "commands/commands.h"
+#include "device/device_session.h"
+#include "diagnosis/diagnosis_text.h"
+#include "maintenance/dump_text.h"
+
+namespace commands {
+namespace {
+
+std::string refusalOf(const std::string& path, const diagnosis::Diagnosis* access) {
+    if (access != nullptr) {
+        for (const diagnosis::NodeState& node : access->nodes) {
+            if (node.devicePath == path) {
+                return diagnosis::refusalReason(node.finding);
+            }
+        }
+    }
+    return "the system refused to open it";
+}
+
+CommandOutput noAdaptor(const diagnosis::Diagnosis* access) {
+    return {kExitNoAdaptor, "", noAdaptorText(access)};
+}
+
+}  // namespace
+
+CommandOutput listAdaptorsCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access) {
+    std::vector<hid::InterfaceIdentity> interfaces;
+    hid.enumerate(interfaces);
+    CommandOutput output;
+    for (const hid::InterfaceIdentity& candidate : interfaces) {
+        if (!protocol::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
+            continue;
+        }
+        AdaptorLink link(hid);
+        if (link.open(candidate)) {
+            output.out += identityLine(readIdentity(link)) + "  access: yes\n";
+        } else {
+            AdaptorIdentity seen;
+            seen.path = candidate.path;
+            seen.productId = candidate.productId;
+            seen.versionNumber = candidate.versionNumber;
+            output.out +=
+                identityLine(seen) + "  access: no (" + refusalOf(candidate.path, access) + ")\n";
+        }
+    }
+    if (output.out.empty()) {
+        return {kExitNoAdaptor, "", "No adaptor found.\n"};
+    }
+    return output;
+}
+
+ReadResult readCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access) {
+    ReadResult result;
+    AdaptorLink link(hid);
+    if (!openFirstAdaptor(hid, link)) {
+        result.exitCode = kExitNoAdaptor;
+        result.error = noAdaptorText(access);
+        return result;
+    }
+    result.identity = readIdentity(link);
+    // The loader waits for firmware: every report it gets is taken as part of an image.
+    if (!reportsLever(signExtendedProduct(link.productId()))) {
+        return result;
+    }
+    result.thresholds = readThresholds(link);
+    if (!result.thresholds) {
+        result.exitCode = kExitFailed;
+        result.error = "The adaptor did not answer the settings request.\n";
+    }
+    return result;
+}
+
+CommandOutput readOutput(const ReadResult& result) {
+    if (result.exitCode == kExitNoAdaptor) {
+        return {result.exitCode, "", result.error};
+    }
+    const AdaptorIdentity& identity = result.identity;
+    CommandOutput output{result.exitCode, "", result.error};
+    output.out = identityBlock(identity);
+    if (result.thresholds) {
+        output.out += "Thresholds: " + thresholdsText(*result.thresholds) + "\n";
+    } else if (!reportsLever(signExtendedProduct(identity.productId))) {
+        output.out += "Thresholds: none (the adaptor waits for firmware)\n";
+    }
+    return output;
+}
+
+CommandOutput writeCommand(hid::HidLayer& hid, const ParsedAssignments& assignments,
+                           const diagnosis::Diagnosis* access) {
+    if (!assignments.error.empty()) {
+        return {kExitUsage, "", "Nothing was sent: " + assignments.error + ".\n"};
+    }
+    AdaptorLink link(hid);
+    if (!openFirstAdaptor(hid, link)) {
+        return noAdaptor(access);
+    }
+    if (!reportsLever(signExtendedProduct(link.productId()))) {
+        return {kExitFailed, "",
+                "Nothing was sent: the adaptor waits for firmware and holds no thresholds.\n"};
+    }
+    const WriteOutcome outcome = writeThresholds(link, assignments.assignments);
+    CommandOutput output;
+    output.out =
+        "Before: " + (outcome.before ? thresholdsText(*outcome.before) : std::string("unread")) +
+        "\n";
+    Thresholds after = outcome.before.value_or(Thresholds{});
+    std::string written;
+    for (const Assignment& assignment : assignments.assignments) {
+        after[assignment.address] = assignment.value;
+    }
+    for (const SettingName& setting : kSettingNames) {
+        for (const Assignment& assignment : assignments.assignments) {
+            if (assignment.address == setting.address) {
+                written += " " + std::string(setting.name) + "=" + std::to_string(assignment.value);
+            }
+        }
+    }
+    output.out += "Written:" + written + "\n";
+    if (outcome.before) {
+        output.out += "After: " + thresholdsText(after) + "\n";
+    }
+    if (!outcome.allAccepted()) {
+        output.exitCode = kExitFailed;
+        output.err = "The adaptor refused " +
+                     std::to_string(outcome.reportsSent - outcome.reportsAccepted) + " of " +
+                     std::to_string(outcome.reportsSent) + " reports.\n";
+    }
+    return output;
+}
+
+CommandOutput dumpCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access) {
+    AdaptorLink link(hid);
+    if (!openFirstAdaptor(hid, link)) {
+        return noAdaptor(access);
+    }
+    if (!offersMemoryDump(signExtendedProduct(link.productId()))) {
+        return {kExitFailed, "", "This adaptor does not hand out its memory.\n"};
+    }
+    const std::string text = readMemoryDump(link);
+    const bool complete = text.find(maintenance::kUnreadField) == std::string::npos;
+    return {complete ? kExitOk : kExitFailed, text + "\n",
+            complete ? "" : "Some memory blocks could not be read (shown as question marks).\n"};
+}
+
+}  // namespace commands

@@ -1,0 +1,58 @@
+#include "commands/command_text.h"
+
+#include "diagnosis/diagnosis_text.h"
+#include "settings/identity_text.h"
+
+namespace commands {
+
+std::string productName(std::uint16_t productId) {
+    switch (productId) {
+        case protocol::kKelvo:
+            return "Kelvo";
+        case protocol::kMirad:
+            return "Mirad";
+        case protocol::kUsbShifter:
+            return "USB shifter";
+        case protocol::kLoader:
+            return "firmware loader";
+        default:
+            return "unknown";
+    }
+}
+
+std::string versionNumberText(std::uint16_t versionNumber) {
+    return identity::versionText(versionNumber).substr(1);  // without the leading space
+}
+
+std::string thresholdsText(const Thresholds& thresholds) {
+    std::string text;
+    for (const SettingName& setting : kSettingNames) {
+        text += (text.empty() ? "" : " ") + std::string(setting.name) + "=" +
+                std::to_string(thresholds[setting.address]);
+    }
+    return text;
+}
+
+std::string identityLine(const AdaptorIdentity& identity) {
+    return identity.path + "  " + productName(identity.productId) + "  version " +
+           versionNumberText(identity.versionNumber) + "  serial " +
+           (identity.serialNumber.empty() ? "unknown" : identity.serialNumber);
+}
+
+std::string identityBlock(const AdaptorIdentity& identity) {
+    return "Path: " + identity.path + "\nProduct: " + productName(identity.productId) + " (" +
+           identity.product + ")\nManufacturer: " + identity.manufacturer +
+           "\nVersion: " + versionNumberText(identity.versionNumber) +
+           "\nSerial number: " + identity.serialNumber + "\n";
+}
+
+std::string noAdaptorText(const diagnosis::Diagnosis* access) {
+    std::string text = "No adaptor could be opened.";
+    if (access != nullptr && access->finding != diagnosis::Finding::AllWell) {
+        const diagnosis::Fix fix = diagnosis::fixFor(*access);
+        text += " " + fix.sentence + (fix.command.empty() ? "" : "\n    " + fix.command);
+    }
+    return text + "\n";
+}
+
+}  // namespace commands

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "commands/adaptor_exchanges.h"
+#include "commands/setting_names.h"
+#include "diagnosis/diagnosis.h"
+
+// The texts the commands print.
+namespace commands {
+
+// "Kelvo", "Mirad", "USB shifter" or "firmware loader".
+std::string productName(std::uint16_t productId);
+
+// "1.05" for 0x0105.
+std::string versionNumberText(std::uint16_t versionNumber);
+
+// "V1=80 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=75"
+std::string thresholdsText(const Thresholds& thresholds);
+
+// Path, product, version and serial number on one line.
+std::string identityLine(const AdaptorIdentity& identity);
+
+// Path, product, manufacturer, version and serial number, one a line.
+std::string identityBlock(const AdaptorIdentity& identity);
+
+// Why no adaptor opened: the diagnosis's fix when there is one.
+std::string noAdaptorText(const diagnosis::Diagnosis* access);
+
+}  // namespace commands

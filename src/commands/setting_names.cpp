@@ -1,0 +1,93 @@
+#include "commands/setting_names.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace commands {
+namespace {
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
+std::optional<std::uint8_t> settingAddress(std::string_view name) {
+    for (const SettingName& setting : kSettingNames) {
+        const std::string_view known = setting.name;
+        if (known.size() == name.size() &&
+            std::equal(known.begin(), known.end(), name.begin(), [](char a, char b) {
+                return a == std::toupper(static_cast<unsigned char>(b));
+            })) {
+            return setting.address;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint8_t> settingValue(std::string_view text) {
+    text = trimmed(text);
+    if (text.empty() || text.size() > 3 || !std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        })) {
+        return std::nullopt;
+    }
+    const int value = std::stoi(std::string(text));
+    return value <= 255 ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(value))
+                        : std::nullopt;
+}
+
+ParsedAssignments checkAssignments(const std::vector<std::pair<std::string, std::string>>& pairs) {
+    ParsedAssignments parsed;
+    const auto fail = [&](std::string error) {
+        parsed.assignments.clear();
+        parsed.error = std::move(error);
+        return parsed;
+    };
+    if (pairs.empty()) {
+        return fail("no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2");
+    }
+    for (const auto& [rawName, valueText] : pairs) {
+        const std::string name(trimmed(rawName));
+        const std::optional<std::uint8_t> address = settingAddress(name);
+        if (!address) {
+            return fail("unknown threshold '" + name + "'; use V1, V2, H1, H2, SEQH1, SEQH2");
+        }
+        const std::optional<std::uint8_t> value = settingValue(valueText);
+        if (!value) {
+            return fail("threshold " + name + " needs a whole number from 0 to 255, not '" +
+                        valueText + "'");
+        }
+        if (std::any_of(parsed.assignments.begin(), parsed.assignments.end(),
+                        [&](const Assignment& a) { return a.address == *address; })) {
+            return fail("threshold " + name + " is given twice");
+        }
+        parsed.assignments.push_back({*address, *value});
+    }
+    return parsed;
+}
+
+ParsedAssignments parseAssignments(std::string_view text) {
+    std::vector<std::pair<std::string, std::string>> pairs;
+    std::size_t start = 0;
+    while (start <= text.size() && !trimmed(text).empty()) {
+        const std::size_t end = std::min(text.find(',', start), text.size());
+        const std::string_view item = text.substr(start, end - start);
+        const std::size_t equals = item.find('=');
+        if (equals == std::string_view::npos) {
+            ParsedAssignments parsed;
+            parsed.error = "'" + std::string(trimmed(item)) + "' is not NAME=VALUE";
+            return parsed;
+        }
+        pairs.emplace_back(std::string(item.substr(0, equals)),
+                           std::string(item.substr(equals + 1)));
+        start = end + 1;
+    }
+    return checkAssignments(pairs);
+}
+
+}  // namespace commands

@@ -1,0 +1,88 @@
+#include "commands/support_report.h"
+
+#include <vector>
+
+#include "commands/adaptor_exchanges.h"
+#include "commands/command_text.h"
+#include "device/device_session.h"
+#include "diagnosis/diagnosis_text.h"
+
+namespace commands {
+namespace {
+
+std::string firstLine(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
+
+std::string systemText(const diagnosis::SystemView& system) {
+    std::string name = "unknown system";
+    for (std::string rest = system.readText("/etc/os-release").value_or(""); !rest.empty();) {
+        const std::string line = firstLine(rest);
+        rest.erase(0, line.size() + 1);
+        if (line.rfind("PRETTY_NAME=", 0) == 0) {
+            name = line.substr(12);
+            if (name.size() >= 2 && name.front() == '"' && name.back() == '"') {
+                name = name.substr(1, name.size() - 2);
+            }
+        }
+    }
+    const std::string kernel =
+        firstLine(system.readText("/proc/sys/kernel/osrelease").value_or(""));
+    return name + ", kernel " + (kernel.empty() ? "unknown" : kernel);
+}
+
+std::string adaptorSection(hid::HidLayer& hid, const hid::InterfaceIdentity& candidate,
+                           std::size_t number) {
+    std::string text = "\n== Adaptor " + std::to_string(number) + " ==\n";
+    AdaptorLink link(hid);
+    if (!link.open(candidate)) {
+        return text + "Path: " + candidate.path + "\n" + productName(candidate.productId) +
+               ": could not be opened\n";
+    }
+    const AdaptorIdentity identity = readIdentity(link);
+    text += identityBlock(identity);
+    const std::int32_t product = signExtendedProduct(identity.productId);
+    if (reportsLever(product)) {
+        const auto thresholds = readThresholds(link);
+        text += "Thresholds: " + (thresholds ? thresholdsText(*thresholds) : "unread") + "\n";
+    }
+    if (offersMemoryDump(product)) {
+        text += "Memory:" + readMemoryDump(link) + "\n";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView& system,
+                          const diagnosis::Diagnosis& access, hid::HidLayer& hid) {
+    const std::string session =
+        access.session.sessionType.empty() ? "unknown" : access.session.sessionType;
+    std::string text = "Shifter calibration support report\n";
+    text += "Created: " + facts.created + "\n";
+    text += "Program: " + facts.programVersion + "\n";
+    text += "Qt: " + facts.qtVersion + "\n";
+    text += "hidapi: " + facts.hidapiVersion + "\n";
+    text += "System: " + systemText(system) + "\n";
+    text += "Session type: " + session + (access.session.overSsh ? " (over SSH)" : "") + "\n";
+    text += "Sandboxed: " +
+            (access.sandboxed ? "yes, Flatpak " + access.sandboxAppId : std::string("no")) + "\n";
+    text += std::string("Adaptors: ") + (facts.simulated ? "simulated" : "real") + "\n";
+    text += "\n== Access ==\n" + diagnosis::diagnosisText(access);
+
+    std::vector<hid::InterfaceIdentity> interfaces;
+    hid.enumerate(interfaces);
+    std::size_t number = 0;
+    for (const hid::InterfaceIdentity& candidate : interfaces) {
+        if (protocol::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
+            text += adaptorSection(hid, candidate, ++number);
+        }
+    }
+    if (number == 0) {
+        text += "\n== Adaptors ==\nNone found.\n";
+    }
+    text += "\n== History ==\nThis version keeps no history of calibrations.\n";
+    return text;
+}
+
+}  // namespace commands

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "diagnosis/diagnosis.h"
+#include "diagnosis/system_view.h"
+#include "hid/hid_layer.h"
+
+// The plain-text support report: one file with what support would otherwise ask for
+// command by command.
+namespace commands {
+
+// What only the front end knows.
+struct ReportFacts {
+    std::string created;  // date and time
+    std::string programVersion;
+    std::string qtVersion;
+    std::string hidapiVersion;
+    bool simulated = false;
+};
+
+// Versions, system, session, sandbox, the access diagnosis, then each adaptor's
+// identity, thresholds and memory dump.
+std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView& system,
+                          const diagnosis::Diagnosis& access, hid::HidLayer& hid);
+
+}  // namespace commands
