@@ -47,7 +47,7 @@ std::string adaptorSection(hid::HidLayer& hid, const hid::InterfaceIdentity& can
         text += "Thresholds: " + (thresholds ? thresholdsText(*thresholds) : "unread") + "\n";
     }
     if (offersMemoryDump(product)) {
-        text += "Memory:" + readMemoryDump(link) + "\n";
+        text += "Memory: " + readMemoryDump(link) + "\n";
     }
     return text;
 }

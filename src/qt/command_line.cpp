@@ -3,6 +3,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <cmath>
+#include <vector>
 
 namespace qtui {
 namespace {
@@ -27,6 +28,53 @@ QStringList withDefaultSimulation(const QStringList& arguments) {
     }
     return result;
 }
+
+// The options that pick a command, with the command each picks.
+struct CommandOption {
+    QCommandLineOption option;
+    Command command;
+};
+
+std::vector<CommandOption> commandOptions() {
+    const auto option = [](const char* name, const char* description, const char* value = "") {
+        return QCommandLineOption(QLatin1String(name), QLatin1String(description),
+                                  QLatin1String(value));
+    };
+    return {
+        {option("list",
+                "Lists each adaptor present: path, product, version, serial number "
+                "and whether this user may open it (if not: why)."),
+         Command::List},
+        {option("read",
+                "Shows the adaptor's identity and its six stored thresholds; "
+                "writes nothing."),
+         Command::Read},
+        {option("write",
+                "Stores thresholds, e.g. V1=80,V2=175,H1=185,H2=70,SEQH1=180,SEQH2=75 "
+                "(any of them); values 0 to 255.",
+                "ASSIGNMENTS"),
+         Command::Write},
+        {option("write-file",
+                "Stores the thresholds of FILE: {\"format\": 1, \"values\": {\"V1\": 80, ...}}.",
+                "FILE"),
+         Command::WriteFile},
+        {option("dump", "Shows the adaptor's 128 bytes of memory as hex text."), Command::Dump},
+        {option("report", "Writes a support report to FILE (- for standard output).", "FILE"),
+         Command::Report},
+    };
+}
+
+// Exit statuses and the JSON fields, after the options in --help.
+constexpr const char* kCommandHelp =
+    "\nExit statuses:\n"
+    "  0  done\n"
+    "  1  the adaptor refused or did not answer a report, or a file could not be written\n"
+    "  2  wrong command line or values; nothing was sent\n"
+    "  3  another instance (the window) is using the adaptors; nothing was sent\n"
+    "  4  no adaptor could be opened\n"
+    "\n--read --json prints one object: path, productId (number), product, manufacturer,\n"
+    "productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}\n"
+    "(numbers 0..255; absent for the firmware loader).\n";
 
 }  // namespace
 
@@ -73,7 +121,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("keep-history"),
         QStringLiteral("Keeps the calibration history of a simulated adaptor in the user's data "
                        "folder, as it is always kept for real adaptors."));
-    parser.addOptions({help, version, simulate, reportRate, screenshot, keepHistory});
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("With --read: answers in JSON."));
+    parser.addOptions({help, version, simulate, reportRate, screenshot, keepHistory, json});
+    const std::vector<CommandOption> commandChoices = commandOptions();
+    for (const CommandOption& choice : commandChoices) {
+        parser.addOption(choice.option);
+    }
+
 
     const QStringList args = withDefaultSimulation(
         arguments.isEmpty() ? QStringList{QLatin1String(kProgramName)} : arguments);
@@ -90,7 +145,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         text.replace(0, usageEnd < 0 ? 0 : usageEnd,
                      QStringLiteral("Usage: %1 [options]").arg(QLatin1String(kProgramName)));
         result.text = text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader>"),
-                                   QLatin1String("--simulate[=kelvo|mirad|usb|loader]"));
+                                   QLatin1String("--simulate[=kelvo|mirad|usb|loader]")) +
+                      QLatin1String(kCommandHelp);
         return result;
     }
     if (parser.isSet(version)) {
@@ -127,6 +183,24 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.options.reportRateHz = rate;
     }
     result.options.keepHistory = parser.isSet(keepHistory);
+    for (const CommandOption& choice : commandChoices) {
+        if (!parser.isSet(choice.option)) {
+            continue;
+        }
+        if (result.options.command != Command::None) {
+            return failure(QStringLiteral("give one command at a time"));
+        }
+        result.options.command = choice.command;
+        result.options.commandValue =
+            choice.option.valueName().isEmpty() ? QString() : parser.value(choice.option);
+    }
+    result.options.json = parser.isSet(json);
+    if (result.options.json && result.options.command != Command::Read) {
+        return failure(QStringLiteral("--json applies to --read only"));
+    }
+    if (result.options.command != Command::None && parser.isSet(screenshot)) {
+        return failure(QStringLiteral("--screenshot needs the window, not a command"));
+    }
     if (parser.isSet(screenshot)) {
         result.options.screenshotPath = parser.value(screenshot);
         if (result.options.screenshotPath.isEmpty()) {

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "commands/exit_status.h"
 #include "resources/program_version.h"
 #include "sim/adaptor_model.h"
 
@@ -15,6 +16,9 @@ inline constexpr const char* kProgramVersion = resources::kDisplayVersion;
 inline constexpr double kDefaultReportRateHz = 125;
 inline constexpr double kMaxReportRateHz = 10000;
 
+// A command that runs without a window, and what it was given.
+enum class Command { None, List, Read, Write, WriteFile, Dump, Report };
+
 struct LaunchOptions {
     // Set: run on a simulated adaptor of this identity instead of the real bus.
     std::optional<sim::AdaptorIdentity> simulated;
@@ -23,6 +27,10 @@ struct LaunchOptions {
     QString screenshotPath;
     // Keep the calibration history of a simulated adaptor too (real ones always have one).
     bool keepHistory = false;
+    // Not None: run this command instead of the window.
+    Command command = Command::None;
+    QString commandValue;  // the assignments, the file to read, or the report's file
+    bool json = false;     // --read answers in JSON
 };
 
 enum class LaunchAction { Run, ShowHelp, ShowVersion, Fail };
@@ -31,7 +39,7 @@ struct CommandLine {
     LaunchAction action = LaunchAction::Run;
     LaunchOptions options;
     QString text;  // the help, the version line or the error, for printing
-    int exitCode() const { return action == LaunchAction::Fail ? 2 : 0; }
+    int exitCode() const { return action == LaunchAction::Fail ? commands::kExitUsage : 0; }
 };
 
 // `arguments` as the program got them, its own name first.

@@ -9,6 +9,7 @@
 #include "qt/app_icon.h"
 #include "qt/calibration_menus.h"
 #include "qt/command_line.h"
+#include "qt/command_runner.h"
 #include "qt/demo_adaptor.h"
 #include "qt/form_widget.h"
 #include "qt/history_recorder.h"
@@ -45,6 +46,9 @@ int main(int argc, char** argv) {
         return commandLine.exitCode();
     }
     const qtui::LaunchOptions& launch = commandLine.options;
+    if (launch.command != qtui::Command::None) {
+        return qtui::runCommand(launch);
+    }
 
     QApplication application(argc, argv);
     QApplication::setWindowIcon(qtui::applicationIcon());

@@ -3,13 +3,15 @@
 #include <QLockFile>
 #include <QString>
 
+#include "commands/exit_status.h"
+
 // Only one instance talks to real adaptors at a time, so two programs never interleave
 // their feature reports (worst of all during a firmware upgrade). The lock is a file in
 // the user's runtime folder; the system releases it when the holder ends, however.
 namespace qtui {
 
 // The exit status of an instance that found another one running.
-inline constexpr int kExitAlreadyRunning = 3;
+inline constexpr int kExitAlreadyRunning = commands::kExitBusy;
 
 class SingleInstance {
   public:
