@@ -1,0 +1,180 @@
+// The commands against the simulated adaptor: what they print, the exit status, and
+// the reports they exchange.
+#include "commands/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "sim/simulated_bus.h"
+
+namespace {
+
+using Report = std::vector<std::uint8_t>;
+
+const Report kCalibrationOn{0, 0xDB, 1, 0};
+const Report kCalibrationOff{0, 0xDB, 0, 0};
+const Report kSettingsRequest{0, 0xF0, 0, 0, 0, 0, 0, 0};
+
+class Commands : public ::testing::Test {
+  protected:
+    // The first bytes of every feature report sent, as long as the exchange needs.
+    std::vector<Report> reportsSent(std::size_t length = 4) const {
+        std::vector<Report> sent;
+        for (const sim::CallRecord& call : bus.log()) {
+            if (call.kind == sim::CallKind::SetFeature) {
+                const std::size_t kept =
+                    call.bytes.size() > 1 && call.bytes[1] == 0xF0 ? 8 : length;
+                sent.emplace_back(call.bytes.begin(),
+                                  call.bytes.begin() + std::min(kept, call.bytes.size()));
+            }
+        }
+        return sent;
+    }
+    static Report writeSetting(std::uint8_t address, std::uint8_t value) {
+        return {0, 0xEE, address, value};
+    }
+
+    sim::SimulatedBus bus;
+};
+
+TEST_F(Commands, ListShowsEachAdaptorAndWhetherItOpens) {
+    bus.addForeignDevice(0x046D, 0xC52B);
+    bus.addAdaptor();
+    const sim::DeviceId refused = bus.addAdaptor(sim::miradIdentity());
+    bus.device(refused).refuseOpen = true;
+    const commands::CommandOutput output = commands::listAdaptorsCommand(bus, nullptr);
+    EXPECT_EQ(output.exitCode, commands::kExitOk);
+    EXPECT_EQ(output.out,
+              "sim:1  Kelvo  version 1.5  serial KV-0001234  access: yes\n"
+              "sim:2  Mirad  version 1.2  serial unknown  access: no (the system refused to "
+              "open it)\n");
+    EXPECT_EQ(bus.openHandleCount(), 0u);
+    EXPECT_TRUE(reportsSent().empty());
+}
+
+TEST_F(Commands, EveryCommandWithoutAnAdaptorEndsWithStatusFour) {
+    bus.addForeignDevice(0x046D, 0xC52B);
+    EXPECT_EQ(commands::listAdaptorsCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
+    EXPECT_EQ(commands::readCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
+    EXPECT_EQ(commands::dumpCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
+    const commands::CommandOutput write =
+        commands::writeCommand(bus, commands::parseAssignments("V1=1"), nullptr);
+    EXPECT_EQ(write.exitCode, commands::kExitNoAdaptor);
+    EXPECT_EQ(write.err, "No adaptor could be opened.\n");
+}
+
+TEST_F(Commands, ReadMakesTheConnectionExchangeAndWritesNothing) {
+    const sim::DeviceId adaptor = bus.addAdaptor();
+    bus.adaptor(adaptor).settings = {10, 20, 30, 40, 50, 60};
+    const commands::ReadResult result = commands::readCommand(bus, nullptr);
+    EXPECT_EQ(reportsSent(),
+              (std::vector<Report>{kCalibrationOn, kSettingsRequest, kCalibrationOff}));
+    EXPECT_FALSE(bus.adaptor(adaptor).calibrationMode);
+    const commands::CommandOutput output = commands::readOutput(result);
+    EXPECT_EQ(output.exitCode, commands::kExitOk);
+    EXPECT_EQ(output.out,
+              "Path: sim:0\nProduct: Kelvo (Kelvo shifter adaptor)\nManufacturer: Corvane\n"
+              "Version: 1.5\nSerial number: KV-0001234\n"
+              "Thresholds: V1=10 V2=20 H1=40 H2=30 SEQH1=60 SEQH2=50\n");
+    EXPECT_EQ(bus.openHandleCount(), 0u);
+}
+
+TEST_F(Commands, ReadWithoutAReplyFailsAndShowsNoThresholds) {
+    bus.addAdaptor();
+    bus.failCalls(sim::CallKind::GetFeature);
+    const commands::CommandOutput output =
+        commands::readOutput(commands::readCommand(bus, nullptr));
+    EXPECT_EQ(output.exitCode, commands::kExitFailed);
+    EXPECT_EQ(output.out.find("Thresholds"), std::string::npos);
+    EXPECT_EQ(output.err, "The adaptor did not answer the settings request.\n");
+    EXPECT_EQ(reportsSent().back(), kCalibrationOff);
+}
+
+TEST_F(Commands, TheLoaderIsNeverSentSettingsReports) {
+    bus.addAdaptor(sim::loaderIdentity());
+    EXPECT_EQ(commands::readCommand(bus, nullptr).exitCode, commands::kExitOk);
+    const commands::CommandOutput write =
+        commands::writeCommand(bus, commands::parseAssignments("V1=1"), nullptr);
+    EXPECT_EQ(write.exitCode, commands::kExitFailed);
+    EXPECT_TRUE(reportsSent().empty());
+}
+
+TEST_F(Commands, WriteReadsFirstThenSendsTheAssignmentsBetweenCalibrationModes) {
+    const sim::DeviceId adaptor = bus.addAdaptor();
+    const commands::CommandOutput output =
+        commands::writeCommand(bus, commands::parseAssignments("seqh2=60,V1=90"), nullptr);
+    EXPECT_EQ(reportsSent(),
+              (std::vector<Report>{kCalibrationOn, kSettingsRequest, kCalibrationOff,
+                                   kCalibrationOn, writeSetting(protocol::kAddressSeqH2, 60),
+                                   writeSetting(protocol::kAddressV1, 90), kCalibrationOff}));
+    EXPECT_EQ(bus.adaptor(adaptor).settings,
+              (std::array<std::uint8_t, 6>{90, 175, 70, 185, 60, 180}));
+    EXPECT_EQ(output.exitCode, commands::kExitOk);
+    EXPECT_EQ(output.out,
+              "Before: V1=80 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=75\n"
+              "Written: V1=90 SEQH2=60\n"
+              "After: V1=90 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=60\n");
+}
+
+TEST_F(Commands, WriteWithBadInputSendsNothing) {
+    bus.addAdaptor();
+    for (const char* bad : {"V1=256", "V1=-1", "V1=8a", "V1=", "X1=5", "V1=5,V1=6", "V1", ""}) {
+        SCOPED_TRACE(bad);
+        bus.clearLog();
+        const commands::CommandOutput output =
+            commands::writeCommand(bus, commands::parseAssignments(bad), nullptr);
+        EXPECT_EQ(output.exitCode, commands::kExitUsage);
+        EXPECT_EQ(output.err.rfind("Nothing was sent: ", 0), 0u) << output.err;
+        EXPECT_TRUE(bus.log().empty());
+    }
+}
+
+TEST_F(Commands, WriteReportsARefusedReportInItsStatus) {
+    bus.addAdaptor();
+    // The call numbers of the seven reports in a clean run; the second write is refused.
+    const commands::ParsedAssignments assignments = commands::parseAssignments("V1=1,V2=2");
+    const auto sendsBefore = [&] {
+        sim::SimulatedBus probe;
+        probe.addAdaptor();
+        commands::writeCommand(probe, assignments, nullptr);
+        std::vector<std::uint64_t> sets;
+        for (const sim::CallRecord& call : probe.log()) {
+            if (call.kind == sim::CallKind::SetFeature) {
+                sets.push_back(call.index);
+            }
+        }
+        return sets;
+    }();
+    ASSERT_EQ(sendsBefore.size(), 7u);
+    bus.failCall(sendsBefore[5]);
+    const commands::CommandOutput output = commands::writeCommand(bus, assignments, nullptr);
+    EXPECT_EQ(output.exitCode, commands::kExitFailed);
+    EXPECT_EQ(output.err, "The adaptor refused 1 of 4 reports.\n");
+}
+
+TEST_F(Commands, DumpShowsTheMemoryAsTheDialogDoes) {
+    const sim::DeviceId adaptor = bus.addAdaptor(sim::miradIdentity());
+    for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
+        bus.adaptor(adaptor).memory[i] = static_cast<std::uint8_t>(i);
+    }
+    const commands::CommandOutput output = commands::dumpCommand(bus, nullptr);
+    EXPECT_EQ(output.exitCode, commands::kExitOk);
+    ASSERT_EQ(output.out.size(), 7 + 3 * protocol::kMemorySize + 1);
+    EXPECT_EQ(output.out.substr(0, 16), "Mirad:  00 01 02");
+    EXPECT_EQ(output.out.substr(output.out.size() - 4), " 7F\n");
+
+    bus.failCalls(sim::CallKind::GetFeature);
+    const commands::CommandOutput unread = commands::dumpCommand(bus, nullptr);
+    EXPECT_EQ(unread.exitCode, commands::kExitFailed);
+    EXPECT_NE(unread.out.find(" ?? ??"), std::string::npos);
+}
+
+TEST_F(Commands, DumpOfAnAdaptorWithoutMemoryAccessFails) {
+    bus.addAdaptor(sim::usbShifterIdentity());
+    const commands::CommandOutput output = commands::dumpCommand(bus, nullptr);
+    EXPECT_EQ(output.exitCode, commands::kExitFailed);
+    EXPECT_TRUE(reportsSent().empty());
+}
+
+}  // namespace

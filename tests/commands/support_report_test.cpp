@@ -1,0 +1,94 @@
+// The support report on the simulated adaptor and a fake system, against the expected
+// text with times and versions masked.
+#include "commands/support_report.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "diagnosis/diagnosis.h"
+#include "sim/simulated_bus.h"
+#include "support/fake_tree.h"
+
+namespace {
+
+std::string masked(const std::string& report) {
+    static const std::regex kTimeOrVersionLine(R"(^(Created|Program|Qt|hidapi): .*$)",
+                                               std::regex::multiline);
+    static const std::regex kKernel(R"(kernel .*$)", std::regex::multiline);
+    return std::regex_replace(std::regex_replace(report, kTimeOrVersionLine, "$1: <masked>"),
+                              kKernel, "kernel <masked>");
+}
+
+TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
+    FakeTree tree;
+    tree.write("/etc/os-release",
+               "NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 "
+               "(bookworm)\"\n");
+    tree.write("/proc/sys/kernel/osrelease", "6.1.0-13-amd64\n");
+    tree.addRule("/usr/lib/udev/rules.d");
+    tree.addSession("3", "SEAT=seat0\n");
+
+    sim::SimulatedBus bus;
+    const sim::DeviceId adaptor = bus.addAdaptor();
+    bus.adaptor(adaptor).memory[0] = 0xA5;
+    bus.adaptor(adaptor).memory[127] = 0x5A;
+    bus.addAdaptor(sim::loaderIdentity());
+
+    const commands::ReportFacts facts{"2026-12-09T10:00:00", "shifter-calibration 1.01", "6.4.2",
+                                      "0.13.1", true};
+    const diagnosis::Diagnosis access = diagnosis::diagnose(tree.system(), tree.session("3"));
+    const std::string report = commands::supportReport(facts, tree.system(), access, bus);
+
+    const std::string zeros = [] {
+        std::string fields;
+        for (int i = 0; i < 126; ++i) {
+            fields += " 00";
+        }
+        return fields;
+    }();
+    EXPECT_EQ(masked(report),
+              "Shifter calibration support report\n"
+              "Created: <masked>\n"
+              "Program: <masked>\n"
+              "Qt: <masked>\n"
+              "hidapi: <masked>\n"
+              "System: Debian GNU/Linux 12 (bookworm), kernel <masked>\n"
+              "Session type: wayland\n"
+              "Sandboxed: no\n"
+              "Adaptors: simulated\n"
+              "\n== Access ==\n"
+              "Adaptor nodes:\n"
+              "  none of our vendor in /sys/class/hidraw\n"
+              "Rule 70-shifter-calibration.rules:\n"
+              "  /usr/lib/udev/rules.d: present\n"
+              "  /etc/udev/rules.d: missing\n"
+              "  /usr/local/lib/udev/rules.d: missing (udev does not read this folder on "
+              "Debian)\n"
+              "Sandbox: none\n"
+              "udev database: not visible\n"
+              "Session: login session 3, seat seat0, user id 4242\n"
+              "Fix: No adaptor is plugged in: plug it in.\n"
+              "\n== Adaptor 1 ==\n"
+              "Path: sim:0\n"
+              "Product: Kelvo (Kelvo shifter adaptor)\n"
+              "Manufacturer: Corvane\n"
+              "Version: 1.5\n"
+              "Serial number: KV-0001234\n"
+              "Thresholds: V1=80 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=75\n"
+              "Memory: Kelvo:  A5" +
+                  zeros +
+                  " 5A\n"
+                  "\n== Adaptor 2 ==\n"
+                  "Path: sim:1\n"
+                  "Product: firmware loader (Shifter adaptor loader)\n"
+                  "Manufacturer: Corvane\n"
+                  "Version: 0.1\n"
+                  "Serial number: \n"
+                  "\n== History ==\n"
+                  "This version keeps no history of calibrations.\n");
+    // Only the exchanges of --read and --dump reached the adaptors: nothing was stored.
+    EXPECT_EQ(bus.adaptor(adaptor).settings, sim::kFactorySettings);
+}
+
+}  // namespace
