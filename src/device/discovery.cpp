@@ -76,9 +76,11 @@ void frmMain::CloseConnection() {
 void frmMain::ShowAccessStatus() {
     constexpr int kSearchesBeforeStatus = 3;
     refusedSearches_ = accessRefused_ ? refusedSearches_ + 1 : 0;
-    if (refusedSearches_ >= kSearchesBeforeStatus) {
-        status.setCondition(window::Condition::AccessRefused, texts::kAccessRefusedStatus);
-    } else {
+    if (refusedSearches_ == kSearchesBeforeStatus) {
+        std::string advice = options_.accessAdvice ? options_.accessAdvice() : std::string();
+        status.setCondition(window::Condition::AccessRefused,
+                            advice.empty() ? texts::kAccessRefusedStatus : std::move(advice));
+    } else if (refusedSearches_ < kSearchesBeforeStatus) {
         status.clearCondition(window::Condition::AccessRefused);
     }
 }

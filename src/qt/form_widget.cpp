@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "qt/access_details_dialog.h"
 #include "qt/control_widgets.h"
 #include "qt/plot_widget.h"
 #include "qt/style.h"
@@ -80,6 +81,20 @@ QMenu* FormWidget::menu(Menu which) const {
 void FormWidget::addAdaptorAction(QAction* action) {
     adaptorActions_.push_back(action);
     action->setEnabled(frm_.session.isConnected && reportsLever(frm_.session.productId));
+}
+
+void FormWidget::setAccessDetails(std::function<QString()> details) {
+    accessDetails_ = std::move(details);
+    if (detailsLink_ == nullptr) {
+        detailsLink_ = new QLabel(QStringLiteral("<a href=\"details\">Details</a>"), client_);
+        detailsLink_->setObjectName(QStringLiteral("accessDetailsLink"));
+        detailsLink_->setTextFormat(Qt::RichText);
+        detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());
+        detailsLink_->hide();
+        connect(detailsLink_, &QLabel::linkActivated, this,
+                [this] { showAccessDetails(this, accessDetails_()); });
+    }
+    syncFromModel();
 }
 
 void FormWidget::connectEvents() {
@@ -162,7 +177,29 @@ void FormWidget::syncFromModel() {
     for (const auto& [control, widget] : widgets_) {
         updateControlWidget(*control, *widget);
     }
+    placeDetailsLink();
     programTimer();
+}
+
+// The link sits in a margin the status text leaves free at its right.
+void FormWidget::placeDetailsLink() {
+    QWidget* status = widgetFor(frm_.lblStatus);
+    if (detailsLink_ == nullptr || status == nullptr) {
+        return;
+    }
+    const bool show = frm_.status.shows(window::Condition::AccessRefused);
+    const int linkWidth = detailsLink_->sizeHint().width();
+    const QMargins margins(0, 0, show ? linkWidth + 6 : 0, 0);
+    if (status->contentsMargins() != margins) {
+        status->setContentsMargins(margins);
+    }
+    if (show) {
+        detailsLink_->setGeometry(status->geometry().right() + 1 - linkWidth,
+                                  status->geometry().top(), linkWidth,
+                                  detailsLink_->sizeHint().height());
+        detailsLink_->raise();
+    }
+    detailsLink_->setVisible(show);
 }
 
 void FormWidget::programTimer() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -36,6 +38,10 @@ class FormWidget : public QWidget {
     QWidget* clientArea() const { return client_; }
     // An action that is only offered while an adaptor with a lever is connected.
     void addAdaptorAction(QAction* action);
+    // Shows a "Details" link at the end of the status line while it says that the
+    // system refuses the adaptor; a click shows what `details` gives in a dialog.
+    void setAccessDetails(std::function<QString()> details);
+
     // Runs `work` on the window object, then shows what it changed.
     template <typename Work>
     void deliverWork(Work&& work) {
@@ -56,6 +62,7 @@ class FormWidget : public QWidget {
     // Runs an event handler of the window object, then shows what it changed.
     void deliver(void (frmMain::*handler)());
     void programTimer();
+    void placeDetailsLink();
 
     frmMain& frm_;
     QMenuBar* menuBar_;
@@ -64,6 +71,8 @@ class FormWidget : public QWidget {
     std::vector<QAction*> adaptorActions_;
     std::vector<std::pair<toolkit::Control*, QWidget*>> widgets_;
     QTimer timer_;
+    std::function<QString()> accessDetails_;
+    QLabel* detailsLink_ = nullptr;
 };
 
 }  // namespace qtui

@@ -16,6 +16,7 @@
 #include "qt/qt_toolkit.h"
 #include "qt/screenshot.h"
 #include "qt/single_instance.h"
+#include "qt/system_access.h"
 #include "qt/window_placement.h"
 #include "sim/simulated_bus.h"
 #include "window/frm_main.h"
@@ -75,6 +76,10 @@ int main(int argc, char** argv) {
     if (!launch.simulated || launch.keepHistory) {
         options.history = &history.emplace(qtui::HistoryStore(qtui::HistoryStore::defaultFolder()));
     }
+    // The diagnosis explains the real adaptors only.
+    if (!launch.simulated) {
+        options.accessAdvice = qtui::accessAdvice;
+    }
 
     qtui::QtToolkitServices toolkit;
     frmMain window(*hidLayer, toolkit, options);
@@ -82,6 +87,9 @@ int main(int argc, char** argv) {
     toolkit.setMainWidget(&widget);
     new qtui::CalibrationMenus(widget, window, history ? &history->store() : nullptr,
                                QString::fromStdString(hid::hidapiVersion()));
+    if (!launch.simulated) {
+        widget.setAccessDetails([] { return QString::fromStdString(qtui::accessDetails()); });
+    }
 
     // The window loads before it is first shown.
     window.Form_Load();

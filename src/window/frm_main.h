@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ struct WindowOptions {
     std::string supportAddress = maintenance::defaultSupportAddress();
     // Told of every read, store and restore of the thresholds; null keeps no history.
     history::Recorder* history = nullptr;
+    // Why the system refuses the adaptor and the fix, in one sentence, asked when the
+    // refusal first shows; unset, the status line gives the general advice.
+    std::function<std::string()> accessAdvice;
 };
 
 // The calibration window: its controls under their design names, the connection

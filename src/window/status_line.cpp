@@ -17,6 +17,10 @@ bool StatusLine::hasCondition(Condition condition) const {
     return !conditions_[static_cast<std::size_t>(condition)].empty();
 }
 
+bool StatusLine::shows(Condition condition) const {
+    return shown_ == condition;
+}
+
 void StatusLine::notify(std::string text, int milliseconds) {
     notice_ = std::move(text);
     noticeLeft_ = milliseconds;
@@ -36,9 +40,11 @@ void StatusLine::elapse(int milliseconds) {
 
 void StatusLine::refresh() {
     const std::string* shown = notice_.empty() ? nullptr : &notice_;
-    for (const std::string& condition : conditions_) {
-        if (shown == nullptr && !condition.empty()) {
-            shown = &condition;
+    shown_.reset();
+    for (std::size_t i = 0; i < conditions_.size(); ++i) {
+        if (shown == nullptr && !conditions_[i].empty()) {
+            shown = &conditions_[i];
+            shown_ = static_cast<Condition>(i);
         }
     }
     label_.Caption = shown == nullptr ? std::string() : *shown;

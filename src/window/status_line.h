@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "window/toolkit/controls.h"
@@ -29,6 +30,8 @@ class StatusLine {
     void setCondition(Condition condition, std::string text);
     void clearCondition(Condition condition);
     bool hasCondition(Condition condition) const;
+    // Whether the line shows this condition now (no notice, nothing more important).
+    bool shows(Condition condition) const;
 
     // Shows `text` for `milliseconds` of poll time, replacing any earlier notice.
     void notify(std::string text, int milliseconds = kNoticeMilliseconds);
@@ -44,6 +47,7 @@ class StatusLine {
     std::array<std::string, static_cast<std::size_t>(Condition::Count)> conditions_;
     std::string notice_;
     int noticeLeft_ = 0;
+    std::optional<Condition> shown_;
 };
 
 }  // namespace window

@@ -2,6 +2,8 @@
 // clear failures for everything else.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "device/adaptor_protocol.h"
 #include "qt/command_line.h"
 
@@ -106,6 +108,39 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsFail) {
     const qtui::CommandLine stray = parse({"--simulate", "mirad"});
     EXPECT_EQ(stray.action, qtui::LaunchAction::Fail);
     EXPECT_TRUE(stray.text.contains(QStringLiteral("mirad")));
+}
+
+TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
+    const std::tuple<QStringList, qtui::Command, QString> commands[] = {
+        {{"--list"}, qtui::Command::List, ""},
+        {{"--read", "--json"}, qtui::Command::Read, ""},
+        {{"--write", "V1=80,SEQH2=75"}, qtui::Command::Write, "V1=80,SEQH2=75"},
+        {{"--write-file=values.json"}, qtui::Command::WriteFile, "values.json"},
+        {{"--dump", "--simulate"}, qtui::Command::Dump, ""},
+        {{"--report", "-"}, qtui::Command::Report, "-"},
+    };
+    for (const auto& [arguments, command, value] : commands) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const qtui::CommandLine line = parse(arguments);
+        ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+        EXPECT_EQ(line.options.command, command);
+        EXPECT_EQ(line.options.commandValue, value);
+    }
+    EXPECT_TRUE(parse({"--read", "--json"}).options.json);
+    EXPECT_EQ(parse({}).options.command, qtui::Command::None);
+
+    for (const QStringList& wrong :
+         {QStringList{"--list", "--dump"}, QStringList{"--list", "--json"}, QStringList{"--json"},
+          QStringList{"--write"}, QStringList{"--read", "--screenshot=x.png"}}) {
+        SCOPED_TRACE(wrong.join(' ').toStdString());
+        EXPECT_EQ(parse(wrong).action, qtui::LaunchAction::Fail);
+        EXPECT_EQ(parse(wrong).exitCode(), 2);
+    }
+    const QString help = parse({"--help"}).text;
+    for (const char* documented : {"--write-file", "--report <FILE>", "Exit statuses:", "  4  ",
+                                   "serialNumber", "thresholds {V1, V2, H1, H2, SEQH1, SEQH2}"}) {
+        EXPECT_TRUE(help.contains(QLatin1String(documented))) << documented;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "qt/qt_toolkit.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
+#include "when_modal_shows.h"
 #include "window/frm_main.h"
 
 namespace {
@@ -306,6 +308,34 @@ TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused
     ASSERT_TRUE(waitUntil([&] { return frm->session.isConnected; }));
     EXPECT_TRUE(status->isHidden());
     EXPECT_EQ(form->height(), designedHeight);
+}
+
+TEST_F(FormWidgetTest, ADetailsLinkBesideTheRefusalShowsTheFullDiagnosis) {
+    const sim::DeviceId held = bus.addAdaptor(sim::kelvoIdentity());
+    bus.device(held).refuseOpen = true;
+    start();
+    form->setAccessDetails([] { return QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"); });
+    auto* link = child<QLabel>("accessDetailsLink");
+    auto* status = child<QLabel>("lblStatus");
+    ASSERT_NE(link, nullptr);
+    EXPECT_TRUE(link->isHidden());
+    ASSERT_TRUE(waitUntil([&] { return link->isVisible(); }));
+    // At the status line's right end, beside its text rather than over it.
+    EXPECT_TRUE(status->geometry().contains(link->geometry()));
+    EXPECT_GE(status->contentsRect().right(), 0);
+    EXPECT_LE(status->contentsRect().right(), link->geometry().left() - status->x());
+
+    QString shown;
+    whenModalShows<QDialog>([&](QDialog& dialog) {
+        shown = dialog.findChild<QPlainTextEdit*>()->toPlainText();
+        dialog.reject();
+    });
+    emit link->linkActivated(QStringLiteral("details"));
+    EXPECT_EQ(shown, QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"));
+
+    bus.device(held).refuseOpen = false;
+    ASSERT_TRUE(waitUntil([&] { return frm->session.isConnected; }));
+    EXPECT_TRUE(link->isHidden());
 }
 
 TEST_F(ConnectedFormTest, TabOrderFollowsTheTabIndex) {

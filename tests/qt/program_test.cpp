@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -143,6 +145,45 @@ TEST(Program, ASimulatedAdaptorsHistoryIsKeptOnlyWhenAskedFor) {
     EXPECT_TRUE(json.contains("\"event\": \"stored at close\""));
 }
 
+TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
+    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        noDisplay.remove(QLatin1String(name));
+    }
+    const ProgramRun read = runProgram(
+        {QStringLiteral("--simulate=mirad"), QStringLiteral("--read"), QStringLiteral("--json")},
+        noDisplay);
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    EXPECT_EQ(object.value(QStringLiteral("product")).toString(), QStringLiteral("Mirad"));
+    EXPECT_EQ(object.value(QStringLiteral("thresholds")).toObject().value(QStringLiteral("SEQH1")),
+              180);
+
+    const ProgramRun bad = runProgram(
+        {QStringLiteral("--simulate"), QStringLiteral("--write"), QStringLiteral("V1=80,V2=300")},
+        noDisplay);
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.out.isEmpty());
+    EXPECT_EQ(bad.err, QStringLiteral("Nothing was sent: threshold V2 needs a whole number from 0 "
+                                      "to 255, not '300'.\n"));
+
+    const QString reportPath = outputPath("support-report.txt");
+    QFile::remove(reportPath);
+    const ProgramRun report = runProgram(
+        {QStringLiteral("--simulate"), QStringLiteral("--report"), reportPath}, noDisplay);
+    EXPECT_EQ(report.exitCode, 0) << report.err.toStdString();
+    QFile written(reportPath);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readLine().startsWith("Shifter calibration support report"));
+
+    const ProgramRun unwritable =
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--report"),
+                    outputPath("no-such-folder/report.txt")},
+                   noDisplay);
+    EXPECT_EQ(unwritable.exitCode, 1);
+    EXPECT_TRUE(unwritable.err.startsWith(QStringLiteral("Could not write")));
+}
+
 TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
     QTemporaryDir runtime;  // a runtime folder of the test's own
     ASSERT_TRUE(runtime.isValid());
@@ -167,7 +208,16 @@ TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
     EXPECT_EQ(second.exitCode, 3);
     EXPECT_TRUE(second.err.contains(QStringLiteral("already running"))) << second.err.toStdString();
 
+    // Nor does a command talk to the adaptor the window holds.
+    const ProgramRun command = runProgram({QStringLiteral("--list")}, environment);
+    EXPECT_EQ(command.exitCode, 3);
+    EXPECT_TRUE(command.err.contains(QStringLiteral("window is using the adaptors")));
+    EXPECT_TRUE(command.out.isEmpty());
+
     // The simulated adaptor needs no lock.
+    EXPECT_EQ(
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--read")}, environment).exitCode,
+        0);
     const ProgramRun simulated =
         runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"),
                     runtime.filePath(QStringLiteral("simulated.png"))},

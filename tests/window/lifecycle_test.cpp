@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "support/window_fixture.h"
+#include "window/window_texts.h"
 
 namespace {
 
@@ -241,6 +242,41 @@ TEST_F(Lifecycle, SaysSoOnlyWhenTheSystemKeepsRefusingToOpenTheAdaptor) {
     EXPECT_TRUE(window.session.isConnected);
     EXPECT_FALSE(window.lblStatus.Visible);
     EXPECT_EQ(window.ClientHeight(), designedHeight);
+}
+
+TEST_F(Lifecycle, TheRefusalShowsTheDiagnosisAdviceAskedOncePerRefusal) {
+    const sim::DeviceId held = addAdaptorWith(sim::kelvoIdentity());
+    bus.device(held).refuseOpen = true;
+    int asked = 0;
+    std::string advice = "Re-trigger udev.";
+    WindowOptions options = simulatedOptions();
+    options.accessAdvice = [&] {
+        ++asked;
+        return advice;
+    };
+    frmMain& window = createWindow(options);
+    window.Form_Load();
+    for (int tick = 0; tick < 6; ++tick) {
+        window.Timer_Timer();
+    }
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(window.status.text(), "Re-trigger udev.");
+    EXPECT_TRUE(window.status.shows(window::Condition::AccessRefused));
+
+    // A refusal the diagnosis cannot explain gets the general advice.
+    bus.device(held).refuseOpen = false;
+    window.Timer_Timer();
+    ASSERT_TRUE(window.session.isConnected);
+    bus.unplug(held);
+    window.Timer_Timer();
+    bus.device(held).refuseOpen = true;
+    bus.replug(held);
+    advice.clear();
+    for (int tick = 0; tick < 4; ++tick) {
+        window.Timer_Timer();
+    }
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(window.status.text(), texts::kAccessRefusedStatus);
 }
 
 TEST_F(Lifecycle, NoStatusLineForAnUnpluggedAdaptorOrAForeignDevice) {
