@@ -53,6 +53,25 @@ TEST_F(Commands, ListShowsEachAdaptorAndWhetherItOpens) {
     EXPECT_TRUE(reportsSent().empty());
 }
 
+TEST_F(Commands, ARefusedAdaptorIsExplainedByTheDiagnosis) {
+    const sim::DeviceId held = bus.addAdaptor();
+    bus.device(held).refuseOpen = true;
+    diagnosis::Diagnosis access;
+    access.finding = diagnosis::Finding::NotTagged;
+    access.nodes.push_back({"hidraw0", "sim:0", protocol::kKelvo, true, std::nullopt, false, false,
+                            diagnosis::Finding::NotTagged});
+    EXPECT_EQ(commands::listAdaptorsCommand(bus, &access).out,
+              "sim:0  Kelvo  version 1.5  serial unknown  access: no (udev has not applied the "
+              "rule yet)\n");
+    const commands::CommandOutput read = commands::readOutput(commands::readCommand(bus, &access));
+    EXPECT_EQ(read.exitCode, commands::kExitNoAdaptor);
+    EXPECT_EQ(read.err,
+              "No adaptor could be opened. The udev rule is installed but not yet applied to the "
+              "adaptor: re-trigger udev as root, or unplug and replug the adaptor.\n"
+              "    sudo udevadm control --reload-rules && sudo udevadm trigger "
+              "--subsystem-match=hidraw\n");
+}
+
 TEST_F(Commands, EveryCommandWithoutAnAdaptorEndsWithStatusFour) {
     bus.addForeignDevice(0x046D, 0xC52B);
     EXPECT_EQ(commands::listAdaptorsCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);

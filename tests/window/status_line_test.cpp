@@ -16,8 +16,12 @@ TEST(StatusLine, ShowsANoticeForItsTimeThenTheMostImportantCondition) {
     EXPECT_TRUE(label.Visible);
     EXPECT_EQ(label.Caption, "none found");  // the more important of the two
 
+    EXPECT_TRUE(status.shows(Condition::NoAdaptor));
+    EXPECT_FALSE(status.shows(Condition::Simulated));
+
     status.notify("stored", 1000);
     EXPECT_EQ(status.text(), "stored");
+    EXPECT_FALSE(status.shows(Condition::NoAdaptor));  // the notice covers it
     status.elapse(500);
     EXPECT_EQ(status.text(), "stored");
     status.elapse(500);
@@ -26,6 +30,7 @@ TEST(StatusLine, ShowsANoticeForItsTimeThenTheMostImportantCondition) {
     status.clearCondition(Condition::NoAdaptor);
     EXPECT_EQ(status.text(), "simulated");
     status.clearCondition(Condition::Simulated);
+    EXPECT_FALSE(status.shows(Condition::Simulated));
     EXPECT_FALSE(label.Visible);
     EXPECT_EQ(label.Caption, "");
 }
