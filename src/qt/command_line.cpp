@@ -50,8 +50,8 @@ std::vector<CommandOption> commandOptions() {
                 "writes nothing."),
          Command::Read},
         {option("write",
-                "Stores thresholds, e.g. V1=80,V2=175,H1=185,H2=70,SEQH1=180,SEQH2=75 "
-                "(any of them); values 0 to 255.",
+                "Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; "
+                "values 0 to 255), e.g. V1=80,SEQH2=75.",
                 "ASSIGNMENTS"),
          Command::Write},
         {option("write-file",
@@ -123,12 +123,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "folder, as it is always kept for real adaptors."));
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --read: answers in JSON."));
-    parser.addOptions({help, version, simulate, reportRate, screenshot, keepHistory, json});
+    parser.addOptions({help, version, simulate, reportRate, screenshot, keepHistory});
     const std::vector<CommandOption> commandChoices = commandOptions();
     for (const CommandOption& choice : commandChoices) {
         parser.addOption(choice.option);
     }
-
+    parser.addOption(json);
 
     const QStringList args = withDefaultSimulation(
         arguments.isEmpty() ? QStringList{QLatin1String(kProgramName)} : arguments);
