@@ -58,7 +58,7 @@ bool taggedUaccess(const SystemView& system, const std::string& nodeName) {
     if (!number) {
         return false;
     }
-    const std::string deviceNumber = linesOf(*number).empty() ? "" : linesOf(*number).front();
+    const std::string deviceNumber = number->substr(0, number->find('\n'));
     const std::optional<std::string> record = system.readText("/run/udev/data/c" + deviceNumber);
     if (!record) {
         return false;

@@ -2,6 +2,7 @@
 #include "diagnosis/diagnosis.h"
 
 #include <gtest/gtest.h>
+#include <sys/xattr.h>
 
 #include "diagnosis/diagnosis_text.h"
 #include "support/fake_tree.h"
@@ -137,6 +138,32 @@ TEST_F(Diagnosis, FullTextNamesOwnerModeTagAndTheFix) {
           "    sudo install -m 644"}) {
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     }
+}
+
+// The access list as the system stores it, read back through the rooted system.
+TEST(RootedSystem, ReadsTheModeAndTheAccessListOfANode) {
+    FakeTree tree;
+    tree.addNode("hidraw3", kKelvo, 3, kOwnerOnly);
+    const std::string node = tree.path("/dev/hidraw3");
+    // Version 2, then tag, permissions, id: owner rw, user 4242 rw, group r, mask rw.
+    const unsigned char acl[] = {2,    0,    0,    0,    0x01, 0,    6,    0,    0xFF, 0xFF, 0xFF,
+                                 0xFF, 0x02, 0,    6,    0,    0x92, 0x10, 0,    0,    0x04, 0,
+                                 4,    0,    0xFF, 0xFF, 0xFF, 0xFF, 0x10, 0,    6,    0,    0xFF,
+                                 0xFF, 0xFF, 0xFF, 0x20, 0,    0,    0,    0xFF, 0xFF, 0xFF, 0xFF};
+    if (setxattr(node.c_str(), "system.posix_acl_access", acl, sizeof acl, 0) != 0) {
+        GTEST_SKIP() << "the test folder's file system keeps no access lists";
+    }
+    const auto facts = tree.system().fileFacts("/dev/hidraw3");
+    ASSERT_TRUE(facts.has_value());
+    ASSERT_EQ(facts->acl.size(), 1u);
+    EXPECT_EQ(facts->acl[0].kind, diagnosis::AclEntry::Kind::User);
+    EXPECT_EQ(facts->acl[0].id, FakeTree::kUser);
+    EXPECT_TRUE(facts->acl[0].read && facts->acl[0].write);
+    EXPECT_EQ(facts->aclMask, (std::pair{true, true}));
+    EXPECT_TRUE(diagnosis::permitsReadWrite(*facts, tree.session()));
+    EXPECT_NE(diagnosis::diagnosisText(diagnosis::diagnose(tree.system(), tree.session()))
+                  .find("access list: user:4242:rw"),
+              std::string::npos);
 }
 
 TEST(AccessCheck, OwnerGroupAccessListAndOthers) {

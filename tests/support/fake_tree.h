@@ -34,6 +34,11 @@ class FakeTree {
         std::ofstream(file) << text;
     }
 
+    // Where a system path lies in the test folder.
+    std::string path(const std::string& systemPath) const {
+        return (root_ / systemPath.substr(1)).string();
+    }
+
     void remove(const std::string& path) const {
         std::filesystem::remove_all(root_ / path.substr(1));
     }
