@@ -191,8 +191,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             return failure(QStringLiteral("give one command at a time"));
         }
         result.options.command = choice.command;
-        result.options.commandValue =
-            choice.option.valueName().isEmpty() ? QString() : parser.value(choice.option);
+        if (!choice.option.valueName().isEmpty()) {
+            result.options.commandValue = parser.value(choice.option);
+            if (result.options.commandValue.isEmpty()) {
+                return failure(
+                    QStringLiteral("--%1 needs %2")
+                        .arg(choice.option.names().constFirst(), choice.option.valueName()));
+            }
+        }
     }
     result.options.json = parser.isSet(json);
     if (result.options.json && result.options.command != Command::Read) {

@@ -131,7 +131,8 @@ TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
 
     for (const QStringList& wrong :
          {QStringList{"--list", "--dump"}, QStringList{"--list", "--json"}, QStringList{"--json"},
-          QStringList{"--write"}, QStringList{"--read", "--screenshot=x.png"}}) {
+          QStringList{"--write"}, QStringList{"--report="}, QStringList{"--write-file="},
+          QStringList{"--read", "--screenshot=x.png"}}) {
         SCOPED_TRACE(wrong.join(' ').toStdString());
         EXPECT_EQ(parse(wrong).action, qtui::LaunchAction::Fail);
         EXPECT_EQ(parse(wrong).exitCode(), 2);
