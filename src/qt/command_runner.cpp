@@ -71,7 +71,7 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
             return finish(commands::dumpCommand(hid, realAccess));
         case Command::Report: {
             commands::ReportFacts facts;
-            facts.created = QDateTime::currentDateTime().toString(Qt::ISODate).toStdString();
+            facts.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
             facts.programVersion = std::string(kProgramName) + " " + kProgramVersion;
             facts.qtVersion = qVersion();
             facts.hidapiVersion = hid::hidapiVersion();
