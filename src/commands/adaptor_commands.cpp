@@ -105,28 +105,18 @@ CommandOutput writeCommand(hid::HidLayer& hid, const ParsedAssignments& assignme
     CommandOutput output;
     output.out =
         "Before: " + (outcome.before ? thresholdsText(*outcome.before) : std::string("unread")) +
-        "\n";
-    Thresholds after = outcome.before.value_or(Thresholds{});
-    std::string written;
-    for (const Assignment& assignment : assignments.assignments) {
-        after[assignment.address] = assignment.value;
-    }
-    for (const SettingName& setting : kSettingNames) {
-        for (const Assignment& assignment : assignments.assignments) {
-            if (assignment.address == setting.address) {
-                written += " " + std::string(setting.name) + "=" + std::to_string(assignment.value);
-            }
-        }
-    }
-    output.out += "Written:" + written + "\n";
-    if (outcome.before) {
-        output.out += "After: " + thresholdsText(after) + "\n";
-    }
+        "\nWritten: " + assignmentsText(assignments.assignments) + "\n";
     if (!outcome.allAccepted()) {
         output.exitCode = kExitFailed;
         output.err = "The adaptor refused " +
                      std::to_string(outcome.reportsSent - outcome.reportsAccepted) + " of " +
                      std::to_string(outcome.reportsSent) + " reports.\n";
+    } else if (outcome.before) {
+        Thresholds after = *outcome.before;
+        for (const Assignment& assignment : assignments.assignments) {
+            after[assignment.address] = assignment.value;
+        }
+        output.out += "After: " + thresholdsText(after) + "\n";
     }
     return output;
 }

@@ -4,6 +4,22 @@
 #include "settings/identity_text.h"
 
 namespace commands {
+namespace {
+
+// "NAME=value" for each threshold `valueOf` gives, in the order of kSettingNames.
+template <typename ValueOf>
+std::string namedValues(ValueOf valueOf) {
+    std::string text;
+    for (const SettingName& setting : kSettingNames) {
+        if (const std::optional<std::uint8_t> value = valueOf(setting.address)) {
+            text += (text.empty() ? "" : " ") + std::string(setting.name) + "=" +
+                    std::to_string(*value);
+        }
+    }
+    return text;
+}
+
+}  // namespace
 
 std::string productName(std::uint16_t productId) {
     switch (productId) {
@@ -25,12 +41,19 @@ std::string versionNumberText(std::uint16_t versionNumber) {
 }
 
 std::string thresholdsText(const Thresholds& thresholds) {
-    std::string text;
-    for (const SettingName& setting : kSettingNames) {
-        text += (text.empty() ? "" : " ") + std::string(setting.name) + "=" +
-                std::to_string(thresholds[setting.address]);
-    }
-    return text;
+    return namedValues(
+        [&](std::uint8_t address) { return std::optional<std::uint8_t>(thresholds[address]); });
+}
+
+std::string assignmentsText(const std::vector<Assignment>& assignments) {
+    return namedValues([&](std::uint8_t address) -> std::optional<std::uint8_t> {
+        for (const Assignment& assignment : assignments) {
+            if (assignment.address == address) {
+                return assignment.value;
+            }
+        }
+        return std::nullopt;
+    });
 }
 
 std::string identityLine(const AdaptorIdentity& identity) {

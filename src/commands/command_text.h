@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "commands/adaptor_exchanges.h"
 #include "commands/setting_names.h"
@@ -18,6 +19,9 @@ std::string versionNumberText(std::uint16_t versionNumber);
 
 // "V1=80 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=75"
 std::string thresholdsText(const Thresholds& thresholds);
+
+// The assigned thresholds in the order of thresholdsText: "V1=90 SEQH2=60".
+std::string assignmentsText(const std::vector<Assignment>& assignments);
 
 // Path, product, version and serial number on one line.
 std::string identityLine(const AdaptorIdentity& identity);

@@ -170,6 +170,7 @@ TEST_F(Commands, WriteReportsARefusedReportInItsStatus) {
     const commands::CommandOutput output = commands::writeCommand(bus, assignments, nullptr);
     EXPECT_EQ(output.exitCode, commands::kExitFailed);
     EXPECT_EQ(output.err, "The adaptor refused 1 of 4 reports.\n");
+    EXPECT_EQ(output.out.find("After:"), std::string::npos);  // not claimed when refused
 }
 
 TEST_F(Commands, DumpShowsTheMemoryAsTheDialogDoes) {
