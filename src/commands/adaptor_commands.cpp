@@ -9,15 +9,16 @@
 namespace commands {
 namespace {
 
-std::string refusalOf(const std::string& path, const diagnosis::Diagnosis* access) {
+// The diagnosis's record of the node at `path`, if it has one.
+const diagnosis::NodeState* nodeAt(const std::string& path, const diagnosis::Diagnosis* access) {
     if (access != nullptr) {
         for (const diagnosis::NodeState& node : access->nodes) {
             if (node.devicePath == path) {
-                return diagnosis::refusalReason(node.finding);
+                return &node;
             }
         }
     }
-    return "the system refused to open it";
+    return nullptr;
 }
 
 CommandOutput noAdaptor(const diagnosis::Diagnosis* access) {
@@ -38,12 +39,17 @@ CommandOutput listAdaptorsCommand(hid::HidLayer& hid, const diagnosis::Diagnosis
         if (link.open(candidate)) {
             output.out += identityLine(readIdentity(link)) + "  access: yes\n";
         } else {
+            // Without opening it, only enumeration and sysfs tell who it is.
+            const diagnosis::NodeState* node = nodeAt(candidate.path, access);
             AdaptorIdentity seen;
             seen.path = candidate.path;
             seen.productId = candidate.productId;
             seen.versionNumber = candidate.versionNumber;
-            output.out +=
-                identityLine(seen) + "  access: no (" + refusalOf(candidate.path, access) + ")\n";
+            seen.serialNumber = node != nullptr ? node->serialNumber : "";
+            output.out += identityLine(seen) + "  access: no (" +
+                          (node != nullptr ? diagnosis::refusalReason(node->finding)
+                                           : "the system refused to open it") +
+                          ")\n";
         }
     }
     if (output.out.empty()) {

@@ -185,7 +185,8 @@ Diagnosis diagnose(const SystemView& system, const SessionFacts& session) {
     std::vector<std::uint32_t> owners, groups;
     for (const std::string& name : system.listFolder(kSysfsHidraw)) {
         const std::string folder = std::string(kSysfsHidraw) + "/" + name;
-        const auto id = hidIdOf(system.readText(folder + "/device/uevent").value_or(""));
+        const std::string uevent = system.readText(folder + "/device/uevent").value_or("");
+        const auto id = hidIdOf(uevent);
         if (!id || id->first != protocol::kVendorId) {
             continue;
         }
@@ -193,6 +194,7 @@ Diagnosis diagnose(const SystemView& system, const SessionFacts& session) {
         node.name = name;
         node.devicePath = "/dev/" + name;
         node.productId = id->second;
+        node.serialNumber = valueOf(uevent, "HID_UNIQ").value_or("");
         node.visible = system.exists(node.devicePath);
         node.facts = system.fileFacts(node.devicePath);
         node.mayOpen = node.facts && permitsReadWrite(*node.facts, session);

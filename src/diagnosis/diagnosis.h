@@ -30,7 +30,8 @@ struct NodeState {
     std::string name;        // "hidraw3"
     std::string devicePath;  // "/dev/hidraw3"
     std::uint16_t productId = 0;
-    bool visible = false;  // the node exists under /dev
+    std::string serialNumber;  // as the kernel has it (HID_UNIQ), readable without access
+    bool visible = false;      // the node exists under /dev
     std::optional<FileFacts> facts;
     bool mayOpen = false;
     bool taggedUaccess = false;

@@ -58,10 +58,10 @@ TEST_F(Commands, ARefusedAdaptorIsExplainedByTheDiagnosis) {
     bus.device(held).refuseOpen = true;
     diagnosis::Diagnosis access;
     access.finding = diagnosis::Finding::NotTagged;
-    access.nodes.push_back({"hidraw0", "sim:0", protocol::kKelvo, true, std::nullopt, false, false,
-                            diagnosis::Finding::NotTagged});
+    access.nodes.push_back({"hidraw0", "sim:0", protocol::kKelvo, "KV-7", true, std::nullopt, false,
+                            false, diagnosis::Finding::NotTagged});
     EXPECT_EQ(commands::listAdaptorsCommand(bus, &access).out,
-              "sim:0  Kelvo  version 1.5  serial unknown  access: no (udev has not applied the "
+              "sim:0  Kelvo  version 1.5  serial KV-7  access: no (udev has not applied the "
               "rule yet)\n");
     const commands::CommandOutput read = commands::readOutput(commands::readCommand(bus, &access));
     EXPECT_EQ(read.exitCode, commands::kExitNoAdaptor);

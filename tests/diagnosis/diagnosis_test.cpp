@@ -32,6 +32,7 @@ TEST_F(Diagnosis, RuleMissingNamesTheInstallAndRetrigger) {
     const diagnosis::Diagnosis found = run();
     ASSERT_EQ(found.nodes.size(), 1u);
     EXPECT_EQ(found.nodes[0].devicePath, "/dev/hidraw3");
+    EXPECT_EQ(found.nodes[0].serialNumber, "KV-0001234");
     EXPECT_FALSE(found.nodes[0].mayOpen);
     EXPECT_EQ(found.finding, Finding::RuleMissing);
     EXPECT_EQ(diagnosis::fixFor(found).command,

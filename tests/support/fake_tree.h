@@ -48,7 +48,8 @@ class FakeTree {
     void addNode(const std::string& name, const std::string& vendorProduct, int minor,
                  std::optional<std::filesystem::perms> mode) const {
         write("/sys/class/hidraw/" + name + "/device/uevent",
-              "DRIVER=hid-generic\nHID_ID=0003:" + vendorProduct + "\nHID_NAME=Corvane\n");
+              "DRIVER=hid-generic\nHID_ID=0003:" + vendorProduct +
+                  "\nHID_NAME=Corvane\nHID_UNIQ=KV-0001234\n");
         write("/sys/class/hidraw/" + name + "/dev", "245:" + std::to_string(minor) + "\n");
         if (mode) {
             write("/dev/" + name, "");
