@@ -94,10 +94,11 @@ CommandOutput readOutput(const ReadResult& result) {
     return output;
 }
 
-CommandOutput writeCommand(hid::HidLayer& hid, const ParsedAssignments& assignments,
+CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
                            const diagnosis::Diagnosis* access) {
-    if (!assignments.error.empty()) {
-        return {kExitUsage, "", "Nothing was sent: " + assignments.error + ".\n"};
+    const std::vector<Assignment>& assignments = request.assignments.assignments;
+    if (!request.assignments.error.empty()) {
+        return {kExitUsage, "", "Nothing was sent: " + request.assignments.error + ".\n"};
     }
     AdaptorLink link(hid);
     if (!openFirstAdaptor(hid, link)) {
@@ -107,22 +108,42 @@ CommandOutput writeCommand(hid::HidLayer& hid, const ParsedAssignments& assignme
         return {kExitFailed, "",
                 "Nothing was sent: the adaptor waits for firmware and holds no thresholds.\n"};
     }
-    const WriteOutcome outcome = writeThresholds(link, assignments.assignments);
+    if (request.madeForProduct && *request.madeForProduct != link.productId()) {
+        return {kExitUsage, "",
+                "Nothing was sent: the values were made for a " +
+                    productName(*request.madeForProduct) + " adaptor, and this is a " +
+                    productName(link.productId()) + ".\n"};
+    }
+    const WriteOutcome outcome = writeThresholds(link, assignments);
     CommandOutput output;
     output.out =
         "Before: " + (outcome.before ? thresholdsText(*outcome.before) : std::string("unread")) +
-        "\nWritten: " + assignmentsText(assignments.assignments) + "\n";
+        "\nWritten: " + assignmentsText(assignments) + "\n";
     if (!outcome.allAccepted()) {
         output.exitCode = kExitFailed;
         output.err = "The adaptor refused " +
                      std::to_string(outcome.reportsSent - outcome.reportsAccepted) + " of " +
                      std::to_string(outcome.reportsSent) + " reports.\n";
-    } else if (outcome.before) {
-        Thresholds after = *outcome.before;
-        for (const Assignment& assignment : assignments.assignments) {
-            after[assignment.address] = assignment.value;
-        }
+    }
+    if (!outcome.before) {
+        return output;  // without the values before, those after are not known either
+    }
+    Thresholds after = *outcome.before;
+    for (const Assignment& assignment : assignments) {
+        after[assignment.address] = assignment.value;
+    }
+    if (outcome.allAccepted()) {
         output.out += "After: " + thresholdsText(after) + "\n";
+    }
+    if (request.history != nullptr) {
+        const history::Identity adaptor = historyIdentity(readIdentity(link));
+        for (const history::Entry& entry :
+             {history::Entry{0, adaptor, history::Event::Read, *outcome.before, true},
+              history::Entry{0, adaptor, history::Event::StoredByCommand, after,
+                             outcome.allAccepted()}}) {
+            const std::string notice = request.history->record(entry);
+            output.err += notice.empty() ? "" : notice + "\n";
+        }
     }
     return output;
 }

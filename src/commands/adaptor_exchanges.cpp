@@ -13,6 +13,10 @@ bool sendCalibrationMode(AdaptorLink& link, bool on) {
 
 }  // namespace
 
+history::Identity historyIdentity(const AdaptorIdentity& identity) {
+    return {identity.productId, identity.product, identity.serialNumber, identity.versionNumber};
+}
+
 AdaptorIdentity readIdentity(AdaptorLink& link) {
     AdaptorIdentity identity;
     identity.path = link.interface().path;

@@ -8,6 +8,7 @@
 
 #include "commands/adaptor_link.h"
 #include "commands/setting_names.h"
+#include "history/entry.h"
 
 // The exchanges the commands make with an open adaptor, report for report as the window
 // makes them.
@@ -21,6 +22,9 @@ struct AdaptorIdentity {
     std::string product;
     std::string serialNumber;
 };
+
+// The adaptor as its history names it.
+history::Identity historyIdentity(const AdaptorIdentity& identity);
 
 // Identity from enumeration and the three identity strings (empty when not given).
 AdaptorIdentity readIdentity(AdaptorLink& link);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "commands/setting_names.h"
 #include "diagnosis/diagnosis.h"
 #include "hid/hid_layer.h"
+#include "history/recorder.h"
 
 // The commands that run without a window: what they exchange with the adaptor, what
 // they print and the exit status they end with.
@@ -34,8 +36,18 @@ struct ReadResult {
 ReadResult readCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access);
 CommandOutput readOutput(const ReadResult& result);
 
-// Sends `assignments` unless they are bad or the adaptor holds no thresholds.
-CommandOutput writeCommand(hid::HidLayer& hid, const ParsedAssignments& assignments,
+// What --write and --write-file ask for.
+struct WriteRequest {
+    ParsedAssignments assignments;
+    // Set: the values were made for this product, and go to no other.
+    std::optional<std::uint16_t> madeForProduct;
+    // Set: the values read first and the values stored are kept in the history.
+    history::Recorder* history = nullptr;
+};
+
+// Sends the assignments unless they are bad, made for another product, or the adaptor
+// holds no thresholds.
+CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
                            const diagnosis::Diagnosis* access);
 
 // The memory dump of the first adaptor that opens.

@@ -32,7 +32,7 @@ std::string systemText(const diagnosis::SystemView& system) {
 }
 
 std::string adaptorSection(hid::HidLayer& hid, const hid::InterfaceIdentity& candidate,
-                           std::size_t number) {
+                           std::size_t number, const ReportFacts& facts) {
     std::string text = "\n== Adaptor " + std::to_string(number) + " ==\n";
     AdaptorLink link(hid);
     if (!link.open(candidate)) {
@@ -48,6 +48,12 @@ std::string adaptorSection(hid::HidLayer& hid, const hid::InterfaceIdentity& can
     }
     if (offersMemoryDump(product)) {
         text += "Memory: " + readMemoryDump(link) + "\n";
+    }
+    if (reportsLever(product)) {
+        const std::string tail =
+            facts.historyTail ? facts.historyTail(historyIdentity(identity)) : std::string();
+        text += facts.historyTail ? "History, newest last:\n" + (tail.empty() ? "  none\n" : tail)
+                                  : "History: not kept\n";
     }
     return text;
 }
@@ -75,13 +81,12 @@ std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView&
     std::size_t number = 0;
     for (const hid::InterfaceIdentity& candidate : interfaces) {
         if (protocol::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
-            text += adaptorSection(hid, candidate, ++number);
+            text += adaptorSection(hid, candidate, ++number, facts);
         }
     }
     if (number == 0) {
         text += "\n== Adaptors ==\nNone found.\n";
     }
-    text += "\n== History ==\nThis version keeps no history of calibrations.\n";
     return text;
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "diagnosis/diagnosis.h"
 #include "diagnosis/system_view.h"
 #include "hid/hid_layer.h"
+#include "history/entry.h"
 
 // The plain-text support report: one file with what support would otherwise ask for
 // command by command.
@@ -17,10 +19,13 @@ struct ReportFacts {
     std::string qtVersion;
     std::string hidapiVersion;
     bool simulated = false;
+    // The newest entries of an adaptor's history, one a line; unset where no history
+    // is kept.
+    std::function<std::string(const history::Identity&)> historyTail;
 };
 
 // Versions, system, session, sandbox, the access diagnosis, then each adaptor's
-// identity, thresholds and memory dump.
+// identity, thresholds, memory dump and the tail of its history.
 std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView& system,
                           const diagnosis::Diagnosis& access, hid::HidLayer& hid);
 

@@ -5,11 +5,12 @@
 namespace history {
 namespace {
 
-constexpr std::array<std::pair<Event, std::string_view>, 5> kEventNames{{
+constexpr std::array<std::pair<Event, std::string_view>, 6> kEventNames{{
     {Event::Read, "read"},
     {Event::StoredByUpdate, "stored by Update settings"},
     {Event::StoredAtClose, "stored at close"},
     {Event::StoredAllSix, "stored all six"},
+    {Event::StoredByCommand, "stored by command"},
     {Event::Restored, "restored"},
 }};
 

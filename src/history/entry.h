@@ -29,11 +29,12 @@ struct Identity {
 };
 
 enum class Event {
-    Read,            // read from the adaptor at connection
-    StoredByUpdate,  // sent by "Update settings" (the current mode's thresholds)
-    StoredAtClose,   // sent when the window closed
-    StoredAllSix,    // sent by "Store all six thresholds"
-    Restored,        // put into the window from a file, the history or the connection's read
+    Read,             // read from the adaptor at connection
+    StoredByUpdate,   // sent by "Update settings" (the current mode's thresholds)
+    StoredAtClose,    // sent when the window closed
+    StoredAllSix,     // sent by "Store all six thresholds"
+    StoredByCommand,  // sent by the --write or --write-file command
+    Restored,         // put into the window from a file, the history or the connection's read
 };
 
 // How files and tables name an event, and back.

@@ -1,36 +1,16 @@
 #include "qt/command_json.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include "commands/command_text.h"
+#include "qt/calibration_file.h"
 
 namespace qtui {
 namespace {
 
-constexpr int kValuesFormat = 1;
-constexpr qint64 kFileLimit = 1 << 20;
-
 QString fromStd(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-commands::ParsedAssignments failure(const QString& error) {
-    commands::ParsedAssignments parsed;
-    parsed.error = error.toStdString();
-    return parsed;
-}
-
-// A value as the text --write would take, so that the same check refuses it by name.
-std::string valueText(const QJsonValue& value) {
-    if (value.isDouble()) {
-        return QString::number(value.toDouble(), 'g', 17).toStdString();
-    }
-    if (value.isString()) {
-        return '"' + value.toString().toStdString() + '"';
-    }
-    return "not a number";
 }
 
 }  // namespace
@@ -56,31 +36,22 @@ QByteArray readResultJson(const commands::ReadResult& result) {
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
-commands::ParsedAssignments assignmentsFromFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+commands::WriteRequest writeRequestFromFile(const QString& path) {
+    commands::WriteRequest request;
+    const ImportedCalibration imported = readCalibrationFile(path);
+    if (!imported.calibration) {
+        // "The file is ... ." reads on after "Nothing was sent: ".
+        QString reason = imported.refusal;
+        reason.chop(reason.endsWith(QLatin1Char('.')) ? 1 : 0);
+        request.assignments.error = (reason.left(1).toLower() + reason.mid(1)).toStdString();
+        return request;
     }
-    if (file.size() > kFileLimit) {
-        return failure(QStringLiteral("%1 is too large to be a thresholds file").arg(path));
+    for (const commands::SettingName& setting : commands::kSettingNames) {
+        request.assignments.assignments.push_back(
+            {setting.address, imported.calibration->values[setting.address]});
     }
-    QJsonParseError parseError{};
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        return failure(
-            QStringLiteral("%1 is not a JSON object (%2)").arg(path, parseError.errorString()));
-    }
-    const QJsonObject root = document.object();
-    if (root.value(QStringLiteral("format")).toInt(-1) != kValuesFormat ||
-        !root.value(QStringLiteral("values")).isObject()) {
-        return failure(QStringLiteral("%1 needs \"format\": 1 and a \"values\" object").arg(path));
-    }
-    std::vector<std::pair<std::string, std::string>> pairs;
-    const QJsonObject values = root.value(QStringLiteral("values")).toObject();
-    for (auto value = values.begin(); value != values.end(); ++value) {
-        pairs.emplace_back(value.key().toStdString(), valueText(value.value()));
-    }
-    return commands::checkAssignments(pairs);
+    request.madeForProduct = imported.calibration->adaptor.productId;
+    return request;
 }
 
 }  // namespace qtui

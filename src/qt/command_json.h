@@ -6,14 +6,14 @@
 #include "commands/commands.h"
 #include "commands/setting_names.h"
 
-// The JSON the commands read and write.
+// The JSON the commands read and print.
 namespace qtui {
 
 // --read --json: identity and thresholds as one object.
 QByteArray readResultJson(const commands::ReadResult& result);
 
-// The thresholds of a file {"format": 1, "values": {"V1": 80, ...}}, checked like
-// --write's; a file that cannot be read or parsed gives the reason as the error.
-commands::ParsedAssignments assignmentsFromFile(const QString& path);
+// All six thresholds of an exported calibration, for the product it was exported from;
+// a file that is refused gives the reason as the error.
+commands::WriteRequest writeRequestFromFile(const QString& path);
 
 }  // namespace qtui

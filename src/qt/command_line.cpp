@@ -55,7 +55,8 @@ std::vector<CommandOption> commandOptions() {
                 "ASSIGNMENTS"),
          Command::Write},
         {option("write-file",
-                "Stores the thresholds of FILE: {\"format\": 1, \"values\": {\"V1\": 80, ...}}.",
+                "Stores all six thresholds of a calibration exported from the window "
+                "(File > Export calibration...).",
                 "FILE"),
          Command::WriteFile},
         {option("dump", "Shows the adaptor's 128 bytes of memory as hex text."), Command::Dump},

@@ -2,16 +2,20 @@
 
 #include <QDateTime>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
 
+#include "commands/command_text.h"
 #include "commands/commands.h"
 #include "commands/support_report.h"
 #include "diagnosis/diagnosis.h"
 #include "diagnosis/rooted_system.h"
 #include "hid/hidapi_backend.h"
+#include "qt/calibration_json.h"
 #include "qt/command_json.h"
+#include "qt/history_recorder.h"
 #include "qt/single_instance.h"
 #include "sim/simulated_bus.h"
 
@@ -45,7 +49,32 @@ int writeReport(const QString& path, const std::string& text) {
         {commands::kExitOk, "Support report written to " + path.toStdString() + "\n", ""});
 }
 
+constexpr std::size_t kHistoryTailEntries = 10;
+
+// The newest entries of the adaptor's history file, one a line.
+std::string historyTail(const HistoryStore& store, const history::Identity& adaptor) {
+    const HistoryStore::Loaded loaded = store.load(adaptor);
+    if (!loaded.history) {
+        return "  " + loaded.notice.toStdString() + "\n";
+    }
+    const std::vector<history::Entry>& entries = loaded.history->entries();
+    std::string text;
+    for (std::size_t i = entries.size() - std::min(entries.size(), kHistoryTailEntries);
+         i < entries.size(); ++i) {
+        const history::Entry& entry = entries[i];
+        text += "  " + timeStamp(entry.time).toStdString() + "  " +
+                eventText(entry.event).toStdString() + (entry.accepted ? "" : " (refused)") + "  " +
+                commands::thresholdsText(entry.values) + "\n";
+    }
+    return text;
+}
+
 int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
+    // As in the window: a simulated adaptor's history is kept only when asked for.
+    std::optional<HistoryRecorder> history;
+    if (!options.simulated || options.keepHistory) {
+        history.emplace(HistoryStore(HistoryStore::defaultFolder()));
+    }
     const diagnosis::RootedSystem system;
     const diagnosis::Diagnosis access = diagnosis::diagnose(system, diagnosis::currentSession());
     // The diagnosis explains the real adaptors only.
@@ -62,11 +91,17 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
             return finish(commands::readOutput(result));
         }
         case Command::Write:
-            return finish(commands::writeCommand(
-                hid, commands::parseAssignments(options.commandValue.toStdString()), realAccess));
-        case Command::WriteFile:
-            return finish(
-                commands::writeCommand(hid, assignmentsFromFile(options.commandValue), realAccess));
+        case Command::WriteFile: {
+            commands::WriteRequest request;
+            if (options.command == Command::Write) {
+                request.assignments =
+                    commands::parseAssignments(options.commandValue.toStdString());
+            } else {
+                request = writeRequestFromFile(options.commandValue);
+            }
+            request.history = history ? &*history : nullptr;
+            return finish(commands::writeCommand(hid, request, realAccess));
+        }
         case Command::Dump:
             return finish(commands::dumpCommand(hid, realAccess));
         case Command::Report: {
@@ -76,6 +111,11 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
             facts.qtVersion = qVersion();
             facts.hidapiVersion = hid::hidapiVersion();
             facts.simulated = options.simulated.has_value();
+            if (history) {
+                facts.historyTail = [&](const history::Identity& adaptor) {
+                    return historyTail(history->store(), adaptor);
+                };
+            }
             return writeReport(options.commandValue,
                                commands::supportReport(facts, system, access, hid));
         }

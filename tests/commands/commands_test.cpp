@@ -31,6 +31,11 @@ class Commands : public ::testing::Test {
         }
         return sent;
     }
+    static commands::WriteRequest request(const char* assignments) {
+        commands::WriteRequest write;
+        write.assignments = commands::parseAssignments(assignments);
+        return write;
+    }
     static Report writeSetting(std::uint8_t address, std::uint8_t value) {
         return {0, 0xEE, address, value};
     }
@@ -77,8 +82,7 @@ TEST_F(Commands, EveryCommandWithoutAnAdaptorEndsWithStatusFour) {
     EXPECT_EQ(commands::listAdaptorsCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
     EXPECT_EQ(commands::readCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
     EXPECT_EQ(commands::dumpCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
-    const commands::CommandOutput write =
-        commands::writeCommand(bus, commands::parseAssignments("V1=1"), nullptr);
+    const commands::CommandOutput write = commands::writeCommand(bus, request("V1=1"), nullptr);
     EXPECT_EQ(write.exitCode, commands::kExitNoAdaptor);
     EXPECT_EQ(write.err, "No adaptor could be opened.\n");
 }
@@ -113,8 +117,7 @@ TEST_F(Commands, ReadWithoutAReplyFailsAndShowsNoThresholds) {
 TEST_F(Commands, TheLoaderIsNeverSentSettingsReports) {
     bus.addAdaptor(sim::loaderIdentity());
     EXPECT_EQ(commands::readCommand(bus, nullptr).exitCode, commands::kExitOk);
-    const commands::CommandOutput write =
-        commands::writeCommand(bus, commands::parseAssignments("V1=1"), nullptr);
+    const commands::CommandOutput write = commands::writeCommand(bus, request("V1=1"), nullptr);
     EXPECT_EQ(write.exitCode, commands::kExitFailed);
     EXPECT_TRUE(reportsSent().empty());
 }
@@ -122,7 +125,7 @@ TEST_F(Commands, TheLoaderIsNeverSentSettingsReports) {
 TEST_F(Commands, WriteReadsFirstThenSendsTheAssignmentsBetweenCalibrationModes) {
     const sim::DeviceId adaptor = bus.addAdaptor();
     const commands::CommandOutput output =
-        commands::writeCommand(bus, commands::parseAssignments("seqh2=60,V1=90"), nullptr);
+        commands::writeCommand(bus, request("seqh2=60,V1=90"), nullptr);
     EXPECT_EQ(reportsSent(),
               (std::vector<Report>{kCalibrationOn, kSettingsRequest, kCalibrationOff,
                                    kCalibrationOn, writeSetting(protocol::kAddressSeqH2, 60),
@@ -136,13 +139,47 @@ TEST_F(Commands, WriteReadsFirstThenSendsTheAssignmentsBetweenCalibrationModes) 
               "After: V1=90 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=60\n");
 }
 
+TEST_F(Commands, WriteKeepsTheValuesBeforeAndAfterInTheHistory) {
+    struct ListRecorder : history::Recorder {
+        std::string record(history::Entry entry) override {
+            entries.push_back(entry);
+            return entries.size() == 2 ? "history saved elsewhere" : "";
+        }
+        std::vector<history::Entry> entries;
+    } recorder;
+    bus.addAdaptor();
+    commands::WriteRequest write = request("H1=190");
+    write.history = &recorder;
+    const commands::CommandOutput output = commands::writeCommand(bus, write, nullptr);
+    ASSERT_EQ(recorder.entries.size(), 2u);
+    const history::Identity adaptor{protocol::kKelvo, "Kelvo shifter adaptor", "KV-0001234",
+                                    0x0105};
+    EXPECT_EQ(recorder.entries[0].adaptor, adaptor);
+    EXPECT_EQ(recorder.entries[0].event, history::Event::Read);
+    EXPECT_EQ(recorder.entries[0].values, sim::kFactorySettings);
+    EXPECT_EQ(recorder.entries[1].event, history::Event::StoredByCommand);
+    EXPECT_EQ(recorder.entries[1].values, (history::Thresholds{80, 175, 70, 190, 75, 180}));
+    EXPECT_TRUE(recorder.entries[1].accepted);
+    EXPECT_EQ(output.err, "history saved elsewhere\n");
+}
+
+TEST_F(Commands, ValuesMadeForAnotherProductAreNotSent) {
+    bus.addAdaptor();
+    commands::WriteRequest write = request("V1=1");
+    write.madeForProduct = protocol::kMirad;
+    const commands::CommandOutput output = commands::writeCommand(bus, write, nullptr);
+    EXPECT_EQ(output.exitCode, commands::kExitUsage);
+    EXPECT_EQ(output.err,
+              "Nothing was sent: the values were made for a Mirad adaptor, and this is a Kelvo.\n");
+    EXPECT_TRUE(reportsSent().empty());
+}
+
 TEST_F(Commands, WriteWithBadInputSendsNothing) {
     bus.addAdaptor();
     for (const char* bad : {"V1=256", "V1=-1", "V1=8a", "V1=", "X1=5", "V1=5,V1=6", "V1", ""}) {
         SCOPED_TRACE(bad);
         bus.clearLog();
-        const commands::CommandOutput output =
-            commands::writeCommand(bus, commands::parseAssignments(bad), nullptr);
+        const commands::CommandOutput output = commands::writeCommand(bus, request(bad), nullptr);
         EXPECT_EQ(output.exitCode, commands::kExitUsage);
         EXPECT_EQ(output.err.rfind("Nothing was sent: ", 0), 0u) << output.err;
         EXPECT_TRUE(bus.log().empty());
@@ -152,7 +189,7 @@ TEST_F(Commands, WriteWithBadInputSendsNothing) {
 TEST_F(Commands, WriteReportsARefusedReportInItsStatus) {
     bus.addAdaptor();
     // The call numbers of the seven reports in a clean run; the second write is refused.
-    const commands::ParsedAssignments assignments = commands::parseAssignments("V1=1,V2=2");
+    const commands::WriteRequest assignments = request("V1=1,V2=2");
     const auto sendsBefore = [&] {
         sim::SimulatedBus probe;
         probe.addAdaptor();

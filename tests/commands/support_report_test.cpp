@@ -35,8 +35,11 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
     bus.adaptor(adaptor).memory[127] = 0x5A;
     bus.addAdaptor(sim::loaderIdentity());
 
-    const commands::ReportFacts facts{"2026-12-09T10:00:00", "shifter-calibration 1.01", "6.4.2",
-                                      "0.13.1", true};
+    commands::ReportFacts facts{
+        "2026-12-09T10:00:00Z", "shifter-calibration 1.01", "6.4.2", "0.13.1", true, nullptr};
+    facts.historyTail = [](const history::Identity& adaptor) {
+        return "  " + adaptor.serialNumber + " read V1=80\n";
+    };
     const diagnosis::Diagnosis access = diagnosis::diagnose(tree.system(), tree.session("3"));
     const std::string report = commands::supportReport(facts, tree.system(), access, bus);
 
@@ -79,14 +82,14 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
               "Memory: Kelvo:  A5" +
                   zeros +
                   " 5A\n"
+                  "History, newest last:\n"
+                  "  KV-0001234 read V1=80\n"
                   "\n== Adaptor 2 ==\n"
                   "Path: sim:1\n"
                   "Product: firmware loader (Shifter adaptor loader)\n"
                   "Manufacturer: Corvane\n"
                   "Version: 0.1\n"
-                  "Serial number: \n"
-                  "\n== History ==\n"
-                  "This version keeps no history of calibrations.\n");
+                  "Serial number: \n");
     // Only the exchanges of --read and --dump reached the adaptors: nothing was stored.
     EXPECT_EQ(bus.adaptor(adaptor).settings, sim::kFactorySettings);
 }

@@ -1,4 +1,4 @@
-// Files of thresholds for --write-file, and the JSON --read prints.
+// The calibration files --write-file reads, and the JSON --read prints.
 #include "qt/command_json.h"
 
 #include <gtest/gtest.h>
@@ -8,59 +8,50 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "qt/calibration_file.h"
+
 namespace {
 
-class ValuesFile : public ::testing::Test {
+// --write-file reads the calibration files the window exports.
+class CalibrationFile : public ::testing::Test {
   protected:
-    commands::ParsedAssignments parseFile(const QByteArray& contents) const {
-        const QString path = folder.filePath(QStringLiteral("values.json"));
+    commands::WriteRequest requestFrom(const QByteArray& contents) const {
+        const QString path = folder.filePath(QStringLiteral("calibration.json"));
         QFile file(path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(contents);
         file.close();
-        return qtui::assignmentsFromFile(path);
+        return qtui::writeRequestFromFile(path);
     }
     QTemporaryDir folder;
 };
 
-TEST_F(ValuesFile, TakesTheValuesOfFormatOne) {
-    const commands::ParsedAssignments parsed =
-        parseFile(R"({"format": 1, "values": {"V1": 80, "seqh2": 75.0}})");
-    ASSERT_EQ(parsed.error, "");
-    ASSERT_EQ(parsed.assignments.size(), 2u);
-    EXPECT_EQ(parsed.assignments[0].address, protocol::kAddressV1);
-    EXPECT_EQ(parsed.assignments[0].value, 80);
-    EXPECT_EQ(parsed.assignments[1].address, protocol::kAddressSeqH2);
-    EXPECT_EQ(parsed.assignments[1].value, 75);
+TEST_F(CalibrationFile, AnExportedCalibrationGivesAllSixForItsProduct) {
+    const qtui::Calibration exported{{protocol::kMirad, "Mirad shifter", "M-1", 0x0105},
+                                     {81, 176, 71, 186, 76, 181}};
+    const commands::WriteRequest request = requestFrom(qtui::calibrationJson(exported, 0));
+    ASSERT_EQ(request.assignments.error, "");
+    EXPECT_EQ(request.madeForProduct, protocol::kMirad);
+    ASSERT_EQ(request.assignments.assignments.size(), protocol::kSettingCount);
+    for (const commands::Assignment& assignment : request.assignments.assignments) {
+        EXPECT_EQ(assignment.value, exported.values[assignment.address]) << int{assignment.address};
+    }
 }
 
-TEST_F(ValuesFile, RefusesWhatIsNotAWholeFileOfGoodValues) {
-    const std::pair<QByteArray, std::string> cases[] = {
-        {R"({"format": 1, "values": {"V1": 80.5}})",
-         "threshold V1 needs a whole number from 0 to 255, not '80.5'"},
-        {R"({"format": 1, "values": {"V1": "80"}})",
-         "threshold V1 needs a whole number from 0 to 255, not '\"80\"'"},
-        {R"({"format": 1, "values": {"V1": null}})",
-         "threshold V1 needs a whole number from 0 to 255, not 'not a number'"},
-        {R"({"format": 1, "values": {"V9": 1}})",
-         "unknown threshold 'V9'; use V1, V2, H1, H2, SEQH1, SEQH2"},
-        {R"({"format": 1, "values": {}})",
-         "no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2"},
-    };
-    for (const auto& [contents, error] : cases) {
-        SCOPED_TRACE(contents.toStdString());
-        const commands::ParsedAssignments parsed = parseFile(contents);
-        EXPECT_EQ(parsed.error, error);
-        EXPECT_TRUE(parsed.assignments.empty());
-    }
+TEST_F(CalibrationFile, ARefusedFileSaysWhyAndHoldsNothingToSend) {
     for (const QByteArray& contents :
-         {QByteArray(R"({"format": 2, "values": {"V1": 1}})"), QByteArray(R"({"values": {}})"),
-          QByteArray("[1, 2]"), QByteArray("{\"format\": 1,"), QByteArray()}) {
+         {QByteArray(R"({"format": 1, "values": {"V1": 1}})"), QByteArray("[1, 2]"),
+          QByteArray("{\"format\": 1,"), QByteArray()}) {
         SCOPED_TRACE(contents.toStdString());
-        EXPECT_NE(parseFile(contents).error, "");
+        const commands::WriteRequest request = requestFrom(contents);
+        EXPECT_NE(request.assignments.error, "");
+        EXPECT_TRUE(request.assignments.assignments.empty());
+        EXPECT_FALSE(request.madeForProduct.has_value());
     }
-    EXPECT_EQ(qtui::assignmentsFromFile(folder.filePath(QStringLiteral("missing.json")))
-                  .error.rfind("cannot read ", 0),
+    EXPECT_EQ(requestFrom(R"({"format": 1})").assignments.error,
+              "the file is not a calibration exported by this program");
+    EXPECT_EQ(qtui::writeRequestFromFile(folder.filePath(QStringLiteral("missing.json")))
+                  .assignments.error.rfind("the file cannot be read: ", 0),
               0u);
 }
 
