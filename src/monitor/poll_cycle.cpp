@@ -13,6 +13,7 @@ constexpr int kProbePause = 10;
 
 void frmMain::Timer_Timer() {
     status.elapse(Timer.Interval);
+    pollTime += Timer.Interval;
     if (session.isConnected) {
         // Every report already waiting is taken, so the display never falls behind an
         // adaptor that reports faster than the ticks come; the newest is shown in full.
@@ -77,5 +78,6 @@ void frmMain::DisplayReport(const protocol::ReportBuffer& report, std::int32_t b
     ShowLinesOf(mode);
     RedrawVisitedMap(mode);
     TakeThresholdEdits(mode);
+    ObserveForAssistant(report, bytesRead);
     lastReportMode = mode;
 }

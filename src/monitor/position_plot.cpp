@@ -2,6 +2,7 @@
 #include <array>
 #include <string>
 
+#include "assistant/gear.h"
 #include "monitor/gear_caption.h"
 #include "window/frm_main.h"
 
@@ -18,8 +19,8 @@ float plotY(const toolkit::PictureBox& graph, int y) {
     return static_cast<float>((255 - y) / 255.0 * graph.ScaleHeight());
 }
 
-void drawPosition(toolkit::PictureBox& graph, int x, int y) {
-    graph.PSet(plotX(graph, x), plotY(graph, y));
+void drawPosition(toolkit::PictureBox& graph, int x, int y, std::uint8_t ink) {
+    graph.PSet(plotX(graph, x), plotY(graph, y), ink);
 }
 
 }  // namespace
@@ -34,10 +35,15 @@ void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t byte
     const std::uint8_t x = report[1];
     const std::uint8_t y = report[2];
     const std::uint8_t mode = protocol::modeOf(report[5]);
-    if (draw || mode == shownMode) {
-        drawPosition(Graph, x, y);
+    const bool sequential = mode == protocol::kSequentialMode;
+    assistant::GearMap& gears = sequential ? gearsSequential : gearsHPattern;
+    if (const auto gear = assistant::gearOf(report[3])) {
+        gears.set(x, y, *gear);
     }
-    (mode == protocol::kSequentialMode ? visitedSequential : visitedHPattern).mark(x, y);
+    if (draw || mode == shownMode) {
+        drawPosition(Graph, x, y, traceByGear ? gears.inkAt(x, y) : assistant::kTraceInk);
+    }
+    (sequential ? visitedSequential : visitedHPattern).mark(x, y);
 }
 
 void frmMain::ShowGear(const protocol::ReportBuffer& report) {
@@ -66,8 +72,9 @@ void frmMain::RedrawVisitedMap(std::uint8_t mode) {
     if (plotCompleteMode_ == mode && plotCompleteAtErase_ == Graph.eraseCount()) {
         return;
     }
-    const VisitedMap& visited =
-        mode == protocol::kSequentialMode ? visitedSequential : visitedHPattern;
+    const bool sequential = mode == protocol::kSequentialMode;
+    const VisitedMap& visited = sequential ? visitedSequential : visitedHPattern;
+    const assistant::GearMap& gears = sequential ? gearsSequential : gearsHPattern;
     std::array<float, VisitedMap::kSide> rowY{};
     for (int y = 0; y < VisitedMap::kSide; ++y) {
         rowY[y] = plotY(Graph, y);
@@ -75,8 +82,11 @@ void frmMain::RedrawVisitedMap(std::uint8_t mode) {
     for (int x = 0; x < VisitedMap::kSide; ++x) {
         const float columnX = plotX(Graph, x);
         for (int y = 0; y < VisitedMap::kSide; ++y) {
-            if (visited.isMarked(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y))) {
-                Graph.PSet(columnX, rowY[y]);
+            const auto cellX = static_cast<std::uint8_t>(x);
+            const auto cellY = static_cast<std::uint8_t>(y);
+            if (visited.isMarked(cellX, cellY)) {
+                Graph.PSet(columnX, rowY[y],
+                           traceByGear ? gears.inkAt(cellX, cellY) : assistant::kTraceInk);
             }
         }
     }

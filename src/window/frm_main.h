@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "assistant/assistant.h"
+#include "assistant/gear_map.h"
+#include "assistant/threshold.h"
 #include "device/device_session.h"
 #include "hid/hid_layer.h"
 #include "history/entry.h"
@@ -138,6 +141,28 @@ class frmMain {
     // they could not be read or the adaptor has no lever.
     std::optional<history::Entry> readAtConnection;
 
+    // --- the gear-coloured trace and the calibration assistant ------------------------
+    // The gear last reported at each visited point, beside each mode's visited map.
+    assistant::GearMap gearsHPattern;
+    assistant::GearMap gearsSequential;
+    bool traceByGear = false;
+    // Draws the trace in its gears' colours, or all in the drawing colour.
+    void ShowTraceByGear(bool on);
+
+    // Open while the user has the assistant's window; it watches displayed reports.
+    std::optional<assistant::Assistant> calibrationAssistant;
+    // The mode of the reports shown, as the assistant names it; none before the first.
+    std::optional<assistant::Mode> assistantMode() const;
+    // The thresholds of the shown mode as their boxes hold them.
+    std::vector<assistant::ThresholdAt> shownThresholds() const;
+    // Fills the shown mode's text boxes with the assistant's proposals, as if typed;
+    // storing them stays the user's click. False when nothing was proposed.
+    bool UseProposedValues();
+
+    // Poll time in milliseconds: the sum of the ticks' intervals. The window has no
+    // clock of its own; the status line and the flicker count measure time by it.
+    std::int64_t pollTime = 0;
+
   private:
     // device link
     void ReadHidCaps();
@@ -172,6 +197,7 @@ class frmMain {
     void ShowLinesOf(std::uint8_t mode);
     void RedrawVisitedMap(std::uint8_t mode);
     void TakeThresholdEdits(std::uint8_t mode);
+    void ObserveForAssistant(const protocol::ReportBuffer& report, std::int32_t bytesRead);
 
     // maintenance: sends the image, closes the connection; gives the blocks refused
     std::size_t SendFirmwareImage();

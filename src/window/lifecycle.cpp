@@ -5,6 +5,8 @@
 void frmMain::Form_Load() {
     visitedHPattern.clear();
     visitedSequential.clear();
+    gearsHPattern.clear();
+    gearsSequential.clear();
     DisableUI();
     session.isConnected = FindTheHid();
     if (session.isConnected) {

@@ -127,7 +127,8 @@ class RectangleShape : public Control {
 };
 
 // A drawing surface that keeps what was drawn on it as a raster of its inner area,
-// one cell a pixel, so drawing a point costs the same however much is on it.
+// one cell a pixel holding the ink drawn there, so drawing a point costs the same however much is
+// on it.
 class PictureBox : public Control {
   public:
     explicit PictureBox(std::string name) : Control(ControlKind::PictureBox, std::move(name)) {}
@@ -141,12 +142,16 @@ class PictureBox : public Control {
     int rasterWidth() const;
     int rasterHeight() const;
 
-    // Draws one point of the pen's width at (x, y) of the inner area, in twips.
-    void PSet(float x, float y);
+    // Draws one point of the pen's width at (x, y) of the inner area, in twips, in
+    // `ink`: 1 is the box's drawing colour, higher inks are colours the front end
+    // assigns; 0 erases.
+    void PSet(float x, float y, std::uint8_t ink = 1);
     // Erases everything drawn.
     void Cls();
 
     bool isDrawn(int pixelX, int pixelY) const;
+    // The ink at a pixel; 0 where nothing is drawn.
+    std::uint8_t inkAt(int pixelX, int pixelY) const;
     const std::vector<std::uint8_t>& raster() const { return raster_; }
     // Grows with every erase, so a caller can tell whether the raster was wiped.
     std::uint64_t eraseCount() const { return eraseCount_; }

@@ -43,7 +43,7 @@ long nearestPixel(float twips) {
 
 }  // namespace
 
-void PictureBox::PSet(float x, float y) {
+void PictureBox::PSet(float x, float y, std::uint8_t ink) {
     fitRaster();
     // A pen of width w centred on the point covers w pixels ending at its pixel.
     const long width = std::max(1, DrawWidth);
@@ -56,7 +56,7 @@ void PictureBox::PSet(float x, float y) {
     for (long py = top; py < bottom; ++py) {
         std::uint8_t* row = raster_.data() + static_cast<std::size_t>(py) * rasterWidth_;
         for (long px = left; px < right; ++px) {
-            row[px] = 1;
+            row[px] = ink;
         }
     }
     ++revision_;
@@ -70,10 +70,14 @@ void PictureBox::Cls() {
 }
 
 bool PictureBox::isDrawn(int pixelX, int pixelY) const {
+    return inkAt(pixelX, pixelY) != 0;
+}
+
+std::uint8_t PictureBox::inkAt(int pixelX, int pixelY) const {
     if (pixelX < 0 || pixelY < 0 || pixelX >= rasterWidth_ || pixelY >= rasterHeight_) {
-        return false;
+        return 0;
     }
-    return raster_[static_cast<std::size_t>(pixelY) * rasterWidth_ + pixelX] != 0;
+    return raster_[static_cast<std::size_t>(pixelY) * rasterWidth_ + pixelX];
 }
 
 }  // namespace toolkit

@@ -1,0 +1,18 @@
+#include "assistant/assistant.h"
+
+namespace assistant {
+
+void Assistant::observe(Mode mode, Point point, std::optional<Gear> gear,
+                        std::int64_t nowMilliseconds) {
+    recording(mode).record(point);
+    // A mode change is not a gear change at a boundary.
+    if (lastMode_ != mode) {
+        flickers_.restart();
+        lastMode_ = mode;
+    }
+    if (gear) {
+        flickers_.observe(*gear, point, nowMilliseconds);
+    }
+}
+
+}  // namespace assistant
