@@ -76,6 +76,31 @@ LeverScript::LeverScript(std::vector<Waypoint> waypoints) : waypoints_(std::move
 }
 
 LeverPosition LeverScript::positionAt(std::chrono::microseconds elapsed) const {
+    const LeverPosition position = pathAt(elapsed);
+    return noise_ > 0 ? shaken(position, elapsed) : position;
+}
+
+void LeverScript::setNoise(int units) {
+    noise_ = std::clamp(units, 0, 255);
+}
+
+// A fixed pseudo-random offset for each instant, so a script replays exactly.
+LeverPosition LeverScript::shaken(LeverPosition position, std::chrono::microseconds elapsed) const {
+    std::uint64_t hash = static_cast<std::uint64_t>(elapsed.count()) + 0x9E3779B97F4A7C15ULL;
+    hash = (hash ^ (hash >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    hash = (hash ^ (hash >> 27)) * 0x94D049BB133111EBULL;
+    hash ^= hash >> 31;
+    const auto span = static_cast<std::uint64_t>(2 * noise_ + 1);
+    const auto shake = [&](std::uint8_t value, std::uint64_t bits) {
+        const int offset = static_cast<int>(bits % span) - noise_;
+        return static_cast<std::uint8_t>(std::clamp(value + offset, 0, 255));
+    };
+    position.x = shake(position.x, hash);
+    position.y = shake(position.y, hash >> 32);
+    return position;
+}
+
+LeverPosition LeverScript::pathAt(std::chrono::microseconds elapsed) const {
     if (waypoints_.empty()) {
         return {};
     }

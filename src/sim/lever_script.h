@@ -19,6 +19,8 @@ class LeverScript {
 
     // Where the lever is `elapsed` after the script started (loops forever).
     LeverPosition positionAt(std::chrono::microseconds elapsed) const;
+    // Every position shakes by up to `units` in X and Y, the same way at the same time.
+    void setNoise(int units);
     std::chrono::microseconds period() const { return period_; }
 
     // Through neutral into each of the six H-pattern gears, about two seconds a round,
@@ -32,7 +34,11 @@ class LeverScript {
     static LeverScript holdAt(LeverPosition position);
 
   private:
+    LeverPosition pathAt(std::chrono::microseconds elapsed) const;
+    LeverPosition shaken(LeverPosition position, std::chrono::microseconds elapsed) const;
+
     std::vector<Waypoint> waypoints_;
+    int noise_ = 0;
     std::chrono::microseconds period_{0};
 };
 
