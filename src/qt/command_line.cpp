@@ -77,6 +77,91 @@ constexpr const char* kCommandHelp =
     "productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}\n"
     "(numbers 0..255; absent for the firmware loader).\n";
 
+std::optional<DemoLever::Motion> leverMotionNamed(const QString& name) {
+    const QString key = name.trimmed().toLower();
+    if (key == QLatin1String("tour")) {
+        return DemoLever::Motion::Tour;
+    }
+    if (key == QLatin1String("assistant")) {
+        return DemoLever::Motion::Assistant;
+    }
+    if (key == QLatin1String("assistant-sequential")) {
+        return DemoLever::Motion::AssistantSequential;
+    }
+    return std::nullopt;
+}
+
+// "40,165,215": three columns from left to right, each 0..255.
+std::optional<sim::GatePlacement> gatesNamed(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 3) {
+        return std::nullopt;
+    }
+    int columns[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        bool isNumber = false;
+        columns[i] = parts[i].trimmed().toInt(&isNumber);
+        if (!isNumber || columns[i] < 0 || columns[i] > 255 ||
+            (i > 0 && columns[i] <= columns[i - 1])) {
+            return std::nullopt;
+        }
+    }
+    return sim::GatePlacement{static_cast<std::uint8_t>(columns[0]),
+                              static_cast<std::uint8_t>(columns[1]),
+                              static_cast<std::uint8_t>(columns[2])};
+}
+
+// The demo lever's options; an empty text when they are fine, else what is wrong.
+QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOption& lever,
+                         const QCommandLineOption& gates, const QCommandLineOption& noise,
+                         LaunchOptions& options) {
+    if (!options.simulated) {
+        for (const QCommandLineOption* option : {&lever, &gates, &noise}) {
+            if (parser.isSet(*option)) {
+                return QStringLiteral("--%1 applies to --simulate only")
+                    .arg(option->names().constFirst());
+            }
+        }
+        return {};
+    }
+    DemoLever& demo = options.lever;
+    if (parser.isSet(lever)) {
+        const auto motion = leverMotionNamed(parser.value(lever));
+        if (!motion) {
+            return QStringLiteral(
+                       "unknown lever '%1' for --lever: use tour, assistant or "
+                       "assistant-sequential")
+                .arg(parser.value(lever));
+        }
+        demo.motion = *motion;
+    }
+    const bool assistantLever = demo.motion != DemoLever::Motion::Tour;
+    if (parser.isSet(gates)) {
+        const auto placement = gatesNamed(parser.value(gates));
+        if (demo.motion != DemoLever::Motion::Assistant) {
+            return QStringLiteral("--gates applies to --lever=assistant only");
+        }
+        if (!placement) {
+            return QStringLiteral(
+                       "--gates needs three X positions 0..255 from left to right, "
+                       "such as 40,165,215, not '%1'")
+                .arg(parser.value(gates));
+        }
+        demo.gates = *placement;
+    }
+    demo.noise = assistantLever ? kAssistantLeverNoise : 0;
+    if (parser.isSet(noise)) {
+        bool isNumber = false;
+        demo.noise = parser.value(noise).toInt(&isNumber);
+        if (!isNumber || demo.noise < 0 || demo.noise > kMaxLeverNoise) {
+            return QStringLiteral("--noise needs a whole number of units 0..%1, not '%2'")
+                .arg(kMaxLeverNoise)
+                .arg(parser.value(noise));
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name) {
@@ -122,9 +207,26 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("keep-history"),
         QStringLiteral("Keeps the calibration history of a simulated adaptor in the user's data "
                        "folder, as it is always kept for real adaptors."));
+    const QCommandLineOption lever(
+        QStringLiteral("lever"),
+        QStringLiteral("How the simulated lever moves: tour (the default) goes through the "
+                       "gears of both modes; assistant follows the calibration assistant's "
+                       "H-pattern steps, assistant-sequential its sequential ones."),
+        QStringLiteral("tour|assistant|assistant-sequential"));
+    const QCommandLineOption gates(
+        QStringLiteral("gates"),
+        QStringLiteral("X of the assistant lever's left, middle and right gates (default "
+                       "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
+        QStringLiteral("L,M,R"));
+    const QCommandLineOption noise(
+        QStringLiteral("noise"),
+        QStringLiteral("Units the simulated lever shakes in X and Y (default 3 for the "
+                       "assistant's lever, 0 for the tour)."),
+        QStringLiteral("UNITS"));
+    parser.addOptions(
+        {help, version, simulate, reportRate, lever, gates, noise, screenshot, keepHistory});
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --read: answers in JSON."));
-    parser.addOptions({help, version, simulate, reportRate, screenshot, keepHistory});
     const std::vector<CommandOption> commandChoices = commandOptions();
     for (const CommandOption& choice : commandChoices) {
         parser.addOption(choice.option);
@@ -207,6 +309,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (result.options.command != Command::None && parser.isSet(screenshot)) {
         return failure(QStringLiteral("--screenshot needs the window, not a command"));
+    }
+    if (const QString wrong = takeLeverOptions(parser, lever, gates, noise, result.options);
+        !wrong.isEmpty()) {
+        return failure(wrong);
     }
     if (parser.isSet(screenshot)) {
         result.options.screenshotPath = parser.value(screenshot);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "commands/exit_status.h"
+#include "qt/demo_adaptor.h"
 #include "resources/program_version.h"
 #include "sim/adaptor_model.h"
 
@@ -15,6 +16,9 @@ inline constexpr const char* kProgramName = "shifter-calibration";
 inline constexpr const char* kProgramVersion = resources::kDisplayVersion;
 inline constexpr double kDefaultReportRateHz = 125;
 inline constexpr double kMaxReportRateHz = 10000;
+inline constexpr int kMaxLeverNoise = 20;
+// The shake of the assistant's simulated lever when none is asked for.
+inline constexpr int kAssistantLeverNoise = 3;
 
 // A command that runs without a window, and what it was given.
 enum class Command { None, List, Read, Write, WriteFile, Dump, Report };
@@ -23,6 +27,7 @@ struct LaunchOptions {
     // Set: run on a simulated adaptor of this identity instead of the real bus.
     std::optional<sim::AdaptorIdentity> simulated;
     double reportRateHz = kDefaultReportRateHz;
+    DemoLever lever;
     // Not empty: save a picture of the window there after a while, then close it.
     QString screenshotPath;
     // Keep the calibration history of a simulated adaptor too (real ones always have one).

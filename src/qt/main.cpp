@@ -8,6 +8,7 @@
 #include "hid/hidapi_backend.h"
 #include "qt/app_icon.h"
 #include "qt/calibration_menus.h"
+#include "qt/calibration_tools.h"
 #include "qt/command_line.h"
 #include "qt/command_runner.h"
 #include "qt/demo_adaptor.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     std::unique_ptr<hid::HidLayer> hidLayer;
     if (launch.simulated) {
         auto bus = std::make_unique<sim::SimulatedBus>();
-        qtui::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz);
+        qtui::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
         hidLayer = std::move(bus);
     } else {
         if (!realAdaptors.emplace().acquire()) {
@@ -84,6 +85,7 @@ int main(int argc, char** argv) {
     qtui::QtToolkitServices toolkit;
     frmMain window(*hidLayer, toolkit, options);
     qtui::FormWidget widget(window);
+    new qtui::CalibrationTools(widget, window);
     toolkit.setMainWidget(&widget);
     new qtui::CalibrationMenus(widget, window, history ? &history->store() : nullptr,
                                QString::fromStdString(hid::hidapiVersion()));

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "qt/gear_palette.h"
 #include "qt/style.h"
 #include "qt/twips.h"
 
@@ -59,7 +60,10 @@ const QImage& PlotWidget::rasterImage() {
     const int height = box_.rasterHeight();
     const std::vector<std::uint8_t>& cells = box_.raster();
     image_ = QImage(std::max(width, 1), std::max(height, 1), QImage::Format_Indexed8);
-    image_.setColorTable({qRgba(0, 0, 0, 0), colour.rgba()});
+    // Each cell holds its ink: 1 the box's drawing colour, 2 on the gears' colours.
+    const QVector<QRgb> inks = inkTable(colour);
+    const auto lastInk = static_cast<std::uint8_t>(inks.size() - 1);
+    image_.setColorTable(inks);
     image_.fill(0);
     // The raster holds width * height cells once anything was drawn, none before.
     if (cells.size() == static_cast<std::size_t>(width) * static_cast<std::size_t>(height)) {
@@ -67,7 +71,7 @@ const QImage& PlotWidget::rasterImage() {
             uchar* row = image_.scanLine(y);
             const std::uint8_t* source = cells.data() + static_cast<std::size_t>(y) * width;
             for (int x = 0; x < width; ++x) {
-                row[x] = source[x] != 0 ? 1 : 0;
+                row[x] = std::min(source[x], lastInk);
             }
         }
     }

@@ -19,7 +19,7 @@ class PlotWidget : public QWidget {
     // Schedules a repaint when the raster or a line differs from what was painted.
     void refresh();
 
-    // The raster as an image, one pixel a cell, drawn cells in the box's colour.
+    // The raster as an image, one pixel a cell, each drawn cell in its ink's colour.
     const QImage& rasterImage();
 
   protected:

@@ -145,3 +145,46 @@ TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CommandLine, LeverOptionsPlaceTheAssistantsGatesAndShake) {
+    using Motion = qtui::DemoLever::Motion;
+    qtui::CommandLine line = parse({"--simulate", "--lever=assistant"});
+    ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+    EXPECT_EQ(line.options.lever.motion, Motion::Assistant);
+    EXPECT_EQ(line.options.lever.gates.middle, 165);  // misread by the factory V2
+    EXPECT_EQ(line.options.lever.noise, qtui::kAssistantLeverNoise);
+
+    line = parse({"--simulate", "--lever=assistant", "--gates=30,128,220", "--noise=0"});
+    EXPECT_EQ(line.options.lever.gates.left, 30);
+    EXPECT_EQ(line.options.lever.gates.right, 220);
+    EXPECT_EQ(line.options.lever.noise, 0);
+
+    line = parse({"--simulate", "--lever=assistant-sequential"});
+    EXPECT_EQ(line.options.lever.motion, Motion::AssistantSequential);
+    line = parse({"--simulate", "--noise=5"});
+    EXPECT_EQ(line.options.lever.motion, Motion::Tour);
+    EXPECT_EQ(line.options.lever.noise, 5);
+}
+
+TEST(CommandLine, BadLeverOptionsFailWithTheReason) {
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"--lever=assistant"}, "--lever applies to --simulate only"},
+        {{"--simulate", "--lever=wobble"}, "unknown lever 'wobble'"},
+        {{"--simulate", "--gates=40,165,215"}, "--gates applies to --lever=assistant only"},
+        {{"--simulate", "--lever=assistant", "--gates=165,40,215"}, "from left to right"},
+        {{"--simulate", "--lever=assistant", "--gates=40,165,256"}, "from left to right"},
+        {{"--simulate", "--lever=assistant", "--gates=40,165"}, "from left to right"},
+        {{"--simulate", "--noise=21"}, "--noise needs a whole number of units 0..20"},
+        {{"--simulate", "--noise=-1"}, "--noise needs"},
+    };
+    for (const auto& [arguments, reason] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const qtui::CommandLine line = parse(arguments);
+        EXPECT_EQ(line.action, qtui::LaunchAction::Fail);
+        EXPECT_TRUE(line.text.contains(QLatin1String(reason))) << line.text.toStdString();
+    }
+}
+
+}  // namespace

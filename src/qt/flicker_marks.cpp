@@ -1,0 +1,41 @@
+#include "qt/flicker_marks.h"
+
+#include <QPainter>
+#include <utility>
+
+namespace qtui {
+
+namespace {
+
+constexpr int kRingRadius = 5;
+
+}  // namespace
+
+FlickerMarks::FlickerMarks(QWidget* plot, int border) : QWidget(plot) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(plot->rect().adjusted(border, border, -border, -border));
+}
+
+void FlickerMarks::setPlaces(std::vector<QPoint> places) {
+    if (places != places_) {
+        places_ = std::move(places);
+        update();
+    }
+}
+
+void FlickerMarks::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    for (const QPoint& place : places_) {
+        // The lever's Y grows upwards, the widget's downwards.
+        const QPointF centre(place.x() / 255.0 * (width() - 1),
+                             (255 - place.y()) / 255.0 * (height() - 1));
+        painter.setPen(QPen(Qt::white, 4));
+        painter.drawEllipse(centre, kRingRadius, kRingRadius);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawEllipse(centre, kRingRadius, kRingRadius);
+    }
+}
+
+}  // namespace qtui

@@ -1,0 +1,164 @@
+// The gear-coloured trace and the calibration assistant's window on a simulated adaptor
+// whose middle gates the factory thresholds partly read as 5th. With
+// SHIFTER_SCREENSHOT_DIR set, the walk-through also saves its pictures there.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTest>
+#include <memory>
+
+#include "assistant/gear_map.h"
+#include "qt/calibration_tools.h"
+#include "qt/gear_palette.h"
+#include "qt/plot_widget.h"
+#include "qt/qt_toolkit.h"
+#include "shown_window.h"
+#include "sim/assistant_lever.h"
+#include "sim/simulated_bus.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class CalibrationToolsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        adaptor = bus.addAdaptor();
+        bus.runScript(adaptor, lever.script, 125);
+        showWindow(bus, services, frm, form);
+        tools = std::make_unique<qtui::CalibrationTools>(*form, *frm);
+    }
+    void TearDown() override {
+        if (!frm->isUnloaded()) {
+            form->close();
+        }
+    }
+    std::chrono::microseconds scriptTime() const { return bus.now() % lever.script.period(); }
+    // Poll ticks on the bus's clock, each delivered as the timer would.
+    void tick() {
+        bus.advance(10ms);
+        form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
+    }
+    void tickUntil(std::chrono::microseconds scriptAt) {
+        while (scriptTime() < scriptAt) {
+            tick();
+        }
+    }
+    // Ticks until the script starts its next round.
+    void finishRound() {
+        tickUntil(lever.script.period() - 10ms);
+        tick();
+    }
+    static void save(QWidget& widget, const char* name) {
+        const QString folder = qEnvironmentVariable("SHIFTER_SCREENSHOT_DIR");
+        if (!folder.isEmpty()) {
+            QDir().mkpath(folder);
+            EXPECT_TRUE(widget.grab().save(folder + QStringLiteral("/assistant-%1.png").arg(name)));
+        }
+    }
+
+    sim::SimulatedBus bus;
+    sim::DeviceId adaptor = 0;
+    sim::AssistantLever lever = sim::assistantHPatternLever({40, 165, 215}, 3);
+    qtui::QtToolkitServices services;
+    std::unique_ptr<frmMain> frm;
+    std::unique_ptr<qtui::FormWidget> form;
+    std::unique_ptr<qtui::CalibrationTools> tools;
+};
+
+TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour) {
+    EXPECT_FALSE(tools->legend().isVisible());  // off by default
+    tools->traceByGearAction().trigger();
+    EXPECT_TRUE(frm->traceByGear);
+    EXPECT_TRUE(tools->legend().isVisible());
+    finishRound();
+
+    auto& plot = static_cast<qtui::PlotWidget&>(*form->widgetFor(frm->Graph));
+    const QImage& image = plot.rasterImage();
+    int checked = 0;
+    for (int x = 0; x < 256; ++x) {
+        for (int y = 0; y < 256; ++y) {
+            const auto cx = static_cast<std::uint8_t>(x);
+            const auto cy = static_cast<std::uint8_t>(y);
+            const auto gear = frm->gearsHPattern.at(cx, cy);
+            if (!frm->visitedHPattern.isMarked(cx, cy) || !gear) {
+                continue;
+            }
+            // The pixel the model drew the point in carries that point's or a
+            // neighbour's ink; either way the image shows the ink's gear colour.
+            const int px = static_cast<int>(x / 255.0 * (image.width() - 1) + 0.5);
+            const int py = static_cast<int>((255 - y) / 255.0 * (image.height() - 1) + 0.5);
+            const std::uint8_t ink = frm->Graph.inkAt(px, py);
+            ASSERT_GE(ink, assistant::kFirstGearInk);
+            EXPECT_EQ(image.pixel(px, py),
+                      qtui::gearColour(static_cast<assistant::Gear>(ink - assistant::kFirstGearInk))
+                          .rgb());
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 500);
+    save(*form, "before");
+
+    tools->traceByGearAction().trigger();
+    EXPECT_FALSE(tools->legend().isVisible());
+    EXPECT_EQ(
+        plot.rasterImage().pixel(plot.rasterImage().width() / 2, plot.rasterImage().height() / 2),
+        plot.rasterImage().pixel(0, 0));
+}
+
+TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadRight) {
+    tools->traceByGearAction().trigger();
+    tools->assistantAction().trigger();
+    qtui::AssistantWindow* window = tools->assistantWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(frm->calibrationAssistant);
+    tickUntil(1ms);
+    window->refresh();
+    ASSERT_EQ(window->stepTable().rowCount(), 8);  // neutral, six gears, reverse
+
+    for (std::size_t i = 0; i < lever.steps.size(); ++i) {
+        tickUntil(lever.steps[i].from);
+        window->stepTable().selectRow(static_cast<int>(i));
+        QTest::mouseClick(&window->recordButton(), Qt::LeftButton);
+        tickUntil(lever.steps[i].to);
+        window->refresh();
+        EXPECT_TRUE(
+            window->stepTable().item(static_cast<int>(i), 1)->text().startsWith("recording"));
+        QTest::mouseClick(&window->stopButton(), Qt::LeftButton);
+        EXPECT_EQ(window->stepTable().currentRow(), static_cast<int>(i) + 1);
+    }
+    window->refresh();
+    const QString proposals = window->proposalText().text();
+    EXPECT_TRUE(proposals.contains(QStringLiteral("V2 = "))) << proposals.toStdString();
+    EXPECT_TRUE(proposals.contains(QStringLiteral("margin"))) << proposals.toStdString();
+    // The lever wobbling across the factory V2 in the middle gate flickers there.
+    EXPECT_TRUE(window->flickerText().text().contains(QStringLiteral("near V2 at X 17")))
+        << window->flickerText().text().toStdString();
+    save(*window, "proposals");
+
+    QTest::mouseClick(&window->useButton(), Qt::LeftButton);
+    const auto* v2Box = static_cast<QLineEdit*>(form->widgetFor(frm->Text10));
+    EXPECT_EQ(v2Box->text().toStdString(), frm->Text10.Text);
+    EXPECT_NE(frm->Text10.Text, "175");
+    EXPECT_NE(frm->status.text().find("Update settings"), std::string::npos);
+    QTest::mouseClick(static_cast<QWidget*>(form->widgetFor(frm->btnUpdate)), Qt::LeftButton);
+    EXPECT_EQ(std::to_string(bus.adaptor(adaptor).settings[protocol::kAddressV2]),
+              frm->Text10.Text);
+
+    // A fresh trace after the stored values: a round of the gates, all read right.
+    form->deliverWork([](frmMain& w) {
+        w.visitedHPattern.clear();
+        w.gearsHPattern.clear();
+        w.ShowTraceByGear(true);
+    });
+    finishRound();
+    finishRound();
+    save(*form, "after");
+
+    window->close();
+    EXPECT_FALSE(frm->calibrationAssistant);
+}
+
+}  // namespace
