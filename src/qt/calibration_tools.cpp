@@ -24,6 +24,7 @@ CalibrationTools::CalibrationTools(FormWidget& form, frmMain& frm)
     legend_->setGeometry(QRect(QPoint(kLegendMargin, plotTopLeft.y()), legend_->sizeHint()));
     legend_->setVisible(frm.traceByGear);
     marks_ = new FlickerMarks(plot != nullptr ? plot : form.clientArea(), frm.Graph.BorderPixels);
+    marks_->show();
 
     traceByGear_->setCheckable(true);
     traceByGear_->setChecked(frm.traceByGear);

@@ -18,6 +18,7 @@ class CalibrationTools : public QObject {
     QAction& traceByGearAction() const { return *traceByGear_; }
     QAction& assistantAction() const { return *openAssistant_; }
     const GearLegend& legend() const { return *legend_; }
+    const FlickerMarks& flickerMarks() const { return *marks_; }
     // Null until the assistant was first opened.
     AssistantWindow* assistantWindow() const { return assistant_; }
 

@@ -3,6 +3,7 @@
 // SHIFTER_SCREENSHOT_DIR set, the walk-through also saves its pictures there.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
@@ -54,6 +55,7 @@ class CalibrationToolsTest : public ::testing::Test {
     static void save(QWidget& widget, const char* name) {
         const QString folder = qEnvironmentVariable("SHIFTER_SCREENSHOT_DIR");
         if (!folder.isEmpty()) {
+            QCoreApplication::processEvents();  // layouts settle before the picture
             QDir().mkpath(folder);
             EXPECT_TRUE(widget.grab().save(folder + QStringLiteral("/assistant-%1.png").arg(name)));
         }
@@ -99,7 +101,6 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
         }
     }
     EXPECT_GT(checked, 500);
-    save(*form, "before");
 
     tools->traceByGearAction().trigger();
     EXPECT_FALSE(tools->legend().isVisible());
@@ -136,7 +137,10 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     // The lever wobbling across the factory V2 in the middle gate flickers there.
     EXPECT_TRUE(window->flickerText().text().contains(QStringLiteral("near V2 at X 17")))
         << window->flickerText().text().toStdString();
+    EXPECT_TRUE(tools->flickerMarks().isVisible());
+    EXPECT_EQ(tools->flickerMarks().places().size(), 5u);
     save(*window, "proposals");
+    save(*form, "before");  // factory thresholds, with the newest flickers ringed
 
     QTest::mouseClick(&window->useButton(), Qt::LeftButton);
     const auto* v2Box = static_cast<QLineEdit*>(form->widgetFor(frm->Text10));
@@ -159,6 +163,7 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
 
     window->close();
     EXPECT_FALSE(frm->calibrationAssistant);
+    EXPECT_TRUE(tools->flickerMarks().places().empty());
 }
 
 }  // namespace
