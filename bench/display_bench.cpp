@@ -12,7 +12,8 @@ namespace {
 
 // A window connected to a simulated adaptor, its call log off so memory stays flat.
 struct ConnectedWindow {
-    explicit ConnectedWindow(bool fullMaps) {
+    // `byGear`: the trace coloured by gear and the assistant recording a step.
+    explicit ConnectedWindow(bool fullMaps, bool byGear = false) {
         adaptor = bus.addAdaptor();
         bus.setLogging(false);
         WindowOptions options;
@@ -29,6 +30,12 @@ struct ConnectedWindow {
                 }
             }
         }
+        if (byGear) {
+            window->ShowTraceByGear(true);
+            window->calibrationAssistant.emplace();
+            window->calibrationAssistant->recording(assistant::Mode::HPattern)
+                .start(assistant::Step::Neutral);
+        }
         show(0, 0, false);  // the first report draws the whole map once
     }
 
@@ -43,8 +50,8 @@ struct ConnectedWindow {
     sim::DeviceId adaptor = 0;
 };
 
-void displayReports(benchmark::State& state, bool fullMaps) {
-    ConnectedWindow connected(fullMaps);
+void displayReports(benchmark::State& state, bool fullMaps, bool byGear = false) {
+    ConnectedWindow connected(fullMaps, byGear);
     std::uint8_t step = 0;
     for (auto _ : state) {
         ++step;
@@ -58,6 +65,9 @@ void BM_DisplayedReportFullMaps(benchmark::State& state) {
 }
 void BM_DisplayedReportEmptyMaps(benchmark::State& state) {
     displayReports(state, false);
+}
+void BM_DisplayedReportFullMapsByGearWithAssistant(benchmark::State& state) {
+    displayReports(state, true, true);
 }
 
 // Every report a mode change: the plot is erased and the whole map drawn again.
@@ -94,5 +104,6 @@ void BM_FullRedrawReference(benchmark::State& state) {
 
 BENCHMARK(BM_DisplayedReportFullMaps);
 BENCHMARK(BM_DisplayedReportEmptyMaps);
+BENCHMARK(BM_DisplayedReportFullMapsByGearWithAssistant);
 BENCHMARK(BM_ModeChangeRedrawFullMap)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FullRedrawReference)->Unit(benchmark::kMicrosecond);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "sim/lever_script.h"
@@ -78,6 +79,28 @@ TEST(LeverScript, DemoTourStartsInHPatternThenGoesSequential) {
     EXPECT_FALSE(sequential);
     gearsVisited(demo, 2 * hPattern, demo.period(), sequential);
     EXPECT_TRUE(sequential);
+}
+
+}  // namespace
+}  // namespace sim
+
+namespace sim {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(LeverScript, NoiseShakesWithinItsUnitsAndReplaysExactly) {
+    LeverScript still = LeverScript::holdAt({128, 2, false});
+    still.setNoise(3);
+    std::set<int> xs;
+    for (auto t = 0us; t < 1s; t += 1ms) {
+        const LeverPosition position = still.positionAt(t);
+        EXPECT_LE(std::abs(position.x - 128), 3);
+        EXPECT_LE(position.y, 5);  // clamped at the edge, never wrapped round
+        EXPECT_EQ(position.x, still.positionAt(t).x);
+        xs.insert(position.x);
+    }
+    EXPECT_EQ(xs.size(), 7u);  // every offset from -3 to 3 occurs
 }
 
 }  // namespace
