@@ -151,6 +151,11 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     EXPECT_EQ(std::to_string(bus.adaptor(adaptor).settings[protocol::kAddressV2]),
               frm->Text10.Text);
 
+    // Closing the assistant takes its rings off the plot.
+    window->close();
+    EXPECT_FALSE(frm->calibrationAssistant);
+    EXPECT_TRUE(tools->flickerMarks().places().empty());
+
     // A fresh trace after the stored values: a round of the gates, all read right.
     form->deliverWork([](frmMain& w) {
         w.visitedHPattern.clear();
@@ -160,10 +165,19 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     finishRound();
     finishRound();
     save(*form, "after");
-
-    window->close();
-    EXPECT_FALSE(frm->calibrationAssistant);
-    EXPECT_TRUE(tools->flickerMarks().places().empty());
+    // The top of the middle column, once partly 5th, reads 3rd throughout.
+    int thirds = 0;
+    for (int x = 100; x <= 185; ++x) {
+        for (int y = 200; y < 256; ++y) {
+            const auto gear =
+                frm->gearsHPattern.at(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y));
+            if (gear) {
+                EXPECT_EQ(*gear, assistant::Gear::Third) << x << ", " << y;
+                ++thirds;
+            }
+        }
+    }
+    EXPECT_GT(thirds, 100);
 }
 
 }  // namespace
