@@ -1,7 +1,7 @@
 #include "assistant/proposal.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <span>
 
 namespace assistant {
 
