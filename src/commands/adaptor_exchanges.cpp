@@ -34,7 +34,9 @@ std::optional<Thresholds> readThresholds(AdaptorLink& link) {
     protocol::writeRequestSettings(report);
     const bool requested = link.send(report, protocol::kSettingsReportLength);
     protocol::ReportBuffer reply{};
-    const bool fetched = link.fetch(reply, protocol::kSettingsReportLength);
+    // A short reply leaves settings unknown: they are never taken as zero.
+    const bool fetched =
+        link.fetch(reply, protocol::kSettingsReportLength) >= protocol::kSettingsReportLength;
     sendCalibrationMode(link, false);
     // After a failed request the adaptor may hand out any other pending reply.
     if (!requested || !fetched) {

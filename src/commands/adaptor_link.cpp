@@ -1,5 +1,6 @@
 #include "commands/adaptor_link.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 #include <vector>
@@ -41,12 +42,15 @@ bool AdaptorLink::send(const protocol::ReportBuffer& report, std::size_t lengthN
            hid_.setFeature(featureHandle_, std::span<const std::uint8_t>(report.data(), length));
 }
 
-bool AdaptorLink::fetch(protocol::ReportBuffer& reply, std::size_t lengthNeeded) {
+std::size_t AdaptorLink::fetch(protocol::ReportBuffer& reply, std::size_t lengthNeeded) {
     const std::size_t length =
         protocol::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
     reply[0] = protocol::kReportId;
-    return length != 0 &&
-           hid_.getFeature(featureHandle_, std::span<std::uint8_t>(reply.data(), length));
+    std::int32_t bytesRead = 0;
+    const bool fetched =
+        length != 0 &&
+        hid_.getFeature(featureHandle_, std::span<std::uint8_t>(reply.data(), length), bytesRead);
+    return fetched ? static_cast<std::size_t>(std::max(bytesRead, 0)) : 0;
 }
 
 std::optional<std::string> AdaptorLink::identityString(hid::IdentityString which) {

@@ -28,6 +28,7 @@ struct DeviceSession {
     protocol::ReportBuffer inputBuffer{};
     protocol::ReportBuffer featureBuffer{};
     std::int32_t inputBytesRead = 0;
+    std::int32_t featureBytesRead = 0;  // of the last feature reply, report ID included
 };
 
 // The product identifier as the record holds it: sign-extended from 16 bits.

@@ -7,6 +7,7 @@ using protocol::isAcceptedAdaptor;
 bool frmMain::FindTheHid() {
     session.isConnected = false;
     accessRefused_ = false;
+    adaptorUnreadable_ = false;
     std::vector<hid::InterfaceIdentity> interfaces;
     session.lastResult = hid_.enumerate(interfaces);
 
@@ -32,8 +33,12 @@ bool frmMain::FindTheHid() {
         }
         if (isAcceptedAdaptor(session.attributes.VendorID, session.attributes.ProductID)) {
             ReadHidCaps();
-            // Larger reports would overflow the connection's buffers.
-            if (session.caps.FeatureReportByteLength <= protocol::kBufferSize) {
+            // Without its report sizes nothing could be exchanged with the adaptor, so it
+            // is refused like one that cannot be opened. Larger reports would overflow
+            // the connection's buffers.
+            const bool capsRead = session.lastResult != 0;
+            adaptorUnreadable_ = adaptorUnreadable_ || !capsRead;
+            if (capsRead && session.caps.FeatureReportByteLength <= protocol::kBufferSize) {
                 session.isConnected = true;
                 break;
             }
@@ -44,6 +49,7 @@ bool frmMain::FindTheHid() {
         return false;
     }
     accessRefused_ = false;
+    adaptorUnreadable_ = false;
 
     session.productId = signExtendedProduct(session.attributes.ProductID);
     session.lastResult =
@@ -72,8 +78,14 @@ void frmMain::CloseConnection() {
 }
 
 // Right after a plug-in the system may refuse the open until the access rule applies;
-// only a refusal that lasts about a second (three searches) is worth a word.
+// only a refusal that lasts about a second (three searches) is worth a word. An adaptor
+// whose report sizes cannot be read stays so until it is replugged: said at once.
 void frmMain::ShowAccessStatus() {
+    if (adaptorUnreadable_) {
+        status.setCondition(window::Condition::AdaptorUnreadable, texts::kAdaptorUnreadableStatus);
+    } else {
+        status.clearCondition(window::Condition::AdaptorUnreadable);
+    }
     constexpr int kSearchesBeforeStatus = 3;
     refusedSearches_ = accessRefused_ ? refusedSearches_ + 1 : 0;
     if (refusedSearches_ == kSearchesBeforeStatus) {

@@ -20,9 +20,14 @@ bool frmMain::SendFeatureBuffer(std::size_t lengthNeeded) {
 bool frmMain::FetchFeatureReply(protocol::ReportBuffer& reply, std::size_t lengthNeeded) {
     const std::size_t length = usableLength(session.caps, lengthNeeded);
     reply[0] = protocol::kReportId;
-    session.lastResult =
+    session.featureBytesRead = 0;
+    const bool fetched =
         length != 0 &&
-        hid_.getFeature(session.deviceHandle, std::span<std::uint8_t>(reply.data(), length));
+        hid_.getFeature(session.deviceHandle, std::span<std::uint8_t>(reply.data(), length),
+                        session.featureBytesRead);
+    // A reply that stops short of the exchange's bytes leaves the rest unknown, never zero.
+    session.lastResult =
+        fetched && session.featureBytesRead >= static_cast<std::int32_t>(lengthNeeded);
     return session.lastResult != 0;
 }
 

@@ -46,7 +46,7 @@ struct Capabilities {
 };
 
 class HidLayer {
-public:
+  public:
     virtual ~HidLayer() = default;
 
     // The present HID interfaces in a stable order.
@@ -62,9 +62,12 @@ public:
 
     // `report` is the whole report: byte 0 the report ID, then the payload.
     virtual bool setFeature(Handle handle, std::span<const std::uint8_t> report) = 0;
-    // `report[0]` holds the report ID to fetch; the reply fills `report` from byte 0.
-    // On failure `report` is left as it was.
-    virtual bool getFeature(Handle handle, std::span<std::uint8_t> report) = 0;
+    // `report[0]` holds the report ID to fetch; the reply fills `report` from byte 0
+    // and `bytesRead` tells how many bytes of it (report-ID byte included) the device
+    // really gave; the rest of `report` is zero. On failure `report` is left as it was
+    // and `bytesRead` is 0.
+    virtual bool getFeature(Handle handle, std::span<std::uint8_t> report,
+                            std::int32_t& bytesRead) = 0;
 
     // Takes one input report only if one is already waiting: true with the report in
     // `buffer` (report ID in byte 0) and its length in `bytesRead`; false when none is
@@ -74,8 +77,7 @@ public:
 
     // The string as UTF-16 code units, least significant byte first, in at most
     // `buffer.size()` bytes; a zero terminator only where there is room.
-    virtual bool getString(Handle handle, IdentityString which,
-                           std::span<std::uint8_t> buffer) = 0;
+    virtual bool getString(Handle handle, IdentityString which, std::span<std::uint8_t> buffer) = 0;
 
     // False once the device behind `handle` is gone.
     virtual bool probePresence(Handle handle) = 0;

@@ -1,31 +1,23 @@
 #include "hid/hidapi_backend.h"
 
-#include <hidapi.h>
-
 #include <algorithm>
 #include <limits>
 #include <mutex>
 #include <optional>
 #include <set>
 
+#include "hid/hidapi_platform.h"
 #include "hid/hidraw_node.h"
 #include "hid/report_descriptor.h"
 #include "hid/report_layout.h"
 #include "hid/utf16_string.h"
-
-#if defined(HID_API_MAKE_VERSION) && !defined(__linux__)
-#if HID_API_VERSION >= HID_API_MAKE_VERSION(0, 14, 0)
-#define SHIFTER_HIDAPI_READS_DESCRIPTOR 1
-#endif
-#endif
 
 namespace hid {
 namespace {
 
 // Sizeof HIDD_ATTRIBUTES, which callers expect in Attributes::Size.
 constexpr std::uint32_t kAttributesSize = 12;
-// The kernel never hands out a larger descriptor or report than these.
-constexpr std::size_t kMaxDescriptorBytes = 4096;
+// The kernel never hands out a larger report than this.
 constexpr std::size_t kMaxReportBytes = 16384;
 // A USB string descriptor holds at most 126 UTF-16 units.
 constexpr std::size_t kMaxStringUnits = 255;
@@ -62,33 +54,8 @@ bool pathOrder(const InterfaceIdentity& a, const InterfaceIdentity& b) {
     return a.path < b.path;
 }
 
-std::optional<std::vector<std::uint8_t>> readReportDescriptor(hid_device* device,
-                                                              const std::string& path) {
-#if defined(__linux__)
-    (void)device;
-    const std::string sysfs = sysfsDirectoryOf(path);
-    if (sysfs.empty()) {
-        return std::nullopt;
-    }
-    return readFileBytes(sysfs + "/device/report_descriptor", kMaxDescriptorBytes);
-#elif defined(SHIFTER_HIDAPI_READS_DESCRIPTOR)
-    (void)path;
-    std::vector<std::uint8_t> bytes(HID_API_MAX_REPORT_DESCRIPTOR_SIZE);
-    const int got = hid_get_report_descriptor(device, bytes.data(), bytes.size());
-    if (got < 0) {
-        return std::nullopt;
-    }
-    bytes.resize(static_cast<std::size_t>(got));
-    return bytes;
-#else
-    (void)device;
-    (void)path;
-    return std::nullopt;
-#endif
-}
-
 std::optional<DescriptorSummary> summariseDescriptor(hid_device* device, const std::string& path) {
-    const auto bytes = readReportDescriptor(device, path);
+    const auto bytes = platform::reportDescriptor(device, path);
     if (!bytes) {
         return std::nullopt;
     }
@@ -111,18 +78,6 @@ int readString(hid_device* device, IdentityString which, wchar_t* text, std::siz
     return -1;
 }
 
-#ifndef __linux__
-bool listedByEnumeration(const std::string& path, std::uint16_t vendorId, std::uint16_t productId) {
-    hid_device_info* list = hid_enumerate(vendorId, productId);
-    bool found = false;
-    for (const hid_device_info* info = list; info != nullptr && !found; info = info->next) {
-        found = info->path != nullptr && path == info->path;
-    }
-    hid_free_enumeration(list);
-    return found;
-}
-#endif
-
 }  // namespace
 
 std::string hidapiVersion() {
@@ -132,7 +87,8 @@ std::string hidapiVersion() {
 struct HidapiBackend::OpenDevice {
     std::unique_ptr<hid_device, DeviceCloser> device;
     std::string path;
-    std::optional<InterfaceIdentity> identity;
+    // As the opened device itself gives it, never as the path was listed.
+    InterfaceIdentity identity;
     // Unknown when the descriptor could not be read or parsed.
     std::optional<DescriptorSummary> descriptor;
     // The device node as it was when opened (Linux only).
@@ -186,6 +142,15 @@ bool HidapiBackend::enumerate(std::vector<InterfaceIdentity>& interfaces) {
     return refreshInterfaces(interfaces);
 }
 
+std::optional<InterfaceIdentity> HidapiBackend::listedIdentity(const std::string& path) {
+    if (!identities_.contains(path)) {
+        std::vector<InterfaceIdentity> ignored;
+        refreshInterfaces(ignored);
+    }
+    const auto it = identities_.find(path);
+    return it == identities_.end() ? std::nullopt : std::optional(it->second);
+}
+
 bool HidapiBackend::open(const std::string& path, OpenMode mode, Handle& handle) {
     handle = Handle::None;
     // hidapi 0.13 touches freed memory when a path opens but is no hidraw node, so such
@@ -193,24 +158,30 @@ bool HidapiBackend::open(const std::string& path, OpenMode mode, Handle& handle)
     if (!initialised_ || path.empty() || !isHidrawDevice(path)) {
         return false;
     }
+    const std::optional<InterfaceIdentity> listed = listedIdentity(path);
+    if (!listed) {
+        return false;
+    }
+    // Between enumeration and open the device may have left and another one taken its
+    // node. What was opened must be the listed device, through one and the same node.
+    const std::optional<FileStamp> before = fileStamp(path);
     auto opened = std::make_unique<OpenDevice>();
     opened->device.reset(hid_open_path(path.c_str()));
     if (!opened->device) {
         return false;
     }
+    opened->nodeStamp = fileStamp(path);
+    const hid_device_info* info = hid_get_device_info(opened->device.get());
+    if (opened->nodeStamp != before || info == nullptr || info->vendor_id != listed->vendorId ||
+        info->product_id != listed->productId) {
+        return false;  // closed as `opened` goes
+    }
     if (mode == OpenMode::NonBlockingInput && hid_set_nonblocking(opened->device.get(), 1) != 0) {
         return false;
     }
     opened->path = path;
-    if (!identities_.contains(path)) {
-        std::vector<InterfaceIdentity> ignored;
-        refreshInterfaces(ignored);
-    }
-    if (const auto it = identities_.find(path); it != identities_.end()) {
-        opened->identity = it->second;
-    }
+    opened->identity = {info->vendor_id, info->product_id, info->release_number, path};
     opened->descriptor = summariseDescriptor(opened->device.get(), path);
-    opened->nodeStamp = fileStamp(path);
 
     // Numbers are not reused while open, and never 0 (Handle::None).
     while (nextHandle_ == 0 || devices_.contains(nextHandle_)) {
@@ -232,13 +203,13 @@ bool HidapiBackend::close(Handle& handle) {
 
 bool HidapiBackend::getAttributes(Handle handle, Attributes& attributes) {
     const OpenDevice* device = find(handle);
-    if (device == nullptr || !device->identity) {
+    if (device == nullptr) {
         return false;
     }
     attributes.Size = kAttributesSize;
-    attributes.VendorID = device->identity->vendorId;
-    attributes.ProductID = device->identity->productId;
-    attributes.VersionNumber = device->identity->versionNumber;
+    attributes.VendorID = device->identity.vendorId;
+    attributes.ProductID = device->identity.productId;
+    attributes.VersionNumber = device->identity.versionNumber;
     return true;
 }
 
@@ -261,7 +232,9 @@ bool HidapiBackend::setFeature(Handle handle, std::span<const std::uint8_t> repo
     return hid_send_feature_report(device->device.get(), report.data(), report.size()) >= 0;
 }
 
-bool HidapiBackend::getFeature(Handle handle, std::span<std::uint8_t> report) {
+bool HidapiBackend::getFeature(Handle handle, std::span<std::uint8_t> report,
+                               std::int32_t& bytesRead) {
+    bytesRead = 0;
     OpenDevice* device = find(handle);
     if (device == nullptr || report.empty()) {
         return false;
@@ -276,6 +249,7 @@ bool HidapiBackend::getFeature(Handle handle, std::span<std::uint8_t> report) {
     }
     const std::size_t length = std::min(static_cast<std::size_t>(got), reply.size());
     placeFeatureReply(report[0], std::span(reply).first(length), report);
+    bytesRead = static_cast<std::int32_t>(length);
     return true;
 }
 
@@ -301,9 +275,11 @@ bool HidapiBackend::readInput(Handle handle, std::span<std::uint8_t> buffer,
         return false;
     }
     // Without a readable descriptor assume no report IDs, as simple vendor devices have.
+    // A count beyond the room given is not believed.
     const bool usesReportIds = device->descriptor && device->descriptor->usesReportIds;
-    const std::size_t placed = placeInputReport(
-        std::span(scratch).first(static_cast<std::size_t>(got)), usesReportIds, buffer);
+    const std::size_t received = std::min(static_cast<std::size_t>(got), scratch.size());
+    const std::size_t placed =
+        placeInputReport(std::span(scratch).first(received), usesReportIds, buffer);
     bytesRead = static_cast<std::int32_t>(placed);
     return true;
 }
@@ -322,33 +298,14 @@ bool HidapiBackend::getString(Handle handle, IdentityString which, std::span<std
     return true;
 }
 
-// hidapi answers string queries from what it learnt at open, so they keep working
-// after an unplug and prove nothing. The signals used instead do fail:
-// - a read that failed marked the handle lost (on Linux hidraw's poll reports a
-//   hangup or error once the device is gone, and hidapi returns -1);
-// - on Linux, the device node must still exist and be the same node that was opened
-//   (a replugged device may get a new node under the old name), and its sysfs
-//   directory /sys/class/hidraw/<node> must still exist; the kernel removes both
-//   when the device disconnects;
-// - elsewhere, the path must still be listed by a fresh enumeration.
+// A failed read marks the handle lost for good (on Linux hidraw's poll reports a hangup
+// once the device is gone, and hidapi returns -1); otherwise the platform decides.
 bool HidapiBackend::probePresence(Handle handle) {
     OpenDevice* device = find(handle);
     if (device == nullptr || device->lost) {
         return false;
     }
-#ifdef __linux__
-    const auto stamp = fileStamp(device->path);
-    bool present = stamp.has_value() && (!device->nodeStamp || *stamp == *device->nodeStamp);
-    const std::string sysfs = sysfsDirectoryOf(device->path);
-    if (present && !sysfs.empty()) {
-        present = fileStamp(sysfs).has_value();
-    }
-#else
-    const bool present = device->identity
-                             ? listedByEnumeration(device->path, device->identity->vendorId,
-                                                   device->identity->productId)
-                             : listedByEnumeration(device->path, 0, 0);
-#endif
+    const bool present = platform::stillPresent(device->path, device->nodeStamp, device->identity);
     device->lost = !present;
     return present;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,8 +16,9 @@ namespace hid {
 std::string hidapiVersion();
 
 // The HID layer on top of hidapi. Handles are small numbers of our own, each mapped to
-// one open hid_device. Device identity comes from enumeration only, report sizes from
-// the report descriptor. Not thread-safe: use it from one thread.
+// one open hid_device. A path opens only when the device found there is the one
+// enumeration listed; attributes come from the opened device, report sizes from its
+// report descriptor. Not thread-safe: use it from one thread.
 class HidapiBackend final : public HidLayer {
   public:
     HidapiBackend();
@@ -34,7 +36,8 @@ class HidapiBackend final : public HidLayer {
     bool getCapabilities(Handle handle, Capabilities& capabilities) override;
 
     bool setFeature(Handle handle, std::span<const std::uint8_t> report) override;
-    bool getFeature(Handle handle, std::span<std::uint8_t> report) override;
+    bool getFeature(Handle handle, std::span<std::uint8_t> report,
+                    std::int32_t& bytesRead) override;
 
     bool readInput(Handle handle, std::span<std::uint8_t> buffer, std::int32_t& bytesRead) override;
 
@@ -50,6 +53,8 @@ class HidapiBackend final : public HidLayer {
     OpenDevice* find(Handle handle);
     // Lists the interfaces hidapi sees and remembers each one's identity by path.
     bool refreshInterfaces(std::vector<InterfaceIdentity>& interfaces);
+    // What the latest enumeration listed at `path`, enumerating again if it listed nothing.
+    std::optional<InterfaceIdentity> listedIdentity(const std::string& path);
 
     bool initialised_ = false;
     std::uint32_t nextHandle_ = 1;

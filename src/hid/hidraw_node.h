@@ -9,6 +9,8 @@
 
 // Filesystem facts about a hidraw device node: its name, its sysfs directory, whether
 // a path really is one, and whether the node at a path is still the one that was opened.
+// The names are worked out here; the facts come from hidraw_node_linux.cpp, or
+// hidraw_node_other.cpp off Linux.
 namespace hid {
 
 inline constexpr std::string_view kSysfsHidrawRoot = "/sys/class/hidraw";
@@ -25,6 +27,7 @@ std::string sysfsDirectoryOf(std::string_view devicePath);
 bool isHidrawDevice(const std::string& devicePath);
 
 // The whole file, or nothing when it cannot be read or holds more than `limit` bytes.
+// Linux only: sysfs is where its files are.
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path, std::size_t limit);
 
 // Identifies one incarnation of a file: a node removed and created again for a new

@@ -140,7 +140,7 @@ class Parser {
             case Local:
                 return DescriptorError::None;  // usages do not change sizes
             default:
-                return DescriptorError::ReservedItem;
+                return DescriptorError::None;  // reserved type: the kernel skips it too
         }
     }
 
@@ -162,7 +162,7 @@ class Parser {
                 --collectionDepth_;
                 return DescriptorError::None;
             default:
-                return DescriptorError::ReservedItem;
+                return DescriptorError::None;  // reserved tag: the kernel warns and skips it
         }
     }
 
@@ -236,8 +236,6 @@ const char* describe(DescriptorError error) {
             return "empty report descriptor";
         case DescriptorError::Truncated:
             return "item data runs past the end of the descriptor";
-        case DescriptorError::ReservedItem:
-            return "reserved or unknown item";
         case DescriptorError::BadReportId:
             return "report ID must be 1 to 255";
         case DescriptorError::PushTooDeep:

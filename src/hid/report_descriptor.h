@@ -6,15 +6,15 @@
 
 // Reads a HID report descriptor far enough to size its reports the way the Windows
 // HID parser does: the largest report of each type in bytes, plus one byte for the
-// report ID (also when the device uses no report IDs). Pure and stateless, so it can
-// be fed arbitrary bytes, e.g. from a fuzzer.
+// report ID (also when the device uses no report IDs). Items of the reserved type and
+// main items with reserved tags are skipped, as the Linux kernel skips them. Pure and
+// stateless, so it can be fed arbitrary bytes, e.g. from a fuzzer.
 namespace hid {
 
 enum class DescriptorError {
     None,
     Empty,
     Truncated,             // an item's data runs past the end
-    ReservedItem,          // a short item of the reserved type, or an unknown main item
     BadReportId,           // Report ID 0, above 255, or without data
     PushTooDeep,           // more nested Push items than the parser keeps
     PopWithoutPush,        // Pop with an empty global stack

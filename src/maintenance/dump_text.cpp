@@ -19,15 +19,10 @@ std::string_view modelLabel(std::uint16_t productId) {
 }
 
 void appendBlockFields(std::string& text,
-                       std::span<const std::uint8_t, protocol::kMemoryBlockSize> block) {
-    for (const std::uint8_t byte : block) {
-        text += byteField(byte);
-    }
-}
-
-void appendUnreadBlockFields(std::string& text) {
-    for (std::size_t i = 0; i < protocol::kMemoryBlockSize; ++i) {
-        text += kUnreadField;
+                       std::span<const std::uint8_t, protocol::kMemoryBlockSize> block,
+                       std::size_t carried) {
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        text += i < carried ? byteField(block[i]) : std::string(kUnreadField);
     }
 }
 
@@ -35,13 +30,12 @@ std::string memoryDumpText(std::uint16_t productId, const BlockFetch& fetchBlock
     std::string text(modelLabel(productId));
     protocol::ReportBuffer reply{};
     for (std::size_t block = 0; block < protocol::kMemoryBlockCount; ++block) {
-        if (fetchBlock(reply)) {
-            appendBlockFields(
-                text, std::span<const std::uint8_t>(reply)
-                          .subspan<protocol::kMemoryBlockOffset, protocol::kMemoryBlockSize>());
-        } else {
-            appendUnreadBlockFields(text);
-        }
+        const std::size_t received = fetchBlock(reply);
+        appendBlockFields(
+            text,
+            std::span<const std::uint8_t>(reply)
+                .subspan<protocol::kMemoryBlockOffset, protocol::kMemoryBlockSize>(),
+            received > protocol::kMemoryBlockOffset ? received - protocol::kMemoryBlockOffset : 0);
     }
     return text;
 }

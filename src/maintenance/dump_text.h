@@ -20,17 +20,18 @@ inline constexpr std::string_view kUnreadField = " ??";
 // "Kelvo: " or "Mirad: " by the adaptor's product identifier, otherwise empty.
 std::string_view modelLabel(std::uint16_t productId);
 
-// Appends the fields of one memory block as it was read.
+// Appends the fields of one memory block: its first `carried` bytes as read, an unread
+// field for each byte the reply did not carry (all of them when the fetch failed).
 void appendBlockFields(std::string& text,
-                       std::span<const std::uint8_t, protocol::kMemoryBlockSize> block);
-// Appends the fields of a block whose fetch failed.
-void appendUnreadBlockFields(std::string& text);
+                       std::span<const std::uint8_t, protocol::kMemoryBlockSize> block,
+                       std::size_t carried = protocol::kMemoryBlockSize);
 
-// Fetches one memory block's reply into the buffer; false when the fetch failed.
-using BlockFetch = std::function<bool(protocol::ReportBuffer&)>;
+// Fetches one memory block's reply into the buffer; gives how many bytes the reply
+// carried (report ID included), 0 when the fetch failed.
+using BlockFetch = std::function<std::size_t(protocol::ReportBuffer&)>;
 
 // The whole dump of an adaptor: its model label, then the eight blocks in order, each
-// fetched once; a block whose fetch failed shows unread fields.
+// fetched once; a block shows unread fields for the bytes its reply did not carry.
 std::string memoryDumpText(std::uint16_t productId, const BlockFetch& fetchBlock);
 
 }  // namespace maintenance

@@ -1,4 +1,5 @@
 // "Read shifter memory": fetches the adaptor's memory and shows it for copying.
+#include <algorithm>
 #include <string>
 
 #include "maintenance/dump_text.h"
@@ -19,11 +20,12 @@ void frmMain::Command1_Click() {
     protocol::writeRequestMemoryDump(session.featureBuffer);
     SendFeatureBuffer(protocol::kMemoryBlockReportLength);
 
-    // The eight fetches follow even a failed request; each block shows only what its
-    // own fetch brought, and a failed fetch shows unread fields.
+    // The eight fetches follow even a failed request; each block shows only the bytes its
+    // own reply carried, and unread fields for the rest.
     const std::string text = maintenance::memoryDumpText(
         session.attributes.ProductID, [this](protocol::ReportBuffer& reply) {
-            return FetchFeatureReply(reply, protocol::kMemoryBlockReportLength);
+            FetchFeatureReply(reply, protocol::kMemoryBlockReportLength);
+            return static_cast<std::size_t>(std::max(session.featureBytesRead, 0));
         });
 
     // The dialog is only for copying the text: what it returns changes nothing.

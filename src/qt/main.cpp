@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
         hidLayer = std::move(bus);
     } else {
         if (!realAdaptors.emplace().acquire()) {
-            qtui::reportAlreadyRunning();
+            qtui::reportNotAcquired(*realAdaptors);
             return qtui::kExitAlreadyRunning;
         }
         hidLayer = std::make_unique<hid::HidapiBackend>();

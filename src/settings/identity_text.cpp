@@ -9,9 +9,16 @@
 namespace identity {
 
 std::string decodeIdentityString(std::span<const std::uint8_t> buffer) {
+    // Each byte is a Latin-1 character, whose code point it is; the text is UTF-8.
     std::string text;
     for (std::size_t i = 0; i < buffer.size() && buffer[i] != 0; i += 2) {
-        text.push_back(static_cast<char>(buffer[i]));
+        const std::uint8_t byte = buffer[i];
+        if (byte < 0x80) {
+            text.push_back(static_cast<char>(byte));
+        } else {
+            text.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+            text.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+        }
     }
     return text;
 }

@@ -7,8 +7,9 @@
 // Texts of the "Information" frame and the window caption.
 namespace identity {
 
-// The bytes of an identity string buffer read as text: the low byte of each UTF-16
-// code unit, up to the first zero low byte or the end of the buffer.
+// The bytes of an identity string buffer read as UTF-8 text: the low byte of each UTF-16
+// code unit as a Latin-1 character, up to the first zero low byte or the end of the
+// buffer.
 std::string decodeIdentityString(std::span<const std::uint8_t> buffer);
 
 // " major.minor" with the minor part in upper-case hexadecimal: 0x0110 -> " 1.10".

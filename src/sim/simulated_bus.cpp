@@ -348,13 +348,17 @@ bool SimulatedBus::setFeature(hid::Handle handle, std::span<const std::uint8_t> 
     return finish(record, true);
 }
 
-bool SimulatedBus::getFeature(hid::Handle handle, std::span<std::uint8_t> report) {
+bool SimulatedBus::getFeature(hid::Handle handle, std::span<std::uint8_t> report,
+                              std::int32_t& bytesRead) {
     CallRecord& record = beginCall(CallKind::GetFeature, handle);
+    bytesRead = 0;
     SimulatedDevice* device = liveDevice(handle);
     if (injectedFailure(record) || device == nullptr || !device->isAdaptor ||
         !device->adaptor.handleGetFeature(report)) {
         return finish(record, false);
     }
+    // The simulated adaptor always answers at the full length asked for.
+    bytesRead = static_cast<std::int32_t>(report.size());
     record.bytes.assign(report.begin(), report.end());
     return finish(record, true);
 }

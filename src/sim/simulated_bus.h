@@ -124,7 +124,8 @@ class SimulatedBus : public hid::HidLayer {
     bool getAttributes(hid::Handle handle, hid::Attributes& attributes) override;
     bool getCapabilities(hid::Handle handle, hid::Capabilities& capabilities) override;
     bool setFeature(hid::Handle handle, std::span<const std::uint8_t> report) override;
-    bool getFeature(hid::Handle handle, std::span<std::uint8_t> report) override;
+    bool getFeature(hid::Handle handle, std::span<std::uint8_t> report,
+                    std::int32_t& bytesRead) override;
     bool readInput(hid::Handle handle, std::span<std::uint8_t> buffer,
                    std::int32_t& bytesRead) override;
     bool getString(hid::Handle handle, hid::IdentityString which,

@@ -216,6 +216,8 @@ class frmMain {
     // An accepted adaptor was seen that the system would not open, and none opened.
     bool accessRefused_ = false;
     int refusedSearches_ = 0;
+    // An accepted adaptor opened but its capabilities could not be read, and none connected.
+    bool adaptorUnreadable_ = false;
 
     // WriteSetting reports the adaptor refused since the last recorded event.
     std::size_t refusedSettingWrites_ = 0;

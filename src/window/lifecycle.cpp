@@ -33,7 +33,9 @@ void frmMain::Form_Unload() {
     }
     protocol::writeSetCalibrationMode(session.featureBuffer, false);
     SendFeatureBuffer(protocol::kCommandLength);
-    if (settingsReadFromAdaptor) {
+    // A loader's answer to the settings request is no thresholds, and it could take
+    // written settings as image data: it gets none.
+    if (settingsReadFromAdaptor && !isProduct(session.productId, protocol::kLoader)) {
         WriteAllSixThresholds();
         RecordCalibration(history::Event::StoredAtClose);
     }

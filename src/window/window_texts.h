@@ -14,4 +14,8 @@ inline constexpr const char* kAccessRefusedStatus =
     "Install 70-shifter-calibration.rules (see README), then run \"udevadm control "
     "--reload-rules\" and \"udevadm trigger\" as root, or unplug and replug the adaptor.";
 
+inline constexpr const char* kAdaptorUnreadableStatus =
+    "The adaptor is plugged in, but it could not be read: its report sizes are unknown. "
+    "Unplug the adaptor and plug it in again.";
+
 }  // namespace texts

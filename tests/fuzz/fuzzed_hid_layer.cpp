@@ -12,10 +12,8 @@ constexpr std::size_t kMaxInputReport = 255;
 
 }  // namespace
 
-void FuzzedHidLayer::allowStoredValue(int value) {
-    for (std::set<int>& values : storable_) {
-        values.insert(value);
-    }
+void FuzzedHidLayer::allowStoredValue(hid::Handle connection, std::uint8_t address, int value) {
+    storable_[static_cast<std::uint32_t>(connection)].at(address).insert(value);
 }
 
 bool FuzzedHidLayer::fails() {
@@ -130,25 +128,40 @@ bool FuzzedHidLayer::setFeature(hid::Handle handle, std::span<const std::uint8_t
     // Reading every byte lets the sanitizers see a report larger than its buffer.
     const std::vector<std::uint8_t> bytes(report.begin(), report.end());
     checkFeatureLength(handle, bytes.size());
-    if (!sendingFirmware_ && bytes.size() >= protocol::kCommandLength &&
-        bytes[1] == protocol::kWriteSetting) {
+    const auto number = static_cast<std::uint32_t>(handle);
+    const bool command = !sendingFirmware_ && bytes.size() >= protocol::kCommandLength;
+    if (command && bytes[1] == protocol::kWriteSetting) {
         fuzzCheck(bytes[2] < protocol::kSettingCount, "settings only at their addresses");
-        fuzzCheck(storable_[bytes[2]].contains(bytes[3]),
-                  "no stored value that neither the adaptor nor the user gave");
+        fuzzCheck(storable_[number][bytes[2]].contains(bytes[3]),
+                  "no stored value that neither this connection's adaptor nor the user gave");
     }
-    return handle != hid::Handle::None && !fails();
+    const bool sent = handle != hid::Handle::None && !fails();
+    if (sent && command && bytes[1] == protocol::kRequestSettings) {
+        settingsRequested_.insert(number);
+    } else {
+        settingsRequested_.erase(number);
+    }
+    return sent;
 }
 
-bool FuzzedHidLayer::getFeature(hid::Handle handle, std::span<std::uint8_t> report) {
+bool FuzzedHidLayer::getFeature(hid::Handle handle, std::span<std::uint8_t> report,
+                                std::int32_t& bytesRead) {
     checkHandle(handle);
     checkFeatureLength(handle, report.size());
-    if (handle == hid::Handle::None || fails()) {
+    bytesRead = 0;
+    const auto number = static_cast<std::uint32_t>(handle);
+    const bool settingsReply = settingsRequested_.erase(number) > 0;
+    if (handle == hid::Handle::None || report.empty() || fails()) {
         return false;
     }
-    fill(report);
-    for (std::size_t address = 0; address < protocol::kSettingCount; ++address) {
-        if (protocol::kSettingsOffset + address < report.size()) {
-            storable_[address].insert(report[protocol::kSettingsOffset + address]);
+    // Any length from the report-ID byte alone to the whole report; zeros after it.
+    const std::size_t length = data_.ConsumeIntegralInRange<std::size_t>(1, report.size());
+    fill(report.first(length));
+    std::fill(report.begin() + static_cast<std::ptrdiff_t>(length), report.end(), std::uint8_t{0});
+    bytesRead = static_cast<std::int32_t>(length);
+    for (std::size_t address = 0; settingsReply && address < protocol::kSettingCount; ++address) {
+        if (protocol::kSettingsOffset + address < length) {
+            storable_[number][address].insert(report[protocol::kSettingsOffset + address]);
         }
     }
     return true;

@@ -10,15 +10,17 @@
 #include "hid/hid_layer.h"
 
 // A HID layer whose every answer the fuzzer's bytes choose: which calls fail, what is
-// enumerated, attributes, capabilities (feature reports 0..300 bytes), feature replies,
-// input reports of 0..255 bytes, identity strings with or without terminators. It keeps
-// its side of the layer's contract and checks that the window keeps its own.
+// enumerated, attributes, capabilities (feature reports 0..300 bytes), feature replies
+// of any length up to the one asked for, input reports of 0..255 bytes, identity strings
+// with or without terminators. It keeps its side of the layer's contract and checks that
+// the window keeps its own.
 class FuzzedHidLayer : public hid::HidLayer {
   public:
     explicit FuzzedHidLayer(FuzzedDataProvider& data) : data_(data) {}
 
-    // A threshold the user typed and the window may store.
-    void allowStoredValue(int value);
+    // A threshold the user typed while `connection` (the feature handle) was open, which
+    // the window may store at `address` on that connection.
+    void allowStoredValue(hid::Handle connection, std::uint8_t address, int value);
     // While the firmware image goes out every feature report is a chunk, not a command.
     void setSendingFirmware(bool sending) { sendingFirmware_ = sending; }
 
@@ -28,7 +30,8 @@ class FuzzedHidLayer : public hid::HidLayer {
     bool getAttributes(hid::Handle handle, hid::Attributes& attributes) override;
     bool getCapabilities(hid::Handle handle, hid::Capabilities& capabilities) override;
     bool setFeature(hid::Handle handle, std::span<const std::uint8_t> report) override;
-    bool getFeature(hid::Handle handle, std::span<std::uint8_t> report) override;
+    bool getFeature(hid::Handle handle, std::span<std::uint8_t> report,
+                    std::int32_t& bytesRead) override;
     bool readInput(hid::Handle handle, std::span<std::uint8_t> buffer,
                    std::int32_t& bytesRead) override;
     bool getString(hid::Handle handle, hid::IdentityString which,
@@ -55,7 +58,10 @@ class FuzzedHidLayer : public hid::HidLayer {
     std::uint32_t nextHandle_ = 1;
     std::uint32_t nextEvent_ = 1;
     bool sendingFirmware_ = false;
-    // Values the window may store at each setting address: what a feature reply carried
-    // there, and what the user typed.
-    std::array<std::set<int>, protocol::kSettingCount> storable_;
+    // Values the window may store at each setting address, by connection: what a reply to
+    // a settings request on it carried there, and what the user typed meanwhile.
+    using Storable = std::array<std::set<int>, protocol::kSettingCount>;
+    std::map<std::uint32_t, Storable> storable_;
+    // Handles whose last report sent was a settings request.
+    std::set<std::uint32_t> settingsRequested_;
 };

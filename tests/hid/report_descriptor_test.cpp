@@ -236,9 +236,19 @@ TEST(ReportDescriptorErrors, PushAndPopBounds) {
     EXPECT_EQ(errorOf(wrapInCollection(Bytes(17, 0xA4))), DescriptorError::PushTooDeep);
 }
 
-TEST(ReportDescriptorErrors, ReservedItems) {
-    EXPECT_EQ(errorOf(wrapInCollection({0x0C})), DescriptorError::ReservedItem);  // type 3
-    EXPECT_EQ(errorOf(wrapInCollection({0xD0})), DescriptorError::ReservedItem);  // main tag D
+// The kernel accepts reserved items and skips them; so does the parser, and they change
+// no length, whatever data they carry.
+TEST(ReportDescriptorLengths, ReservedItemsAreSkipped) {
+    const Bytes feature = {0x75, 0x08, 0x95, 0x40, 0xB1, 0x02};  // 64 feature bytes
+    for (const Bytes& reserved : {Bytes{0x0C}, Bytes{0x0F, 1, 2, 3, 4}, Bytes{0xDE, 0x00, 0x11},
+                                  Bytes{0xF1, 0x02}, Bytes{0xD0}}) {
+        Bytes body = reserved;
+        body.insert(body.end(), feature.begin(), feature.end());
+        body.insert(body.end(), reserved.begin(), reserved.end());
+        const DescriptorSummary summary = parsedOk(wrapInCollection(body));
+        EXPECT_EQ(summary.featureReportByteLength, 65) << int(reserved[0]);
+        EXPECT_EQ(summary.inputReportByteLength, 0) << int(reserved[0]);
+    }
 }
 
 TEST(ReportDescriptorErrors, HugeSizesAndCountsDoNotOverflow) {

@@ -28,7 +28,7 @@ TEST(DumpText, ModelLabelOnlyForKelvoAndMirad) {
     EXPECT_EQ(maintenance::modelLabel(0), "");
 }
 
-TEST(DumpText, BlockFieldsAppendInOrderAndUnreadKeepsTheLength) {
+TEST(DumpText, BlockFieldsAppendInOrderAndUncarriedBytesShowUnread) {
     std::array<std::uint8_t, protocol::kMemoryBlockSize> block{};
     for (std::size_t i = 0; i < block.size(); ++i) {
         block[i] = static_cast<std::uint8_t>(0xF0 + i);
@@ -38,8 +38,12 @@ TEST(DumpText, BlockFieldsAppendInOrderAndUnreadKeepsTheLength) {
     EXPECT_EQ(text, "x F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF");
 
     std::string unread = "x";
-    maintenance::appendUnreadBlockFields(unread);
+    maintenance::appendBlockFields(unread, block, 0);
     EXPECT_EQ(unread, "x ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ??");
+
+    std::string partly = "x";
+    maintenance::appendBlockFields(partly, block, 3);
+    EXPECT_EQ(partly, "x F0 F1 F2 ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ??");
 }
 
 }  // namespace

@@ -2,11 +2,15 @@
 // the simulated window.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -226,6 +230,34 @@ TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
 
     ASSERT_TRUE(first.waitForFinished(60000));
     EXPECT_EQ(first.exitCode(), 0);
+}
+
+// Without the session's runtime folder the lock lives in a private folder of the user's:
+// a lock someone else holds in the shared temporary folder (where Qt's fallback runtime
+// folder is taken too) changes nothing, and a crashed instance's lock is taken over.
+TEST(Program, ALockInTheSharedTemporaryFolderDoesNotStopTheProgram) {
+    QTemporaryDir shared;
+    ASSERT_TRUE(shared.isValid());
+    const QString user = QString::number(::geteuid());
+    QFile squatted(shared.filePath(QStringLiteral("runtime-") + QFileInfo(shared.path()).owner()));
+    ASSERT_TRUE(squatted.open(QIODevice::WriteOnly));
+    QLockFile foreign(shared.filePath(QStringLiteral("shifter-calibration.lock")));
+    ASSERT_TRUE(foreign.tryLock(0));  // held by a live process for as long as the test runs
+
+    const QString own = shared.filePath(QStringLiteral("shifter-calibration-") + user);
+    ASSERT_TRUE(QDir().mkdir(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QFile crashed(own + QStringLiteral("/shifter-calibration.lock"));
+    ASSERT_TRUE(crashed.open(QIODevice::WriteOnly));
+    crashed.write("999999999\nshifter-calibration\n\n");  // no such process
+    crashed.close();
+
+    QProcessEnvironment environment = offscreenEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("TMPDIR"), shared.path());
+    const ProgramRun run = runProgram(
+        {QStringLiteral("--screenshot"), shared.filePath(QStringLiteral("shot.png"))}, environment);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(shared.filePath(QStringLiteral("shot.png"))));
 }
 
 }  // namespace

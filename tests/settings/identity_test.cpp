@@ -29,6 +29,13 @@ TEST(IdentityDecoding, TakesTheLowByteOfEachUnitUpToTheTerminator) {
     EXPECT_EQ(decodeIdentityString(bufferOf({'a', 0x0100, 'c'})), "a");
 }
 
+TEST(IdentityDecoding, BytesAbove127AreLatin1Characters) {
+    EXPECT_EQ(decodeIdentityString(bufferOf({'C', 0xE9, 'z', 0})), "C\u00e9z");
+    EXPECT_EQ(decodeIdentityString(bufferOf({0x80, 0xA0, 0xFF, 0})), "\u0080\u00a0\u00ff");
+    // The low byte still decides: U+20AC (euro sign) shows as U+00AC.
+    EXPECT_EQ(decodeIdentityString(bufferOf({0x20AC, 0})), "\u00ac");
+}
+
 TEST(IdentityDecoding, StopsAtTheEndOfTheHundredBytesTheStringMayFill) {
     std::array<std::uint8_t, 201> buffer{};
     for (std::size_t i = 0; i < 100; i += 2) {

@@ -68,7 +68,9 @@ TEST_F(SimulatedBusTest, AttributesAndCapabilitiesDistinguishAdaptors) {
     EXPECT_EQ(caps.FeatureReportByteLength, 0);
     std::vector<std::uint8_t> report(65, 0);
     EXPECT_FALSE(bus.setFeature(foreign, report));
-    EXPECT_FALSE(bus.getFeature(foreign, report));
+    std::int32_t got = 7;
+    EXPECT_FALSE(bus.getFeature(foreign, report, got));
+    EXPECT_EQ(got, 0);
 }
 
 TEST_F(SimulatedBusTest, HandlesAreUniqueAndCloseOnlyOnce) {
@@ -135,7 +137,9 @@ TEST_F(SimulatedBusTest, FeatureReportsReachTheModelAndAreRecorded) {
     request[1] = protocol::kRequestSettings;
     ASSERT_TRUE(bus.setFeature(handle, request));
     std::vector<std::uint8_t> reply(65, 0);
-    ASSERT_TRUE(bus.getFeature(handle, reply));
+    std::int32_t got = 0;
+    ASSERT_TRUE(bus.getFeature(handle, reply, got));
+    EXPECT_EQ(got, 65);
     EXPECT_EQ(reply[2 + protocol::kAddressV2], 150);
     EXPECT_EQ(bus.featureReportsReceived(id),
               (std::vector<std::vector<std::uint8_t>>{writeSetting(1, 150), request}));
@@ -195,7 +199,8 @@ TEST_F(SimulatedBusTest, LogRecordsEveryCallWithItsBytes) {
     const auto sent = writeSetting(3, 44);
     bus.setFeature(handle, sent);
     std::vector<std::uint8_t> reply(65, 0);
-    bus.getFeature(handle, reply);
+    std::int32_t got = 0;
+    bus.getFeature(handle, reply, got);
     std::array<std::uint8_t, 4> text{};
     bus.getString(handle, hid::IdentityString::Manufacturer, text);
     hid::ReadEvent event;

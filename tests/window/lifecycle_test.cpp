@@ -279,6 +279,22 @@ TEST_F(Lifecycle, TheRefusalShowsTheDiagnosisAdviceAskedOncePerRefusal) {
     EXPECT_EQ(window.status.text(), texts::kAccessRefusedStatus);
 }
 
+TEST_F(Lifecycle, AnAdaptorWhoseCapabilitiesCannotBeReadIsRefusedAndTheUserToldToReplug) {
+    addAdaptorWith(sim::kelvoIdentity());
+    bus.failCalls(CallKind::GetCapabilities);
+    frmMain& window = loadWindow();
+    EXPECT_FALSE(window.session.isConnected);
+    EXPECT_TRUE(window.lblStatus.Visible);
+    EXPECT_EQ(window.status.text(), texts::kAdaptorUnreadableStatus);
+    EXPECT_EQ(callsOf(CallKind::SetFeature), 0U);
+    EXPECT_EQ(bus.openHandleCount(), 0U);
+
+    bus.failCalls(CallKind::GetCapabilities, false);
+    window.Timer_Timer();
+    EXPECT_TRUE(window.session.isConnected);
+    EXPECT_FALSE(window.lblStatus.Visible);
+}
+
 TEST_F(Lifecycle, NoStatusLineForAnUnpluggedAdaptorOrAForeignDevice) {
     bus.addForeignDevice(0x046D, 0xC52B);
     frmMain& window = loadWindow();
