@@ -52,7 +52,8 @@ class HidLayer {
     // The present HID interfaces in a stable order.
     virtual bool enumerate(std::vector<InterfaceIdentity>& interfaces) = 0;
 
-    // On failure `handle` is set to None.
+    // Fails when the device now at `path` is not the one the latest enumeration listed
+    // there (another device took the node meanwhile). On failure `handle` is set to None.
     virtual bool open(const std::string& path, OpenMode mode, Handle& handle) = 0;
     // Marks `handle` None; closing None fails and has no effect.
     virtual bool close(Handle& handle) = 0;

@@ -245,6 +245,13 @@ SimulatedDevice* SimulatedBus::liveDevice(hid::Handle handle) {
     return &device;
 }
 
+bool SimulatedBus::isListedAt(const std::string& path, const SimulatedDevice& device) const {
+    const auto listed = listed_.find(path);
+    const hid::InterfaceIdentity identity = interfaceOf(device);
+    return listed == listed_.end() ||
+           listed->second == std::pair(identity.vendorId, identity.productId);
+}
+
 hid::InterfaceIdentity SimulatedBus::interfaceOf(const SimulatedDevice& device) {
     hid::InterfaceIdentity identity = device.identity;
     if (device.isAdaptor) {
@@ -270,9 +277,12 @@ bool SimulatedBus::enumerate(std::vector<hid::InterfaceIdentity>& interfaces) {
         return finish(record, false);
     }
     interfaces.clear();
+    listed_.clear();
     for (const SimulatedDevice& device : devices_) {
         if (device.present) {
             interfaces.push_back(interfaceOf(device));
+            listed_[device.identity.path] = {interfaces.back().vendorId,
+                                             interfaces.back().productId};
         }
     }
     return finish(record, true);
@@ -289,7 +299,7 @@ bool SimulatedBus::open(const std::string& path, hid::OpenMode mode, hid::Handle
         record.device = static_cast<DeviceId>(found - devices_.begin());
     }
     if (injectedFailure(record) || found == devices_.end() || !found->present ||
-        found->refuseOpen) {
+        found->refuseOpen || !isListedAt(path, *found)) {
         return finish(record, false);
     }
     const std::uint32_t number = nextHandle_++;

@@ -157,11 +157,15 @@ class SimulatedBus : public hid::HidLayer {
     // The device behind an open handle of the current generation, or null.
     SimulatedDevice* liveDevice(hid::Handle handle);
     static hid::InterfaceIdentity interfaceOf(const SimulatedDevice& device);
+    // False when the latest enumeration listed another device at `path`.
+    bool isListedAt(const std::string& path, const SimulatedDevice& device) const;
     static void rebootAfterFirmwareLoad(SimulatedDevice& device);
 
     std::vector<SimulatedDevice> devices_;
     std::vector<std::vector<std::vector<std::uint8_t>>> received_;
     std::map<std::uint32_t, OpenHandle> open_;
+    // Vendor and product the latest enumeration listed, by path.
+    std::map<std::string, std::pair<std::uint16_t, std::uint16_t>> listed_;
     std::uint32_t nextHandle_ = 1;
     std::uint32_t nextEvent_ = 1;
     std::size_t readEventsCreated_ = 0;

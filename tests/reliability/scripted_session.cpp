@@ -1,6 +1,8 @@
 #include "reliability/scripted_session.h"
 
 #include <array>
+#include <limits>
+#include <map>
 #include <memory>
 #include <optional>
 #include <set>
@@ -8,6 +10,7 @@
 
 #include "reliability/window_looks.h"
 #include "sim/simulated_bus.h"
+#include "support/fault_injecting_layer.h"
 #include "support/recording_toolkit.h"
 #include "window/frm_main.h"
 
@@ -18,11 +21,22 @@ constexpr int kCalibrationTicks = 300;
 constexpr int kUpgradeTicks = 20;
 constexpr int kFirstUpgradeTick = 5;
 constexpr int kReplugAfterTicks = 3;
+constexpr std::size_t kShortReplyLength = 5;
 
 // The thresholds the adaptor holds at the start, by address. None of them is a value
 // typed later, a memory byte or zero, so a write of any other value had no source.
 constexpr std::array<std::uint8_t, protocol::kSettingCount> kStoredSettings{40,  200, 60,
                                                                             190, 70,  180};
+// What an adaptor replugged as another product holds.
+constexpr std::array<std::uint8_t, protocol::kSettingCount> kOtherSettings{41,  201, 61,
+                                                                           191, 71,  181};
+
+using support::CallKind;
+
+bool carriesReply(CallKind kind) {
+    return kind == CallKind::GetAttributes || kind == CallKind::GetCapabilities ||
+           kind == CallKind::GetFeature || kind == CallKind::ReadInput;
+}
 
 // The addresses a box's threshold is stored to, in either mode.
 std::vector<std::uint8_t> addressesOf(const frmMain& window, const toolkit::TextBox& box) {
@@ -47,21 +61,14 @@ class Session {
             for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
                 bus_.adaptor(adaptor_).memory[i] = static_cast<std::uint8_t>(0x30 + i % 7);
             }
-            for (std::size_t address = 0; address < protocol::kSettingCount; ++address) {
-                allowed_[address].insert(kStoredSettings[address]);
-            }
         } else {
             adaptor_ = bus_.addAdaptor(sim::loaderIdentity());
         }
-        if (fault.kind == FaultKind::FailCall) {
-            bus_.failCall(fault.call);
-        } else if (fault.kind == FaultKind::UnplugBeforeCall) {
-            bus_.unplugBeforeCall(fault.call, adaptor_);
-        }
+        inject(fault);
         WindowOptions options;
         options.adaptorIsSimulated = true;
         options.supportAddress = "support@example.invalid";
-        window_ = std::make_unique<frmMain>(bus_, toolkit_, std::move(options));
+        window_ = std::make_unique<frmMain>(hid_, toolkit_, std::move(options));
     }
 
     RunReport run() {
@@ -71,7 +78,10 @@ class Session {
             upgrade();
         }
         close();
-        report_.calls = bus_.callCount();
+        report_.calls = hid_.callCount();
+        for (const support::CallRecord& call : hid_.log()) {
+            report_.callCarriesReply.push_back(carriesReply(call.kind));
+        }
         report_.dumpsShown = toolkit_.inputBoxes.size();
         report_.firmwareChunksReceived = bus_.adaptor(adaptor_).firmwareChunksReceived;
         report_.finalSettings = bus_.adaptor(adaptor_).settings;
@@ -79,6 +89,71 @@ class Session {
     }
 
   private:
+    void inject(const Fault& fault) {
+        switch (fault.kind) {
+            case FaultKind::None:
+                break;
+            case FaultKind::FailCall:
+                hid_.failCall(fault.call);
+                break;
+            case FaultKind::UnplugBeforeCall:
+                hid_.beforeCall(fault.call, [this] { bus_.unplug(adaptor_); });
+                break;
+            case FaultKind::ShortReply:
+                hid_.shortenReply(fault.call, kShortReplyLength);
+                break;
+            case FaultKind::GarbledReply:
+                hid_.garbleReply(fault.call, static_cast<std::uint32_t>(fault.call));
+                break;
+            case FaultKind::ReplugAsOther:
+                hid_.beforeCall(fault.call, [this] { replugAsOther(); });
+                break;
+            case FaultKind::NodeTakenBeforeCall:
+                hid_.beforeCall(fault.call, [this] { takeNode(); });
+                break;
+        }
+    }
+
+    // The adaptor leaves and comes back at once as a Mirad adaptor holding other settings
+    // (a loader stays a loader, which holds none).
+    void replugAsOther() {
+        bus_.unplug(adaptor_);
+        sim::AdaptorModel& adaptor = bus_.adaptor(adaptor_);
+        before_ = {fault_.call, adaptor.identity()};
+        if (!adaptor.isLoader()) {
+            adaptor.identity() = sim::miradIdentity();
+            adaptor.settings = kOtherSettings;
+        }
+        bus_.replug(adaptor_);
+    }
+
+    // The adaptor leaves; a security key gets its node. The adaptor comes back later under
+    // another name.
+    void takeNode() {
+        sim::SimulatedDevice& adaptor = bus_.device(adaptor_);
+        takenPath_ = adaptor.identity.path;
+        takenAtCall_ = fault_.call;
+        bus_.unplug(adaptor_);
+        adaptor.identity.path += "-again";
+        bus_.device(bus_.addForeignDevice(0x1050, 0x0407)).identity.path = *takenPath_;
+    }
+
+    // The identity the window's connection was opened to: until the window notices the
+    // replug, that of the adaptor as it was before.
+    sim::AdaptorIdentity identityShown() {
+        const sim::AdaptorIdentity& now = bus_.adaptor(adaptor_).identity();
+        if (!before_) {
+            return now;
+        }
+        for (const support::CallRecord& call : hid_.log()) {
+            if (call.kind == CallKind::Open && call.result &&
+                call.handle == window_->session.deviceHandle) {
+                return call.index < before_->first ? before_->second : now;
+            }
+        }
+        return now;
+    }
+
     void calibration() {
         frmMain& w = *window_;
         load();
@@ -160,7 +235,7 @@ class Session {
         box.Text = text;
         if (value) {
             for (std::uint8_t address : addressesOf(*window_, box)) {
-                allowed_[address].insert(*value);
+                allowed_[window_->session.deviceHandle][address].insert(*value);
             }
         }
     }
@@ -172,14 +247,14 @@ class Session {
         }
         if (&button == &window_->UpgradeFW) {
             report_.upgradeClicked = true;
-            writesBeforeUpgrade_ = bus_.featureReportsReceived(adaptor_).size();
+            writesBeforeUpgrade_ = hid_.callCount();
         }
         (window_.get()->*handler)();
         afterEvent(std::string(name) + " click");
     }
 
     void close() {
-        closeStartsAt_ = bus_.callCount();
+        closeStartsAt_ = hid_.callCount();
         window_->Unload();  // runs Form_Unload unless the upgrade already did
         checkHandles();
         checkWrites();
@@ -193,7 +268,7 @@ class Session {
                     std::to_string(adaptor.firmwareChunksReceived) + " after " + event);
         }
         if (!w.isUnloaded()) {
-            if (const std::string differences = lookDifferences(w, adaptor.identity());
+            if (const std::string differences = lookDifferences(w, identityShown());
                 !differences.empty()) {
                 problem(w.session.isConnected ? "connected look as a whole"
                                               : "disconnected look as a whole",
@@ -227,12 +302,12 @@ class Session {
         std::set<hid::Handle> open;
         std::set<hid::Handle> closed;
         std::optional<hid::Handle> refusedAtTheClose;
-        for (const sim::CallRecord& call : bus_.log()) {
-            report_.reportsRead += call.kind == sim::CallKind::ReadInput && call.result ? 1 : 0;
-            if (call.kind == sim::CallKind::Open && call.result) {
+        for (const support::CallRecord& call : hid_.log()) {
+            report_.reportsRead += call.kind == CallKind::ReadInput && call.result ? 1 : 0;
+            if (call.kind == CallKind::Open && call.result) {
                 open.insert(call.handle);
             }
-            if (call.kind != sim::CallKind::Close) {
+            if (call.kind != CallKind::Close) {
                 continue;
             }
             if (call.result) {
@@ -255,24 +330,57 @@ class Session {
         }
     }
 
-    // Every stored threshold came from the adaptor or from the user.
+    // Every stored threshold came, on the same connection, from a settings reply or
+    // from the user; no feature report reached the device that took the adaptor's node.
     void checkWrites() {
-        const auto& received = bus_.featureReportsReceived(adaptor_);
-        // Once the image goes out every report is a chunk, whatever its bytes say.
-        const std::size_t commands =
-            report_.upgradeClicked ? writesBeforeUpgrade_ : received.size();
-        for (std::size_t i = 0; i < commands; ++i) {
-            const std::vector<std::uint8_t>& report = received[i];
-            if (report.size() < protocol::kCommandLength || report[1] != protocol::kWriteSetting) {
+        std::set<hid::Handle> onTakenNode;
+        std::set<hid::Handle> settingsRequested;
+        for (const support::CallRecord& call : hid_.log()) {
+            if (call.kind == CallKind::Open && call.result && call.path == takenPath_ &&
+                call.index >= takenAtCall_) {
+                onTakenNode.insert(call.handle);
+            }
+            if (call.kind == CallKind::GetFeature && settingsRequested.erase(call.handle) > 0 &&
+                call.result) {
+                allowSettingsReply(call);
+            }
+            if (call.kind != CallKind::SetFeature) {
                 continue;
             }
-            ++report_.settingsWritten;
-            const std::uint8_t address = report[2];
-            const std::uint8_t value = report[3];
-            if (address >= protocol::kSettingCount || !allowed_[address].contains(value)) {
-                problem("no stored value that neither the adaptor nor the user gave",
-                        "address " + std::to_string(address) + " value " + std::to_string(value));
+            if (onTakenNode.contains(call.handle)) {
+                problem("nothing sent to a device on the adaptor's node",
+                        "call " + std::to_string(call.index));
             }
+            // Once the image goes out every report is a chunk, whatever its bytes say.
+            const bool command =
+                call.index < writesBeforeUpgrade_ && call.bytes.size() >= protocol::kCommandLength;
+            settingsRequested.erase(call.handle);
+            if (command && call.result && call.bytes[1] == protocol::kRequestSettings) {
+                settingsRequested.insert(call.handle);
+            }
+            if (command && call.result && call.bytes[1] == protocol::kWriteSetting) {
+                checkWrite(call);
+            }
+        }
+    }
+
+    void allowSettingsReply(const support::CallRecord& reply) {
+        for (std::size_t address = 0; address < protocol::kSettingCount; ++address) {
+            if (protocol::kSettingsOffset + address < reply.bytes.size()) {
+                allowed_[reply.handle][address].insert(
+                    reply.bytes[protocol::kSettingsOffset + address]);
+            }
+        }
+    }
+
+    void checkWrite(const support::CallRecord& call) {
+        ++report_.settingsWritten;
+        const std::uint8_t address = call.bytes[2];
+        const std::uint8_t value = call.bytes[3];
+        if (address >= protocol::kSettingCount || !allowed_[call.handle][address].contains(value)) {
+            problem("no stored value that neither the adaptor nor the user gave",
+                    "address " + std::to_string(address) + " value " + std::to_string(value) +
+                        " at call " + std::to_string(call.index));
         }
     }
 
@@ -283,15 +391,22 @@ class Session {
     Script script_;
     Fault fault_;
     sim::SimulatedBus bus_;
+    support::FaultInjectingLayer hid_{bus_};
     RecordingToolkit toolkit_;
     sim::DeviceId adaptor_ = 0;
     std::unique_ptr<frmMain> window_;
     int ticks_ = 0;
     std::optional<int> unpluggedAtTick_;
     bool replugged_ = false;
-    std::size_t writesBeforeUpgrade_ = 0;
+    // Calls before the upgrade's click: afterwards every feature report is a chunk.
+    std::uint64_t writesBeforeUpgrade_ = std::numeric_limits<std::uint64_t>::max();
+    std::optional<std::string> takenPath_;
+    std::uint64_t takenAtCall_ = 0;
+    // The call before which the adaptor came back as another product, and what it was.
+    std::optional<std::pair<std::uint64_t, sim::AdaptorIdentity>> before_;
     std::uint64_t closeStartsAt_ = 0;
-    std::array<std::set<int>, protocol::kSettingCount> allowed_;
+    // Values that may be stored, by connection (its feature handle) and address.
+    std::map<hid::Handle, std::array<std::set<int>, protocol::kSettingCount>> allowed_;
     RunReport report_;
 };
 
@@ -309,6 +424,14 @@ std::string describe(const Fault& fault) {
             return "call " + std::to_string(fault.call) + " fails";
         case FaultKind::UnplugBeforeCall:
             return "unplugged before call " + std::to_string(fault.call);
+        case FaultKind::ShortReply:
+            return "call " + std::to_string(fault.call) + " answers short";
+        case FaultKind::GarbledReply:
+            return "call " + std::to_string(fault.call) + " answers garbage";
+        case FaultKind::ReplugAsOther:
+            return "replugged as another product before call " + std::to_string(fault.call);
+        case FaultKind::NodeTakenBeforeCall:
+            return "node taken by another device before call " + std::to_string(fault.call);
     }
     return "?";
 }

@@ -20,8 +20,13 @@ enum class Script {
 
 enum class FaultKind {
     None,
-    FailCall,          // the call fails
-    UnplugBeforeCall,  // the adaptor is unplugged just before the call, replugged later
+    FailCall,             // the call fails
+    UnplugBeforeCall,     // the adaptor is unplugged just before the call, replugged later
+    ShortReply,           // the call succeeds, but its reply stops after a few bytes
+    GarbledReply,         // the call succeeds, but its reply is garbage
+    ReplugAsOther,        // just before the call the adaptor comes back as another product
+                          // with other settings
+    NodeTakenBeforeCall,  // just before the call another device takes the adaptor's node
 };
 
 struct Fault {
@@ -36,7 +41,8 @@ struct Problem {
 };
 
 struct RunReport {
-    std::uint64_t calls = 0;  // HID calls the run made
+    std::uint64_t calls = 0;             // HID calls the run made
+    std::vector<bool> callCarriesReply;  // by call: whether it answers with data
     std::vector<Problem> problems;
     // What the run did, so a test can tell that the script reached its steps.
     std::size_t reportsRead = 0;
