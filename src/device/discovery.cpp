@@ -18,7 +18,7 @@ bool frmMain::FindTheHid() {
             continue;
         }
         session.attributes = hid::Attributes{};
-        session.attributes.Size = 12;
+        session.attributes.Size = hid::kAttributesSize;
         session.devicePath = candidate.path;
         session.lastResult =
             hid_.open(session.devicePath, hid::OpenMode::FeatureReports, session.deviceHandle);

@@ -31,6 +31,9 @@ struct InterfaceIdentity {
     std::string path;
 };
 
+// The size of the attributes record as callers expect it in Attributes::Size.
+inline constexpr std::uint32_t kAttributesSize = 12;
+
 struct Attributes {
     std::uint32_t Size = 0;
     std::uint16_t VendorID = 0;

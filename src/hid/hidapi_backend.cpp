@@ -15,8 +15,6 @@
 namespace hid {
 namespace {
 
-// Sizeof HIDD_ATTRIBUTES, which callers expect in Attributes::Size.
-constexpr std::uint32_t kAttributesSize = 12;
 // The kernel never hands out a larger report than this.
 constexpr std::size_t kMaxReportBytes = 16384;
 // A USB string descriptor holds at most 126 UTF-16 units.

@@ -1,5 +1,7 @@
 #include "sim/simulated_bus.h"
 
+#include "hid/utf16_string.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -8,8 +10,6 @@
 namespace sim {
 
 namespace {
-
-constexpr std::uint32_t kAttributesSize = 12;
 
 const std::u16string& identityString(const AdaptorIdentity& identity, hid::IdentityString which) {
     switch (which) {
@@ -24,21 +24,6 @@ const std::u16string& identityString(const AdaptorIdentity& identity, hid::Ident
 }
 
 }  // namespace
-
-void writeUtf16(const std::u16string& text, std::span<std::uint8_t> buffer) {
-    std::size_t at = 0;
-    for (const char16_t unit : text) {
-        if (at + 2 > buffer.size()) {
-            return;  // no room for the whole unit, and none for a terminator
-        }
-        buffer[at++] = static_cast<std::uint8_t>(unit & 0xFF);
-        buffer[at++] = static_cast<std::uint8_t>(unit >> 8);
-    }
-    if (at + 2 <= buffer.size()) {
-        buffer[at] = 0;
-        buffer[at + 1] = 0;
-    }
-}
 
 SimulatedBus::SimulatedBus() = default;
 
@@ -325,7 +310,8 @@ bool SimulatedBus::getAttributes(hid::Handle handle, hid::Attributes& attributes
         return finish(record, false);
     }
     const hid::InterfaceIdentity identity = interfaceOf(*device);
-    attributes = {kAttributesSize, identity.vendorId, identity.productId, identity.versionNumber};
+    attributes = {hid::kAttributesSize, identity.vendorId, identity.productId,
+                  identity.versionNumber};
     return finish(record, true);
 }
 
@@ -405,8 +391,7 @@ bool SimulatedBus::getString(hid::Handle handle, hid::IdentityString which,
     // Foreign devices carry no identity strings here: they read as empty.
     const std::u16string text =
         device->isAdaptor ? identityString(device->adaptor.identity(), which) : u"";
-    writeUtf16(text, buffer);
-    const std::size_t written = std::min(buffer.size() / 2 * 2, text.size() * 2 + 2);
+    const std::size_t written = hid::writeUtf16Le(text, buffer);
     record.bytes.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(written));
     return finish(record, true);
 }

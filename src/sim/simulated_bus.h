@@ -180,8 +180,4 @@ class SimulatedBus : public hid::HidLayer {
     std::function<std::chrono::microseconds()> clock_;
 };
 
-// Writes `text` as UTF-16 code units, least significant byte first, into `buffer`,
-// with a zero terminator only where there is room.
-void writeUtf16(const std::u16string& text, std::span<std::uint8_t> buffer);
-
 }  // namespace sim

@@ -101,7 +101,7 @@ bool FuzzedHidLayer::getAttributes(hid::Handle handle, hid::Attributes& attribut
     if (handle == hid::Handle::None || fails()) {
         return false;
     }
-    attributes.Size = 12;
+    attributes.Size = hid::kAttributesSize;
     attributes.VendorID = vendorId();
     attributes.ProductID = productId();
     attributes.VersionNumber = data_.ConsumeIntegral<std::uint16_t>();

@@ -108,23 +108,6 @@ TEST_F(SimulatedBusInputTest, InstalledClockDrivesTheScript) {
     EXPECT_EQ(drain(), 3);
 }
 
-TEST(WriteUtf16, FillsExactlyWithoutTerminatorAndLeavesOddByte) {
-    const std::u16string fifty(50, u'\u0141');
-    Bytes buffer(102, 0xCC);
-    writeUtf16(fifty, std::span(buffer).first(100));
-    EXPECT_EQ(buffer[98], 0x41);
-    EXPECT_EQ(buffer[99], 0x01);
-    EXPECT_EQ(buffer[100], 0xCC);
-
-    Bytes odd(5, 0xCC);
-    writeUtf16(u"abc", odd);
-    EXPECT_EQ(odd, (Bytes{'a', 0, 'b', 0, 0xCC}));
-    Bytes exact(8, 0xCC);
-    writeUtf16(u"abc", exact);
-    EXPECT_EQ(exact, (Bytes{'a', 0, 'b', 0, 'c', 0, 0, 0}));
-    writeUtf16(u"abc", {});
-}
-
 TEST_F(SimulatedBusInputTest, ShortStringAfterLongOneIsTerminated) {
     bus.adaptor(id).identity().manufacturer = u"Long maker name";
     bus.adaptor(id).identity().serialNumber = u"S\u00e91";
