@@ -15,7 +15,6 @@ struct ConnectedWindow {
     // `byGear`: the trace coloured by gear and the assistant recording a step.
     explicit ConnectedWindow(bool fullMaps, bool byGear = false) {
         adaptor = bus.addAdaptor();
-        bus.setLogging(false);
         WindowOptions options;
         options.adaptorIsSimulated = true;
         window = std::make_unique<frmMain>(bus, toolkit, options);

@@ -16,7 +16,6 @@ namespace {
 
 void BM_PaintWholeWindow(benchmark::State& state) {
     sim::SimulatedBus bus;
-    bus.setLogging(false);
     const sim::DeviceId adaptor = bus.addAdaptor();
     qtui::QtToolkitServices toolkit;
     WindowOptions options;

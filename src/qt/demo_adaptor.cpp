@@ -31,7 +31,6 @@ sim::DeviceId startDemoAdaptor(sim::SimulatedBus& bus, const sim::AdaptorIdentit
         return std::chrono::duration_cast<std::chrono::microseconds>(
             std::chrono::steady_clock::now() - start);
     });
-    bus.setLogging(false);  // a demo may run for hours
     const sim::DeviceId adaptor = bus.addAdaptor(identity);
     // The firmware loader has no lever to report.
     if (reportsLever(signExtendedProduct(identity.productId)) && reportRateHz > 0) {

@@ -164,58 +164,12 @@ std::chrono::microseconds SimulatedBus::now() const {
     return clock_ ? clock_() : manualNow_;
 }
 
-// --- faults ------------------------------------------------------------------------
-
-void SimulatedBus::failCall(std::uint64_t index) {
-    failingCalls_.insert(index);
-}
-
-void SimulatedBus::failCalls(CallKind kind, bool fail) {
-    if (fail) {
-        failingKinds_.insert(kind);
-    } else {
-        failingKinds_.erase(kind);
-    }
-}
-
-void SimulatedBus::unplugBeforeCall(std::uint64_t index, DeviceId id) {
-    unplugs_.emplace(index, id);
-}
+// --- observation ---------------------------------------------------------------------
 
 const std::vector<std::vector<std::uint8_t>>& SimulatedBus::featureReportsReceived(
     DeviceId id) const {
     static const std::vector<std::vector<std::uint8_t>> kNone;
     return id < received_.size() ? received_[id] : kNone;
-}
-
-// --- call bookkeeping ----------------------------------------------------------------
-
-CallRecord& SimulatedBus::beginCall(CallKind kind, hid::Handle handle) {
-    const std::uint64_t index = nextCall_++;
-    const auto [first, last] = unplugs_.equal_range(index);
-    for (auto it = first; it != last; ++it) {
-        unplug(it->second);
-    }
-    unplugs_.erase(first, last);
-
-    CallRecord& record = logging_ ? log_.emplace_back() : (scratch_ = CallRecord{});
-    record.index = index;
-    record.kind = kind;
-    record.handle = handle;
-    if (const auto found = open_.find(static_cast<std::uint32_t>(handle)); found != open_.end()) {
-        record.device = found->second.device;
-    }
-    return record;
-}
-
-bool SimulatedBus::injectedFailure(const CallRecord& record) {
-    const bool fails = failingCalls_.erase(record.index) > 0;
-    return fails || failingKinds_.contains(record.kind);
-}
-
-bool SimulatedBus::finish(CallRecord& record, bool result) {
-    record.result = result;
-    return result;
 }
 
 SimulatedDevice* SimulatedBus::liveDevice(hid::Handle handle) {
@@ -257,10 +211,6 @@ void SimulatedBus::rebootAfterFirmwareLoad(SimulatedDevice& device) {
 // --- hid::HidLayer -------------------------------------------------------------------
 
 bool SimulatedBus::enumerate(std::vector<hid::InterfaceIdentity>& interfaces) {
-    CallRecord& record = beginCall(CallKind::Enumerate, hid::Handle::None);
-    if (injectedFailure(record)) {
-        return finish(record, false);
-    }
     interfaces.clear();
     listed_.clear();
     for (const SimulatedDevice& device : devices_) {
@@ -270,146 +220,121 @@ bool SimulatedBus::enumerate(std::vector<hid::InterfaceIdentity>& interfaces) {
                                              interfaces.back().productId};
         }
     }
-    return finish(record, true);
+    return true;
 }
 
 bool SimulatedBus::open(const std::string& path, hid::OpenMode mode, hid::Handle& handle) {
-    CallRecord& record = beginCall(CallKind::Open, hid::Handle::None);
-    record.openMode = mode;
     handle = hid::Handle::None;
     const auto found = std::find_if(devices_.begin(), devices_.end(), [&](const auto& device) {
         return device.identity.path == path;
     });
-    if (found != devices_.end()) {
-        record.device = static_cast<DeviceId>(found - devices_.begin());
-    }
-    if (injectedFailure(record) || found == devices_.end() || !found->present ||
-        found->refuseOpen || !isListedAt(path, *found)) {
-        return finish(record, false);
+    if (found == devices_.end() || !found->present || found->refuseOpen ||
+        !isListedAt(path, *found)) {
+        return false;
     }
     const std::uint32_t number = nextHandle_++;
-    open_[number] = OpenHandle{*record.device, found->generation, mode};
+    const auto device = static_cast<DeviceId>(found - devices_.begin());
+    open_[number] = OpenHandle{device, found->generation, mode};
     handle = static_cast<hid::Handle>(number);
-    record.handle = handle;
-    return finish(record, true);
+    return true;
 }
 
 bool SimulatedBus::close(hid::Handle& handle) {
-    CallRecord& record = beginCall(CallKind::Close, handle);
-    if (injectedFailure(record) || open_.erase(static_cast<std::uint32_t>(handle)) == 0) {
-        return finish(record, false);
+    if (open_.erase(static_cast<std::uint32_t>(handle)) == 0) {
+        return false;
     }
     handle = hid::Handle::None;
-    return finish(record, true);
+    return true;
 }
 
 bool SimulatedBus::getAttributes(hid::Handle handle, hid::Attributes& attributes) {
-    CallRecord& record = beginCall(CallKind::GetAttributes, handle);
-    SimulatedDevice* device = liveDevice(handle);
-    if (injectedFailure(record) || device == nullptr) {
-        return finish(record, false);
+    const SimulatedDevice* device = liveDevice(handle);
+    if (device == nullptr) {
+        return false;
     }
     const hid::InterfaceIdentity identity = interfaceOf(*device);
     attributes = {hid::kAttributesSize, identity.vendorId, identity.productId,
                   identity.versionNumber};
-    return finish(record, true);
+    return true;
 }
 
 bool SimulatedBus::getCapabilities(hid::Handle handle, hid::Capabilities& capabilities) {
-    CallRecord& record = beginCall(CallKind::GetCapabilities, handle);
-    SimulatedDevice* device = liveDevice(handle);
-    if (injectedFailure(record) || device == nullptr) {
-        return finish(record, false);
+    const SimulatedDevice* device = liveDevice(handle);
+    if (device == nullptr) {
+        return false;
     }
     capabilities = {};
     if (device->isAdaptor) {
         capabilities.InputReportByteLength = protocol::kShifterStateLength;
         capabilities.FeatureReportByteLength = device->adaptor.identity().featureReportByteLength;
     }
-    return finish(record, true);
+    return true;
 }
 
 bool SimulatedBus::setFeature(hid::Handle handle, std::span<const std::uint8_t> report) {
-    CallRecord& record = beginCall(CallKind::SetFeature, handle);
-    record.bytes.assign(report.begin(), report.end());
     SimulatedDevice* device = liveDevice(handle);
-    if (injectedFailure(record) || device == nullptr || !device->isAdaptor ||
-        !device->adaptor.handleSetFeature(report)) {
-        return finish(record, false);
+    if (device == nullptr || !device->isAdaptor || !device->adaptor.handleSetFeature(report)) {
+        return false;
     }
-    received_[*record.device].push_back(record.bytes);
+    received_[open_.at(static_cast<std::uint32_t>(handle)).device].emplace_back(report.begin(),
+                                                                                report.end());
     if (device->adaptor.isLoader() && device->adaptor.firmwareComplete()) {
         rebootAfterFirmwareLoad(*device);
     }
-    return finish(record, true);
+    return true;
 }
 
 bool SimulatedBus::getFeature(hid::Handle handle, std::span<std::uint8_t> report,
                               std::int32_t& bytesRead) {
-    CallRecord& record = beginCall(CallKind::GetFeature, handle);
     bytesRead = 0;
     SimulatedDevice* device = liveDevice(handle);
-    if (injectedFailure(record) || device == nullptr || !device->isAdaptor ||
-        !device->adaptor.handleGetFeature(report)) {
-        return finish(record, false);
+    if (device == nullptr || !device->isAdaptor || !device->adaptor.handleGetFeature(report)) {
+        return false;
     }
     // The simulated adaptor always answers at the full length asked for.
     bytesRead = static_cast<std::int32_t>(report.size());
-    record.bytes.assign(report.begin(), report.end());
-    return finish(record, true);
+    return true;
 }
 
 bool SimulatedBus::readInput(hid::Handle handle, std::span<std::uint8_t> buffer,
                              std::int32_t& bytesRead) {
-    CallRecord& record = beginCall(CallKind::ReadInput, handle);
     bytesRead = 0;
     SimulatedDevice* device = liveDevice(handle);
-    if (injectedFailure(record) || device == nullptr) {
-        return finish(record, false);
+    if (device == nullptr) {
+        return false;
     }
     generateScriptedReports(*device);
     if (device->inputQueue.empty()) {
-        return finish(record, false);
+        return false;
     }
     const std::vector<std::uint8_t> report = std::move(device->inputQueue.front());
     device->inputQueue.pop_front();
     const std::size_t count = std::min(report.size(), buffer.size());
     std::copy_n(report.begin(), count, buffer.begin());
     bytesRead = static_cast<std::int32_t>(count);
-    record.bytes.assign(report.begin(), report.begin() + static_cast<std::ptrdiff_t>(count));
-    return finish(record, true);
+    return true;
 }
 
 bool SimulatedBus::getString(hid::Handle handle, hid::IdentityString which,
                              std::span<std::uint8_t> buffer) {
-    CallRecord& record = beginCall(CallKind::GetString, handle);
-    record.string = which;
-    SimulatedDevice* device = liveDevice(handle);
-    if (injectedFailure(record) || device == nullptr) {
-        return finish(record, false);
+    const SimulatedDevice* device = liveDevice(handle);
+    if (device == nullptr) {
+        return false;
     }
     // Foreign devices carry no identity strings here: they read as empty.
-    const std::u16string text =
-        device->isAdaptor ? identityString(device->adaptor.identity(), which) : u"";
-    const std::size_t written = hid::writeUtf16Le(text, buffer);
-    record.bytes.assign(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(written));
-    return finish(record, true);
+    hid::writeUtf16Le(device->isAdaptor ? identityString(device->adaptor.identity(), which) : u"",
+                      buffer);
+    return true;
 }
 
 bool SimulatedBus::probePresence(hid::Handle handle) {
-    CallRecord& record = beginCall(CallKind::ProbePresence, handle);
-    return finish(record, !injectedFailure(record) && liveDevice(handle) != nullptr);
+    return liveDevice(handle) != nullptr;
 }
 
 bool SimulatedBus::createReadEvent(hid::ReadEvent& event) {
-    CallRecord& record = beginCall(CallKind::CreateReadEvent, hid::Handle::None);
-    if (injectedFailure(record)) {
-        event = hid::ReadEvent::None;
-        return finish(record, false);
-    }
     event = static_cast<hid::ReadEvent>(nextEvent_++);
     ++readEventsCreated_;
-    return finish(record, true);
+    return true;
 }
 
 }  // namespace sim

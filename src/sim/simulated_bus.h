@@ -7,7 +7,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -16,36 +15,12 @@
 #include "sim/lever_script.h"
 
 // A HID layer made of simulated devices, for tests and the demo mode. Devices are
-// enumerated in the order they were added. Every call is numbered and logged, and
-// tests can make any call fail, unplug a device before a chosen call, or refuse opens.
+// enumerated in the order they were added; they can be unplugged and replugged, and
+// their opens refused as a system refuses them. Tests that log calls or inject faults
+// wrap the bus in the fault-injecting layer of tests/support.
 namespace sim {
 
 using DeviceId = std::size_t;
-
-enum class CallKind {
-    Enumerate,
-    Open,
-    Close,
-    GetAttributes,
-    GetCapabilities,
-    SetFeature,
-    GetFeature,
-    ReadInput,
-    GetString,
-    ProbePresence,
-    CreateReadEvent,
-};
-
-struct CallRecord {
-    std::uint64_t index = 0;  // 0, 1, 2, ... over the bus's life
-    CallKind kind{};
-    hid::Handle handle = hid::Handle::None;  // the handle used, or the one opened
-    std::optional<DeviceId> device;          // the device the call reached, if any
-    hid::OpenMode openMode{};                // Open only
-    hid::IdentityString string{};            // GetString only
-    std::vector<std::uint8_t> bytes;         // sent (SetFeature) or received (others)
-    bool result = false;
-};
 
 // Input reports a device keeps before it drops new ones, as Linux's hidraw does.
 inline constexpr std::size_t kInputQueueCapacity = 64;
@@ -98,20 +73,7 @@ class SimulatedBus : public hid::HidLayer {
     void setClock(std::function<std::chrono::microseconds()> clock);
     std::chrono::microseconds now() const;
 
-    // --- faults ----------------------------------------------------------------------
-    std::uint64_t callCount() const { return nextCall_; }
-    // The call with this index fails (returns false, changes nothing).
-    void failCall(std::uint64_t index);
-    // Every call of this kind fails until cleared.
-    void failCalls(CallKind kind, bool fail = true);
-    // `id` is unplugged just before the call with this index is carried out.
-    void unplugBeforeCall(std::uint64_t index, DeviceId id);
-
     // --- observation -------------------------------------------------------------------
-    const std::vector<CallRecord>& log() const { return log_; }
-    void clearLog() { log_.clear(); }
-    // A long demo or benchmark keeps no log, so memory stays flat.
-    void setLogging(bool on) { logging_ = on; }
     std::size_t openHandleCount() const { return open_.size(); }
     std::size_t readEventsCreated() const { return readEventsCreated_; }
     // Feature reports the adaptor `id` accepted, in order.
@@ -150,10 +112,6 @@ class SimulatedBus : public hid::HidLayer {
     static void skipScriptTo(SimulatedDevice& device, std::chrono::microseconds time);
     void generateScriptedReports(SimulatedDevice& device);
 
-    // Numbers and logs a call, after carrying out any unplug scheduled for it.
-    CallRecord& beginCall(CallKind kind, hid::Handle handle);
-    bool injectedFailure(const CallRecord& record);
-    static bool finish(CallRecord& record, bool result);
     // The device behind an open handle of the current generation, or null.
     SimulatedDevice* liveDevice(hid::Handle handle);
     static hid::InterfaceIdentity interfaceOf(const SimulatedDevice& device);
@@ -169,13 +127,6 @@ class SimulatedBus : public hid::HidLayer {
     std::uint32_t nextHandle_ = 1;
     std::uint32_t nextEvent_ = 1;
     std::size_t readEventsCreated_ = 0;
-    std::uint64_t nextCall_ = 0;
-    std::set<std::uint64_t> failingCalls_;
-    std::set<CallKind> failingKinds_;
-    std::multimap<std::uint64_t, DeviceId> unplugs_;
-    std::vector<CallRecord> log_;
-    bool logging_ = true;
-    CallRecord scratch_;  // the record of a call made while logging is off
     std::chrono::microseconds manualNow_{0};
     std::function<std::chrono::microseconds()> clock_;
 };

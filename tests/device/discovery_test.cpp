@@ -6,16 +6,19 @@
 
 namespace {
 
-using sim::CallKind;
+using support::CallKind;
 
 class Discovery : public WindowTest {
   protected:
-    // The devices that any open call reached, successful or not.
-    std::set<sim::DeviceId> devicesOpened() const {
+    // The devices that any open call was made for, successful or not.
+    std::set<sim::DeviceId> devicesOpened() {
         std::set<sim::DeviceId> opened;
-        for (const sim::CallRecord& call : bus.log()) {
-            if (call.kind == CallKind::Open && call.device) {
-                opened.insert(*call.device);
+        for (const support::CallRecord& call : hid.log()) {
+            for (sim::DeviceId id = 0; call.kind == CallKind::Open && id < bus.deviceCount();
+                 ++id) {
+                if (bus.device(id).identity.path == call.path) {
+                    opened.insert(id);
+                }
             }
         }
         return opened;
@@ -92,7 +95,7 @@ TEST_F(Discovery, AFailedSearchLeavesNothingOpen) {
 
     // An adaptor that opens but cannot be queried counts as a foreign device.
     bus.device(held).refuseOpen = false;
-    bus.failCalls(CallKind::GetAttributes);
+    hid.failCalls(CallKind::GetAttributes);
     EXPECT_FALSE(window.FindTheHid());
     EXPECT_EQ(bus.openHandleCount(), 0U);
 }
@@ -107,7 +110,7 @@ TEST_F(Discovery, OpensExactlyTwoHandlesForFeaturesAndForInput) {
     EXPECT_NE(window.session.deviceHandle, window.session.inputHandle);
 
     std::vector<hid::OpenMode> modes;
-    for (const sim::CallRecord& call : bus.log()) {
+    for (const support::CallRecord& call : hid.log()) {
         if (call.kind == CallKind::Open && call.result) {
             modes.push_back(call.openMode);
         }
@@ -157,7 +160,7 @@ TEST_F(Discovery, ClosesEachHandleOnceAndASecondCloseHasNoEffect) {
     window.Form_Unload();  // as after a firmware upgrade: handles are already closed
     std::size_t closed = 0;
     std::size_t failedCloses = 0;
-    for (const sim::CallRecord& call : bus.log()) {
+    for (const support::CallRecord& call : hid.log()) {
         if (call.kind == CallKind::Close) {
             (call.result ? closed : failedCloses) += 1;
         }

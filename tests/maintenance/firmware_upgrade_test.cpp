@@ -31,22 +31,23 @@ class FirmwareUpgradeTest : public WindowTest {
     void connectLoader(WindowOptions options,
                        sim::AdaptorIdentity identity = sim::loaderIdentity()) {
         loader = bus.addAdaptor(std::move(identity));
-        window = std::make_unique<frmMain>(bus, toolkit, std::move(options));
+        window = std::make_unique<frmMain>(hid, toolkit, std::move(options));
         window->Form_Load();
         ASSERT_TRUE(window->session.isConnected);
         ASSERT_TRUE(window->UpgradeFW.Visible);
         // The connection's own commands are not image data.
         EXPECT_EQ(bus.adaptor(loader).firmwareChunksReceived, 0U);
-        bus.clearLog();
+        hid.clearLog();
     }
     void connectLoader() { connectLoader(optionsWith(image())); }
 
     // Every feature report the window tried to send since the log was cleared.
-    std::vector<sim::CallRecord> sendAttempts() const {
-        std::vector<sim::CallRecord> sends;
-        std::copy_if(
-            bus.log().begin(), bus.log().end(), std::back_inserter(sends),
-            [](const sim::CallRecord& call) { return call.kind == sim::CallKind::SetFeature; });
+    std::vector<support::CallRecord> sendAttempts() const {
+        std::vector<support::CallRecord> sends;
+        std::copy_if(hid.log().begin(), hid.log().end(), std::back_inserter(sends),
+                     [](const support::CallRecord& call) {
+                         return call.kind == support::CallKind::SetFeature;
+                     });
         return sends;
     }
 
@@ -81,7 +82,7 @@ TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
     connectLoader();
     window->UpgradeFW_Click();
 
-    const std::vector<sim::CallRecord> sends = sendAttempts();
+    const std::vector<support::CallRecord> sends = sendAttempts();
     ASSERT_EQ(sends.size(), kChunks + 1);  // the close's own report follows
     EXPECT_EQ(sends[0].bytes, chunkAt(0, 65));
     EXPECT_EQ(sends[kChunks - 1].bytes, chunkAt(8040, 65));
@@ -123,19 +124,19 @@ TEST_F(FirmwareUpgradeTest, MinimalFeatureLengthCarriesJustTheChunk) {
     connectLoader(optionsWith(image()), identity);
     window->UpgradeFW_Click();
 
-    const std::vector<sim::CallRecord> sends = sendAttempts();
+    const std::vector<support::CallRecord> sends = sendAttempts();
     ASSERT_GE(sends.size(), kChunks);
     EXPECT_EQ(sends[kChunks - 1].bytes, chunkAt(8040, 41));
     EXPECT_TRUE(std::all_of(sends.begin(), sends.begin() + kChunks,
-                            [](const sim::CallRecord& call) { return call.result; }));
+                            [](const support::CallRecord& call) { return call.result; }));
 }
 
 TEST_F(FirmwareUpgradeTest, FailedChunkIsCountedAndTheRestStillGoOut) {
     connectLoader();
-    bus.failCall(bus.callCount() + 100);  // chunk 100
+    hid.failCall(hid.callCount() + 100);  // chunk 100
     window->UpgradeFW_Click();
 
-    const std::vector<sim::CallRecord> sends = sendAttempts();
+    const std::vector<support::CallRecord> sends = sendAttempts();
     ASSERT_GE(sends.size(), kChunks);
     EXPECT_FALSE(sends[100].result);
     // Not retried: the next attempt carries the next block.
@@ -155,7 +156,7 @@ TEST_F(FirmwareUpgradeTest, FailedChunkIsCountedAndTheRestStillGoOut) {
 
 TEST_F(FirmwareUpgradeTest, EveryChunkFailingIsReportedWithTheFullCount) {
     connectLoader();
-    bus.failCalls(sim::CallKind::SetFeature);
+    hid.failCalls(support::CallKind::SetFeature);
     window->UpgradeFW_Click();
 
     EXPECT_GE(sendAttempts().size(), kChunks);
@@ -167,11 +168,11 @@ TEST_F(FirmwareUpgradeTest, EveryChunkFailingIsReportedWithTheFullCount) {
 TEST_F(FirmwareUpgradeTest, NotConnectedSendsNothingAndLeavesTheTimerOff) {
     createWindow(optionsWith(image())).Form_Load();
     ASSERT_TRUE(window->Timer.Enabled);
-    bus.clearLog();
+    hid.clearLog();
     window->UpgradeFW_Click();
 
     EXPECT_FALSE(window->Timer.Enabled);
-    EXPECT_TRUE(bus.log().empty());
+    EXPECT_TRUE(hid.log().empty());
     EXPECT_TRUE(toolkit.messages.empty());
     EXPECT_FALSE(window->isUnloaded());
 }

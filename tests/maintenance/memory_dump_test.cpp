@@ -36,9 +36,9 @@ class MemoryDumpTest : public WindowTest {
         return text;
     }
 
-    std::vector<sim::CallRecord> callsOfKind(sim::CallKind kind) const {
-        std::vector<sim::CallRecord> calls;
-        for (const sim::CallRecord& call : bus.log()) {
+    std::vector<support::CallRecord> callsOfKind(support::CallKind kind) const {
+        std::vector<support::CallRecord> calls;
+        for (const support::CallRecord& call : hid.log()) {
             if (call.kind == kind) {
                 calls.push_back(call);
             }
@@ -90,12 +90,12 @@ TEST_F(MemoryDumpTest, OtherProductHasNoLabel) {
 TEST_F(MemoryDumpTest, FailedFetchShowsUnreadFieldsForThatBlockOnly) {
     addAdaptorWithMemory(sim::kelvoIdentity());
     loadWindow();
-    bus.clearLog();
+    hid.clearLog();
     // The request, then the fetches of blocks 0, 1, 2, 3.
-    bus.failCall(bus.callCount() + 4);
+    hid.failCall(hid.callCount() + 4);
     window->Command1_Click();
 
-    const std::vector<sim::CallRecord> fetches = callsOfKind(sim::CallKind::GetFeature);
+    const std::vector<support::CallRecord> fetches = callsOfKind(support::CallKind::GetFeature);
     ASSERT_EQ(fetches.size(), protocol::kMemoryBlockCount);
     const std::string fields = dumpFields(7);
     ASSERT_EQ(fields.size(), 384u);
@@ -116,15 +116,15 @@ TEST_F(MemoryDumpTest, TwoDumpsEachShowOnlyTheirOwnBlocks) {
     const sim::DeviceId id = addAdaptorWithMemory(sim::kelvoIdentity());
     bus.adaptor(id).memory.fill(0x11);
     loadWindow();
-    bus.clearLog();
+    hid.clearLog();
     window->Command1_Click();
 
     bus.adaptor(id).memory.fill(0x22);
-    bus.failCall(bus.callCount() + 1);  // block 0 of the second dump
+    hid.failCall(hid.callCount() + 1);  // block 0 of the second dump
     window->Command1_Click();
 
-    EXPECT_EQ(callsOf(sim::CallKind::SetFeature), 2u);
-    EXPECT_EQ(callsOf(sim::CallKind::GetFeature), 16u);
+    EXPECT_EQ(callsOf(support::CallKind::SetFeature), 2u);
+    EXPECT_EQ(callsOf(support::CallKind::GetFeature), 16u);
     ASSERT_EQ(toolkit.inputBoxes.size(), 2u);
     const std::string& first = toolkit.inputBoxes[0].defaultText;
     const std::string& second = toolkit.inputBoxes[1].defaultText;
@@ -142,7 +142,7 @@ TEST_F(MemoryDumpTest, DialogNamesTheConfiguredAddressAndItsAnswerIsIgnored) {
     options.supportAddress = "dumps@calibration.test";
     createWindow(options).Form_Load();
     toolkit.inputBoxAnswer = "edited text";
-    bus.clearLog();
+    hid.clearLog();
     window->Command1_Click();
 
     ASSERT_EQ(toolkit.inputBoxes.size(), 1u);
@@ -151,7 +151,7 @@ TEST_F(MemoryDumpTest, DialogNamesTheConfiguredAddressAndItsAnswerIsIgnored) {
               "This is shifter EEPROM contents. Please copy (Ctrl+C) and email this text to "
               "dumps@calibration.test for analysis. Thank you!");
     // One request and eight fetches; nothing follows the dialog.
-    EXPECT_EQ(bus.log().size(), 1u + protocol::kMemoryBlockCount);
+    EXPECT_EQ(hid.log().size(), 1u + protocol::kMemoryBlockCount);
     EXPECT_TRUE(toolkit.messages.empty());
 }
 
@@ -161,7 +161,7 @@ TEST_F(MemoryDumpTest, RequestKeepsTheBytesThePreviousCommandLeft) {
     // As a threshold write leaves them: address 3, value 0x9C.
     window->session.featureBuffer[2] = 0x03;
     window->session.featureBuffer[3] = 0x9C;
-    bus.clearLog();
+    hid.clearLog();
     window->Command1_Click();
 
     const std::vector<std::vector<std::uint8_t>> sent = featureReportsSent();
@@ -194,11 +194,11 @@ TEST_F(MemoryDumpTest, ShortFeatureReportsCarryNoBlock) {
     addAdaptorWithMemory(identity);
     loadWindow();
     ASSERT_TRUE(window->session.isConnected);
-    bus.clearLog();
+    hid.clearLog();
     window->Command1_Click();
 
-    EXPECT_EQ(callsOf(sim::CallKind::SetFeature), 0u);
-    EXPECT_EQ(callsOf(sim::CallKind::GetFeature), 0u);
+    EXPECT_EQ(callsOf(support::CallKind::SetFeature), 0u);
+    EXPECT_EQ(callsOf(support::CallKind::GetFeature), 0u);
     const std::string& text = toolkit.inputBoxes.back().defaultText;
     EXPECT_EQ(text.size(), 391u);
     EXPECT_EQ(text.find_first_not_of(" ?", 7), std::string::npos);

@@ -21,8 +21,8 @@ class FastReports : public WindowTest {
     // The reports the window was handed since the log was cleared, oldest first.
     std::vector<std::vector<std::uint8_t>> reportsRead() const {
         std::vector<std::vector<std::uint8_t>> reports;
-        for (const sim::CallRecord& call : bus.log()) {
-            if (call.kind == sim::CallKind::ReadInput && call.result) {
+        for (const support::CallRecord& call : hid.log()) {
+            if (call.kind == support::CallKind::ReadInput && call.result) {
                 reports.push_back(call.bytes);
             }
         }
@@ -76,7 +76,7 @@ class FastReports : public WindowTest {
 
 TEST_F(FastReports, A1000HzAdaptorIsShownUpToItsNewestReportOnEveryTick) {
     bus.runScript(adaptor, sim::LeverScript::hPatternTour(), 1000);
-    bus.clearLog();
+    hid.clearLog();
     std::size_t seen = 0;
     for (int tick = 0; tick < 300; ++tick) {
         bus.advance(10ms);
@@ -95,7 +95,7 @@ TEST_F(FastReports, A1000HzAdaptorIsShownUpToItsNewestReportOnEveryTick) {
 
 TEST_F(FastReports, SlowTicksStillTakeEveryReportThatWaits) {
     bus.runScript(adaptor, sim::LeverScript::hPatternTour(), 1000);
-    bus.clearLog();
+    hid.clearLog();
     for (int tick = 0; tick < 40; ++tick) {
         bus.advance(50ms);  // a timer running five times slower than asked
         window->Timer_Timer();
@@ -108,7 +108,7 @@ TEST_F(FastReports, SlowTicksStillTakeEveryReportThatWaits) {
 
 TEST_F(FastReports, MixedModesInOneTickKeepEachModesTraceApart) {
     std::mt19937 random(7);
-    bus.clearLog();
+    hid.clearLog();
     for (int tick = 0; tick < 200; ++tick) {
         const int count = 1 + static_cast<int>(random() % 12);
         for (int i = 0; i < count; ++i) {

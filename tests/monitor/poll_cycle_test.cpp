@@ -4,7 +4,7 @@
 
 namespace {
 
-using sim::CallKind;
+using support::CallKind;
 
 class PollCycle : public WindowTest {
   protected:
@@ -20,7 +20,7 @@ class PollCycle : public WindowTest {
 TEST_F(PollCycle, ADisconnectedTickOnlySearchesOnce) {
     frmMain& window = loadWindow();
     const auto erases = window.Graph.eraseCount();
-    bus.clearLog();
+    hid.clearLog();
     window.Timer_Timer();
     EXPECT_EQ(callsOf(CallKind::Enumerate), 1U);
     EXPECT_EQ(callsOf(CallKind::ReadInput), 0U);
@@ -38,7 +38,7 @@ TEST_F(PollCycle, ADisconnectedTickOnlySearchesOnce) {
 
 TEST_F(PollCycle, ATickWithoutAReportPausesAndProbes) {
     frmMain& window = connectKelvo();
-    bus.clearLog();
+    hid.clearLog();
     window.Timer_Timer();
     EXPECT_EQ(toolkit.sleeps, std::vector<int>{10});
     EXPECT_EQ(callsOf(CallKind::ProbePresence), 1U);
@@ -52,14 +52,14 @@ TEST_F(PollCycle, AnUnpluggedAdaptorIsClosedAndSearchedForTwice) {
     window.Timer_Timer();
     ASSERT_EQ(window.shownMode, 0);
     bus.unplug(adaptor);
-    bus.clearLog();
+    hid.clearLog();
     window.Timer_Timer();
 
     EXPECT_FALSE(window.session.isConnected);
     EXPECT_EQ(window.shownMode, 255);
     EXPECT_EQ(callsOf(CallKind::Enumerate), 2U);
     std::size_t closes = 0;
-    for (const sim::CallRecord& call : bus.log()) {
+    for (const support::CallRecord& call : hid.log()) {
         closes += call.kind == CallKind::Close && call.result ? 1 : 0;
     }
     EXPECT_EQ(closes, 2U);
@@ -97,7 +97,7 @@ TEST_F(PollCycle, AnEmptyReadCountsAsPresenceWithoutAProbe) {
     frmMain& window = connectKelvo();
     bus.queueInputReport(adaptor, {});
     const std::string before = window.lblX.Caption;
-    bus.clearLog();
+    hid.clearLog();
     window.Timer_Timer();
     EXPECT_EQ(callsOf(CallKind::ProbePresence), 0U);
     EXPECT_TRUE(toolkit.sleeps.empty());
@@ -109,7 +109,7 @@ TEST_F(PollCycle, TheLoaderIsReadButNeverDisplayedAndItsLossIsStillSeen) {
     const sim::DeviceId loader = bus.addAdaptor(sim::loaderIdentity());
     frmMain& window = loadWindow();
     bus.queueLever(loader, {200, 200, false});
-    bus.clearLog();
+    hid.clearLog();
     window.Timer_Timer();
     EXPECT_GE(callsOf(CallKind::ReadInput), 1U);
     EXPECT_EQ(window.lblX.Caption, "000");

@@ -21,6 +21,7 @@
 #include "qt/qt_toolkit.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
+#include "support/fault_injecting_layer.h"
 #include "when_modal_shows.h"
 #include "window/frm_main.h"
 
@@ -53,7 +54,7 @@ class FormWidgetTest : public ::testing::Test {
         }
     }
 
-    void start() { showWindow(bus, services, frm, form); }
+    void start() { showWindow(hid, services, frm, form); }
 
     template <typename Widget>
     Widget* child(const char* name) const {
@@ -62,9 +63,9 @@ class FormWidgetTest : public ::testing::Test {
 
     std::vector<std::vector<std::uint8_t>> writeSettingReports() const {
         std::vector<std::vector<std::uint8_t>> writes;
-        for (const sim::CallRecord& call : bus.log()) {
-            if (call.kind == sim::CallKind::SetFeature && call.result && call.bytes.size() > 3 &&
-                call.bytes[1] == protocol::kWriteSetting) {
+        for (const support::CallRecord& call : hid.log()) {
+            if (call.kind == support::CallKind::SetFeature && call.result &&
+                call.bytes.size() > 3 && call.bytes[1] == protocol::kWriteSetting) {
                 writes.push_back(call.bytes);
             }
         }
@@ -72,6 +73,7 @@ class FormWidgetTest : public ::testing::Test {
     }
 
     sim::SimulatedBus bus;
+    support::FaultInjectingLayer hid{bus};
     qtui::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
     std::unique_ptr<qtui::FormWidget> form;
@@ -113,7 +115,7 @@ TEST_F(ConnectedFormTest, TextBoxesShowTheStoredThresholdsAndTheTitleNamesThePro
 }
 
 TEST_F(ConnectedFormTest, ClickOnUpdateSettingsWritesTheThresholds) {
-    bus.clearLog();
+    hid.clearLog();
     auto* button = child<QPushButton>("btnUpdate");
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
@@ -140,7 +142,7 @@ TEST_F(ConnectedFormTest, TypingReachesTheTextBoxModelAndTheThresholds) {
     // The next report shown takes the typed threshold: the same value goes out.
     bus.queueLever(adaptor, {128, 128, false});
     ASSERT_TRUE(waitUntil([&] { return frm->thresholdV1 == 104; }));
-    bus.clearLog();
+    hid.clearLog();
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
     const auto writes = writeSettingReports();
     EXPECT_TRUE(std::any_of(writes.begin(), writes.end(), [](const auto& report) {
@@ -238,7 +240,7 @@ TEST_F(ConnectedFormTest, PollTimerFollowsTheTimerModel) {
 }
 
 TEST_F(ConnectedFormTest, ClosingUnloadsTheWindowAndLeavesCalibrationMode) {
-    bus.clearLog();
+    hid.clearLog();
     EXPECT_TRUE(form->close());
     EXPECT_TRUE(frm->isUnloaded());
     EXPECT_FALSE(form->isVisible());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "sim/simulated_bus.h"
+#include "support/fault_injecting_layer.h"
 #include "support/recording_toolkit.h"
 #include "support/window_fixture.h"
 #include "window/frm_main.h"
@@ -19,7 +20,7 @@ constexpr Settings kStored{40, 200, 60, 190, 70, 180};
 
 struct Outcome {
     Settings settingsAfterClose{};
-    std::vector<sim::CallRecord> log;
+    std::vector<support::CallRecord> log;
 };
 
 // A Kelvo adaptor holding kStored, a few bytes of memory; the window starts, shows a
@@ -27,16 +28,17 @@ struct Outcome {
 // The user types nothing, so the adaptor must end holding what it held.
 Outcome dumpReconnectStoreAndClose(const std::set<std::uint64_t>& failing) {
     sim::SimulatedBus bus;
+    support::FaultInjectingLayer hid(bus);
     RecordingToolkit toolkit;
     const sim::DeviceId id = bus.addAdaptor(sim::kelvoIdentity());
     bus.adaptor(id).settings = kStored;
     bus.adaptor(id).memory.fill(0x33);
     for (std::uint64_t call : failing) {
-        bus.failCall(call);
+        hid.failCall(call);
     }
     WindowOptions options;
     options.adaptorIsSimulated = true;
-    frmMain window(bus, toolkit, options);
+    frmMain window(hid, toolkit, options);
     window.Form_Load();
     window.Command1_Click();
     bus.unplug(id);
@@ -45,13 +47,14 @@ Outcome dumpReconnectStoreAndClose(const std::set<std::uint64_t>& failing) {
     window.Timer_Timer();
     window.btnUpdate_Click();
     window.Form_Unload();
-    return {bus.adaptor(id).settings, bus.log()};
+    return {bus.adaptor(id).settings, hid.log()};
 }
 
 // Index of the `nth` (0, 1, ...) call matching `matches` in `log`.
 template <typename Matches>
-std::uint64_t indexOf(const std::vector<sim::CallRecord>& log, std::size_t nth, Matches matches) {
-    for (const sim::CallRecord& call : log) {
+std::uint64_t indexOf(const std::vector<support::CallRecord>& log, std::size_t nth,
+                      Matches matches) {
+    for (const support::CallRecord& call : log) {
         if (matches(call) && nth-- == 0) {
             return call.index;
         }
@@ -60,8 +63,8 @@ std::uint64_t indexOf(const std::vector<sim::CallRecord>& log, std::size_t nth, 
     return ~std::uint64_t{0};
 }
 
-bool isRequestSettings(const sim::CallRecord& call) {
-    return call.kind == sim::CallKind::SetFeature && call.bytes.size() > 1 &&
+bool isRequestSettings(const support::CallRecord& call) {
+    return call.kind == support::CallKind::SetFeature && call.bytes.size() > 1 &&
            call.bytes[1] == protocol::kRequestSettings;
 }
 
@@ -79,8 +82,8 @@ TEST(FaultRegressions, AReplyToASettingsRequestThatFailedIsNeverStored) {
 
     // The dump's last fetch fails, so its last block stays pending; the request at the
     // reconnection fails too, and the fetch brings that memory block.
-    const std::uint64_t lastDumpFetch = indexOf(clean.log, 8, [](const sim::CallRecord& call) {
-        return call.kind == sim::CallKind::GetFeature;
+    const std::uint64_t lastDumpFetch = indexOf(clean.log, 8, [](const support::CallRecord& call) {
+        return call.kind == support::CallKind::GetFeature;
     });
     const std::uint64_t secondRequest = indexOf(clean.log, 1, isRequestSettings);
     EXPECT_EQ(dumpReconnectStoreAndClose({lastDumpFetch, secondRequest}).settingsAfterClose,

@@ -42,8 +42,8 @@ class Soak : public WindowTest {
 
     // The newest report the window read since the log was cleared; empty when none.
     std::vector<std::uint8_t> newestReportRead() const {
-        for (auto call = bus.log().rbegin(); call != bus.log().rend(); ++call) {
-            if (call->kind == sim::CallKind::ReadInput && call->result) {
+        for (auto call = hid.log().rbegin(); call != hid.log().rend(); ++call) {
+            if (call->kind == support::CallKind::ReadInput && call->result) {
                 return call->bytes;
             }
         }
@@ -52,8 +52,8 @@ class Soak : public WindowTest {
 
     std::size_t reportsRead() const {
         std::size_t count = 0;
-        for (const sim::CallRecord& call : bus.log()) {
-            count += call.kind == sim::CallKind::ReadInput && call.result ? 1 : 0;
+        for (const support::CallRecord& call : hid.log()) {
+            count += call.kind == support::CallKind::ReadInput && call.result ? 1 : 0;
         }
         return count;
     }
@@ -111,7 +111,7 @@ TEST_F(Soak, AThousandUnplugsEachEndWithNoHandleAndEachReplugReadsTheAdaptorAfre
     std::size_t heapAfterWarmUp = 0;
     std::size_t callsPerCycle = 0;
     for (int cycle = 0; cycle < kCycles; ++cycle) {
-        bus.clearLog();
+        hid.clearLog();
         toolkit.sleeps.clear();
         bus.queueLever(adaptor, {static_cast<std::uint8_t>(cycle), 100, cycle % 2 == 1});
         window->Timer_Timer();
@@ -134,9 +134,9 @@ TEST_F(Soak, AThousandUnplugsEachEndWithNoHandleAndEachReplugReadsTheAdaptorAfre
 
         // Every cycle makes the same calls: nothing piles up from one to the next.
         if (cycle == 0) {
-            callsPerCycle = bus.log().size();
+            callsPerCycle = hid.log().size();
         }
-        ASSERT_EQ(bus.log().size(), callsPerCycle) << "cycle " << cycle;
+        ASSERT_EQ(hid.log().size(), callsPerCycle) << "cycle " << cycle;
         if (cycle == kWarmUpCycles) {
             heapAfterWarmUp = heapOfTheWindow();
         }
@@ -156,7 +156,7 @@ TEST_F(Soak, AMinuteOfAThousandReportsASecondIsShownUpToTheNewestOnEveryTick) {
     bool sawSequential = false;
     bool sawHPattern = false;
     for (int tick = 0; tick < kTicks; ++tick) {
-        bus.clearLog();
+        hid.clearLog();
         bus.advance(10ms);
         window->Timer_Timer();
 

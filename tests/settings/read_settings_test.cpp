@@ -6,7 +6,7 @@
 
 namespace {
 
-using sim::CallKind;
+using support::CallKind;
 
 class ReadSettings : public WindowTest {
   protected:
@@ -81,7 +81,7 @@ TEST_F(ReadSettings, AFailedManufacturerRequestLeavesItAndTheVersionUnchanged) {
     window.session.isConnected = window.FindTheHid();
     ASSERT_TRUE(window.session.isConnected);
     // The first string request of the read is the manufacturer's.
-    bus.failCall(bus.callCount() + 3);  // after two sends and one fetch
+    hid.failCall(hid.callCount() + 3);  // after two sends and one fetch
     window.EnableUI();
     EXPECT_EQ(window.lblManuf.Caption, "old");
     EXPECT_EQ(window.lblVersion.Caption, "old version");

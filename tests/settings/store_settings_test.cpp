@@ -30,12 +30,12 @@ TEST_F(StoreSettings, StoresTheFourHPatternThresholdsInTheirOrder) {
     frmMain& window = connect({40, 200, 60, 190, 70, 180});
     bus.queueLever(adaptor, {10, 10, false});
     window.Timer_Timer();
-    bus.clearLog();
+    hid.clearLog();
     window.btnUpdate_Click();
     EXPECT_EQ(commandsSent(),
               (std::vector<Bytes>{{0xEE, 3, 190}, {0xEE, 2, 60}, {0xEE, 0, 40}, {0xEE, 1, 200}}));
     // Each click sends them again.
-    bus.clearLog();
+    hid.clearLog();
     window.btnUpdate_Click();
     EXPECT_EQ(commandsSent().size(), 4U);
 }
@@ -44,7 +44,7 @@ TEST_F(StoreSettings, StoresTheTwoSequentialThresholdsInSequentialMode) {
     frmMain& window = connect({40, 200, 60, 190, 70, 180});
     bus.queueLever(adaptor, {10, 10, true});
     window.Timer_Timer();
-    bus.clearLog();
+    hid.clearLog();
     window.btnUpdate_Click();
     EXPECT_EQ(commandsSent(), (std::vector<Bytes>{{0xEE, 5, 180}, {0xEE, 4, 70}}));
 }
@@ -55,7 +55,7 @@ TEST_F(StoreSettings, StoresWhatWasTypedAndAcceptedButNotARefusedText) {
     window.Text10.Text = "300";  // refused: the last accepted value stays
     bus.queueLever(adaptor, {10, 10, false});
     window.Timer_Timer();
-    bus.clearLog();
+    hid.clearLog();
     window.btnUpdate_Click();
     EXPECT_EQ(commandsSent(),
               (std::vector<Bytes>{{0xEE, 3, 190}, {0xEE, 2, 60}, {0xEE, 0, 50}, {0xEE, 1, 200}}));
@@ -66,7 +66,7 @@ TEST_F(StoreSettings, StoresWhatWasTypedAndAcceptedButNotARefusedText) {
 TEST_F(StoreSettings, LeavesTheBytesFromFourOnAsTheyWere) {
     frmMain& window = connect({40, 200, 60, 190, 70, 180});
     window.session.featureBuffer[4] = 0x5A;
-    bus.clearLog();
+    hid.clearLog();
     window.btnUpdate_Click();
     for (const Bytes& report : featureReportsSent()) {
         EXPECT_EQ(report[4], 0x5A);
@@ -78,16 +78,16 @@ TEST_F(StoreSettings, DoesNothingWhenDisconnected) {
     bus.unplug(adaptor);
     window.Timer_Timer();
     ASSERT_FALSE(window.session.isConnected);
-    bus.clearLog();
+    hid.clearLog();
     window.btnUpdate_Click();
-    EXPECT_TRUE(bus.log().empty());
+    EXPECT_TRUE(hid.log().empty());
 }
 
 TEST_F(StoreSettings, RefusesToStoreThresholdsThatWereNeverReadAndSaysSo) {
     adaptor = bus.addAdaptor();
-    bus.failCalls(sim::CallKind::GetFeature);
+    hid.failCalls(support::CallKind::GetFeature);
     frmMain& window = loadWindow();
-    bus.clearLog();
+    hid.clearLog();
     window.btnUpdate_Click();
     EXPECT_TRUE(featureReportsSent().empty());
     ASSERT_EQ(toolkit.messages.size(), 1U);

@@ -51,10 +51,7 @@ bool FaultInjectingLayer::begin(CallKind kind, hid::Handle handle) {
         it->second();
     }
     actions_.erase(current_);
-    if (logging_) {
-        log_.emplace_back();
-    }
-    record() = CallRecord{};
+    log_.emplace_back();
     record().index = current_;
     record().kind = kind;
     record().handle = handle;

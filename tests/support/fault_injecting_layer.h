@@ -66,8 +66,6 @@ class FaultInjectingLayer : public hid::HidLayer {
     // --- observation ---------------------------------------------------------------
     const std::vector<CallRecord>& log() const { return log_; }
     void clearLog() { log_.clear(); }
-    // A long run keeps no log, so memory stays flat.
-    void setLogging(bool on) { logging_ = on; }
     // The feature reports that went out and were accepted since the log was cleared.
     std::vector<std::vector<std::uint8_t>> featureReportsSent() const;
     std::size_t callsOf(CallKind kind) const;
@@ -92,7 +90,7 @@ class FaultInjectingLayer : public hid::HidLayer {
     // Numbers and logs a call, after running any action due before it; true when the
     // call is to fail.
     bool begin(CallKind kind, hid::Handle handle);
-    CallRecord& record() { return logging_ ? log_.back() : scratch_; }
+    CallRecord& record() { return log_.back(); }
     bool finish(bool result);
     // Applies a shortened or garbled reply due at the current call to `bytes`, of
     // which `count` came; returns the count that now stands.
@@ -109,8 +107,6 @@ class FaultInjectingLayer : public hid::HidLayer {
     std::map<std::uint64_t, std::size_t> shortened_;
     std::map<std::uint64_t, std::uint32_t> garbled_;
     std::vector<CallRecord> log_;
-    bool logging_ = true;
-    CallRecord scratch_;  // the record of a call made while logging is off
 };
 
 }  // namespace support

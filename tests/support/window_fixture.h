@@ -6,16 +6,18 @@
 #include <vector>
 
 #include "sim/simulated_bus.h"
+#include "support/fault_injecting_layer.h"
 #include "support/recording_toolkit.h"
 #include "window/frm_main.h"
 
-// A window on a simulated bus with a recording toolkit.
+// A window on a simulated bus, seen through the fault-injecting layer, with a recording
+// toolkit.
 class WindowTest : public ::testing::Test {
   protected:
     // Creates the window (not yet loaded) on the bus as it is now.
     frmMain& createWindow(WindowOptions options = simulatedOptions()) {
         options.adaptorIsSimulated = true;
-        window = std::make_unique<frmMain>(bus, toolkit, std::move(options));
+        window = std::make_unique<frmMain>(hid, toolkit, std::move(options));
         return *window;
     }
     frmMain& loadWindow() {
@@ -33,23 +35,13 @@ class WindowTest : public ::testing::Test {
 
     // The feature reports the adaptor accepted since the log was cleared.
     std::vector<std::vector<std::uint8_t>> featureReportsSent() const {
-        std::vector<std::vector<std::uint8_t>> sent;
-        for (const sim::CallRecord& call : bus.log()) {
-            if (call.kind == sim::CallKind::SetFeature && call.result) {
-                sent.push_back(call.bytes);
-            }
-        }
-        return sent;
+        return hid.featureReportsSent();
     }
-    std::size_t callsOf(sim::CallKind kind) const {
-        std::size_t count = 0;
-        for (const sim::CallRecord& call : bus.log()) {
-            count += call.kind == kind ? 1 : 0;
-        }
-        return count;
-    }
+    std::size_t callsOf(support::CallKind kind) const { return hid.callsOf(kind); }
 
     sim::SimulatedBus bus;
+    // What the window sees of the bus: every call logged, faults where a test asks.
+    support::FaultInjectingLayer hid{bus};
     RecordingToolkit toolkit;
     std::unique_ptr<frmMain> window;
 };

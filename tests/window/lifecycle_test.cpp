@@ -8,7 +8,7 @@
 
 namespace {
 
-using sim::CallKind;
+using support::CallKind;
 using Bytes = std::vector<std::uint8_t>;
 
 // Everything of a control that the looks change.
@@ -147,7 +147,7 @@ TEST_F(Lifecycle, ClosingWhileConnectedStoresAllSixThenClosesDeviceHandleFirst) 
     frmMain& window = loadWindow();
     const hid::Handle device = window.session.deviceHandle;
     const hid::Handle input = window.session.inputHandle;
-    bus.clearLog();
+    hid.clearLog();
     window.Form_Unload();
 
     EXPECT_EQ(featureReportsSent().size(), 7U);
@@ -164,7 +164,7 @@ TEST_F(Lifecycle, ClosingWhileConnectedStoresAllSixThenClosesDeviceHandleFirst) 
                                               {0, 0xEE, 5, 180},
                                               {0, 0xEE, 4, 70}}));
     std::vector<hid::Handle> closed;
-    for (const sim::CallRecord& call : bus.log()) {
+    for (const support::CallRecord& call : hid.log()) {
         if (call.kind == CallKind::Close && call.result) {
             closed.push_back(call.handle);
         }
@@ -179,7 +179,7 @@ TEST_F(Lifecycle, ClosingWhenDisconnectedSendsAndClosesNothing) {
     bus.unplug(adaptor);
     window.Timer_Timer();
     ASSERT_FALSE(window.session.isConnected);
-    bus.clearLog();
+    hid.clearLog();
     window.Form_Unload();
     EXPECT_EQ(callsOf(CallKind::SetFeature), 0U);
     EXPECT_EQ(callsOf(CallKind::Close), 0U);
@@ -187,7 +187,7 @@ TEST_F(Lifecycle, ClosingWhenDisconnectedSendsAndClosesNothing) {
 
 TEST_F(Lifecycle, AFailedSettingsFetchIsNeverWrittenBack) {
     const sim::DeviceId adaptor = addAdaptorWith(sim::kelvoIdentity(), {1, 2, 3, 4, 5, 6});
-    bus.failCalls(CallKind::GetFeature);
+    hid.failCalls(CallKind::GetFeature);
     frmMain& window = loadWindow();
     ASSERT_TRUE(window.session.isConnected);
     EXPECT_FALSE(window.settingsReadFromAdaptor);
@@ -195,7 +195,7 @@ TEST_F(Lifecycle, AFailedSettingsFetchIsNeverWrittenBack) {
     EXPECT_EQ(window.Text9.Text, "");
     EXPECT_EQ(window.thresholdV1, 0);
 
-    bus.clearLog();
+    hid.clearLog();
     window.Form_Unload();
     const auto sent = featureReportsSent();
     ASSERT_EQ(sent.size(), 1U);  // calibration mode off only
@@ -206,11 +206,11 @@ TEST_F(Lifecycle, AFailedSettingsFetchIsNeverWrittenBack) {
 
 TEST_F(Lifecycle, ASuccessfulReadAfterReconnectingMakesTheWriteBackDueAgain) {
     const sim::DeviceId adaptor = addAdaptorWith(sim::kelvoIdentity(), {1, 2, 3, 4, 5, 6});
-    bus.failCalls(CallKind::GetFeature);
+    hid.failCalls(CallKind::GetFeature);
     frmMain& window = loadWindow();
     ASSERT_FALSE(window.settingsReadFromAdaptor);
 
-    bus.failCalls(CallKind::GetFeature, false);
+    hid.failCalls(CallKind::GetFeature, false);
     bus.unplug(adaptor);
     window.Timer_Timer();
     bus.replug(adaptor);
@@ -219,7 +219,7 @@ TEST_F(Lifecycle, ASuccessfulReadAfterReconnectingMakesTheWriteBackDueAgain) {
     EXPECT_TRUE(window.settingsReadFromAdaptor);
     EXPECT_EQ(window.Text9.Text, "1");
 
-    bus.clearLog();
+    hid.clearLog();
     window.Form_Unload();
     EXPECT_EQ(featureReportsSent().size(), 7U);
 }
@@ -281,7 +281,7 @@ TEST_F(Lifecycle, TheRefusalShowsTheDiagnosisAdviceAskedOncePerRefusal) {
 
 TEST_F(Lifecycle, AnAdaptorWhoseCapabilitiesCannotBeReadIsRefusedAndTheUserToldToReplug) {
     addAdaptorWith(sim::kelvoIdentity());
-    bus.failCalls(CallKind::GetCapabilities);
+    hid.failCalls(CallKind::GetCapabilities);
     frmMain& window = loadWindow();
     EXPECT_FALSE(window.session.isConnected);
     EXPECT_TRUE(window.lblStatus.Visible);
@@ -289,7 +289,7 @@ TEST_F(Lifecycle, AnAdaptorWhoseCapabilitiesCannotBeReadIsRefusedAndTheUserToldT
     EXPECT_EQ(callsOf(CallKind::SetFeature), 0U);
     EXPECT_EQ(bus.openHandleCount(), 0U);
 
-    bus.failCalls(CallKind::GetCapabilities, false);
+    hid.failCalls(CallKind::GetCapabilities, false);
     window.Timer_Timer();
     EXPECT_TRUE(window.session.isConnected);
     EXPECT_FALSE(window.lblStatus.Visible);
