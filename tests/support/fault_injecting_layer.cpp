@@ -143,11 +143,7 @@ bool FaultInjectingLayer::getFeature(hid::Handle handle, std::span<std::uint8_t>
         bytesRead = 0;
         return finish(false);
     }
-    const std::size_t count =
-        std::min(static_cast<std::size_t>(std::max(bytesRead, 0)), report.size());
-    bytesRead = static_cast<std::int32_t>(alterReply(report, count));
-    record().bytes.assign(report.begin(), report.begin() + bytesRead);
-    return finish(true);
+    return finishReply(report, bytesRead);
 }
 
 bool FaultInjectingLayer::readInput(hid::Handle handle, std::span<std::uint8_t> buffer,
@@ -157,10 +153,13 @@ bool FaultInjectingLayer::readInput(hid::Handle handle, std::span<std::uint8_t> 
         bytesRead = 0;
         return finish(false);
     }
-    const std::size_t count =
-        std::min(static_cast<std::size_t>(std::max(bytesRead, 0)), buffer.size());
-    bytesRead = static_cast<std::int32_t>(alterReply(buffer.first(count), count));
-    record().bytes.assign(buffer.begin(), buffer.begin() + bytesRead);
+    return finishReply(buffer, bytesRead);
+}
+
+bool FaultInjectingLayer::finishReply(std::span<std::uint8_t> bytes, std::int32_t& bytesRead) {
+    const auto count = std::min(static_cast<std::size_t>(std::max(bytesRead, 0)), bytes.size());
+    bytesRead = static_cast<std::int32_t>(alterReply(bytes.first(count), count));
+    record().bytes.assign(bytes.begin(), bytes.begin() + bytesRead);
     return finish(true);
 }
 

@@ -92,6 +92,9 @@ class FaultInjectingLayer : public hid::HidLayer {
     bool begin(CallKind kind, hid::Handle handle);
     CallRecord& record() { return log_.back(); }
     bool finish(bool result);
+    // Ends a call that succeeded with `bytesRead` bytes of reply in `bytes`, altered as
+    // the faults due at it say.
+    bool finishReply(std::span<std::uint8_t> bytes, std::int32_t& bytesRead);
     // Applies a shortened or garbled reply due at the current call to `bytes`, of
     // which `count` came; returns the count that now stands.
     std::size_t alterReply(std::span<std::uint8_t> bytes, std::size_t count);
