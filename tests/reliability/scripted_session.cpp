@@ -33,11 +33,6 @@ constexpr std::array<std::uint8_t, protocol::kSettingCount> kOtherSettings{41,  
 
 using support::CallKind;
 
-bool carriesReply(CallKind kind) {
-    return kind == CallKind::GetAttributes || kind == CallKind::GetCapabilities ||
-           kind == CallKind::GetFeature || kind == CallKind::ReadInput;
-}
-
 // The addresses a box's threshold is stored to, in either mode.
 std::vector<std::uint8_t> addressesOf(const frmMain& window, const toolkit::TextBox& box) {
     if (&box == &window.Text7) {
@@ -80,7 +75,7 @@ class Session {
         close();
         report_.calls = hid_.callCount();
         for (const support::CallRecord& call : hid_.log()) {
-            report_.callCarriesReply.push_back(carriesReply(call.kind));
+            report_.callKinds.push_back(call.kind);
         }
         report_.dumpsShown = toolkit_.inputBoxes.size();
         report_.firmwareChunksReceived = bus_.adaptor(adaptor_).firmwareChunksReceived;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "support/fault_injecting_layer.h"
+
 // A scripted use of the window on the simulated adaptor, run with at most one injected
 // fault, and the promises it checks along the way.
 namespace reliability {
@@ -41,8 +43,8 @@ struct Problem {
 };
 
 struct RunReport {
-    std::uint64_t calls = 0;             // HID calls the run made
-    std::vector<bool> callCarriesReply;  // by call: whether it answers with data
+    std::uint64_t calls = 0;                   // HID calls the run made
+    std::vector<support::CallKind> callKinds;  // by call
     std::vector<Problem> problems;
     // What the run did, so a test can tell that the script reached its steps.
     std::size_t reportsRead = 0;

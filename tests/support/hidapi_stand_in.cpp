@@ -25,11 +25,11 @@ struct State {
     std::vector<std::string> misuse;
 };
 
-State* state = nullptr;
+std::unique_ptr<State> state;
 
 // The device a call names, or null (and the misuse noted) when it was closed.
 hid_device* live(hid_device* device, const char* call) {
-    if (state == nullptr || device == nullptr) {
+    if (!state || device == nullptr) {
         return nullptr;
     }
     if (device->closed) {
@@ -56,12 +56,11 @@ std::string descriptorFileOf(const std::string& devicePath) {
 }
 
 Installation::Installation(Responder& responder) {
-    state = new State{&responder, {}, {}};
+    state = std::make_unique<State>(State{&responder, {}, {}});
 }
 
 Installation::~Installation() {
-    delete state;
-    state = nullptr;
+    state.reset();
 }
 
 std::size_t Installation::opens() const {
