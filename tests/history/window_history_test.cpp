@@ -92,7 +92,7 @@ TEST_F(WindowHistory, RecordsTheReadEveryStoreAndTheCloseWithAllSixValues) {
 TEST_F(WindowHistory, StoreAllSixSendsTheClosesReportsInItsOrderWithoutClosing) {
     frmMain& window = connect();
     showReport(true);
-    bus.clearLog();
+    hid.clearLog();
     window.StoreAllSix();
     EXPECT_EQ(settingWrites(), (std::vector<Bytes>{{0xEE, 3, 190},
                                                    {0xEE, 2, 60},
@@ -108,23 +108,23 @@ TEST_F(WindowHistory, StoreAllSixSendsTheClosesReportsInItsOrderWithoutClosing) 
 
 TEST_F(WindowHistory, RefusedReportsMarkTheEntryAndTheStatusSaysSo) {
     frmMain& window = connect();
-    bus.failCalls(sim::CallKind::SetFeature);
+    hid.failCalls(support::CallKind::SetFeature);
     window.StoreAllSix();
     ASSERT_EQ(recorder.entries.size(), 2U);
     EXPECT_FALSE(recorder.entries[1].accepted);
     EXPECT_EQ(window.status.text(),
               "The adaptor did not accept 6 of the six thresholds; try again");
     // The refusals are not carried over to the next store.
-    bus.failCalls(sim::CallKind::SetFeature, false);
+    hid.failCalls(support::CallKind::SetFeature, false);
     window.StoreAllSix();
     EXPECT_TRUE(recorder.entries[2].accepted);
 }
 
 TEST_F(WindowHistory, NothingIsRecordedOrStoredWithoutThresholdsReadFromALever) {
-    bus.failCalls(sim::CallKind::GetFeature);
+    hid.failCalls(support::CallKind::GetFeature);
     frmMain& window = connect();
     EXPECT_FALSE(window.readAtConnection);
-    bus.clearLog();
+    hid.clearLog();
     window.StoreAllSix();
     window.Unload();
     EXPECT_TRUE(settingWrites().empty());
@@ -132,7 +132,7 @@ TEST_F(WindowHistory, NothingIsRecordedOrStoredWithoutThresholdsReadFromALever) 
     EXPECT_TRUE(recorder.entries.empty());
 
     recorder.entries.clear();
-    bus.failCalls(sim::CallKind::GetFeature, false);
+    hid.failCalls(support::CallKind::GetFeature, false);
     bus.unplug(adaptor);
     connect(kStored, sim::loaderIdentity());
     EXPECT_TRUE(recorder.entries.empty());
@@ -147,7 +147,7 @@ TEST_F(WindowHistory, TheRecordersNoticeShowsOnTheStatusLine) {
 TEST_F(WindowHistory, RestoreInHPatternFillsTheBoxesAndLinesAndKeepsTheSequentialPair) {
     frmMain& window = connect();
     showReport(false);
-    bus.clearLog();
+    hid.clearLog();
     window.RestoreThresholds(kRestored, "the calibration of 3 December 14:02");
     EXPECT_TRUE(featureReportsSent().empty());
     EXPECT_EQ(window.CurrentThresholds(), kRestored);
@@ -184,7 +184,7 @@ TEST_F(WindowHistory, RestoreInSequentialModeAlsoRefillsTheHiddenVerticalPair) {
     EXPECT_EQ(window.Text7.Text, "144");
     EXPECT_EQ(window.Text9.Text, "11");
     EXPECT_EQ(window.CurrentThresholds(), kRestored);
-    bus.clearLog();
+    hid.clearLog();
     window.StoreAllSix();
     EXPECT_EQ(bus.adaptor(adaptor).settings, kRestored);
 }

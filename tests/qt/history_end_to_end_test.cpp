@@ -19,6 +19,7 @@
 #include "qt/history_recorder.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
+#include "support/fault_injecting_layer.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ class HistoryEndToEnd : public ::testing::Test {
     void openWindow() {
         form.reset();
         frm.reset();
-        showWindow(bus, services, frm, form, &recorder);
+        showWindow(hid, services, frm, form, &recorder);
         new qtui::CalibrationMenus(*form, *frm, &recorder.store(), QStringLiteral("0.13.1"));
     }
     void showReport() {
@@ -70,6 +71,7 @@ class HistoryEndToEnd : public ::testing::Test {
     }
 
     sim::SimulatedBus bus;
+    support::FaultInjectingLayer hid{bus};
     sim::DeviceId adaptor = bus.addAdaptor();
     QTemporaryDir dataFolder;
     qtui::HistoryStore store{dataFolder.path()};
@@ -122,14 +124,14 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
         dialog->restoreButton()->click();
     });
     poll.start(10);
-    bus.clearLog();
+    hid.clearLog();
     item(*form, qtui::Menu::Adaptor, "&History...")->trigger();
     ASSERT_TRUE(dialogSeen);
     EXPECT_EQ(frm->CurrentThresholds(), kFirst);
     EXPECT_EQ(static_cast<QLineEdit*>(form->widgetFor(frm->Text9))->text(), QStringLiteral("61"));
     EXPECT_TRUE(frm->status.text().starts_with("Restored the calibration of "));
-    for (const sim::CallRecord& call : bus.log()) {
-        EXPECT_NE(call.kind, sim::CallKind::SetFeature);  // nothing sent yet
+    for (const support::CallRecord& call : hid.log()) {
+        EXPECT_NE(call.kind, support::CallKind::SetFeature);  // nothing sent yet
     }
 
     item(*form, qtui::Menu::Adaptor, "&Store all six thresholds")->trigger();

@@ -111,6 +111,10 @@ int hid_exit(void) {
     return 0;
 }
 
+const char* hid_version_str(void) {
+    return "stand-in";
+}
+
 hid_device_info* hid_enumerate(unsigned short vendorId, unsigned short productId) {
     if (state == nullptr) {
         return nullptr;
