@@ -130,7 +130,6 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
 int runCommand(const LaunchOptions& options) {
     if (options.simulated) {
         sim::SimulatedBus bus;
-        bus.setLogging(false);
         bus.addAdaptor(*options.simulated);
         return runOn(bus, options);
     }

@@ -102,7 +102,7 @@ TEST_F(AssistantEndToEnd, ProposalsFromTheScriptedLeverFixAMisreadingAdaptor) {
     EXPECT_EQ(window->Text10.Text, std::to_string(*proposals[3].value));
     EXPECT_EQ(window->thresholdV2, *proposals[3].value);
     EXPECT_NE(window->status.text().find("Update settings"), std::string::npos);
-    bus.clearLog();
+    hid.clearLog();
     window->btnUpdate_Click();
     const auto& stored = bus.adaptor(adaptor).settings;
     EXPECT_EQ(stored[protocol::kAddressH1], *proposals[0].value);
@@ -122,7 +122,7 @@ TEST_F(AssistantEndToEnd, ProposalsFromTheScriptedLeverFixAMisreadingAdaptor) {
 }
 
 TEST_F(AssistantEndToEnd, TheAssistantSendsNothingToTheAdaptor) {
-    bus.clearLog();
+    hid.clearLog();
     window->calibrationAssistant.emplace();
     auto& recording = window->calibrationAssistant->recording(assistant::Mode::HPattern);
     for (const assistant::Step step : assistant::stepsOf(assistant::Mode::HPattern)) {
@@ -131,8 +131,8 @@ TEST_F(AssistantEndToEnd, TheAssistantSendsNothingToTheAdaptor) {
             tick();
         }
     }
-    EXPECT_EQ(callsOf(sim::CallKind::SetFeature), 0u);
-    EXPECT_EQ(callsOf(sim::CallKind::GetFeature), 0u);
+    EXPECT_EQ(callsOf(support::CallKind::SetFeature), 0u);
+    EXPECT_EQ(callsOf(support::CallKind::GetFeature), 0u);
     // Without records nothing is proposed, and the boxes keep what they hold.
     window->calibrationAssistant.emplace();
     const std::string before = window->Text9.Text;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sim/simulated_bus.h"
+#include "support/fault_injecting_layer.h"
 
 namespace {
 
@@ -21,8 +22,8 @@ class Commands : public ::testing::Test {
     // The first bytes of every feature report sent, as long as the exchange needs.
     std::vector<Report> reportsSent(std::size_t length = 4) const {
         std::vector<Report> sent;
-        for (const sim::CallRecord& call : bus.log()) {
-            if (call.kind == sim::CallKind::SetFeature) {
+        for (const support::CallRecord& call : hid.log()) {
+            if (call.kind == support::CallKind::SetFeature) {
                 const std::size_t kept =
                     call.bytes.size() > 1 && call.bytes[1] == 0xF0 ? 8 : length;
                 sent.emplace_back(call.bytes.begin(),
@@ -41,6 +42,8 @@ class Commands : public ::testing::Test {
     }
 
     sim::SimulatedBus bus;
+    // What the commands see of the bus: every call logged, faults where a test asks.
+    support::FaultInjectingLayer hid{bus};
 };
 
 TEST_F(Commands, ListShowsEachAdaptorAndWhetherItOpens) {
@@ -48,7 +51,7 @@ TEST_F(Commands, ListShowsEachAdaptorAndWhetherItOpens) {
     bus.addAdaptor();
     const sim::DeviceId refused = bus.addAdaptor(sim::miradIdentity());
     bus.device(refused).refuseOpen = true;
-    const commands::CommandOutput output = commands::listAdaptorsCommand(bus, nullptr);
+    const commands::CommandOutput output = commands::listAdaptorsCommand(hid, nullptr);
     EXPECT_EQ(output.exitCode, commands::kExitOk);
     EXPECT_EQ(output.out,
               "sim:1  Kelvo  version 1.5  serial KV-0001234  access: yes\n"
@@ -65,10 +68,10 @@ TEST_F(Commands, ARefusedAdaptorIsExplainedByTheDiagnosis) {
     access.finding = diagnosis::Finding::NotTagged;
     access.nodes.push_back({"hidraw0", "sim:0", protocol::kKelvo, "KV-7", true, std::nullopt, false,
                             false, diagnosis::Finding::NotTagged});
-    EXPECT_EQ(commands::listAdaptorsCommand(bus, &access).out,
+    EXPECT_EQ(commands::listAdaptorsCommand(hid, &access).out,
               "sim:0  Kelvo  version 1.5  serial KV-7  access: no (udev has not applied the "
               "rule yet)\n");
-    const commands::CommandOutput read = commands::readOutput(commands::readCommand(bus, &access));
+    const commands::CommandOutput read = commands::readOutput(commands::readCommand(hid, &access));
     EXPECT_EQ(read.exitCode, commands::kExitNoAdaptor);
     EXPECT_EQ(read.err,
               "No adaptor could be opened. The udev rule is installed but not yet applied to the "
@@ -79,10 +82,10 @@ TEST_F(Commands, ARefusedAdaptorIsExplainedByTheDiagnosis) {
 
 TEST_F(Commands, EveryCommandWithoutAnAdaptorEndsWithStatusFour) {
     bus.addForeignDevice(0x046D, 0xC52B);
-    EXPECT_EQ(commands::listAdaptorsCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
-    EXPECT_EQ(commands::readCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
-    EXPECT_EQ(commands::dumpCommand(bus, nullptr).exitCode, commands::kExitNoAdaptor);
-    const commands::CommandOutput write = commands::writeCommand(bus, request("V1=1"), nullptr);
+    EXPECT_EQ(commands::listAdaptorsCommand(hid, nullptr).exitCode, commands::kExitNoAdaptor);
+    EXPECT_EQ(commands::readCommand(hid, nullptr).exitCode, commands::kExitNoAdaptor);
+    EXPECT_EQ(commands::dumpCommand(hid, nullptr).exitCode, commands::kExitNoAdaptor);
+    const commands::CommandOutput write = commands::writeCommand(hid, request("V1=1"), nullptr);
     EXPECT_EQ(write.exitCode, commands::kExitNoAdaptor);
     EXPECT_EQ(write.err, "No adaptor could be opened.\n");
 }
@@ -90,7 +93,7 @@ TEST_F(Commands, EveryCommandWithoutAnAdaptorEndsWithStatusFour) {
 TEST_F(Commands, ReadMakesTheConnectionExchangeAndWritesNothing) {
     const sim::DeviceId adaptor = bus.addAdaptor();
     bus.adaptor(adaptor).settings = {10, 20, 30, 40, 50, 60};
-    const commands::ReadResult result = commands::readCommand(bus, nullptr);
+    const commands::ReadResult result = commands::readCommand(hid, nullptr);
     EXPECT_EQ(reportsSent(),
               (std::vector<Report>{kCalibrationOn, kSettingsRequest, kCalibrationOff}));
     EXPECT_FALSE(bus.adaptor(adaptor).calibrationMode);
@@ -105,9 +108,9 @@ TEST_F(Commands, ReadMakesTheConnectionExchangeAndWritesNothing) {
 
 TEST_F(Commands, ReadWithoutAReplyFailsAndShowsNoThresholds) {
     bus.addAdaptor();
-    bus.failCalls(sim::CallKind::GetFeature);
+    hid.failCalls(support::CallKind::GetFeature);
     const commands::CommandOutput output =
-        commands::readOutput(commands::readCommand(bus, nullptr));
+        commands::readOutput(commands::readCommand(hid, nullptr));
     EXPECT_EQ(output.exitCode, commands::kExitFailed);
     EXPECT_EQ(output.out.find("Thresholds"), std::string::npos);
     EXPECT_EQ(output.err, "The adaptor did not answer the settings request.\n");
@@ -116,8 +119,8 @@ TEST_F(Commands, ReadWithoutAReplyFailsAndShowsNoThresholds) {
 
 TEST_F(Commands, TheLoaderIsNeverSentSettingsReports) {
     bus.addAdaptor(sim::loaderIdentity());
-    EXPECT_EQ(commands::readCommand(bus, nullptr).exitCode, commands::kExitOk);
-    const commands::CommandOutput write = commands::writeCommand(bus, request("V1=1"), nullptr);
+    EXPECT_EQ(commands::readCommand(hid, nullptr).exitCode, commands::kExitOk);
+    const commands::CommandOutput write = commands::writeCommand(hid, request("V1=1"), nullptr);
     EXPECT_EQ(write.exitCode, commands::kExitFailed);
     EXPECT_TRUE(reportsSent().empty());
 }
@@ -125,7 +128,7 @@ TEST_F(Commands, TheLoaderIsNeverSentSettingsReports) {
 TEST_F(Commands, WriteReadsFirstThenSendsTheAssignmentsBetweenCalibrationModes) {
     const sim::DeviceId adaptor = bus.addAdaptor();
     const commands::CommandOutput output =
-        commands::writeCommand(bus, request("seqh2=60,V1=90"), nullptr);
+        commands::writeCommand(hid, request("seqh2=60,V1=90"), nullptr);
     EXPECT_EQ(reportsSent(),
               (std::vector<Report>{kCalibrationOn, kSettingsRequest, kCalibrationOff,
                                    kCalibrationOn, writeSetting(protocol::kAddressSeqH2, 60),
@@ -150,7 +153,7 @@ TEST_F(Commands, WriteKeepsTheValuesBeforeAndAfterInTheHistory) {
     bus.addAdaptor();
     commands::WriteRequest write = request("H1=190");
     write.history = &recorder;
-    const commands::CommandOutput output = commands::writeCommand(bus, write, nullptr);
+    const commands::CommandOutput output = commands::writeCommand(hid, write, nullptr);
     ASSERT_EQ(recorder.entries.size(), 2u);
     const history::Identity adaptor{protocol::kKelvo, "Kelvo shifter adaptor", "KV-0001234",
                                     0x0105};
@@ -167,7 +170,7 @@ TEST_F(Commands, ValuesMadeForAnotherProductAreNotSent) {
     bus.addAdaptor();
     commands::WriteRequest write = request("V1=1");
     write.madeForProduct = protocol::kMirad;
-    const commands::CommandOutput output = commands::writeCommand(bus, write, nullptr);
+    const commands::CommandOutput output = commands::writeCommand(hid, write, nullptr);
     EXPECT_EQ(output.exitCode, commands::kExitUsage);
     EXPECT_EQ(output.err,
               "Nothing was sent: the values were made for a Mirad adaptor, and this is a Kelvo.\n");
@@ -178,11 +181,11 @@ TEST_F(Commands, WriteWithBadInputSendsNothing) {
     bus.addAdaptor();
     for (const char* bad : {"V1=256", "V1=-1", "V1=8a", "V1=", "X1=5", "V1=5,V1=6", "V1", ""}) {
         SCOPED_TRACE(bad);
-        bus.clearLog();
-        const commands::CommandOutput output = commands::writeCommand(bus, request(bad), nullptr);
+        hid.clearLog();
+        const commands::CommandOutput output = commands::writeCommand(hid, request(bad), nullptr);
         EXPECT_EQ(output.exitCode, commands::kExitUsage);
         EXPECT_EQ(output.err.rfind("Nothing was sent: ", 0), 0u) << output.err;
-        EXPECT_TRUE(bus.log().empty());
+        EXPECT_TRUE(hid.log().empty());
     }
 }
 
@@ -192,19 +195,20 @@ TEST_F(Commands, WriteReportsARefusedReportInItsStatus) {
     const commands::WriteRequest assignments = request("V1=1,V2=2");
     const auto sendsBefore = [&] {
         sim::SimulatedBus probe;
+        support::FaultInjectingLayer probed(probe);
         probe.addAdaptor();
-        commands::writeCommand(probe, assignments, nullptr);
+        commands::writeCommand(probed, assignments, nullptr);
         std::vector<std::uint64_t> sets;
-        for (const sim::CallRecord& call : probe.log()) {
-            if (call.kind == sim::CallKind::SetFeature) {
+        for (const support::CallRecord& call : probed.log()) {
+            if (call.kind == support::CallKind::SetFeature) {
                 sets.push_back(call.index);
             }
         }
         return sets;
     }();
     ASSERT_EQ(sendsBefore.size(), 7u);
-    bus.failCall(sendsBefore[5]);
-    const commands::CommandOutput output = commands::writeCommand(bus, assignments, nullptr);
+    hid.failCall(sendsBefore[5]);
+    const commands::CommandOutput output = commands::writeCommand(hid, assignments, nullptr);
     EXPECT_EQ(output.exitCode, commands::kExitFailed);
     EXPECT_EQ(output.err, "The adaptor refused 1 of 4 reports.\n");
     EXPECT_EQ(output.out.find("After:"), std::string::npos);  // not claimed when refused
@@ -215,21 +219,21 @@ TEST_F(Commands, DumpShowsTheMemoryAsTheDialogDoes) {
     for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
         bus.adaptor(adaptor).memory[i] = static_cast<std::uint8_t>(i);
     }
-    const commands::CommandOutput output = commands::dumpCommand(bus, nullptr);
+    const commands::CommandOutput output = commands::dumpCommand(hid, nullptr);
     EXPECT_EQ(output.exitCode, commands::kExitOk);
     ASSERT_EQ(output.out.size(), 7 + 3 * protocol::kMemorySize + 1);
     EXPECT_EQ(output.out.substr(0, 16), "Mirad:  00 01 02");
     EXPECT_EQ(output.out.substr(output.out.size() - 4), " 7F\n");
 
-    bus.failCalls(sim::CallKind::GetFeature);
-    const commands::CommandOutput unread = commands::dumpCommand(bus, nullptr);
+    hid.failCalls(support::CallKind::GetFeature);
+    const commands::CommandOutput unread = commands::dumpCommand(hid, nullptr);
     EXPECT_EQ(unread.exitCode, commands::kExitFailed);
     EXPECT_NE(unread.out.find(" ?? ??"), std::string::npos);
 }
 
 TEST_F(Commands, DumpOfAnAdaptorWithoutMemoryAccessFails) {
     bus.addAdaptor(sim::usbShifterIdentity());
-    const commands::CommandOutput output = commands::dumpCommand(bus, nullptr);
+    const commands::CommandOutput output = commands::dumpCommand(hid, nullptr);
     EXPECT_EQ(output.exitCode, commands::kExitFailed);
     EXPECT_TRUE(reportsSent().empty());
 }
