@@ -106,7 +106,7 @@ TEST_F(Commands, ReadMakesTheConnectionExchangeAndWritesNothing) {
     EXPECT_EQ(bus.openHandleCount(), 0u);
 }
 
-TEST_F(Commands, ReadWithoutAReplyFailsAndShowsNoThresholds) {
+TEST_F(Commands, ReadWithoutAWholeReplyFailsAndShowsNoThresholds) {
     bus.addAdaptor();
     hid.failCalls(support::CallKind::GetFeature);
     const commands::CommandOutput output =
@@ -115,6 +115,17 @@ TEST_F(Commands, ReadWithoutAReplyFailsAndShowsNoThresholds) {
     EXPECT_EQ(output.out.find("Thresholds"), std::string::npos);
     EXPECT_EQ(output.err, "The adaptor did not answer the settings request.\n");
     EXPECT_EQ(reportsSent().back(), kCalibrationOff);
+
+    // A reply of seven bytes lacks the last threshold: no reply either.
+    hid.failCalls(support::CallKind::GetFeature, false);
+    hid.clearLog();
+    commands::readCommand(hid, nullptr);
+    std::uint64_t fetch = hid.callCount();
+    for (const support::CallRecord& call : hid.log()) {
+        fetch = call.kind == support::CallKind::GetFeature ? call.index : fetch;
+    }
+    hid.shortenReply(hid.callCount() + (fetch - hid.log().front().index), 7);
+    EXPECT_EQ(commands::readCommand(hid, nullptr).exitCode, commands::kExitFailed);
 }
 
 TEST_F(Commands, TheLoaderIsNeverSentSettingsReports) {
