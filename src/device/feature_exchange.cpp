@@ -40,7 +40,9 @@ bool frmMain::ReadInputReport() {
     return session.lastResult != 0;
 }
 
-void frmMain::WriteSetting(std::uint8_t address, std::int16_t value) {
+bool frmMain::WriteSetting(std::uint8_t address, std::int16_t value) {
     protocol::writeWriteSetting(session.featureBuffer, address, static_cast<std::uint8_t>(value));
-    refusedSettingWrites_ += SendFeatureBuffer(protocol::kCommandLength) ? 0 : 1;
+    const bool accepted = SendFeatureBuffer(protocol::kCommandLength);
+    refusedSettingWrites_ += accepted ? 0 : 1;
+    return accepted;
 }

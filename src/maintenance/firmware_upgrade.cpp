@@ -63,6 +63,10 @@ std::size_t frmMain::SendFirmwareImage() {
         if (!session.lastResult) {
             ++failedBlocks;
         }
+        // A real loader takes a while: the status line shows how far the transfer got.
+        status.notify(
+            "Sending firmware: " + std::to_string(at / protocol::kFirmwareChunkPayload + 1) +
+            " of " + std::to_string(blocks));
         toolkit_.DoEvents();
     }
 

@@ -9,9 +9,13 @@ namespace {
 
 constexpr const char* kDumpTitle = "Contents of shifter EEPROM memory";
 
+// Without a configured address the user is sent to the adaptor's support, not to an
+// address that reaches nobody.
 std::string dumpPrompt(const std::string& supportAddress) {
+    const std::string recipient =
+        supportAddress.empty() ? std::string("your adaptor's support") : supportAddress;
     return "This is shifter EEPROM contents. Please copy (Ctrl+C) and email this text to " +
-           supportAddress + " for analysis. Thank you!";
+           recipient + " for analysis. Thank you!";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "monitor/threshold_text.h"
 #include "window/frm_main.h"
+#include "window/threshold_boxes.h"
 
 namespace {
 
@@ -36,6 +37,8 @@ void frmMain::CheckMode(std::uint8_t mode) {
     Text10.Visible = !sequential;
     Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
     Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
+    window::describeThresholdBox(Text7, sequential ? window::kSeqH1 : window::kH1);
+    window::describeThresholdBox(Text8, sequential ? window::kSeqH2 : window::kH2);
 }
 
 void frmMain::ShowLinesOf(std::uint8_t mode) {
@@ -50,15 +53,18 @@ void frmMain::ShowLinesOf(std::uint8_t mode) {
 
 void frmMain::TakeThresholdEdits(std::uint8_t mode) {
     struct Row {
-        const toolkit::TextBox& box;
+        toolkit::TextBox& box;
+        const window::ThresholdName& name;
         std::int16_t& threshold;
         toolkit::LineShape& line;
         bool vertical;
     };
     const auto take = [this](const Row& row) {
         const std::optional<int> value = parseThresholdText(row.box.Text);
+        // A refused text stays in the box as typed, marked, and the line stays put.
+        window::markThresholdBox(row.box, row.name, !value);
         if (!value) {
-            return;  // refused silently: the box keeps the text as typed
+            return;
         }
         row.threshold = static_cast<std::int16_t>(*value);
         if (row.vertical) {
@@ -68,12 +74,12 @@ void frmMain::TakeThresholdEdits(std::uint8_t mode) {
         }
     };
     if (isSequential(mode)) {
-        take({Text7, thresholdSeqH1, SeqH1, false});
-        take({Text8, thresholdSeqH2, SeqH2, false});
+        take({Text7, window::kSeqH1, thresholdSeqH1, SeqH1, false});
+        take({Text8, window::kSeqH2, thresholdSeqH2, SeqH2, false});
     } else {
-        take({Text7, thresholdH1, lineH1, false});
-        take({Text8, thresholdH2, LineH2, false});
-        take({Text9, thresholdV1, lineV1, true});
-        take({Text10, thresholdV2, lineV2, true});
+        take({Text7, window::kH1, thresholdH1, lineH1, false});
+        take({Text8, window::kH2, thresholdH2, LineH2, false});
+        take({Text9, window::kV1, thresholdV1, lineV1, true});
+        take({Text10, window::kV2, thresholdV2, lineV2, true});
     }
 }

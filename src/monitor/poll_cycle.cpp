@@ -12,8 +12,9 @@ constexpr int kProbePause = 10;
 }  // namespace
 
 void frmMain::Timer_Timer() {
-    status.elapse(Timer.Interval);
-    pollTime += Timer.Interval;
+    const int elapsed = Timer.Interval;
+    status.elapse(elapsed);
+    pollTime += elapsed;
     if (session.isConnected) {
         // Every report already waiting is taken, so the display never falls behind an
         // adaptor that reports faster than the ticks come; the newest is shown in full.
@@ -55,6 +56,7 @@ void frmMain::Timer_Timer() {
         }
     }
     ShowAccessStatus();
+    ShowPresenceStatus(elapsed);
 }
 
 void frmMain::LoseConnection() {

@@ -49,6 +49,7 @@ void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t byte
 void frmMain::ShowGear(const protocol::ReportBuffer& report) {
     if (const auto caption = gearCaption(report[3], report[4])) {
         Gear.Caption = *caption;
+        Gear.accessibleName = "Gear " + *caption;
     }
 }
 
@@ -57,6 +58,7 @@ void frmMain::ShowValuesAndTicks(const protocol::ReportBuffer& report) {
     const std::uint8_t y = report[2];
     lblX.Caption = std::to_string(x);
     lblY.Caption = std::to_string(y);
+    Graph.accessibleName = "Lever position X " + lblX.Caption + ", Y " + lblY.Caption;
 
     TickV1.Top = Graph.Top + static_cast<float>(255 - y) * Graph.Height / 255.0F;
     TickV2.Top = TickV1.Top;

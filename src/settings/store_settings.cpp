@@ -1,5 +1,35 @@
-// "Update settings": stores the thresholds of the adaptor's current mode.
+// "Update settings": stores the thresholds of the adaptor's current mode and says on
+// the status line what went out and whether the adaptor took it.
+#include <string>
+#include <vector>
+
 #include "window/frm_main.h"
+#include "window/threshold_boxes.h"
+
+namespace {
+
+struct Setting {
+    std::uint8_t address;
+    const window::ThresholdName& name;
+    std::int16_t value;
+};
+
+std::string storedNotice(const std::vector<Setting>& values, std::size_t refused) {
+    if (refused != 0) {
+        return "The adaptor did not accept " + std::to_string(refused) + " of " +
+               std::to_string(values.size()) + " values; try again";
+    }
+    std::string text = "Stored in the adaptor: ";
+    for (const Setting& stored : values) {
+        if (&stored != &values.front()) {
+            text += ", ";
+        }
+        text += std::string(stored.name.shortName) + " " + std::to_string(stored.value);
+    }
+    return text;
+}
+
+}  // namespace
 
 void frmMain::btnUpdate_Click() {
     if (!session.isConnected) {
@@ -14,14 +44,18 @@ void frmMain::btnUpdate_Click() {
         return;
     }
     // The mode of the newest report shown; the reports themselves stay with the plot.
-    if (lastReportMode == protocol::kSequentialMode) {
-        WriteSetting(protocol::kAddressSeqH1, thresholdSeqH1);
-        WriteSetting(protocol::kAddressSeqH2, thresholdSeqH2);
-    } else {
-        WriteSetting(protocol::kAddressH1, thresholdH1);
-        WriteSetting(protocol::kAddressH2, thresholdH2);
-        WriteSetting(protocol::kAddressV1, thresholdV1);
-        WriteSetting(protocol::kAddressV2, thresholdV2);
+    const std::vector<Setting> settings =
+        lastReportMode == protocol::kSequentialMode
+            ? std::vector<Setting>{{protocol::kAddressSeqH1, window::kSeqH1, thresholdSeqH1},
+                                   {protocol::kAddressSeqH2, window::kSeqH2, thresholdSeqH2}}
+            : std::vector<Setting>{{protocol::kAddressH1, window::kH1, thresholdH1},
+                                   {protocol::kAddressH2, window::kH2, thresholdH2},
+                                   {protocol::kAddressV1, window::kV1, thresholdV1},
+                                   {protocol::kAddressV2, window::kV2, thresholdV2}};
+    std::size_t refused = 0;
+    for (const Setting& setting : settings) {
+        refused += WriteSetting(setting.address, setting.value) ? 0 : 1;
     }
     RecordCalibration(history::Event::StoredByUpdate);
+    status.notify(storedNotice(settings, refused));
 }

@@ -136,17 +136,19 @@ LeverScript LeverScript::sequentialTour() {
     return LeverScript(sequentialWaypoints());
 }
 
+// The demo stays this long in each mode, so a user has time to type a threshold before
+// the boxes change.
+constexpr std::chrono::seconds kDemoModeTime{30};
+
 LeverScript LeverScript::demoTour() {
-    constexpr int kHPatternRounds = 3;
-    constexpr int kSequentialRounds = 3;
     std::vector<Waypoint> points;
-    const std::vector<Waypoint> hPattern = hPatternWaypoints();
-    const std::vector<Waypoint> sequential = sequentialWaypoints();
-    for (int i = 0; i < kHPatternRounds; ++i) {
-        points.insert(points.end(), hPattern.begin(), hPattern.end());
-    }
-    for (int i = 0; i < kSequentialRounds; ++i) {
-        points.insert(points.end(), sequential.begin(), sequential.end());
+    for (const std::vector<Waypoint>& round : {hPatternWaypoints(), sequentialWaypoints()}) {
+        const LeverScript once(round);
+        const std::int64_t rounds = std::max<std::int64_t>(
+            1, kDemoModeTime / std::max(once.period(), std::chrono::microseconds{1}));
+        for (std::int64_t i = 0; i < rounds; ++i) {
+            points.insert(points.end(), round.begin(), round.end());
+        }
     }
     return LeverScript(std::move(points));
 }

@@ -28,7 +28,7 @@ class LeverScript {
     static LeverScript hPatternTour();
     // Pushes and pulls of a sequential lever.
     static LeverScript sequentialTour();
-    // The demo: a few rounds of the H-pattern, then a while in sequential mode.
+    // The demo: about half a minute of H-pattern rounds, then as long in sequential mode.
     static LeverScript demoTour();
     // The lever held still.
     static LeverScript holdAt(LeverPosition position);

@@ -1,6 +1,7 @@
 // The window's fixed design: every control with its text, place, size, font, colours,
 // tab index and initial state, created in design order.
 #include "window/frm_main.h"
+#include "window/threshold_boxes.h"
 #include "window/window_texts.h"
 
 namespace {
@@ -54,10 +55,15 @@ void designCaptionLabel(toolkit::Label& label, const char* caption, float top, f
     label.Enabled = false;
 }
 
-void designTextBox(toolkit::TextBox& box, float left, float top, int tabIndex) {
+// Black text on a white base whatever the colour scheme, so a dark scheme's base
+// never leaves the text unreadable.
+void designTextBox(toolkit::TextBox& box, const window::ThresholdName& name, float left, float top,
+                   int tabIndex) {
     place(box, left, top, 735, 375, tabIndex);
     box.Text = "0";
     box.foreColour = kBlack;
+    box.backColour = kWhite;
+    window::describeThresholdBox(box, name);
 }
 
 void designTick(toolkit::RectangleShape& tick, float left, float top, float width, float height) {
@@ -87,10 +93,10 @@ void frmMain::createControls() {
     btnUpdate.Caption = "Update settings";
     btnUpdate.font = kSansSerif9Bold;
 
-    designTextBox(Text10, 3960, 2160, 2);
-    designTextBox(Text9, 2160, 2160, 1);
-    designTextBox(Text8, 5640, 5760, 4);
-    designTextBox(Text7, 5640, 3360, 3);
+    designTextBox(Text10, window::kV2, 3960, 2160, 2);
+    designTextBox(Text9, window::kV1, 2160, 2160, 1);
+    designTextBox(Text8, window::kH2, 5640, 5760, 4);
+    designTextBox(Text7, window::kH1, 5640, 3360, 3);
 
     place(UpgradeFW, 120, 7320, 1935, 495, 15);
     UpgradeFW.Caption = "Upgrade Firmware";
@@ -121,8 +127,11 @@ void frmMain::createControls() {
     designCaptionLabel(Label3, "Serial Number", 1440, 1815, 7);
 
     place(Graph, 1485, 2805, 3900, 3900, 16);
+    // The trace is black on the white plot in every colour scheme: a scheme's button
+    // text colour may be as light as the plot itself.
     Graph.backColour = kWhite;
-    Graph.foreColour = toolkit::systemColour(SystemColour::ButtonText);
+    Graph.foreColour = kBlack;
+    Graph.accessibleName = "Lever position";
     Graph.BorderPixels = 2;
     Graph.DrawWidth = 2;
 
@@ -139,8 +148,10 @@ void frmMain::createControls() {
     place(Gear, 5640, 4200, 795, 1125, 19);
     Gear.Caption = "1";
     Gear.font = kGearFont;
-    Gear.foreColour = kBlack;
+    // The scheme's text colour: black in a light scheme, readable on a dark one.
+    Gear.foreColour = toolkit::systemColour(SystemColour::WindowText);
     Gear.alignment = Alignment::Centre;
+    Gear.accessibleName = "Gear 1";
 
     designTick(TickV2, 5400, 3120, 165, 45);
     designTick(TickV1, 1320, 3120, 165, 45);

@@ -167,6 +167,8 @@ class frmMain {
     // device link
     void ReadHidCaps();
     void ShowAccessStatus();
+    // The standing notes of no adaptor (after a while) and of a simulated one.
+    void ShowPresenceStatus(int elapsedMilliseconds);
     void ArmReadEvent();
     void CloseConnection();
     // Sends the send buffer as one feature report; not sent when the adaptor's
@@ -175,7 +177,8 @@ class frmMain {
     // Fetches one feature reply into `reply` (byte 0 set to the report ID first).
     bool FetchFeatureReply(protocol::ReportBuffer& reply, std::size_t lengthNeeded);
     bool ReadInputReport();
-    void WriteSetting(std::uint8_t address, std::int16_t value);
+    // True when the adaptor accepted the report.
+    bool WriteSetting(std::uint8_t address, std::int16_t value);
 
     // settings
     void ReadDeviceSettings();
@@ -218,6 +221,8 @@ class frmMain {
     int refusedSearches_ = 0;
     // An accepted adaptor opened but its capabilities could not be read, and none connected.
     bool adaptorUnreadable_ = false;
+    // Poll time since the window last had an adaptor.
+    int absentMilliseconds_ = 0;
 
     // WriteSetting reports the adaptor refused since the last recorded event.
     std::size_t refusedSettingWrites_ = 0;

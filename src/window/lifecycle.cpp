@@ -1,5 +1,8 @@
 // Start-up, close, and the connected and disconnected looks.
+#include <algorithm>
+
 #include "window/frm_main.h"
+#include "window/threshold_boxes.h"
 #include "window/window_texts.h"
 
 void frmMain::Form_Load() {
@@ -13,6 +16,7 @@ void frmMain::Form_Load() {
         EnableUI();
     }
     ShowAccessStatus();
+    ShowPresenceStatus(0);
 
     const float innerWidth = Graph.ScaleWidth();
     const float innerHeight = Graph.ScaleHeight();
@@ -25,6 +29,25 @@ void frmMain::Form_Load() {
         horizontal->X2 = innerWidth;
     }
     Timer.Enabled = true;
+}
+
+// A replug leaves the window without an adaptor for half a second or so: only a longer
+// absence is worth a word.
+void frmMain::ShowPresenceStatus(int elapsedMilliseconds) {
+    constexpr int kAbsenceBeforeStatus = 1000;
+    absentMilliseconds_ = session.isConnected ? 0
+                                              : std::min(absentMilliseconds_ + elapsedMilliseconds,
+                                                         2 * kAbsenceBeforeStatus);
+    if (absentMilliseconds_ > kAbsenceBeforeStatus) {
+        status.setCondition(window::Condition::NoAdaptor, texts::kNoAdaptorStatus);
+    } else {
+        status.clearCondition(window::Condition::NoAdaptor);
+    }
+    if (session.isConnected && options_.adaptorIsSimulated) {
+        status.setCondition(window::Condition::Simulated, texts::kSimulatedStatus);
+    } else {
+        status.clearCondition(window::Condition::Simulated);
+    }
 }
 
 void frmMain::Form_Unload() {
@@ -91,6 +114,10 @@ void frmMain::DisableUI() {
     for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
         box->Text.clear();
     }
+    window::describeThresholdBox(Text7, window::kH1);
+    window::describeThresholdBox(Text8, window::kH2);
+    window::describeThresholdBox(Text9, window::kV1);
+    window::describeThresholdBox(Text10, window::kV2);
     Graph.Cls();
     btnUpdate.Enabled = false;
     Command1.Enabled = false;

@@ -5,7 +5,11 @@
 namespace window {
 
 void StatusLine::setCondition(Condition condition, std::string text) {
-    conditions_[static_cast<std::size_t>(condition)] = std::move(text);
+    std::string& current = conditions_[static_cast<std::size_t>(condition)];
+    if (current == text) {
+        return;  // the poll cycle restates its conditions every tick
+    }
+    current = std::move(text);
     refresh();
 }
 

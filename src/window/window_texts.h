@@ -17,5 +17,9 @@ inline constexpr const char* kAccessRefusedStatus =
 inline constexpr const char* kAdaptorUnreadableStatus =
     "The adaptor is plugged in, but it could not be read: its report sizes are unknown. "
     "Unplug the adaptor and plug it in again.";
+inline constexpr const char* kNoAdaptorStatus =
+    "No adaptor found. Plug one in: the window comes alive by itself.";
+inline constexpr const char* kSimulatedStatus =
+    "Simulated adaptor: nothing is kept when the program ends";
 
 }  // namespace texts

@@ -80,7 +80,14 @@ class FirmwareUpgradeTest : public WindowTest {
 
 TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
     connectLoader();
+    std::vector<std::string> progress;
+    toolkit.onDoEvents = [&] { progress.push_back(window->status.text()); };
     window->UpgradeFW_Click();
+    // The status line counts the chunks as they go out.
+    ASSERT_EQ(progress.size(), kChunks);
+    EXPECT_EQ(progress.front(), "Sending firmware: 1 of " + std::to_string(kChunks));
+    EXPECT_EQ(progress.back(),
+              "Sending firmware: " + std::to_string(kChunks) + " of " + std::to_string(kChunks));
 
     const std::vector<support::CallRecord> sends = sendAttempts();
     ASSERT_EQ(sends.size(), kChunks + 1);  // the close's own report follows

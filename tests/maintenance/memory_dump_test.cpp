@@ -155,6 +155,18 @@ TEST_F(MemoryDumpTest, DialogNamesTheConfiguredAddressAndItsAnswerIsIgnored) {
     EXPECT_TRUE(toolkit.messages.empty());
 }
 
+TEST_F(MemoryDumpTest, WithoutAConfiguredAddressTheDialogNamesTheAdaptorsSupport) {
+    addAdaptorWithMemory(sim::kelvoIdentity());
+    WindowOptions options = simulatedOptions();
+    options.supportAddress.clear();
+    createWindow(options).Form_Load();
+    window->Command1_Click();
+    ASSERT_EQ(toolkit.inputBoxes.size(), 1u);
+    EXPECT_EQ(toolkit.inputBoxes[0].prompt,
+              "This is shifter EEPROM contents. Please copy (Ctrl+C) and email this text to "
+              "your adaptor's support for analysis. Thank you!");
+}
+
 TEST_F(MemoryDumpTest, RequestKeepsTheBytesThePreviousCommandLeft) {
     addAdaptorWithMemory(sim::kelvoIdentity());
     loadWindow();

@@ -81,6 +81,33 @@ TEST_F(DisplayMode, RoundsAcceptedTextAndIgnoresTheRest) {
     EXPECT_EQ(typed("-1"), 33);
 }
 
+TEST_F(DisplayMode, MarksARefusedBoxUntilItsTextIsAcceptedOrRefilled) {
+    tick();
+    frmMain& w = *window;
+    EXPECT_EQ(w.Text10.toolTip, "V2, right vertical line, 0 to 254");
+    w.Text10.Text = "30";
+    tick();
+    w.Text10.Text = "300";
+    tick();
+    EXPECT_TRUE(w.Text10.refused);
+    EXPECT_EQ(w.Text10.toolTip, "0 to 254");
+    EXPECT_EQ(w.thresholdV2, 30);
+    EXPECT_FALSE(w.Text9.refused);
+    w.Text10.Text = "30";
+    tick();
+    EXPECT_FALSE(w.Text10.refused);
+    EXPECT_EQ(w.Text10.toolTip, "V2, right vertical line, 0 to 254");
+
+    // The mode switch refills the boxes it shows and names them after their thresholds.
+    w.Text7.Text = "abc";
+    tick();
+    EXPECT_TRUE(w.Text7.refused);
+    tick(true);
+    EXPECT_FALSE(w.Text7.refused);
+    EXPECT_EQ(w.Text7.accessibleDescription, "Seq H1, first sequential line, 0 to 254");
+    EXPECT_EQ(w.Text8.accessibleName, "Seq H2");
+}
+
 TEST_F(DisplayMode, AStoredTwoFiftyFiveIsShownButNeverMovesItsLine) {
     bus.adaptor(adaptor).settings[5] = 255;
     bus.unplug(adaptor);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "support/window_fixture.h"
+#include "window/window_texts.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ TEST_F(StoreSettings, StoresTheFourHPatternThresholdsInTheirOrder) {
     window.btnUpdate_Click();
     EXPECT_EQ(commandsSent(),
               (std::vector<Bytes>{{0xEE, 3, 190}, {0xEE, 2, 60}, {0xEE, 0, 40}, {0xEE, 1, 200}}));
+    EXPECT_EQ(window.status.text(), "Stored in the adaptor: H1 190, H2 60, V1 40, V2 200");
     // Each click sends them again.
     hid.clearLog();
     window.btnUpdate_Click();
@@ -47,6 +49,26 @@ TEST_F(StoreSettings, StoresTheTwoSequentialThresholdsInSequentialMode) {
     hid.clearLog();
     window.btnUpdate_Click();
     EXPECT_EQ(commandsSent(), (std::vector<Bytes>{{0xEE, 5, 180}, {0xEE, 4, 70}}));
+    EXPECT_EQ(window.status.text(), "Stored in the adaptor: Seq H1 180, Seq H2 70");
+}
+
+TEST_F(StoreSettings, SaysHowManyValuesTheAdaptorRefusedAndTheNoticePasses) {
+    frmMain& window = connect({40, 200, 60, 190, 70, 180});
+    bus.queueLever(adaptor, {10, 10, false});
+    window.Timer_Timer();
+    bus.clearLog();
+    bus.failCall(bus.callCount() + 1);  // the second of the four
+    window.btnUpdate_Click();
+    EXPECT_EQ(bus.log().size(), 4U);  // no retry, no extra report
+    EXPECT_EQ(commandsSent().size(), 3U);
+    EXPECT_EQ(window.status.text(), "The adaptor did not accept 1 of 4 values; try again");
+
+    // The notice passes after its few seconds; the simulated-adaptor note stays.
+    for (int elapsed = 0; elapsed <= window::StatusLine::kNoticeMilliseconds; elapsed += 10) {
+        bus.queueLever(adaptor, {10, 10, false});
+        window.Timer_Timer();
+    }
+    EXPECT_EQ(window.status.text(), texts::kSimulatedStatus);
 }
 
 TEST_F(StoreSettings, StoresWhatWasTypedAndAcceptedButNotARefusedText) {

@@ -236,12 +236,13 @@ TEST_F(Lifecycle, SaysSoOnlyWhenTheSystemKeepsRefusingToOpenTheAdaptor) {
     EXPECT_TRUE(window.lblStatus.Visible);
     EXPECT_GT(window.ClientHeight(), designedHeight);
     EXPECT_EQ(window.Caption, "Corvane Shifter interface calibration v1.5");
+    window.Timer_Timer();  // long enough for the no-adaptor note, which gives way
+    EXPECT_EQ(window.status.text(), texts::kAccessRefusedStatus);
 
     bus.device(held).refuseOpen = false;
     window.Timer_Timer();
     EXPECT_TRUE(window.session.isConnected);
-    EXPECT_FALSE(window.lblStatus.Visible);
-    EXPECT_EQ(window.ClientHeight(), designedHeight);
+    EXPECT_EQ(window.status.text(), texts::kSimulatedStatus);
 }
 
 TEST_F(Lifecycle, TheRefusalShowsTheDiagnosisAdviceAskedOncePerRefusal) {
@@ -292,16 +293,44 @@ TEST_F(Lifecycle, AnAdaptorWhoseCapabilitiesCannotBeReadIsRefusedAndTheUserToldT
     hid.failCalls(CallKind::GetCapabilities, false);
     window.Timer_Timer();
     EXPECT_TRUE(window.session.isConnected);
-    EXPECT_FALSE(window.lblStatus.Visible);
+    EXPECT_EQ(window.status.text(), texts::kSimulatedStatus);
 }
 
-TEST_F(Lifecycle, NoStatusLineForAnUnpluggedAdaptorOrAForeignDevice) {
+TEST_F(Lifecycle, SaysNoAdaptorOnlyAfterMoreThanASecondWithoutOne) {
     bus.addForeignDevice(0x046D, 0xC52B);
     frmMain& window = loadWindow();
-    for (int tick = 0; tick < 5; ++tick) {
-        window.Timer_Timer();
-    }
+    const float designedHeight = window.ClientHeight();
+    window.Timer_Timer();
+    window.Timer_Timer();  // a second of searching
     EXPECT_FALSE(window.lblStatus.Visible);
+    EXPECT_EQ(window.ClientHeight(), designedHeight);
+    window.Timer_Timer();
+    EXPECT_EQ(window.status.text(), texts::kNoAdaptorStatus);
+    EXPECT_GT(window.ClientHeight(), designedHeight);
+
+    bus.addAdaptor(sim::kelvoIdentity());
+    window.Timer_Timer();
+    ASSERT_TRUE(window.session.isConnected);
+    EXPECT_EQ(window.status.text(), texts::kSimulatedStatus);
+}
+
+TEST_F(Lifecycle, AReplugIsNoAbsenceAndARealAdaptorHasNoNote) {
+    const sim::DeviceId adaptor = addAdaptorWith(sim::kelvoIdentity());
+    WindowOptions real = simulatedOptions();
+    real.adaptorIsSimulated = false;
+    window = std::make_unique<frmMain>(hid, toolkit, real);
+    window->Form_Load();
+    EXPECT_FALSE(window->lblStatus.Visible);
+
+    bus.unplug(adaptor);
+    window->Timer_Timer();
+    window->Timer_Timer();
+    EXPECT_FALSE(window->session.isConnected);
+    EXPECT_FALSE(window->lblStatus.Visible);
+    bus.replug(adaptor);
+    window->Timer_Timer();
+    EXPECT_TRUE(window->session.isConnected);
+    EXPECT_FALSE(window->lblStatus.Visible);
 }
 
 }  // namespace

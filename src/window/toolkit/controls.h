@@ -71,6 +71,11 @@ class Control {
     std::optional<Font> font;          // none: the window's default font
     std::optional<Colour> foreColour;  // none: the toolkit's default for the kind
     std::optional<Colour> backColour;
+    // What a screen reader says for the control, and the hint shown on hovering it;
+    // empty: the toolkit's default.
+    std::string accessibleName;
+    std::string accessibleDescription;
+    std::string toolTip;
 
   private:
     ControlKind kind_;
@@ -88,6 +93,8 @@ class TextBox : public Control {
   public:
     explicit TextBox(std::string name) : Control(ControlKind::TextBox, std::move(name)) {}
     std::string Text;
+    // The text was refused: the front end marks the box until it is accepted or refilled.
+    bool refused = false;
 };
 
 class Label : public Control {
