@@ -10,9 +10,12 @@ namespace qtui {
 QIcon applicationIcon() {
     static const bool registered = (registerIconResources(), true);
     (void)registered;
+    // Every size that is built in, so docks and task switchers need not scale up.
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/shifter-calibration-16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/icons/shifter-calibration-32.png"), QSize(32, 32));
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/shifter-calibration-%1.png").arg(size),
+                     QSize(size, size));
+    }
     return icon;
 }
 

@@ -2,8 +2,12 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <cmath>
 #include <vector>
+
+#include "qt/qt_options.h"
 
 namespace qtui {
 namespace {
@@ -11,19 +15,28 @@ namespace {
 CommandLine failure(const QString& message) {
     CommandLine result;
     result.action = LaunchAction::Fail;
-    result.text = QStringLiteral("%1: %2\n").arg(QLatin1String(kProgramName), message);
+    result.text = QStringLiteral("%1: %2\nTry --help.\n").arg(QLatin1String(kProgramName), message);
     return result;
 }
 
-// "--simulate" alone means the Kelvo adaptor; the parser itself only knows options that
-// always or never take a value.
+// "--simulate" takes an adaptor name after '=' or as the next argument, and means the
+// Kelvo adaptor without one; the parser itself only knows options that always or never
+// take a value.
 QStringList withDefaultSimulation(const QStringList& arguments) {
-    QStringList result = arguments;
-    for (qsizetype i = 1; i < result.size(); ++i) {
-        if (result[i] == QLatin1String("--simulate") || result[i] == QLatin1String("-simulate")) {
-            result[i] = QStringLiteral("--simulate=kelvo");
-        } else if (result[i] == QLatin1String("--")) {
+    QStringList result;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (i > 0 &&
+            (argument == QLatin1String("--simulate") || argument == QLatin1String("-simulate"))) {
+            const bool named =
+                i + 1 < arguments.size() && simulatedIdentityNamed(arguments[i + 1]).has_value();
+            result << QStringLiteral("--simulate=%1")
+                          .arg(named ? arguments[++i] : QStringLiteral("kelvo"));
+        } else if (argument == QLatin1String("--")) {
+            result << arguments.mid(i);
             break;
+        } else {
+            result << argument;
         }
     }
     return result;
@@ -87,6 +100,20 @@ std::optional<DemoLever::Motion> leverMotionNamed(const QString& name) {
     }
     if (key == QLatin1String("assistant-sequential")) {
         return DemoLever::Motion::AssistantSequential;
+    }
+    return std::nullopt;
+}
+
+// A screenshot that cannot be written is refused at once, not after the window ran.
+std::optional<QString> screenshotProblem(const QString& path) {
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (target.isDir()) {
+        return QStringLiteral("--screenshot needs a file name, and %1 is a folder").arg(path);
+    }
+    if (!folder.isDir() || !folder.isWritable()) {
+        return QStringLiteral("--screenshot cannot write into the folder %1")
+            .arg(QDir::toNativeSeparators(folder.filePath()));
     }
     return std::nullopt;
 }
@@ -233,8 +260,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     parser.addOption(json);
 
-    const QStringList args = withDefaultSimulation(
-        arguments.isEmpty() ? QStringList{QLatin1String(kProgramName)} : arguments);
+    // Qt's own options (-style, -platform, ...) are left to QApplication.
+    const QStringList args = withDefaultSimulation(withoutQtOptions(
+        arguments.isEmpty() ? QStringList{QLatin1String(kProgramName)} : arguments));
     if (!parser.parse(args)) {
         return failure(parser.errorText());
     }
@@ -318,6 +346,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.options.screenshotPath = parser.value(screenshot);
         if (result.options.screenshotPath.isEmpty()) {
             return failure(QStringLiteral("--screenshot needs a file name"));
+        }
+        if (const auto problem = screenshotProblem(result.options.screenshotPath)) {
+            return failure(*problem);
         }
     }
     return result;

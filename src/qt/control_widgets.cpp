@@ -1,5 +1,7 @@
 #include "qt/control_widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,8 +56,32 @@ QWidget* createLabel(const toolkit::Label& model, QWidget* parent) {
     return label;
 }
 
+// Marks only echo the lever position the plot already tells: a screen reader skips them.
+constexpr const char* kDecorationProperty = "shifterDecoration";
+
+class HiddenAccessible : public QAccessibleWidget {
+  public:
+    explicit HiddenAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
+    QAccessible::State state() const override {
+        QAccessible::State hidden = QAccessibleWidget::state();
+        hidden.invisible = true;
+        return hidden;
+    }
+};
+
+QAccessibleInterface* decorationAccessible(const QString& /*className*/, QObject* object) {
+    if (object != nullptr && object->isWidgetType() &&
+        object->property(kDecorationProperty).toBool()) {
+        return new HiddenAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
 QWidget* createRectangle(const toolkit::RectangleShape& model, QWidget* parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(decorationAccessible), true);
+    (void)factoryInstalled;
     auto* mark = new QWidget(parent);
+    mark->setProperty(kDecorationProperty, true);
     mark->setAttribute(Qt::WA_TransparentForMouseEvents);
     applyStyle(model, *mark, QPalette::WindowText, QPalette::Window);
     return mark;
@@ -65,6 +91,30 @@ template <typename Widget>
 void setIfDifferent(Widget& widget, const QString& text) {
     if (widget.text() != text) {
         widget.setText(text);
+    }
+}
+
+// What a screen reader and the hover hint say; empty model texts leave Qt's defaults.
+void updateDescriptions(const toolkit::Control& control, QWidget& widget) {
+    const auto apply = [&widget](const std::string& text, QString (QWidget::*get)() const,
+                                 void (QWidget::*set)(const QString&)) {
+        const QString wanted = QString::fromStdString(text);
+        if ((widget.*get)() != wanted) {
+            (widget.*set)(wanted);
+        }
+    };
+    apply(control.accessibleName, &QWidget::accessibleName, &QWidget::setAccessibleName);
+    apply(control.accessibleDescription, &QWidget::accessibleDescription,
+          &QWidget::setAccessibleDescription);
+    apply(control.toolTip, &QWidget::toolTip, &QWidget::setToolTip);
+}
+
+// A refused text gets a red frame until the box's text is accepted or refilled.
+void markRefused(QLineEdit& box, bool refused) {
+    static const QString kRefusedLook = QStringLiteral("QLineEdit { border: 2px solid red; }");
+    const QString look = refused ? kRefusedLook : QString();
+    if (box.styleSheet() != look) {
+        box.setStyleSheet(look);
     }
 }
 
@@ -111,11 +161,12 @@ void updateControlWidget(const toolkit::Control& control, QWidget& widget) {
                            QString::fromStdString(
                                static_cast<const toolkit::CommandButton&>(control).Caption));
             break;
-        case ControlKind::TextBox:
-            setIfDifferent(
-                static_cast<QLineEdit&>(widget),
-                QString::fromStdString(static_cast<const toolkit::TextBox&>(control).Text));
+        case ControlKind::TextBox: {
+            const auto& box = static_cast<const toolkit::TextBox&>(control);
+            setIfDifferent(static_cast<QLineEdit&>(widget), QString::fromStdString(box.Text));
+            markRefused(static_cast<QLineEdit&>(widget), box.refused);
             break;
+        }
         case ControlKind::Label:
             setIfDifferent(
                 static_cast<QLabel&>(widget),
@@ -138,12 +189,18 @@ void updateControlWidget(const toolkit::Control& control, QWidget& widget) {
         case ControlKind::Timer:
             break;
     }
+    updateDescriptions(control, widget);
     // The widget's own state: a disabled container greys its children by itself.
     const bool enabled = !widget.testAttribute(Qt::WA_ForceDisabled);
     if (enabled != control.Enabled) {
         widget.setEnabled(control.Enabled);
     }
     if (widget.isHidden() == control.Visible) {
+        // Qt would hand the focus of a hidden box to the next one, where keystrokes
+        // meant for this box would change another threshold unseen.
+        if (!control.Visible && widget.hasFocus()) {
+            widget.clearFocus();
+        }
         widget.setHidden(!control.Visible);
     }
     const QRect geometry = pixelGeometry(control);

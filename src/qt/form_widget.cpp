@@ -1,6 +1,7 @@
 #include "qt/form_widget.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
@@ -106,6 +107,7 @@ void FormWidget::connectEvents() {
     for (const auto& [button, handler] : clicks) {
         if (auto* widget = dynamic_cast<QPushButton*>(widgetFor(*button))) {
             connect(widget, &QPushButton::clicked, this, [this, handler] { deliver(handler); });
+            widget->installEventFilter(this);
         }
     }
     for (const auto& [control, widget] : widgets_) {
@@ -209,6 +211,18 @@ void FormWidget::programTimer() {
     } else if (!timer_.isActive() || timer_.interval() != model.Interval) {
         timer_.start(model.Interval);
     }
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FormWidget::closeEvent(QCloseEvent* event) {

@@ -53,6 +53,8 @@ class FormWidget : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter and keypad Enter press a focused button, as Space does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QWidget* ensureWidget(toolkit::Control& control);

@@ -6,9 +6,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace qtui {
+namespace {
+
+const QString kCopyCaption = QStringLiteral("Copy");
+const QString kCopiedCaption = QStringLiteral("Copied");
+constexpr int kCopiedMilliseconds = 1500;
+
+}  // namespace
 
 InputDialog::InputDialog(const QString& prompt, const QString& title, const QString& text,
                          QWidget* parent)
@@ -22,15 +30,20 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
 
     field_ = new QLineEdit(text, this);
     field_->setMinimumWidth(360);
-    field_->selectAll();
+    // All selected, shown from its start: the selection runs back to the first character.
+    field_->setSelection(static_cast<int>(text.size()), -static_cast<int>(text.size()));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    copyButton_ = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    copyButton_ = buttons->addButton(kCopyCaption, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(copyButton_, &QPushButton::clicked, this, [this] {
         if (QClipboard* clipboard = QGuiApplication::clipboard()) {
             clipboard->setText(field_->text());
+            // The clipboard shows nothing by itself: the button says it worked.
+            copyButton_->setText(kCopiedCaption);
+            QTimer::singleShot(kCopiedMilliseconds, copyButton_,
+                               [button = copyButton_] { button->setText(kCopyCaption); });
         }
     });
 

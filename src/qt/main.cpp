@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
     window.Form_Load();
     widget.syncFromModel();
     widget.show();
-    qtui::centreOnScreen(widget);
+    qtui::placeOnScreen(widget);
 
     bool screenshotFailed = false;
     if (!launch.screenshotPath.isEmpty()) {

@@ -15,6 +15,7 @@ void QtToolkitServices::setMainWidget(FormWidget* widget) {
 
 std::string QtToolkitServices::InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) {
+    showModelState();
     InputDialog dialog(QString::fromStdString(prompt), QString::fromStdString(title),
                        QString::fromStdString(defaultText), mainWidget_.data());
     if (dialog.exec() != QDialog::Accepted) {
@@ -23,11 +24,15 @@ std::string QtToolkitServices::InputBox(const std::string& prompt, const std::st
     return dialog.text().toStdString();
 }
 
-void QtToolkitServices::DoEvents() {
-    // A handler that lets events through mid-way shows how far it got.
+// A handler that lets events through or waits on a dialog mid-way shows how far it got.
+void QtToolkitServices::showModelState() {
     if (mainWidget_) {
         mainWidget_->syncFromModel();
     }
+}
+
+void QtToolkitServices::DoEvents() {
+    showModelState();
     QCoreApplication::processEvents();
 }
 
@@ -46,6 +51,7 @@ void QtToolkitServices::Sleep(int milliseconds) {
 }
 
 void QtToolkitServices::MessageBox(const std::string& title, const std::string& text) {
+    showModelState();
     QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok, mainWidget_.data());
     box.setTextFormat(Qt::PlainText);

@@ -14,8 +14,8 @@ class FormWidget;
 
 class QtToolkitServices : public toolkit::ToolkitServices {
   public:
-    // The main widget: parent of the dialogs, shown up to date before events are
-    // processed, and closed when the window unloads.
+    // The main widget: parent of the dialogs, shown up to date before a dialog opens
+    // and before events are processed, and closed when the window unloads.
     void setMainWidget(FormWidget* widget);
 
     std::string InputBox(const std::string& prompt, const std::string& title,
@@ -26,6 +26,8 @@ class QtToolkitServices : public toolkit::ToolkitServices {
     void MessageBox(const std::string& title, const std::string& text) override;
 
   private:
+    void showModelState();
+
     QPointer<FormWidget> mainWidget_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QPointer>
+#include <QSaveFile>
 #include <QTimer>
 
 namespace qtui {
@@ -13,7 +14,10 @@ void screenshotThenClose(QWidget& window, const QString& path, std::chrono::mill
         if (!target) {
             return;
         }
-        const bool saved = target->grab().save(path, "PNG");
+        // Written whole or not at all: an older picture at `path` survives a failure.
+        QSaveFile file(path);
+        const bool saved =
+            file.open(QIODevice::WriteOnly) && target->grab().save(&file, "PNG") && file.commit();
         if (done) {
             done(saved);
         }

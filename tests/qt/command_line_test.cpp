@@ -2,6 +2,7 @@
 // clear failures for everything else.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <tuple>
 
 #include "device/adaptor_protocol.h"
@@ -102,12 +103,47 @@ TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {
     EXPECT_TRUE(help.text.contains(QStringLiteral("Usage: shifter-calibration")));
 }
 
-TEST(CommandLine, UnknownOptionsAndStrayArgumentsFail) {
+TEST(CommandLine, UnknownOptionsAndStrayArgumentsFailWithAPointerToTheHelp) {
     EXPECT_EQ(parse({"--fullscreen"}).action, qtui::LaunchAction::Fail);
     EXPECT_EQ(parse({"--fullscreen"}).exitCode(), 2);
-    const qtui::CommandLine stray = parse({"--simulate", "mirad"});
+    const qtui::CommandLine stray = parse({"--simulate", "wheel"});
     EXPECT_EQ(stray.action, qtui::LaunchAction::Fail);
-    EXPECT_TRUE(stray.text.contains(QStringLiteral("mirad")));
+    EXPECT_TRUE(stray.text.contains(QStringLiteral("wheel")));
+    for (const QStringList& wrong :
+         {QStringList{"--fullscreen"}, QStringList{"--simulate=wheel"},
+          QStringList{"--report-rate=5"}, QStringList{"--simulate", "--report-rate=-1"}}) {
+        EXPECT_TRUE(parse(wrong).text.endsWith(QStringLiteral("\nTry --help.\n")))
+            << parse(wrong).text.toStdString();
+    }
+}
+
+TEST(CommandLine, TheAdaptorMayFollowSimulateAfterASpace) {
+    const qtui::CommandLine spaced = parse({"--simulate", "mirad", "--report-rate", "50"});
+    ASSERT_EQ(spaced.action, qtui::LaunchAction::Run) << spaced.text.toStdString();
+    ASSERT_TRUE(spaced.options.simulated);
+    EXPECT_EQ(spaced.options.simulated->productId, sim::miradIdentity().productId);
+    EXPECT_EQ(spaced.options.reportRateHz, 50);
+}
+
+TEST(CommandLine, QtsOwnOptionsAreLeftToQt) {
+    const qtui::CommandLine withQt =
+        parse({"-style", "Windows", "-platform", "xcb", "--simulate", "-reverse",
+               "-stylesheet=dark.qss", "--platformtheme", "gtk3"});
+    EXPECT_EQ(withQt.action, qtui::LaunchAction::Run) << withQt.text.toStdString();
+    EXPECT_TRUE(withQt.options.simulated);
+    // Only Qt's own names are passed over; a value-taking one needs its value.
+    EXPECT_EQ(parse({"-platform=xcb"}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--", "-style", "Windows"}).action, qtui::LaunchAction::Fail);
+}
+
+TEST(CommandLine, AScreenshotThatCannotBeWrittenIsRefusedAtOnce) {
+    const qtui::CommandLine missing =
+        parse({"--screenshot", QDir::tempPath() + "/no-such-folder-here/shot.png"});
+    EXPECT_EQ(missing.action, qtui::LaunchAction::Fail);
+    EXPECT_TRUE(missing.text.contains(QStringLiteral("no-such-folder-here")));
+    EXPECT_EQ(parse({"--screenshot", QDir::tempPath()}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--screenshot", QDir::tempPath() + "/shot.png"}).action,
+              qtui::LaunchAction::Run);
 }
 
 TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -75,22 +76,45 @@ TEST(Program, ScreenshotOfTheSimulatedWindowIsAPngOfTheWholeWindow) {
     QImage image;
     ASSERT_TRUE(image.load(path, "PNG")) << path.toStdString();
     // The client area is 7130 x 8020 twips, about 475 x 535 pixels at 96 dpi, with the
-    // menu bar above it.
+    // menu bar above it and the status line saying the adaptor is simulated (44) below.
     EXPECT_NEAR(image.width() / image.devicePixelRatio(), 475, 3);
-    EXPECT_GT(image.height() / image.devicePixelRatio(), 535 + 10);
-    EXPECT_LT(image.height() / image.devicePixelRatio(), 535 + 40);
+    EXPECT_GT(image.height() / image.devicePixelRatio(), 579 + 10);
+    EXPECT_LT(image.height() / image.devicePixelRatio(), 579 + 40);
     // Connected to the simulated adaptor: the red marks beside the plot and the blue
     // threshold lines show.
     EXPECT_GT(countPixels(image, qRgb(255, 0, 0)), 20);
     EXPECT_GT(countPixels(image, qRgb(0, 0, 255)), 200);
 }
 
-TEST(Program, ScreenshotThatCannotBeWrittenFails) {
+TEST(Program, ScreenshotThatCannotBeWrittenFailsAtOnce) {
+    QElapsedTimer clock;
+    clock.start();
     const ProgramRun run = runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"),
                                        outputPath("no-such-folder/shot.png")});
     ASSERT_TRUE(run.finished);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("could not write"))) << run.err.toStdString();
+    EXPECT_LT(clock.elapsed(), 1500);  // the window would have run for two seconds
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("no-such-folder"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.endsWith(QStringLiteral("Try --help.\n")));
+}
+
+TEST(Program, QtsOwnOptionsReachQt) {
+    const QString sheet = outputPath("cyan-status.qss");
+    QFile file(sheet);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("QLabel#lblStatus { background-color: rgb(0, 255, 255); }");
+    file.close();
+    const QString path = outputPath("shifter-calibration-stylesheet.png");
+    QFile::remove(path);
+    const ProgramRun run =
+        runProgram({QStringLiteral("-style"), QStringLiteral("Windows"),
+                    QStringLiteral("-stylesheet"), sheet, QStringLiteral("--simulate"),
+                    QStringLiteral("mirad"), QStringLiteral("--screenshot"), path});
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QImage image;
+    ASSERT_TRUE(image.load(path, "PNG"));
+    EXPECT_GT(countPixels(image, qRgb(0, 255, 255)), 1000);  // the style sheet applied
 }
 
 TEST(Program, VersionIsPrinted) {
