@@ -28,20 +28,6 @@
 
 namespace {
 
-// Lets the event loop run until `done` holds or the time is up.
-bool waitUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QTest::qSleep(2);
-    }
-    return true;
-}
-
 QRect twipsRect(const toolkit::Control& control) {
     const auto px = [](float twips) { return static_cast<int>(std::lround(twips / 15.0F)); };
     return {px(control.Left), px(control.Top), px(control.Width), px(control.Height)};

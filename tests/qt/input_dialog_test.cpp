@@ -18,6 +18,7 @@ TEST(InputDialog, ShowsPromptTitleAndTheDefaultTextSelected) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory"));
     EXPECT_EQ(dialog.field()->text(), QStringLiteral("00 11 22 33"));
     EXPECT_EQ(dialog.field()->selectedText(), QStringLiteral("00 11 22 33"));
+    EXPECT_EQ(dialog.field()->cursorPosition(), 0);  // shown from its start
     EXPECT_FALSE(dialog.field()->isReadOnly());
     const auto labels = dialog.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
@@ -41,6 +42,9 @@ TEST(InputDialog, CopyPutsTheWholeTextOnTheClipboard) {
     QTest::mouseClick(dialog.copyButton(), Qt::LeftButton);
     EXPECT_EQ(clipboard->text(), QStringLiteral("Kelvo;00 01 02"));
     EXPECT_EQ(dialog.result(), 0);  // copying leaves the dialog open
+    // The button says it worked, for a moment.
+    EXPECT_EQ(dialog.copyButton()->text(), QStringLiteral("Copied"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.copyButton()->text() == "Copy"; }, 3000));
 }
 
 TEST(InputDialog, TextIsWhatTheUserLeftInTheField) {

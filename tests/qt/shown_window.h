@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <functional>
 #include <memory>
 
 #include "qt/form_widget.h"
@@ -21,4 +25,18 @@ inline void showWindow(hid::HidLayer& hid, qtui::QtToolkitServices& services,
     frm->Form_Load();
     form->syncFromModel();
     form->show();
+}
+
+// Lets the event loop run until `done` holds or the time is up.
+inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs) {
+            return false;
+        }
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QTest::qSleep(2);
+    }
+    return true;
 }

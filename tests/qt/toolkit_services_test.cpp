@@ -133,9 +133,11 @@ TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
     QString title;
     QString selected;
     QString prompt;
+    int cursor = -1;
     whenModalShows<qtui::InputDialog>([&](qtui::InputDialog& dialog) {
         title = dialog.windowTitle();
         selected = dialog.field()->selectedText();
+        cursor = dialog.field()->cursorPosition();
         prompt = dialog.findChild<QLabel*>()->text();
         QTest::mouseClick(dialog.copyButton(), Qt::LeftButton);
         dialog.reject();
@@ -148,6 +150,7 @@ TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
     EXPECT_TRUE(selected.startsWith(QStringLiteral("Kelvo: "))) << selected.toStdString();
     EXPECT_TRUE(selected.contains(QStringLiteral(" 00 01 02 03")));
     EXPECT_TRUE(selected.endsWith(QStringLiteral(" 7E 7F")));
+    EXPECT_EQ(cursor, 0);  // the dialog opens at the start of its long line
     EXPECT_EQ(QGuiApplication::clipboard()->text(), selected);
     EXPECT_FALSE(frm->isUnloaded());
 }
@@ -175,8 +178,12 @@ TEST_F(LoaderWindowTest, CloseDuringTheUpgradeWaitsAndTheUpgradeEndsTheProgram) 
         stillShownAfterClose = form->isVisible();
     });
     QString outcome;
+    bool buttonHiddenBehindMessage = false;
+    QString statusBehindMessage;
     whenModalShows<QMessageBox>([&](QMessageBox& box) {
         outcome = box.text();
+        buttonHiddenBehindMessage = upgrade->isHidden();
+        statusBehindMessage = child<QLabel>("lblStatus")->text();
         box.button(QMessageBox::Ok)->click();
     });
     QTest::mouseClick(upgrade, Qt::LeftButton);
@@ -184,6 +191,9 @@ TEST_F(LoaderWindowTest, CloseDuringTheUpgradeWaitsAndTheUpgradeEndsTheProgram) 
     EXPECT_TRUE(closeTried);
     EXPECT_TRUE(stillShownAfterClose);
     EXPECT_TRUE(outcome.contains(QStringLiteral("was sent"))) << outcome.toStdString();
+    // Behind the message the window shows where the transfer ended.
+    EXPECT_TRUE(buttonHiddenBehindMessage);
+    EXPECT_EQ(statusBehindMessage, QStringLiteral("Sending firmware: 202 of 202"));
     EXPECT_TRUE(bus.adaptor(adaptor).firmwareComplete());
     EXPECT_TRUE(frm->isUnloaded());
     EXPECT_FALSE(form->isVisible());

@@ -1,0 +1,196 @@
+// What the window tells the user on screen: readable in a dark scheme, refused values
+// marked, the status line's notes, the keyboard, screen-reader texts and placement.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "device/adaptor_protocol.h"
+#include "qt/form_widget.h"
+#include "qt/qt_toolkit.h"
+#include "qt/window_placement.h"
+#include "shown_window.h"
+#include "sim/simulated_bus.h"
+#include "window/frm_main.h"
+#include "window/window_texts.h"
+
+namespace {
+
+// A scheme as dark desktops have it: light text on dark window, base and buttons.
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(45, 45, 45);
+    const QColor light(230, 230, 230);
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        dark.setColor(role, window);
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, light);
+    }
+    return dark;
+}
+
+int brightnessGap(QColor a, QColor b) {
+    return std::abs(qGray(a.rgb()) - qGray(b.rgb()));
+}
+
+class FeedbackTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        if (form && frm && !frm->isUnloaded()) {
+            form->close();
+        }
+    }
+    void connect() {
+        adaptor = bus.addAdaptor(sim::kelvoIdentity());
+        bus.adaptor(adaptor).settings = {40, 200, 60, 190, 70, 180};
+        showWindow(bus, services, frm, form);
+    }
+    template <typename Widget>
+    Widget* child(const char* name) const {
+        return form->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    QString statusText() const { return child<QLabel>("lblStatus")->text(); }
+    // Queues one report and waits until the window showed it.
+    void report(std::uint8_t x, std::uint8_t y, bool sequential = false) {
+        bus.queueLever(adaptor, {x, y, sequential});
+        ASSERT_TRUE(waitUntil([&] { return frm->lblX.Caption == std::to_string(x); }));
+    }
+
+    sim::SimulatedBus bus;
+    qtui::QtToolkitServices services;
+    std::unique_ptr<frmMain> frm;
+    std::unique_ptr<qtui::FormWidget> form;
+    sim::DeviceId adaptor = 0;
+};
+
+TEST_F(FeedbackTest, ADarkSchemeKeepsTheTraceTheBoxesAndTheGearReadable) {
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(darkPalette());
+    connect();
+    report(20, 230);
+    const QImage plot = child<QWidget>("Graph")->grab().toImage();
+    const double inner = frm->Graph.ScaleWidth() / 15.0;
+    const QColor trace = plot.pixelColor(2 + static_cast<int>(std::lround(20 / 255.0 * inner)),
+                                         2 + static_cast<int>(std::lround(25 / 255.0 * inner)));
+    const QColor background = plot.pixelColor(130, 132);
+    EXPECT_GT(brightnessGap(trace, background), 150);
+
+    const QPalette box = child<QLineEdit>("Text9")->palette();
+    EXPECT_GT(brightnessGap(box.color(QPalette::Text), box.color(QPalette::Base)), 150);
+    const QPalette gear = child<QLabel>("Gear")->palette();
+    EXPECT_GT(
+        brightnessGap(gear.color(QPalette::WindowText), form->palette().color(QPalette::Window)),
+        150);
+    form->close();
+    QApplication::setPalette(before);
+}
+
+TEST_F(FeedbackTest, ARefusedValueIsFramedRedUntilAValueIsAccepted) {
+    connect();
+    auto* box = child<QLineEdit>("Text10");
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("30"));
+    report(20, 230);  // a report between keystrokes takes the prefix
+    QTest::keyClicks(box, QStringLiteral("0"));
+    report(21, 230);
+    ASSERT_TRUE(frm->Text10.refused);
+    EXPECT_EQ(box->toolTip(), QStringLiteral("0 to 254"));
+    const QImage look = box->grab().toImage();
+    EXPECT_EQ(look.pixelColor(0, look.height() / 2), QColor(Qt::red));
+    EXPECT_EQ(frm->thresholdV2, 30);  // the prefix typed before stays
+
+    QTest::keyClick(box, Qt::Key_Backspace);
+    report(22, 230);
+    ASSERT_FALSE(frm->Text10.refused);
+    EXPECT_NE(box->grab().toImage().pixelColor(0, look.height() / 2), QColor(Qt::red));
+    EXPECT_EQ(box->toolTip(), QStringLiteral("V2, right vertical line, 0 to 254"));
+}
+
+TEST_F(FeedbackTest, TheStatusLineSaysWhatWasStoredAndThatTheAdaptorIsSimulated) {
+    connect();
+    EXPECT_EQ(statusText(), QString::fromLatin1(texts::kSimulatedStatus));
+    report(20, 230);
+    QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
+    EXPECT_EQ(statusText(), QStringLiteral("Stored in the adaptor: H1 190, H2 60, V1 40, V2 200"));
+
+    bus.failCall(bus.callCount() + 3);  // the last of the four
+    QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
+    EXPECT_EQ(statusText(), QStringLiteral("The adaptor did not accept 1 of 4 values; try again"));
+}
+
+TEST_F(FeedbackTest, WithoutAnAdaptorTheStatusLineSaysSoAfterASecond) {
+    showWindow(bus, services, frm, form);
+    EXPECT_TRUE(child<QLabel>("lblStatus")->isHidden());
+    ASSERT_TRUE(waitUntil([&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
+    EXPECT_EQ(statusText(), QString::fromLatin1(texts::kNoAdaptorStatus));
+}
+
+TEST_F(FeedbackTest, EnterAndKeypadEnterPressTheFocusedButton) {
+    connect();
+    report(20, 230);
+    auto* button = child<QPushButton>("btnUpdate");
+    const auto writes = [&] {
+        std::size_t count = 0;
+        for (const sim::CallRecord& call : bus.log()) {
+            count += call.kind == sim::CallKind::SetFeature && call.bytes.size() > 1 &&
+                     call.bytes[1] == protocol::kWriteSetting;
+        }
+        return count;
+    };
+    bus.clearLog();
+    QTest::keyClick(button, Qt::Key_Return);
+    EXPECT_EQ(writes(), 4U);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(writes(), 8U);
+}
+
+TEST_F(FeedbackTest, AFocusedBoxThatHidesTakesTheFocusToNoOtherBox) {
+    connect();
+    report(20, 230);
+    form->activateWindow();
+    auto* box = child<QLineEdit>("Text10");
+    box->setFocus();
+    ASSERT_TRUE(box->hasFocus());
+    report(21, 128, true);  // sequential: Text9 and Text10 hide
+    ASSERT_TRUE(box->isHidden());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
+}
+
+TEST_F(FeedbackTest, ScreenReadersHearTheBoxesTheGearAndThePositionButNotTheMarks) {
+    connect();
+    report(128, 200);
+    auto* box = child<QLineEdit>("Text9");
+    EXPECT_EQ(box->accessibleName(), QStringLiteral("V1"));
+    EXPECT_EQ(box->accessibleDescription(), QStringLiteral("V1, left vertical line, 0 to 254"));
+    EXPECT_EQ(box->toolTip(), box->accessibleDescription());
+    EXPECT_EQ(child<QLabel>("Gear")->accessibleName(),
+              QStringLiteral("Gear %1").arg(child<QLabel>("Gear")->text()));
+    EXPECT_EQ(child<QWidget>("Graph")->accessibleName(),
+              QStringLiteral("Lever position X 128, Y 200"));
+    QAccessibleInterface* mark = QAccessible::queryAccessibleInterface(child<QWidget>("TickV1"));
+    ASSERT_NE(mark, nullptr);
+    EXPECT_TRUE(mark->state().invisible);
+    QAccessibleInterface* plot = QAccessible::queryAccessibleInterface(child<QWidget>("Graph"));
+    ASSERT_NE(plot, nullptr);
+    EXPECT_FALSE(plot->state().invisible);
+}
+
+TEST(WindowPlacement, TheFrameStaysWithinTheScreensFreeArea) {
+    const QRect screen(0, 0, 1400, 1000);
+    // Fits: centred.
+    EXPECT_EQ(qtui::placementWithin(QRect(0, 0, 480, 600), screen), QPoint(460, 200));
+    // Taller than the area at 2x scale: the title bar stays at the top.
+    EXPECT_EQ(qtui::placementWithin(QRect(0, 0, 960, 1232), screen), QPoint(220, 0));
+    // A panel on the left and the top: the free area starts after it.
+    EXPECT_EQ(qtui::placementWithin(QRect(0, 0, 1500, 1100), QRect(64, 32, 1336, 968)),
+              QPoint(64, 32));
+}
+
+}  // namespace
