@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "device/adaptor_protocol.h"
+#include "qt/app_icon.h"
 #include "qt/form_widget.h"
 #include "qt/qt_toolkit.h"
 #include "qt/window_placement.h"
@@ -180,6 +181,13 @@ TEST_F(FeedbackTest, ScreenReadersHearTheBoxesTheGearAndThePositionButNotTheMark
     QAccessibleInterface* plot = QAccessible::queryAccessibleInterface(child<QWidget>("Graph"));
     ASSERT_NE(plot, nullptr);
     EXPECT_FALSE(plot->state().invisible);
+}
+
+TEST(ApplicationIcon, CarriesEveryBuiltInSize) {
+    const QList<QSize> sizes = qtui::applicationIcon().availableSizes();
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
+    }
 }
 
 TEST(WindowPlacement, TheFrameStaysWithinTheScreensFreeArea) {
