@@ -30,14 +30,18 @@ FormWidget::FormWidget(frmMain& window, QWidget* parent)
     connectEvents();
     orderTabs();
     timer_.setTimerType(Qt::PreciseTimer);
-    connect(&timer_, &QTimer::timeout, this, [this] { deliver(&frmMain::Timer_Timer); });
+    connect(&timer_, &QTimer::timeout, this, &FormWidget::tick);
+    frameTimer_.setSingleShot(true);
+    connect(&frameTimer_, &QTimer::timeout, this, &FormWidget::syncFromModel);
+    sinceFrame_.start();
     syncFromModel();
 }
 
 QWidget* FormWidget::widgetFor(const toolkit::Control& control) const {
-    const auto found = std::find_if(widgets_.begin(), widgets_.end(),
-                                    [&](const auto& entry) { return entry.first == &control; });
-    return found == widgets_.end() ? nullptr : found->second;
+    const auto found = std::find_if(widgets_.begin(), widgets_.end(), [&](const Rendered& entry) {
+        return entry.control == &control;
+    });
+    return found == widgets_.end() ? nullptr : found->widget;
 }
 
 // Containers get their widget before the controls inside them.
@@ -61,7 +65,7 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
     }
     QWidget* widget = createControlWidget(control, parent);
     if (widget != nullptr) {
-        widgets_.emplace_back(&control, widget);
+        widgets_.push_back({&control, widget, {}});
     }
     return widget;
 }
@@ -110,7 +114,7 @@ void FormWidget::connectEvents() {
             widget->installEventFilter(this);
         }
     }
-    for (const auto& [control, widget] : widgets_) {
+    for (const auto& [control, widget, look] : widgets_) {
         if (control->kind() != toolkit::ControlKind::TextBox) {
             continue;
         }
@@ -131,7 +135,7 @@ void FormWidget::connectEvents() {
 // disabled ones as it goes.
 void FormWidget::orderTabs() {
     std::vector<std::pair<int, QWidget*>> stops;
-    for (const auto& [control, widget] : widgets_) {
+    for (const auto& [control, widget, look] : widgets_) {
         const bool focusable = control->kind() == toolkit::ControlKind::CommandButton ||
                                control->kind() == toolkit::ControlKind::TextBox;
         if (focusable && control->TabIndex >= 0) {
@@ -155,10 +159,24 @@ void FormWidget::deliver(void (frmMain::*handler)()) {
     syncFromModel();
 }
 
+void FormWidget::tick() {
+    if (frm_.isUnloaded()) {
+        return;
+    }
+    frm_.Timer_Timer();
+    programTimer();
+    if (!frameTimer_.isActive()) {
+        const qint64 wait = kFrameMilliseconds - sinceFrame_.elapsed();
+        frameTimer_.start(static_cast<int>(std::clamp<qint64>(wait, 0, kFrameMilliseconds)));
+    }
+}
+
 void FormWidget::syncFromModel() {
-    const QString title = QString::fromStdString(frm_.Caption);
-    if (windowTitle() != title) {
-        setWindowTitle(title);
+    frameTimer_.stop();
+    sinceFrame_.restart();
+    if (shownCaption_ != frm_.Caption) {
+        shownCaption_ = frm_.Caption;
+        setWindowTitle(QString::fromStdString(shownCaption_));
     }
     // The window grows while the status line shows.
     const QSize clientSize(pixelsFromTwips(frmMain::kClientWidth),
@@ -176,8 +194,12 @@ void FormWidget::syncFromModel() {
     for (QAction* action : adaptorActions_) {
         action->setEnabled(adaptorConnected);
     }
-    for (const auto& [control, widget] : widgets_) {
-        updateControlWidget(*control, *widget);
+    for (Rendered& rendered : widgets_) {
+        // The plot tells by itself what changed in the raster and the lines it holds.
+        if (!rendered.look.unchanged(*rendered.control) ||
+            rendered.control->kind() == toolkit::ControlKind::PictureBox) {
+            updateControlWidget(*rendered.control, *rendered.widget);
+        }
     }
     placeDetailsLink();
     programTimer();

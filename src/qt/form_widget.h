@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,14 +9,17 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
 
+#include "qt/shown_look.h"
 #include "window/frm_main.h"
 
 // The window on screen. It renders the window object's controls and forwards clicks,
-// typing, the close and timer ticks to it; after every event it brings the widgets up
-// to date with the models. It holds no program state of its own.
+// typing, the close and timer ticks to it. After a click, typing or the close it brings
+// the widgets up to date with the models at once; the poll ticks come faster than a
+// screen shows, so what they change is shown at most once a frame.
 namespace qtui {
 
 // The menus of the menu bar above the designed controls, in their order.
@@ -27,6 +31,10 @@ class FormWidget : public QWidget {
 
     // Title, every control's widget and the poll timer, from the models.
     void syncFromModel();
+    // A tick changed the models and the frame that shows it is still to come.
+    bool framePending() const { return frameTimer_.isActive(); }
+    // Frames a second at most that show what the ticks changed.
+    static constexpr int kFrameMilliseconds = 16;
 
     // The widget that renders `control`; null for line shapes and the timer.
     QWidget* widgetFor(const toolkit::Control& control) const;
@@ -63,18 +71,29 @@ class FormWidget : public QWidget {
     void orderTabs();
     // Runs an event handler of the window object, then shows what it changed.
     void deliver(void (frmMain::*handler)());
+    // Runs the poll tick and schedules the next frame.
+    void tick();
     void programTimer();
     void placeDetailsLink();
+
+    struct Rendered {
+        toolkit::Control* control;
+        QWidget* widget;
+        ShownLook look;
+    };
 
     frmMain& frm_;
     QMenuBar* menuBar_;
     std::array<QMenu*, 5> menus_{};
     QWidget* client_;
     std::vector<QAction*> adaptorActions_;
-    std::vector<std::pair<toolkit::Control*, QWidget*>> widgets_;
+    std::vector<Rendered> widgets_;
     QTimer timer_;
     std::function<QString()> accessDetails_;
     QLabel* detailsLink_ = nullptr;
+    QTimer frameTimer_;
+    QElapsedTimer sinceFrame_;
+    std::string shownCaption_;
 };
 
 }  // namespace qtui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <cstdint>
 #include <vector>
@@ -8,7 +9,8 @@
 #include "window/toolkit/controls.h"
 
 // The picture box: its border, its raster and the line shapes it contains. It reads the
-// models when it paints and repaints only when something it shows has changed.
+// models when it paints, and repaints only the cells that were drawn or erased and the
+// old and new places of lines that moved.
 namespace qtui {
 
 class PlotWidget : public QWidget {
@@ -16,7 +18,7 @@ class PlotWidget : public QWidget {
     PlotWidget(const toolkit::PictureBox& box, QWidget* parent);
 
     void addLine(const toolkit::LineShape& line);
-    // Schedules a repaint when the raster or a line differs from what was painted.
+    // Schedules a repaint of what changed in the models since the last refresh.
     void refresh();
 
     // The raster as an image, one pixel a cell, each drawn cell in its ink's colour.
@@ -37,17 +39,23 @@ class PlotWidget : public QWidget {
         bool operator==(const LineLook&) const = default;
     };
 
-    std::vector<LineLook> currentLines() const;
+    static LineLook lookOf(const toolkit::LineShape& line);
+    QRect innerRect() const;
+    // Where a line is painted, pen included; empty when hidden.
+    QRect areaOf(const LineLook& look) const;
     QPalette drawingPalette() const;
     QColor traceColour() const;
+    // Brings the image up to date with the raster and gives the area that changed.
+    QRegion updateImage();
+    // The area of cells [x, x + count) in row y.
+    QRect cellsArea(int x, int y, int count) const;
 
     const toolkit::PictureBox& box_;
     std::vector<const toolkit::LineShape*> lines_;
-    std::vector<LineLook> paintedLines_;
-    std::uint64_t paintedRevision_ = 0;
-    bool painted_ = false;
+    std::vector<LineLook> shownLines_;  // as the last refresh saw them
     QImage image_;
     std::uint64_t imageRevision_ = 0;
+    std::uint64_t imageEraseCount_ = 0;
     bool imageValid_ = false;
 };
 

@@ -60,7 +60,7 @@ class FeedbackTest : public ::testing::Test {
     // Queues one report and waits until the window showed it.
     void report(std::uint8_t x, std::uint8_t y, bool sequential = false) {
         bus.queueLever(adaptor, {x, y, sequential});
-        ASSERT_TRUE(waitUntil([&] { return frm->lblX.Caption == std::to_string(x); }));
+        ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == std::to_string(x); }));
     }
 
     sim::SimulatedBus bus;
@@ -129,7 +129,7 @@ TEST_F(FeedbackTest, TheStatusLineSaysWhatWasStoredAndThatTheAdaptorIsSimulated)
 TEST_F(FeedbackTest, WithoutAnAdaptorTheStatusLineSaysSoAfterASecond) {
     showWindow(bus, services, frm, form);
     EXPECT_TRUE(child<QLabel>("lblStatus")->isHidden());
-    ASSERT_TRUE(waitUntil([&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
     EXPECT_EQ(statusText(), QString::fromLatin1(texts::kNoAdaptorStatus));
 }
 

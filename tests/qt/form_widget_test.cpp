@@ -128,7 +128,7 @@ TEST_F(ConnectedFormTest, TypingReachesTheTextBoxModelAndTheThresholds) {
 
     // The next report shown takes the typed threshold: the same value goes out.
     bus.queueLever(adaptor, {128, 128, false});
-    ASSERT_TRUE(waitUntil([&] { return frm->thresholdV1 == 104; }));
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->thresholdV1 == 104; }));
     hid.clearLog();
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
     const auto writes = writeSettingReports();
@@ -184,7 +184,7 @@ TEST_F(ConnectedFormTest, PlotShowsTheTraceOfQueuedReports) {
         bus.queueLever(adaptor, {static_cast<std::uint8_t>(20 + i),
                                  static_cast<std::uint8_t>(230 - i), false});
     }
-    ASSERT_TRUE(waitUntil([&] { return frm->lblX.Caption == "29"; }));
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "29"; }));
     const QImage image = child<QWidget>("Graph")->grab().toImage();
     ASSERT_EQ(image.size(), QSize(260, 260));
 
@@ -206,7 +206,7 @@ TEST_F(ConnectedFormTest, PlotShowsTheTraceOfQueuedReports) {
 
 TEST_F(ConnectedFormTest, MarksAndValuesFollowTheLever) {
     bus.queueLever(adaptor, {200, 30, false});
-    ASSERT_TRUE(waitUntil([&] { return frm->lblX.Caption == "200"; }));
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "200"; }));
     EXPECT_EQ(child<QLabel>("lblX")->text(), QStringLiteral("200"));
     EXPECT_EQ(child<QLabel>("lblY")->text(), QStringLiteral("30"));
     QWidget* tick = child<QWidget>("TickH1");
@@ -242,7 +242,7 @@ TEST_F(ConnectedFormTest, ClosingUnloadsTheWindowAndLeavesCalibrationMode) {
 
 TEST_F(ConnectedFormTest, UnpluggingShowsTheDisconnectedLook) {
     bus.unplug(adaptor);
-    ASSERT_TRUE(waitUntil([&] { return !frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return !frm->session.isConnected; }));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Corvane Shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isHidden());
     EXPECT_FALSE(child<QPushButton>("btnUpdate")->isEnabled());
@@ -275,7 +275,7 @@ TEST_F(DisconnectedFormTest, ShowsTheDisconnectedLook) {
 
 TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
     bus.addAdaptor(sim::miradIdentity());
-    ASSERT_TRUE(waitUntil([&] { return frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->session.isConnected; }));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirad shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isVisible());
     EXPECT_EQ(child<QLineEdit>("Text9")->text(), QString::number(sim::kFactorySettings[0]));
@@ -289,13 +289,13 @@ TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused
     auto* status = child<QLabel>("lblStatus");
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(status->isHidden());
-    ASSERT_TRUE(waitUntil([&] { return status->isVisible(); }));
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return status->isVisible(); }));
     EXPECT_GT(form->height(), designedHeight);
     EXPECT_GE(status->geometry().top(), child<QPushButton>("btnUpdate")->geometry().bottom());
     EXPECT_TRUE(status->text().contains(QStringLiteral("udevadm")));
 
     bus.device(held).refuseOpen = false;
-    ASSERT_TRUE(waitUntil([&] { return frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->session.isConnected; }));
     EXPECT_EQ(status->text(), QString::fromLatin1(texts::kSimulatedStatus));
 }
 

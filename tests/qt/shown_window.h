@@ -40,3 +40,10 @@ inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
     }
     return true;
 }
+
+// Waits until `done` holds for the models and the frame that shows it was painted: the
+// ticks' changes reach the widgets once a frame.
+inline bool waitUntilShown(const qtui::FormWidget& form, const std::function<bool()>& done,
+                           int timeoutMs = 3000) {
+    return waitUntil([&] { return done() && !form.framePending(); }, timeoutMs);
+}
