@@ -1,8 +1,9 @@
-// What the front end costs to paint the whole window, offscreen at 96 dpi, with the
-// plot full of trace.
+// What the front end costs to paint, offscreen at 96 dpi: the whole window with the
+// plot full of trace, and one poll tick's worth of new reports brought to the screen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -42,9 +43,41 @@ void BM_PaintWholeWindow(benchmark::State& state) {
     window.Unload();
 }
 
+// A tick that reads ten reports (1000 reports a second) and the frame that shows them:
+// the widgets brought up to date and the window's pending paint done and flushed.
+void BM_TickThenFrame(benchmark::State& state) {
+    sim::SimulatedBus bus;
+    bus.setLogging(false);
+    const sim::DeviceId adaptor = bus.addAdaptor();
+    qtui::QtToolkitServices toolkit;
+    WindowOptions options;
+    options.adaptorIsSimulated = true;
+    frmMain window(bus, toolkit, options);
+    qtui::FormWidget widget(window);
+    toolkit.setMainWidget(&widget);
+    window.Form_Load();
+    window.Timer.Enabled = false;  // the benchmark runs the ticks itself
+    widget.syncFromModel();
+    widget.show();
+    QCoreApplication::processEvents();
+    std::uint32_t step = 0;
+    for (auto _ : state) {
+        for (int report = 0; report < 10; ++report, ++step) {
+            // A slow circle, as a hand moves the lever.
+            bus.queueLever(adaptor, {static_cast<std::uint8_t>(128 + (step / 4 % 200) - 100),
+                                     static_cast<std::uint8_t>(60 + step / 8 % 130), false});
+        }
+        window.Timer_Timer();
+        widget.syncFromModel();
+        QCoreApplication::processEvents();
+    }
+    window.Unload();
+}
+
 }  // namespace
 
 BENCHMARK(BM_PaintWholeWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TickThenFrame)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -129,7 +129,8 @@ TEST_F(FeedbackTest, TheStatusLineSaysWhatWasStoredAndThatTheAdaptorIsSimulated)
 TEST_F(FeedbackTest, WithoutAnAdaptorTheStatusLineSaysSoAfterASecond) {
     showWindow(bus, services, frm, form);
     EXPECT_TRUE(child<QLabel>("lblStatus")->isHidden());
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
+    ASSERT_TRUE(waitUntilShown(
+        *form, [&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
     EXPECT_EQ(statusText(), QString::fromLatin1(texts::kNoAdaptorStatus));
 }
 

@@ -5,10 +5,12 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <algorithm>
 #include <array>
@@ -202,6 +204,29 @@ TEST_F(ConnectedFormTest, PlotShowsTheTraceOfQueuedReports) {
     const QRgb onLine = image.pixel(lineX, 132);
     const QRgb besideLine = image.pixel(lineX - 1, 132);
     EXPECT_TRUE(onLine == qRgb(0, 0, 255) || besideLine == qRgb(0, 0, 255));
+}
+
+TEST_F(ConnectedFormTest, ATracePointIsOnTheScreenAfterItsTicksFrame) {
+    bus.queueLever(adaptor, {20, 230, false});
+    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "20"; }));
+    QWidget* plot = child<QWidget>("Graph");
+    const double inner = frm->Graph.ScaleWidth() / 15.0;
+    const auto onScreen = [&](int x, int y) {
+        const QPoint at = plot->mapTo(
+            form.get(), QPoint(2 + static_cast<int>(std::lround(x / 255.0 * inner)),
+                               2 + static_cast<int>(std::lround((255 - y) / 255.0 * inner))));
+        // What the window system has of the window, not a fresh paint of it.
+        const QImage screen = QGuiApplication::primaryScreen()->grabWindow(form->winId()).toImage();
+        return qGray(screen.pixel(at)) < 100;
+    };
+    // Each new point shows by itself, without the rest of the plot being repainted.
+    for (int i = 1; i <= 5; ++i) {
+        const auto x = static_cast<std::uint8_t>(20 + 10 * i);
+        bus.queueLever(adaptor, {x, 230, false});
+        ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == std::to_string(x); }));
+        EXPECT_TRUE(waitUntil([&] { return onScreen(x, 230); }, 200)) << "point " << i;
+    }
+    EXPECT_TRUE(onScreen(20, 230));
 }
 
 TEST_F(ConnectedFormTest, MarksAndValuesFollowTheLever) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
+#include <QPaintEvent>
 #include <limits>
 
 #include "qt/plot_widget.h"
@@ -13,15 +14,17 @@ namespace {
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 
-// Counts the paints a widget gets.
+// Counts the paints a widget gets and what they covered.
 class PaintCounter : public QObject {
   public:
     int paints = 0;
+    QRegion painted;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             ++paints;
+            painted += static_cast<QPaintEvent*>(event)->region();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -142,6 +145,47 @@ TEST_F(PlotWidgetTest, RefreshRepaintsOnlyWhenSomethingShownChanged) {
     plot.refresh();
     settle();
     EXPECT_EQ(counter.paints, afterLine + 1);
+}
+
+TEST_F(PlotWidgetTest, RefreshRepaintsOnlyNewCellsAndTheOldAndNewPlacesOfMovedLines) {
+    toolkit::LineShape line{"lineH1"};
+    line.BorderWidth = 2;
+    line.X2 = box.ScaleWidth();
+    line.Y1 = line.Y2 = 1500;  // 100 px inside
+    plot.addLine(line);
+    PaintCounter counter;
+    plot.installEventFilter(&counter);
+    parent.resize(300, 300);
+    parent.show();
+    const auto settle = [] {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+    };
+    settle();
+    counter.painted = QRegion();
+
+    box.PSet(150, 300);  // cell (10, 20): pixel (12, 22)
+    box.PSet(165, 300);  // cell (11, 20)
+    plot.refresh();
+    settle();
+    EXPECT_EQ(counter.painted.boundingRect(), QRect(12, 22, 2, 1));
+    EXPECT_EQ(picture().pixel(13, 22), kBlack);
+
+    counter.painted = QRegion();
+    line.Y1 = line.Y2 = 3000;  // to 200 px inside
+    plot.refresh();
+    settle();
+    EXPECT_TRUE(counter.painted.contains(QPoint(50, 102)));  // where it was
+    EXPECT_TRUE(counter.painted.contains(QPoint(50, 202)));  // where it is
+    EXPECT_FALSE(counter.painted.contains(QPoint(50, 150)));
+    EXPECT_LT(counter.painted.boundingRect().height(), 260);
+
+    box.Cls();  // an erase repaints the whole plot
+    counter.painted = QRegion();
+    plot.refresh();
+    settle();
+    EXPECT_EQ(counter.painted.boundingRect(), plot.rect());
 }
 
 TEST_F(PlotWidgetTest, WildModelValuesStillPaint) {
