@@ -6,6 +6,7 @@ set -euo pipefail
 
 run_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libhidapi-dev fonts-liberation2)
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev  # unit tests and benchmarks
+               xvfb                                       # bench/cpu_use.sh under X11
                desktop-file-utils appstream dpkg-dev      # packaging checks
                qemu-system-x86 busybox-static xz-utils    # the end-to-end guest
                clang libclang-rt-14-dev)                  # fuzzing

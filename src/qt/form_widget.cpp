@@ -31,8 +31,6 @@ FormWidget::FormWidget(frmMain& window, QWidget* parent)
     orderTabs();
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &FormWidget::tick);
-    frameTimer_.setSingleShot(true);
-    connect(&frameTimer_, &QTimer::timeout, this, &FormWidget::syncFromModel);
     sinceFrame_.start();
     syncFromModel();
 }
@@ -165,14 +163,16 @@ void FormWidget::tick() {
     }
     frm_.Timer_Timer();
     programTimer();
-    if (!frameTimer_.isActive()) {
-        const qint64 wait = kFrameMilliseconds - sinceFrame_.elapsed();
-        frameTimer_.start(static_cast<int>(std::clamp<qint64>(wait, 0, kFrameMilliseconds)));
+    // Without further ticks no later frame would come.
+    if (sinceFrame_.elapsed() >= kFrameMilliseconds || !timer_.isActive()) {
+        syncFromModel();
+    } else {
+        framePending_ = true;
     }
 }
 
 void FormWidget::syncFromModel() {
-    frameTimer_.stop();
+    framePending_ = false;
     sinceFrame_.restart();
     if (shownCaption_ != frm_.Caption) {
         shownCaption_ = frm_.Caption;
