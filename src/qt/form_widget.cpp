@@ -181,7 +181,10 @@ void FormWidget::syncFromModel() {
     // The window grows while the status line shows.
     const QSize clientSize(pixelsFromTwips(frmMain::kClientWidth),
                            pixelsFromTwips(frm_.ClientHeight()));
-    const int menuHeight = menuBar_->sizeHint().height();
+    if (menuHeight_ < 0) {
+        menuHeight_ = menuBar_->sizeHint().height();
+    }
+    const int menuHeight = menuHeight_;
     if (client_->size() != clientSize || menuBar_->height() != menuHeight) {
         menuBar_->setGeometry(0, 0, clientSize.width(), menuHeight);
         client_->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
@@ -245,6 +248,13 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FormWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        menuHeight_ = -1;  // the next frame lays the window out again
+    }
+    QWidget::changeEvent(event);
 }
 
 void FormWidget::closeEvent(QCloseEvent* event) {

@@ -62,6 +62,8 @@ class FormWidget : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // A new font or style may change the menu bar's height.
+    void changeEvent(QEvent* event) override;
     // Enter and keypad Enter press a focused button, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -95,6 +97,7 @@ class FormWidget : public QWidget {
     QElapsedTimer sinceFrame_;
     bool framePending_ = false;
     std::string shownCaption_;
+    int menuHeight_ = -1;  // asked of the menu bar once, not every frame
 };
 
 }  // namespace qtui
