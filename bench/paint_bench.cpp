@@ -47,7 +47,6 @@ void BM_PaintWholeWindow(benchmark::State& state) {
 // the widgets brought up to date and the window's pending paint done and flushed.
 void BM_TickThenFrame(benchmark::State& state) {
     sim::SimulatedBus bus;
-    bus.setLogging(false);
     const sim::DeviceId adaptor = bus.addAdaptor();
     qtui::QtToolkitServices toolkit;
     WindowOptions options;

@@ -17,6 +17,7 @@
 #include "qt/window_placement.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
+#include "support/fault_injecting_layer.h"
 #include "window/frm_main.h"
 #include "window/window_texts.h"
 
@@ -50,7 +51,7 @@ class FeedbackTest : public ::testing::Test {
     void connect() {
         adaptor = bus.addAdaptor(sim::kelvoIdentity());
         bus.adaptor(adaptor).settings = {40, 200, 60, 190, 70, 180};
-        showWindow(bus, services, frm, form);
+        showWindow(hid, services, frm, form);
     }
     template <typename Widget>
     Widget* child(const char* name) const {
@@ -64,6 +65,7 @@ class FeedbackTest : public ::testing::Test {
     }
 
     sim::SimulatedBus bus;
+    support::FaultInjectingLayer hid{bus};
     qtui::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
     std::unique_ptr<qtui::FormWidget> form;
@@ -121,13 +123,13 @@ TEST_F(FeedbackTest, TheStatusLineSaysWhatWasStoredAndThatTheAdaptorIsSimulated)
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
     EXPECT_EQ(statusText(), QStringLiteral("Stored in the adaptor: H1 190, H2 60, V1 40, V2 200"));
 
-    bus.failCall(bus.callCount() + 3);  // the last of the four
+    hid.failCall(hid.callCount() + 3);  // the last of the four
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
     EXPECT_EQ(statusText(), QStringLiteral("The adaptor did not accept 1 of 4 values; try again"));
 }
 
 TEST_F(FeedbackTest, WithoutAnAdaptorTheStatusLineSaysSoAfterASecond) {
-    showWindow(bus, services, frm, form);
+    showWindow(hid, services, frm, form);
     EXPECT_TRUE(child<QLabel>("lblStatus")->isHidden());
     ASSERT_TRUE(waitUntilShown(
         *form, [&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
@@ -140,13 +142,13 @@ TEST_F(FeedbackTest, EnterAndKeypadEnterPressTheFocusedButton) {
     auto* button = child<QPushButton>("btnUpdate");
     const auto writes = [&] {
         std::size_t count = 0;
-        for (const sim::CallRecord& call : bus.log()) {
-            count += call.kind == sim::CallKind::SetFeature && call.bytes.size() > 1 &&
+        for (const support::CallRecord& call : hid.log()) {
+            count += call.kind == support::CallKind::SetFeature && call.bytes.size() > 1 &&
                      call.bytes[1] == protocol::kWriteSetting;
         }
         return count;
     };
-    bus.clearLog();
+    hid.clearLog();
     QTest::keyClick(button, Qt::Key_Return);
     EXPECT_EQ(writes(), 4U);
     QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);

@@ -56,10 +56,10 @@ TEST_F(StoreSettings, SaysHowManyValuesTheAdaptorRefusedAndTheNoticePasses) {
     frmMain& window = connect({40, 200, 60, 190, 70, 180});
     bus.queueLever(adaptor, {10, 10, false});
     window.Timer_Timer();
-    bus.clearLog();
-    bus.failCall(bus.callCount() + 1);  // the second of the four
+    hid.clearLog();
+    hid.failCall(hid.callCount() + 1);  // the second of the four
     window.btnUpdate_Click();
-    EXPECT_EQ(bus.log().size(), 4U);  // no retry, no extra report
+    EXPECT_EQ(hid.log().size(), 4U);  // no retry, no extra report
     EXPECT_EQ(commandsSent().size(), 3U);
     EXPECT_EQ(window.status.text(), "The adaptor did not accept 1 of 4 values; try again");
 
