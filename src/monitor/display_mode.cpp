@@ -1,6 +1,7 @@
 // The lines and text boxes of the adaptor's current mode, and thresholds typed in.
 #include <string>
 
+#include "monitor/plot_mapping.h"
 #include "monitor/threshold_text.h"
 #include "window/frm_main.h"
 #include "window/threshold_boxes.h"
@@ -12,12 +13,12 @@ bool isSequential(std::uint8_t mode) {
 }
 
 void placeHorizontal(toolkit::LineShape& line, const toolkit::PictureBox& graph, int value) {
-    line.Y1 = static_cast<float>((255 - value) / 255.0 * graph.ScaleHeight());
+    line.Y1 = static_cast<float>(monitor::plotY(value, graph.ScaleHeight()));
     line.Y2 = line.Y1;
 }
 
 void placeVertical(toolkit::LineShape& line, const toolkit::PictureBox& graph, int value) {
-    line.X1 = static_cast<float>(value / 255.0 * graph.ScaleWidth());
+    line.X1 = static_cast<float>(monitor::plotX(value, graph.ScaleWidth()));
     line.X2 = line.X1;
 }
 

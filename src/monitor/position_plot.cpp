@@ -4,6 +4,7 @@
 
 #include "assistant/gear.h"
 #include "monitor/gear_caption.h"
+#include "monitor/plot_mapping.h"
 #include "window/frm_main.h"
 
 namespace {
@@ -12,11 +13,11 @@ constexpr float kLabelYAboveTick = 90;
 constexpr float kLabelXLeftOfTick = 496;
 
 float plotX(const toolkit::PictureBox& graph, int x) {
-    return static_cast<float>(x / 255.0 * graph.ScaleWidth());
+    return static_cast<float>(monitor::plotX(x, graph.ScaleWidth()));
 }
 
 float plotY(const toolkit::PictureBox& graph, int y) {
-    return static_cast<float>((255 - y) / 255.0 * graph.ScaleHeight());
+    return static_cast<float>(monitor::plotY(y, graph.ScaleHeight()));
 }
 
 void drawPosition(toolkit::PictureBox& graph, int x, int y, std::uint8_t ink) {

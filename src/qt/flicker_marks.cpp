@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <utility>
 
+#include "monitor/plot_mapping.h"
+
 namespace qtui {
 
 namespace {
@@ -28,9 +30,8 @@ void FlickerMarks::paintEvent(QPaintEvent* /*event*/) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
     for (const QPoint& place : places_) {
-        // The lever's Y grows upwards, the widget's downwards.
-        const QPointF centre(place.x() / 255.0 * (width() - 1),
-                             (255 - place.y()) / 255.0 * (height() - 1));
+        const QPointF centre(monitor::plotX(place.x(), width() - 1),
+                             monitor::plotY(place.y(), height() - 1));
         painter.setPen(QPen(Qt::white, 4));
         painter.drawEllipse(centre, kRingRadius, kRingRadius);
         painter.setPen(QPen(Qt::black, 2));
