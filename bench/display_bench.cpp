@@ -20,8 +20,8 @@ struct ConnectedWindow {
         window = std::make_unique<frmMain>(bus, toolkit, options);
         window->Form_Load();
         if (fullMaps) {
-            for (int x = 0; x < VisitedMap::kSide; ++x) {
-                for (int y = 0; y < VisitedMap::kSide; ++y) {
+            for (int x = 0; x < monitor::VisitedMap::kSide; ++x) {
+                for (int y = 0; y < monitor::VisitedMap::kSide; ++y) {
                     window->visitedHPattern.mark(static_cast<std::uint8_t>(x),
                                                  static_cast<std::uint8_t>(y));
                     window->visitedSequential.mark(static_cast<std::uint8_t>(x),
@@ -85,8 +85,8 @@ void BM_FullRedrawReference(benchmark::State& state) {
     ConnectedWindow connected(true);
     frmMain& window = *connected.window;
     for (auto _ : state) {
-        for (int x = 0; x < VisitedMap::kSide; ++x) {
-            for (int y = 0; y < VisitedMap::kSide; ++y) {
+        for (int x = 0; x < monitor::VisitedMap::kSide; ++x) {
+            for (int y = 0; y < monitor::VisitedMap::kSide; ++y) {
                 if (window.visitedHPattern.isMarked(static_cast<std::uint8_t>(x),
                                                     static_cast<std::uint8_t>(y))) {
                     window.Graph.PSet(

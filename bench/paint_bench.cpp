@@ -18,11 +18,11 @@ namespace {
 void BM_PaintWholeWindow(benchmark::State& state) {
     sim::SimulatedBus bus;
     const sim::DeviceId adaptor = bus.addAdaptor();
-    qtui::QtToolkitServices toolkit;
+    qt::QtToolkitServices toolkit;
     WindowOptions options;
     options.adaptorIsSimulated = true;
     frmMain window(bus, toolkit, options);
-    qtui::FormWidget widget(window);
+    qt::FormWidget widget(window);
     toolkit.setMainWidget(&widget);
     window.Form_Load();
     for (int i = 0; i < 2000; ++i) {  // a trace across the plot
@@ -48,11 +48,11 @@ void BM_PaintWholeWindow(benchmark::State& state) {
 void BM_TickThenFrame(benchmark::State& state) {
     sim::SimulatedBus bus;
     const sim::DeviceId adaptor = bus.addAdaptor();
-    qtui::QtToolkitServices toolkit;
+    qt::QtToolkitServices toolkit;
     WindowOptions options;
     options.adaptorIsSimulated = true;
     frmMain window(bus, toolkit, options);
-    qtui::FormWidget widget(window);
+    qt::FormWidget widget(window);
     toolkit.setMainWidget(&widget);
     window.Form_Load();
     window.Timer.Enabled = false;  // the benchmark runs the ticks itself

@@ -32,7 +32,7 @@ CommandOutput listAdaptorsCommand(hid::HidLayer& hid, const diagnosis::Diagnosis
     hid.enumerate(interfaces);
     CommandOutput output;
     for (const hid::InterfaceIdentity& candidate : interfaces) {
-        if (!protocol::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
+        if (!device::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
             continue;
         }
         AdaptorLink link(hid);
@@ -68,7 +68,7 @@ ReadResult readCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access) {
     }
     result.identity = readIdentity(link);
     // The loader waits for firmware: every report it gets is taken as part of an image.
-    if (!reportsLever(signExtendedProduct(link.productId()))) {
+    if (!device::reportsLever(device::signExtendedProduct(link.productId()))) {
         return result;
     }
     result.thresholds = readThresholds(link);
@@ -88,7 +88,7 @@ CommandOutput readOutput(const ReadResult& result) {
     output.out = identityBlock(identity);
     if (result.thresholds) {
         output.out += "Thresholds: " + thresholdsText(*result.thresholds) + "\n";
-    } else if (!reportsLever(signExtendedProduct(identity.productId))) {
+    } else if (!device::reportsLever(device::signExtendedProduct(identity.productId))) {
         output.out += "Thresholds: none (the adaptor waits for firmware)\n";
     }
     return output;
@@ -104,7 +104,7 @@ CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
     if (!openFirstAdaptor(hid, link)) {
         return noAdaptor(access);
     }
-    if (!reportsLever(signExtendedProduct(link.productId()))) {
+    if (!device::reportsLever(device::signExtendedProduct(link.productId()))) {
         return {kExitFailed, "",
                 "Nothing was sent: the adaptor waits for firmware and holds no thresholds.\n"};
     }
@@ -153,7 +153,7 @@ CommandOutput dumpCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access
     if (!openFirstAdaptor(hid, link)) {
         return noAdaptor(access);
     }
-    if (!offersMemoryDump(signExtendedProduct(link.productId()))) {
+    if (!device::offersMemoryDump(device::signExtendedProduct(link.productId()))) {
         return {kExitFailed, "", "This adaptor does not hand out its memory.\n"};
     }
     const std::string text = readMemoryDump(link);

@@ -16,16 +16,16 @@ AdaptorLink::~AdaptorLink() {
 
 bool AdaptorLink::open(const hid::InterfaceIdentity& candidate) {
     if (featureHandle_ != hid::Handle::None ||
-        !protocol::isAcceptedAdaptor(candidate.vendorId, candidate.productId) ||
+        !device::isAcceptedAdaptor(candidate.vendorId, candidate.productId) ||
         !hid_.open(candidate.path, hid::OpenMode::FeatureReports, featureHandle_)) {
         return false;
     }
     attributes_ = hid::Attributes{};
     caps_ = hid::Capabilities{};
     const bool usable = hid_.getAttributes(featureHandle_, attributes_) &&
-                        protocol::isAcceptedAdaptor(attributes_.VendorID, attributes_.ProductID) &&
+                        device::isAcceptedAdaptor(attributes_.VendorID, attributes_.ProductID) &&
                         hid_.getCapabilities(featureHandle_, caps_) &&
-                        caps_.FeatureReportByteLength <= protocol::kBufferSize;
+                        caps_.FeatureReportByteLength <= device::kBufferSize;
     if (!usable) {
         hid_.close(featureHandle_);
         return false;
@@ -35,17 +35,17 @@ bool AdaptorLink::open(const hid::InterfaceIdentity& candidate) {
     return true;
 }
 
-bool AdaptorLink::send(const protocol::ReportBuffer& report, std::size_t lengthNeeded) {
+bool AdaptorLink::send(const device::ReportBuffer& report, std::size_t lengthNeeded) {
     const std::size_t length =
-        protocol::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
+        device::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
     return length != 0 &&
            hid_.setFeature(featureHandle_, std::span<const std::uint8_t>(report.data(), length));
 }
 
-std::size_t AdaptorLink::fetch(protocol::ReportBuffer& reply, std::size_t lengthNeeded) {
+std::size_t AdaptorLink::fetch(device::ReportBuffer& reply, std::size_t lengthNeeded) {
     const std::size_t length =
-        protocol::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
-    reply[0] = protocol::kReportId;
+        device::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
+    reply[0] = device::kReportId;
     std::int32_t bytesRead = 0;
     const bool fetched =
         length != 0 &&
@@ -59,7 +59,7 @@ std::optional<std::string> AdaptorLink::identityString(hid::IdentityString which
     if (!hid_.getString(inputHandle_, which, buffer)) {
         return std::nullopt;
     }
-    return identity::decodeIdentityString(buffer);
+    return settings::decodeIdentityString(buffer);
 }
 
 bool openFirstAdaptor(hid::HidLayer& hid, AdaptorLink& link) {

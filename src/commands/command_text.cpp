@@ -23,13 +23,13 @@ std::string namedValues(ValueOf valueOf) {
 
 std::string productName(std::uint16_t productId) {
     switch (productId) {
-        case protocol::kKelvo:
+        case device::kKelvo:
             return "Kelvo";
-        case protocol::kMirad:
+        case device::kMirad:
             return "Mirad";
-        case protocol::kUsbShifter:
+        case device::kUsbShifter:
             return "USB shifter";
-        case protocol::kLoader:
+        case device::kLoader:
             return "firmware loader";
         default:
             return "unknown";
@@ -37,7 +37,7 @@ std::string productName(std::uint16_t productId) {
 }
 
 std::string versionNumberText(std::uint16_t versionNumber) {
-    return identity::versionText(versionNumber).substr(1);  // without the leading space
+    return settings::versionText(versionNumber).substr(1);  // without the leading space
 }
 
 std::string thresholdsText(const Thresholds& thresholds) {

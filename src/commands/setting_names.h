@@ -13,20 +13,20 @@
 namespace commands {
 
 // The stored thresholds by setting address.
-using Thresholds = std::array<std::uint8_t, protocol::kSettingCount>;
+using Thresholds = std::array<std::uint8_t, device::kSettingCount>;
 
 struct SettingName {
     const char* name;
     std::uint8_t address;
 };
 // In the order commands show them.
-inline constexpr std::array<SettingName, protocol::kSettingCount> kSettingNames{{
-    {"V1", protocol::kAddressV1},
-    {"V2", protocol::kAddressV2},
-    {"H1", protocol::kAddressH1},
-    {"H2", protocol::kAddressH2},
-    {"SEQH1", protocol::kAddressSeqH1},
-    {"SEQH2", protocol::kAddressSeqH2},
+inline constexpr std::array<SettingName, device::kSettingCount> kSettingNames{{
+    {"V1", device::kAddressV1},
+    {"V2", device::kAddressV2},
+    {"H1", device::kAddressH1},
+    {"H2", device::kAddressH2},
+    {"SEQH1", device::kAddressSeqH1},
+    {"SEQH2", device::kAddressSeqH2},
 }};
 
 // The address of a threshold named in any letter case.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace protocol {
+namespace device {
 
 bool isAcceptedAdaptor(std::uint16_t vendorId, std::uint16_t productId) {
     return vendorId == kVendorId && std::find(kAcceptedProducts.begin(), kAcceptedProducts.end(),
@@ -44,4 +44,4 @@ void writeFirmwareChunk(std::span<std::uint8_t> chunk,
     std::copy(payload.begin(), payload.end(), chunk.begin() + 1);
 }
 
-}  // namespace protocol
+}  // namespace device

@@ -6,6 +6,8 @@
 #include "device/adaptor_protocol.h"
 #include "hid/hid_layer.h"
 
+namespace device {
+
 // The window's record of the adaptor connection. There is one per window, reused for
 // every connection it makes.
 struct InputOverlap {
@@ -25,8 +27,8 @@ struct DeviceSession {
     hid::Capabilities caps;
     std::string devicePath;
     std::int32_t lastResult = 0;  // nonzero = the last call succeeded
-    protocol::ReportBuffer inputBuffer{};
-    protocol::ReportBuffer featureBuffer{};
+    device::ReportBuffer inputBuffer{};
+    device::ReportBuffer featureBuffer{};
     std::int32_t inputBytesRead = 0;
     std::int32_t featureBytesRead = 0;  // of the last feature reply, report ID included
 };
@@ -43,11 +45,13 @@ inline constexpr bool isProduct(std::int32_t productId, std::uint16_t product) {
 
 // Kelvo, Mirad and the plain USB adaptor report the lever; the loader does not.
 inline constexpr bool reportsLever(std::int32_t productId) {
-    return isProduct(productId, protocol::kKelvo) || isProduct(productId, protocol::kMirad) ||
-           isProduct(productId, protocol::kUsbShifter);
+    return isProduct(productId, device::kKelvo) || isProduct(productId, device::kMirad) ||
+           isProduct(productId, device::kUsbShifter);
 }
 
 // Only Kelvo and Mirad adaptors hand out their memory.
 inline constexpr bool offersMemoryDump(std::int32_t productId) {
-    return isProduct(productId, protocol::kKelvo) || isProduct(productId, protocol::kMirad);
+    return isProduct(productId, device::kKelvo) || isProduct(productId, device::kMirad);
 }
+
+}  // namespace device

@@ -2,7 +2,7 @@
 #include "window/frm_main.h"
 #include "window/window_texts.h"
 
-using protocol::isAcceptedAdaptor;
+using device::isAcceptedAdaptor;
 
 bool frmMain::FindTheHid() {
     session.isConnected = false;
@@ -38,7 +38,7 @@ bool frmMain::FindTheHid() {
             // the connection's buffers.
             const bool capsRead = session.lastResult != 0;
             adaptorUnreadable_ = adaptorUnreadable_ || !capsRead;
-            if (capsRead && session.caps.FeatureReportByteLength <= protocol::kBufferSize) {
+            if (capsRead && session.caps.FeatureReportByteLength <= device::kBufferSize) {
                 session.isConnected = true;
                 break;
             }
@@ -51,7 +51,7 @@ bool frmMain::FindTheHid() {
     accessRefused_ = false;
     adaptorUnreadable_ = false;
 
-    session.productId = signExtendedProduct(session.attributes.ProductID);
+    session.productId = device::signExtendedProduct(session.attributes.ProductID);
     session.lastResult =
         hid_.open(session.devicePath, hid::OpenMode::NonBlockingInput, session.inputHandle);
     ArmReadEvent();
@@ -82,7 +82,7 @@ void frmMain::CloseConnection() {
 // whose report sizes cannot be read stays so until it is replugged: said at once.
 void frmMain::ShowAccessStatus() {
     if (adaptorUnreadable_) {
-        status.setCondition(window::Condition::AdaptorUnreadable, texts::kAdaptorUnreadableStatus);
+        status.setCondition(window::Condition::AdaptorUnreadable, window::kAdaptorUnreadableStatus);
     } else {
         status.clearCondition(window::Condition::AdaptorUnreadable);
     }
@@ -91,7 +91,7 @@ void frmMain::ShowAccessStatus() {
     if (refusedSearches_ == kSearchesBeforeStatus) {
         std::string advice = options_.accessAdvice ? options_.accessAdvice() : std::string();
         status.setCondition(window::Condition::AccessRefused,
-                            advice.empty() ? texts::kAccessRefusedStatus : std::move(advice));
+                            advice.empty() ? window::kAccessRefusedStatus : std::move(advice));
     } else if (refusedSearches_ < kSearchesBeforeStatus) {
         status.clearCondition(window::Condition::AccessRefused);
     }

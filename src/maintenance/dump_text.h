@@ -23,12 +23,12 @@ std::string_view modelLabel(std::uint16_t productId);
 // Appends the fields of one memory block: its first `carried` bytes as read, an unread
 // field for each byte the reply did not carry (all of them when the fetch failed).
 void appendBlockFields(std::string& text,
-                       std::span<const std::uint8_t, protocol::kMemoryBlockSize> block,
-                       std::size_t carried = protocol::kMemoryBlockSize);
+                       std::span<const std::uint8_t, device::kMemoryBlockSize> block,
+                       std::size_t carried = device::kMemoryBlockSize);
 
 // Fetches one memory block's reply into the buffer; gives how many bytes the reply
 // carried (report ID included), 0 when the fetch failed.
-using BlockFetch = std::function<std::size_t(protocol::ReportBuffer&)>;
+using BlockFetch = std::function<std::size_t(device::ReportBuffer&)>;
 
 // The whole dump of an adaptor: its model label, then the eight blocks in order, each
 // fetched once; a block shows unread fields for the bytes its reply did not carry.

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <span>
 
+namespace maintenance {
+
 // The firmware image built into the program.
 struct FirmwareImage {
     std::span<const std::uint8_t> bytes;
@@ -12,3 +14,5 @@ struct FirmwareImage {
 
 // The image this build carries.
 FirmwareImage builtInFirmwareImage();
+
+}  // namespace maintenance

@@ -9,7 +9,7 @@
 namespace {
 
 bool isSequential(std::uint8_t mode) {
-    return mode == protocol::kSequentialMode;
+    return mode == device::kSequentialMode;
 }
 
 void placeHorizontal(toolkit::LineShape& line, const toolkit::PictureBox& graph, int value) {
@@ -61,7 +61,7 @@ void frmMain::TakeThresholdEdits(std::uint8_t mode) {
         bool vertical;
     };
     const auto take = [this](const Row& row) {
-        const std::optional<int> value = parseThresholdText(row.box.Text);
+        const std::optional<int> value = monitor::parseThresholdText(row.box.Text);
         // A refused text stays in the box as typed, marked, and the line stays put.
         window::markThresholdBox(row.box, row.name, !value);
         if (!value) {

@@ -1,5 +1,7 @@
 #include "monitor/gear_caption.h"
 
+namespace monitor {
+
 std::optional<std::string> gearCaption(std::uint8_t gearMask, std::uint8_t flag) {
     switch (gearMask) {
         case 0x00:
@@ -24,3 +26,5 @@ std::optional<std::string> gearCaption(std::uint8_t gearMask, std::uint8_t flag)
             return std::nullopt;
     }
 }
+
+}  // namespace monitor

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+namespace monitor {
+
 namespace {
 
 constexpr int kHighestAccepted = 254;
@@ -82,3 +84,5 @@ std::optional<int> parseThresholdText(std::string_view text) {
     }
     return static_cast<int>(nearest);
 }
+
+}  // namespace monitor

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace monitor {
+
 // Every (X, Y) position reported in one of the adaptor's modes, 256 x 256.
 class VisitedMap {
   public:
@@ -18,3 +20,5 @@ class VisitedMap {
     }
     std::array<bool, kSide * kSide> cells_{};
 };
+
+}  // namespace monitor

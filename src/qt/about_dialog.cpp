@@ -4,7 +4,7 @@
 
 #include "qt/command_line.h"
 
-namespace qtui {
+namespace qt {
 
 QString aboutText(const QString& hidapiVersion) {
     return QStringLiteral(
@@ -22,4 +22,4 @@ void showAbout(QWidget* parent, const QString& hidapiVersion) {
                        aboutText(hidapiVersion));
 }
 
-}  // namespace qtui
+}  // namespace qt

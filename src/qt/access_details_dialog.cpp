@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace qtui {
+namespace qt {
 
 void showAccessDetails(QWidget* parent, const QString& details) {
     QDialog dialog(parent);
@@ -32,4 +32,4 @@ void showAccessDetails(QWidget* parent, const QString& details) {
     dialog.exec();
 }
 
-}  // namespace qtui
+}  // namespace qt

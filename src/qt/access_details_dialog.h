@@ -4,8 +4,8 @@
 #include <QWidget>
 
 // The full access diagnosis in a dialog, as text to read and copy.
-namespace qtui {
+namespace qt {
 
 void showAccessDetails(QWidget* parent, const QString& details);
 
-}  // namespace qtui
+}  // namespace qt

@@ -5,7 +5,7 @@ static void registerIconResources() {
     Q_INIT_RESOURCE(shifter_calibration);
 }
 
-namespace qtui {
+namespace qt {
 
 QIcon applicationIcon() {
     static const bool registered = (registerIconResources(), true);
@@ -19,4 +19,4 @@ QIcon applicationIcon() {
     return icon;
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-namespace qtui {
+namespace qt {
 
 // The program's own icon, from the resources built into it.
 QIcon applicationIcon();
 
-}  // namespace qtui
+}  // namespace qt

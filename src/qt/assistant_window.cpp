@@ -8,7 +8,7 @@
 
 #include "assistant/proposal.h"
 
-namespace qtui {
+namespace qt {
 
 namespace {
 
@@ -241,4 +241,4 @@ void AssistantWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-}  // namespace qtui
+}  // namespace qt

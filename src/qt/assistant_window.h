@@ -15,7 +15,7 @@
 // mode with their counts, the proposals with their margins or warnings, the flicker
 // count, and "Use these values". It reads the window object a few times a second while
 // the poll cycle runs, and changes it only through the form.
-namespace qtui {
+namespace qt {
 
 class AssistantWindow : public QWidget {
   public:
@@ -59,4 +59,4 @@ class AssistantWindow : public QWidget {
     QTimer timer_;
 };
 
-}  // namespace qtui
+}  // namespace qt

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace qtui {
+namespace qt {
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error) {
     const QString folder = QFileInfo(path).absolutePath();
@@ -48,4 +48,4 @@ std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes, QS
     return data;
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -7,7 +7,7 @@
 #include "qt/atomic_file.h"
 #include "qt/calibration_json.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 // An exported calibration takes a few hundred bytes.
@@ -78,4 +78,4 @@ bool comesFromAnotherProduct(const Calibration& calibration, const history::Iden
     return calibration.adaptor.productId != connected.productId;
 }
 
-}  // namespace qtui
+}  // namespace qt

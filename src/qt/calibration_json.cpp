@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <cmath>
 
-namespace qtui {
+namespace qt {
 namespace {
 
 std::optional<std::uint16_t> fromHex4(const QJsonValue& value) {
@@ -132,4 +132,4 @@ QString adaptorText(const history::Identity& identity) {
                : product + QLatin1Char(' ') + QString::fromStdString(identity.serialNumber);
 }
 
-}  // namespace qtui
+}  // namespace qt

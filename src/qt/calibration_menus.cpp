@@ -10,7 +10,7 @@
 #include "qt/calibration_json.h"
 #include "qt/history_dialog.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 const QString kExportTitle = QStringLiteral("Export calibration");
@@ -169,4 +169,4 @@ void CalibrationMenus::showHistory() {
     }
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -8,7 +8,7 @@
 #include "qt/form_widget.h"
 #include "qt/history_store.h"
 
-namespace qtui {
+namespace qt {
 
 // The menu items around the calibration: File > Export and Import calibration,
 // Adaptor > Revert, History... and Store all six thresholds, Help > About. Every
@@ -43,4 +43,4 @@ class CalibrationMenus : public QObject {
     QString hidapiVersion_;
 };
 
-}  // namespace qtui
+}  // namespace qt

@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-namespace qtui {
+namespace qt {
 
 namespace {
 
@@ -52,4 +52,4 @@ void CalibrationTools::openAssistant() {
     assistant_->activateWindow();
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -9,7 +9,7 @@
 #include "qt/gear_legend.h"
 
 // View > Colour the trace by gear, with its legend, and Tools > Calibration assistant.
-namespace qtui {
+namespace qt {
 
 class CalibrationTools : public QObject {
   public:
@@ -35,4 +35,4 @@ class CalibrationTools : public QObject {
     AssistantWindow* assistant_ = nullptr;
 };
 
-}  // namespace qtui
+}  // namespace qt

@@ -6,7 +6,7 @@
 #include "commands/command_text.h"
 #include "qt/calibration_file.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 QString fromStd(const std::string& text) {
@@ -54,4 +54,4 @@ commands::WriteRequest writeRequestFromFile(const QString& path) {
     return request;
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -7,7 +7,7 @@
 #include "commands/setting_names.h"
 
 // The JSON the commands read and print.
-namespace qtui {
+namespace qt {
 
 // --read --json: identity and thresholds as one object.
 QByteArray readResultJson(const commands::ReadResult& result);
@@ -16,4 +16,4 @@ QByteArray readResultJson(const commands::ReadResult& result);
 // a file that is refused gives the reason as the error.
 commands::WriteRequest writeRequestFromFile(const QString& path);
 
-}  // namespace qtui
+}  // namespace qt

@@ -9,7 +9,7 @@
 
 #include "qt/qt_options.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 CommandLine failure(const QString& message) {
@@ -354,4 +354,4 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     return result;
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -10,7 +10,7 @@
 #include "sim/adaptor_model.h"
 
 // The program's command line: what to run on, and what to do besides showing the window.
-namespace qtui {
+namespace qt {
 
 inline constexpr const char* kProgramName = "shifter-calibration";
 inline constexpr const char* kProgramVersion = resources::kDisplayVersion;
@@ -53,4 +53,4 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // The identity a --simulate value names: kelvo, mirad, usb or loader.
 std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name);
 
-}  // namespace qtui
+}  // namespace qt

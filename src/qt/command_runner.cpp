@@ -19,7 +19,7 @@
 #include "qt/single_instance.h"
 #include "sim/simulated_bus.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 constexpr const char* kWindowRunning =
@@ -143,4 +143,4 @@ int runCommand(const LaunchOptions& options) {
     return runOn(hid, options);
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -4,8 +4,8 @@
 
 // Runs a command without a window: picks the real or the simulated adaptor, keeps away
 // from adaptors the window is using, prints the outcome and gives the exit status.
-namespace qtui {
+namespace qt {
 
 int runCommand(const LaunchOptions& options);
 
-}  // namespace qtui
+}  // namespace qt

@@ -11,7 +11,7 @@
 #include "qt/style.h"
 #include "qt/twips.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 using toolkit::ControlKind;
@@ -209,4 +209,4 @@ void updateControlWidget(const toolkit::Control& control, QWidget& widget) {
     }
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -5,7 +5,7 @@
 #include "window/toolkit/controls.h"
 
 // One widget per control kind, and bringing a widget up to date with its control.
-namespace qtui {
+namespace qt {
 
 // The widget that renders `control` inside `parent`, styled from the model; null for
 // controls drawn by another widget (line shapes) or never seen (the timer).
@@ -15,4 +15,4 @@ QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent);
 // differs so typing, the cursor and painting are left alone.
 void updateControlWidget(const toolkit::Control& control, QWidget& widget);
 
-}  // namespace qtui
+}  // namespace qt

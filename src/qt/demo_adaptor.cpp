@@ -4,7 +4,7 @@
 
 #include "device/device_session.h"
 
-namespace qtui {
+namespace qt {
 
 namespace {
 
@@ -33,10 +33,10 @@ sim::DeviceId startDemoAdaptor(sim::SimulatedBus& bus, const sim::AdaptorIdentit
     });
     const sim::DeviceId adaptor = bus.addAdaptor(identity);
     // The firmware loader has no lever to report.
-    if (reportsLever(signExtendedProduct(identity.productId)) && reportRateHz > 0) {
+    if (device::reportsLever(device::signExtendedProduct(identity.productId)) && reportRateHz > 0) {
         bus.runScript(adaptor, scriptFor(lever), reportRateHz);
     }
     return adaptor;
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -5,7 +5,7 @@
 
 // The demo mode: one simulated adaptor on the bus, its lever touring the gears on its
 // own as real time passes.
-namespace qtui {
+namespace qt {
 
 // How the demo lever moves.
 struct DemoLever {
@@ -24,4 +24,4 @@ struct DemoLever {
 sim::DeviceId startDemoAdaptor(sim::SimulatedBus& bus, const sim::AdaptorIdentity& identity,
                                double reportRateHz, const DemoLever& lever = {});
 
-}  // namespace qtui
+}  // namespace qt

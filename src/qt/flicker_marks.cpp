@@ -5,7 +5,7 @@
 
 #include "monitor/plot_mapping.h"
 
-namespace qtui {
+namespace qt {
 
 namespace {
 
@@ -39,4 +39,4 @@ void FlickerMarks::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -5,7 +5,7 @@
 #include <vector>
 
 // Rings over the plot where the lever's gear flickered last, drawn above the trace.
-namespace qtui {
+namespace qt {
 
 class FlickerMarks : public QWidget {
   public:
@@ -23,4 +23,4 @@ class FlickerMarks : public QWidget {
     std::vector<QPoint> places_;
 };
 
-}  // namespace qtui
+}  // namespace qt

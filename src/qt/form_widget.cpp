@@ -12,7 +12,7 @@
 #include "qt/style.h"
 #include "qt/twips.h"
 
-namespace qtui {
+namespace qt {
 
 FormWidget::FormWidget(frmMain& window, QWidget* parent)
     : QWidget(parent), frm_(window), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
@@ -83,7 +83,7 @@ QMenu* FormWidget::menu(Menu which) const {
 
 void FormWidget::addAdaptorAction(QAction* action) {
     adaptorActions_.push_back(action);
-    action->setEnabled(frm_.session.isConnected && reportsLever(frm_.session.productId));
+    action->setEnabled(frm_.session.isConnected && device::reportsLever(frm_.session.productId));
 }
 
 void FormWidget::setAccessDetails(std::function<QString()> details) {
@@ -193,7 +193,8 @@ void FormWidget::syncFromModel() {
     if (this->size() != size || minimumSize() != size) {
         setFixedSize(size);
     }
-    const bool adaptorConnected = frm_.session.isConnected && reportsLever(frm_.session.productId);
+    const bool adaptorConnected =
+        frm_.session.isConnected && device::reportsLever(frm_.session.productId);
     for (QAction* action : adaptorActions_) {
         action->setEnabled(adaptorConnected);
     }
@@ -267,4 +268,4 @@ void FormWidget::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-}  // namespace qtui
+}  // namespace qt

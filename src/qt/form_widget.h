@@ -20,7 +20,7 @@
 // typing, the close and timer ticks to it. After a click, typing or the close it brings
 // the widgets up to date with the models at once; the poll ticks come faster than a
 // screen shows, so what they change is shown at most once a frame.
-namespace qtui {
+namespace qt {
 
 // The menus of the menu bar above the designed controls, in their order.
 enum class Menu { File, Adaptor, View, Tools, Help };
@@ -100,4 +100,4 @@ class FormWidget : public QWidget {
     int menuHeight_ = -1;  // asked of the menu bar once, not every frame
 };
 
-}  // namespace qtui
+}  // namespace qt

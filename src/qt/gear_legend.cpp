@@ -4,7 +4,7 @@
 
 #include "qt/gear_palette.h"
 
-namespace qtui {
+namespace qt {
 
 namespace {
 
@@ -40,4 +40,4 @@ void GearLegend::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
-}  // namespace qtui
+}  // namespace qt

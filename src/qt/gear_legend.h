@@ -3,7 +3,7 @@
 #include <QWidget>
 
 // A small key to the gear-coloured trace: a swatch and a name for each gear.
-namespace qtui {
+namespace qt {
 
 class GearLegend : public QWidget {
   public:
@@ -17,4 +17,4 @@ class GearLegend : public QWidget {
     int rowHeight() const;
 };
 
-}  // namespace qtui
+}  // namespace qt

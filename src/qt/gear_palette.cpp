@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace qtui {
+namespace qt {
 
 namespace {
 
@@ -38,4 +38,4 @@ QVector<QRgb> inkTable(QColor trace) {
     return table;
 }
 
-}  // namespace qtui
+}  // namespace qt

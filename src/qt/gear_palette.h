@@ -8,7 +8,7 @@
 
 // The colours of the gear-coloured trace: one fixed palette of nine that people with
 // any common colour-vision deficiency can tell apart.
-namespace qtui {
+namespace qt {
 
 QColor gearColour(assistant::Gear gear);
 // "N/-", "1" ... "6", "R", "+": as the legend names the colours.
@@ -17,4 +17,4 @@ QString gearLegendLabel(assistant::Gear gear);
 // A picture box's ink table: transparent, then `trace` for ink 1, then the gears.
 QVector<QRgb> inkTable(QColor trace);
 
-}  // namespace qtui
+}  // namespace qt

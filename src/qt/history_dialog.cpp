@@ -8,7 +8,7 @@
 
 #include "qt/calibration_json.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 // The thresholds' columns in the order the close stores them: H1, H2, V1, V2, SeqH1, SeqH2.
@@ -95,4 +95,4 @@ const history::Entry* HistoryDialog::chosen() const {
     return chosenRow_ < 0 ? nullptr : &newestFirst_[static_cast<std::size_t>(chosenRow_)];
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -7,7 +7,7 @@
 
 #include "history/entry.h"
 
-namespace qtui {
+namespace qt {
 
 // The history of one adaptor as a table, newest first: time, event, the six
 // thresholds, accepted. "Restore" (or a double click) closes it with a row chosen.
@@ -31,4 +31,4 @@ class HistoryDialog : public QDialog {
     int chosenRow_ = -1;
 };
 
-}  // namespace qtui
+}  // namespace qt

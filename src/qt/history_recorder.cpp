@@ -3,7 +3,7 @@
 #include <QDateTime>
 #include <utility>
 
-namespace qtui {
+namespace qt {
 
 HistoryRecorder::HistoryRecorder(HistoryStore store, Clock clock)
     : store_(std::move(store)), clock_(std::move(clock)) {}
@@ -31,4 +31,4 @@ std::string HistoryRecorder::record(history::Entry entry) {
     return notice.toStdString();
 }
 
-}  // namespace qtui
+}  // namespace qt

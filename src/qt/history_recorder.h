@@ -8,7 +8,7 @@
 #include "history/recorder.h"
 #include "qt/history_store.h"
 
-namespace qtui {
+namespace qt {
 
 // Appends what the window reports to the adaptor's history file, stamped with the
 // time. Each trouble with a file is told once per run.
@@ -28,4 +28,4 @@ class HistoryRecorder : public history::Recorder {
     QSet<QString> toldAbout_;
 };
 
-}  // namespace qtui
+}  // namespace qt

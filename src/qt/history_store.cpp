@@ -11,7 +11,7 @@
 #include "qt/atomic_file.h"
 #include "qt/calibration_json.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 // Far more than 500 entries take; a larger file is not one of ours.
@@ -112,4 +112,4 @@ bool HistoryStore::save(const history::Identity& adaptor, const history::History
     return writeFileAtomically(pathFor(adaptor), historyJson(kept), error);
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace qtui {
+namespace qt {
 namespace {
 
 const QString kCopyCaption = QStringLiteral("Copy");
@@ -58,4 +58,4 @@ QString InputDialog::text() const {
     return field_->text();
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -8,7 +8,7 @@ class QPushButton;
 
 // A modal prompt with one editable line. The line starts selected so it can be copied
 // at once; the Copy button puts all of it on the clipboard.
-namespace qtui {
+namespace qt {
 
 class InputDialog : public QDialog {
   public:
@@ -24,4 +24,4 @@ class InputDialog : public QDialog {
     QPushButton* copyButton_ = nullptr;
 };
 
-}  // namespace qtui
+}  // namespace qt

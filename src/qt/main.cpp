@@ -37,35 +37,35 @@ QStringList argumentsOf(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication::setApplicationName(QLatin1String(qtui::kProgramName));
-    QCoreApplication::setApplicationVersion(QLatin1String(qtui::kProgramVersion));
+    QCoreApplication::setApplicationName(QLatin1String(qt::kProgramName));
+    QCoreApplication::setApplicationVersion(QLatin1String(qt::kProgramVersion));
 
     // Help, version and mistakes are answered before any display is needed.
-    const qtui::CommandLine commandLine = qtui::parseCommandLine(argumentsOf(argc, argv));
-    if (commandLine.action != qtui::LaunchAction::Run) {
-        std::FILE* out = commandLine.action == qtui::LaunchAction::Fail ? stderr : stdout;
+    const qt::CommandLine commandLine = qt::parseCommandLine(argumentsOf(argc, argv));
+    if (commandLine.action != qt::LaunchAction::Run) {
+        std::FILE* out = commandLine.action == qt::LaunchAction::Fail ? stderr : stdout;
         std::fputs(commandLine.text.toLocal8Bit().constData(), out);
         return commandLine.exitCode();
     }
-    const qtui::LaunchOptions& launch = commandLine.options;
-    if (launch.command != qtui::Command::None) {
-        return qtui::runCommand(launch);
+    const qt::LaunchOptions& launch = commandLine.options;
+    if (launch.command != qt::Command::None) {
+        return qt::runCommand(launch);
     }
 
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(qtui::applicationIcon());
+    QApplication::setWindowIcon(qt::applicationIcon());
 
     // The simulated adaptor is private to each instance and needs no lock.
-    std::optional<qtui::SingleInstance> realAdaptors;
+    std::optional<qt::SingleInstance> realAdaptors;
     std::unique_ptr<hid::HidLayer> hidLayer;
     if (launch.simulated) {
         auto bus = std::make_unique<sim::SimulatedBus>();
-        qtui::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
+        qt::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
         hidLayer = std::move(bus);
     } else {
         if (!realAdaptors.emplace().acquire()) {
-            qtui::reportNotAcquired(*realAdaptors);
-            return qtui::kExitAlreadyRunning;
+            qt::reportNotAcquired(*realAdaptors);
+            return qt::kExitAlreadyRunning;
         }
         hidLayer = std::make_unique<hid::HidapiBackend>();
     }
@@ -73,37 +73,37 @@ int main(int argc, char** argv) {
     WindowOptions options;
     options.adaptorIsSimulated = launch.simulated.has_value();
     // A demo leaves the user's data alone unless asked.
-    std::optional<qtui::HistoryRecorder> history;
+    std::optional<qt::HistoryRecorder> history;
     if (!launch.simulated || launch.keepHistory) {
-        options.history = &history.emplace(qtui::HistoryStore(qtui::HistoryStore::defaultFolder()));
+        options.history = &history.emplace(qt::HistoryStore(qt::HistoryStore::defaultFolder()));
     }
     // The diagnosis explains the real adaptors only.
     if (!launch.simulated) {
-        options.accessAdvice = qtui::accessAdvice;
+        options.accessAdvice = qt::accessAdvice;
     }
 
-    qtui::QtToolkitServices toolkit;
+    qt::QtToolkitServices toolkit;
     frmMain window(*hidLayer, toolkit, options);
-    qtui::FormWidget widget(window);
-    new qtui::CalibrationTools(widget, window);
+    qt::FormWidget widget(window);
+    new qt::CalibrationTools(widget, window);
     toolkit.setMainWidget(&widget);
-    new qtui::CalibrationMenus(widget, window, history ? &history->store() : nullptr,
-                               QString::fromStdString(hid::hidapiVersion()));
+    new qt::CalibrationMenus(widget, window, history ? &history->store() : nullptr,
+                             QString::fromStdString(hid::hidapiVersion()));
     if (!launch.simulated) {
-        widget.setAccessDetails([] { return QString::fromStdString(qtui::accessDetails()); });
+        widget.setAccessDetails([] { return QString::fromStdString(qt::accessDetails()); });
     }
 
     // The window loads before it is first shown.
     window.Form_Load();
     widget.syncFromModel();
     widget.show();
-    qtui::placeOnScreen(widget);
+    qt::placeOnScreen(widget);
 
     bool screenshotFailed = false;
     if (!launch.screenshotPath.isEmpty()) {
-        qtui::screenshotThenClose(widget, launch.screenshotPath, kScreenshotDelay, [&](bool saved) {
+        qt::screenshotThenClose(widget, launch.screenshotPath, kScreenshotDelay, [&](bool saved) {
             if (!saved) {
-                std::fprintf(stderr, "%s: could not write %s\n", qtui::kProgramName,
+                std::fprintf(stderr, "%s: could not write %s\n", qt::kProgramName,
                              launch.screenshotPath.toLocal8Bit().constData());
                 screenshotFailed = true;
             }

@@ -11,7 +11,7 @@
 #include "qt/style.h"
 #include "qt/twips.h"
 
-namespace qtui {
+namespace qt {
 
 PlotWidget::PlotWidget(const toolkit::PictureBox& box, QWidget* parent)
     : QWidget(parent), box_(box) {
@@ -197,4 +197,4 @@ void PlotWidget::paintEvent(QPaintEvent* event) {
     }
 }
 
-}  // namespace qtui
+}  // namespace qt

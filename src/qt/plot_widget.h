@@ -11,7 +11,7 @@
 // The picture box: its border, its raster and the line shapes it contains. It reads the
 // models when it paints, and repaints only the cells that were drawn or erased and the
 // old and new places of lines that moved.
-namespace qtui {
+namespace qt {
 
 class PlotWidget : public QWidget {
   public:
@@ -59,4 +59,4 @@ class PlotWidget : public QWidget {
     bool imageValid_ = false;
 };
 
-}  // namespace qtui
+}  // namespace qt

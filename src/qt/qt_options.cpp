@@ -2,7 +2,7 @@
 
 #include <QSet>
 
-namespace qtui {
+namespace qt {
 namespace {
 
 // Options that QGuiApplication and QApplication read, with one or two dashes.
@@ -64,4 +64,4 @@ QStringList withoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
-}  // namespace qtui
+}  // namespace qt

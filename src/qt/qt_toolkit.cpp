@@ -7,7 +7,7 @@
 #include "qt/form_widget.h"
 #include "qt/input_dialog.h"
 
-namespace qtui {
+namespace qt {
 
 void QtToolkitServices::setMainWidget(FormWidget* widget) {
     mainWidget_ = widget;
@@ -58,4 +58,4 @@ void QtToolkitServices::MessageBox(const std::string& title, const std::string& 
     box.exec();
 }
 
-}  // namespace qtui
+}  // namespace qt

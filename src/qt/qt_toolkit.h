@@ -8,7 +8,7 @@
 
 // The toolkit services on Qt: dialogs, event processing, sleeping, and taking the
 // main widget down when the window unloads.
-namespace qtui {
+namespace qt {
 
 class FormWidget;
 
@@ -31,4 +31,4 @@ class QtToolkitServices : public toolkit::ToolkitServices {
     QPointer<FormWidget> mainWidget_;
 };
 
-}  // namespace qtui
+}  // namespace qt

@@ -5,7 +5,7 @@
 #include <QSaveFile>
 #include <QTimer>
 
-namespace qtui {
+namespace qt {
 
 void screenshotThenClose(QWidget& window, const QString& path, std::chrono::milliseconds delay,
                          std::function<void(bool saved)> done) {
@@ -25,4 +25,4 @@ void screenshotThenClose(QWidget& window, const QString& path, std::chrono::mill
     });
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -1,6 +1,6 @@
 #include "qt/shown_look.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 const std::string& shownText(const toolkit::Control& control) {
@@ -55,4 +55,4 @@ bool ShownLook::unchanged(const toolkit::Control& control) {
     return false;
 }
 
-}  // namespace qtui
+}  // namespace qt

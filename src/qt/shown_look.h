@@ -6,7 +6,7 @@
 
 // What a widget last showed of its control, so that a frame in which the control did not
 // change costs a few comparisons and no call into Qt.
-namespace qtui {
+namespace qt {
 
 class ShownLook {
   public:
@@ -28,4 +28,4 @@ class ShownLook {
     float height_ = 0;
 };
 
-}  // namespace qtui
+}  // namespace qt

@@ -12,7 +12,7 @@
 #include <unistd.h>
 #endif
 
-namespace qtui {
+namespace qt {
 namespace {
 
 constexpr const char* kLockName = "/shifter-calibration.lock";
@@ -92,4 +92,4 @@ void reportNotAcquired(const SingleInstance& instance) {
     }
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -11,7 +11,7 @@
 // folder of the user's own: the session's runtime folder, otherwise a private folder
 // below the temporary one. The system releases it when the holder ends, however; the
 // lock of a holder that crashed is taken over.
-namespace qtui {
+namespace qt {
 
 // The exit status of an instance that could not take the lock.
 inline constexpr int kExitAlreadyRunning = commands::kExitBusy;
@@ -36,4 +36,4 @@ class SingleInstance {
 // box where there is a screen to show it on.
 void reportNotAcquired(const SingleInstance& instance);
 
-}  // namespace qtui
+}  // namespace qt

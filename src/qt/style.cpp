@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-namespace qtui {
+namespace qt {
 
 QStringList fontFamiliesFor(const std::string& family) {
     const QString name = QString::fromStdString(family);
@@ -69,4 +69,4 @@ void setPaletteColour(QPalette& palette, QPalette::ColorRole role, const toolkit
     }
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -9,7 +9,7 @@
 #include "window/toolkit/controls.h"
 
 // The controls' fonts and colours in Qt terms.
-namespace qtui {
+namespace qt {
 
 // The font of controls that name none of their own.
 inline const toolkit::Font kWindowFont{"MS Sans Serif", 8, 400};
@@ -29,4 +29,4 @@ QColor qtColour(const toolkit::Colour& colour, const QPalette& palette);
 void setPaletteColour(QPalette& palette, QPalette::ColorRole role, const toolkit::Colour& colour,
                       bool foreground);
 
-}  // namespace qtui
+}  // namespace qt

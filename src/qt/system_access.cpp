@@ -3,7 +3,7 @@
 #include "diagnosis/diagnosis_text.h"
 #include "diagnosis/rooted_system.h"
 
-namespace qtui {
+namespace qt {
 namespace {
 
 diagnosis::Diagnosis diagnoseThisSystem() {
@@ -23,4 +23,4 @@ std::string accessDetails() {
     return diagnosis::diagnosisText(diagnoseThisSystem());
 }
 
-}  // namespace qtui
+}  // namespace qt

@@ -3,7 +3,7 @@
 #include <string>
 
 // The access diagnosis of this system, for the window's status line and its details.
-namespace qtui {
+namespace qt {
 
 // The fix in one sentence; empty when the diagnosis finds nothing to fix.
 std::string accessAdvice();
@@ -11,4 +11,4 @@ std::string accessAdvice();
 // The full diagnosis, as --report shows it.
 std::string accessDetails();
 
-}  // namespace qtui
+}  // namespace qt

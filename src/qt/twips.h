@@ -8,7 +8,7 @@
 #include "window/toolkit/controls.h"
 
 // Twips to device-independent pixels: Qt's high-DPI scaling takes it from there.
-namespace qtui {
+namespace qt {
 
 // Whole pixels, clamped so that a wild value in the model cannot upset Qt's geometry.
 inline int pixelsFromTwips(float twips) {
@@ -36,4 +36,4 @@ inline QRect pixelGeometry(const toolkit::Control& control) {
                  std::max(0, pixelsFromTwips(control.Height)));
 }
 
-}  // namespace qtui
+}  // namespace qt

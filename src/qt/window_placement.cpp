@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <algorithm>
 
-namespace qtui {
+namespace qt {
 
 QPoint placementWithin(const QRect& frame, const QRect& available) {
     QRect placed = frame;
@@ -24,4 +24,4 @@ void placeOnScreen(QWidget& window) {
     window.move(placementWithin(window.frameGeometry(), screen->availableGeometry()));
 }
 
-}  // namespace qtui
+}  // namespace qt

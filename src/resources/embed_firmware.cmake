@@ -13,7 +13,7 @@ namespace {
 constexpr std::uint8_t kImage[${byte_count}] = {${bytes}};
 }  // namespace
 
-FirmwareImage builtInFirmwareImage() {
-    return FirmwareImage{std::span<const std::uint8_t>(kImage, ${byte_count}), ${IS_TEST}};
+maintenance::FirmwareImage maintenance::builtInFirmwareImage() {
+    return maintenance::FirmwareImage{std::span<const std::uint8_t>(kImage, ${byte_count}), ${IS_TEST}};
 }
 ")

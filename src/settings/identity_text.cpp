@@ -6,7 +6,7 @@
 #include "device/device_session.h"
 #include "window/window_texts.h"
 
-namespace identity {
+namespace settings {
 
 std::string decodeIdentityString(std::span<const std::uint8_t> buffer) {
     // Each byte is a Latin-1 character, whose code point it is; the text is UTF-8.
@@ -32,19 +32,19 @@ std::string versionText(std::uint16_t versionNumber) {
 }
 
 std::string captionForProduct(std::int32_t productId) {
-    if (isProduct(productId, protocol::kLoader)) {
-        return texts::kLoaderCaption;
+    if (device::isProduct(productId, device::kLoader)) {
+        return window::kLoaderCaption;
     }
-    if (isProduct(productId, protocol::kMirad)) {
-        return texts::kMiradCaption;
+    if (device::isProduct(productId, device::kMirad)) {
+        return window::kMiradCaption;
     }
-    if (isProduct(productId, protocol::kKelvo)) {
-        return texts::kKelvoCaption;
+    if (device::isProduct(productId, device::kKelvo)) {
+        return window::kKelvoCaption;
     }
-    if (isProduct(productId, protocol::kUsbShifter)) {
-        return texts::kUsbShifterCaption;
+    if (device::isProduct(productId, device::kUsbShifter)) {
+        return window::kUsbShifterCaption;
     }
-    return texts::kDisconnectedCaption;
+    return window::kDisconnectedCaption;
 }
 
-}  // namespace identity
+}  // namespace settings

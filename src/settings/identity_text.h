@@ -5,7 +5,7 @@
 #include <string>
 
 // Texts of the "Information" frame and the window caption.
-namespace identity {
+namespace settings {
 
 // The bytes of an identity string buffer read as UTF-8 text: the low byte of each UTF-16
 // code unit as a Latin-1 character, up to the first zero low byte or the end of the
@@ -18,4 +18,4 @@ std::string versionText(std::uint16_t versionNumber);
 // The window caption for a connected product.
 std::string captionForProduct(std::int32_t productId);
 
-}  // namespace identity
+}  // namespace settings

@@ -9,11 +9,11 @@ void frmMain::ReadDeviceSettings() {
     UpgradeFW.Enabled = false;
     UpgradeFW.Visible = false;
 
-    protocol::writeSetCalibrationMode(session.featureBuffer, true);
-    SendFeatureBuffer(protocol::kCommandLength);
-    protocol::writeRequestSettings(session.featureBuffer);
-    const bool requested = SendFeatureBuffer(protocol::kSettingsReportLength);
-    const bool fetched = FetchFeatureReply(session.inputBuffer, protocol::kSettingsReportLength);
+    device::writeSetCalibrationMode(session.featureBuffer, true);
+    SendFeatureBuffer(device::kCommandLength);
+    device::writeRequestSettings(session.featureBuffer);
+    const bool requested = SendFeatureBuffer(device::kSettingsReportLength);
+    const bool fetched = FetchFeatureReply(session.inputBuffer, device::kSettingsReportLength);
 
     // Only the reply to a request that went out may become the thresholds (after a
     // failed request the adaptor may hand out any other pending reply). Otherwise they
@@ -22,14 +22,14 @@ void frmMain::ReadDeviceSettings() {
     if (settingsReadFromAdaptor) {
         const auto setting = [this](std::uint8_t address) {
             return static_cast<std::int16_t>(
-                session.inputBuffer[protocol::kSettingsOffset + address]);
+                session.inputBuffer[device::kSettingsOffset + address]);
         };
-        thresholdV1 = setting(protocol::kAddressV1);
-        thresholdV2 = setting(protocol::kAddressV2);
-        thresholdH2 = setting(protocol::kAddressH2);
-        thresholdH1 = setting(protocol::kAddressH1);
-        thresholdSeqH2 = setting(protocol::kAddressSeqH2);
-        thresholdSeqH1 = setting(protocol::kAddressSeqH1);
+        thresholdV1 = setting(device::kAddressV1);
+        thresholdV2 = setting(device::kAddressV2);
+        thresholdH2 = setting(device::kAddressH2);
+        thresholdH1 = setting(device::kAddressH1);
+        thresholdSeqH2 = setting(device::kAddressSeqH2);
+        thresholdSeqH1 = setting(device::kAddressSeqH1);
     }
     shownMode = 255;
     if (settingsReadFromAdaptor) {
@@ -45,18 +45,18 @@ void frmMain::ReadDeviceSettings() {
         return session.lastResult != 0;
     };
     if (request(hid::IdentityString::Manufacturer)) {
-        lblManuf.Caption = " " + identity::decodeIdentityString(identityBuffer);
-        lblVersion.Caption = identity::versionText(session.attributes.VersionNumber);
+        lblManuf.Caption = " " + settings::decodeIdentityString(identityBuffer);
+        lblVersion.Caption = settings::versionText(session.attributes.VersionNumber);
     }
     if (request(hid::IdentityString::Product)) {
-        lblProduct.Caption = " " + identity::decodeIdentityString(identityBuffer);
+        lblProduct.Caption = " " + settings::decodeIdentityString(identityBuffer);
     }
     if (request(hid::IdentityString::SerialNumber)) {
-        lblSerialNumber.Caption = " " + identity::decodeIdentityString(identityBuffer);
+        lblSerialNumber.Caption = " " + settings::decodeIdentityString(identityBuffer);
     }
 
-    Caption = identity::captionForProduct(session.productId);
-    if (isProduct(session.productId, protocol::kLoader)) {
+    Caption = settings::captionForProduct(session.productId);
+    if (device::isProduct(session.productId, device::kLoader)) {
         UpgradeFW.Enabled = true;
         UpgradeFW.Visible = true;
     }
@@ -68,7 +68,7 @@ void frmMain::FillThresholdBoxes() {
     Text10.Text = std::to_string(thresholdV2);
     // The mode of the newest report is the best guess; the first report shown after a
     // connection refills both boxes by its own mode anyway.
-    const bool sequential = lastReportMode == protocol::kSequentialMode;
+    const bool sequential = lastReportMode == device::kSequentialMode;
     Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
     Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
 }

@@ -84,7 +84,7 @@ float frmMain::ClientHeight() const {
 }
 
 void frmMain::createControls() {
-    Caption = texts::kDisconnectedCaption;
+    Caption = window::kDisconnectedCaption;
 
     place(Command1, 5160, 7320, 1815, 495, 6);
     Command1.Caption = "Read shifter memory";

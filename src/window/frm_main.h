@@ -23,7 +23,7 @@
 
 // What the window is told at construction, beyond its HID layer and toolkit.
 struct WindowOptions {
-    FirmwareImage firmware = builtInFirmwareImage();
+    maintenance::FirmwareImage firmware = maintenance::builtInFirmwareImage();
     // True when the HID layer is the simulated bus: only then may the test image go out.
     bool adaptorIsSimulated = false;
     std::string supportAddress = maintenance::defaultSupportAddress();
@@ -120,7 +120,7 @@ class frmMain {
     float ClientHeight() const;
 
     // --- state --------------------------------------------------------------------
-    DeviceSession session;
+    device::DeviceSession session;
     std::int16_t thresholdV1 = 0;
     std::int16_t thresholdV2 = 0;
     std::int16_t thresholdH2 = 0;
@@ -128,8 +128,8 @@ class frmMain {
     std::int16_t thresholdSeqH2 = 0;
     std::int16_t thresholdSeqH1 = 0;
     std::uint8_t shownMode = 255;  // 0 H-pattern, 2 sequential, 255 none yet
-    VisitedMap visitedHPattern;
-    VisitedMap visitedSequential;
+    monitor::VisitedMap visitedHPattern;
+    monitor::VisitedMap visitedSequential;
 
     // False until the stored thresholds were read from the connected adaptor; the
     // close writes thresholds back only when true, so a failed read never overwrites
@@ -175,7 +175,7 @@ class frmMain {
     // feature reports are shorter than `lengthNeeded`.
     bool SendFeatureBuffer(std::size_t lengthNeeded);
     // Fetches one feature reply into `reply` (byte 0 set to the report ID first).
-    bool FetchFeatureReply(protocol::ReportBuffer& reply, std::size_t lengthNeeded);
+    bool FetchFeatureReply(device::ReportBuffer& reply, std::size_t lengthNeeded);
     bool ReadInputReport();
     // True when the adaptor accepted the report.
     bool WriteSetting(std::uint8_t address, std::int16_t value);
@@ -192,15 +192,15 @@ class frmMain {
 
     // monitor
     void LoseConnection();
-    void DisplayReport(const protocol::ReportBuffer& report, std::int32_t bytesRead);
-    void PlotReport(const protocol::ReportBuffer& report, std::int32_t bytesRead, bool draw);
-    void ShowGear(const protocol::ReportBuffer& report);
-    void ShowValuesAndTicks(const protocol::ReportBuffer& report);
+    void DisplayReport(const device::ReportBuffer& report, std::int32_t bytesRead);
+    void PlotReport(const device::ReportBuffer& report, std::int32_t bytesRead, bool draw);
+    void ShowGear(const device::ReportBuffer& report);
+    void ShowValuesAndTicks(const device::ReportBuffer& report);
     void CheckMode(std::uint8_t mode);
     void ShowLinesOf(std::uint8_t mode);
     void RedrawVisitedMap(std::uint8_t mode);
     void TakeThresholdEdits(std::uint8_t mode);
-    void ObserveForAssistant(const protocol::ReportBuffer& report, std::int32_t bytesRead);
+    void ObserveForAssistant(const device::ReportBuffer& report, std::int32_t bytesRead);
 
     // maintenance: sends the image, closes the connection; gives the blocks refused
     std::size_t SendFirmwareImage();

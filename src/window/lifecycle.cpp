@@ -39,12 +39,12 @@ void frmMain::ShowPresenceStatus(int elapsedMilliseconds) {
                                               : std::min(absentMilliseconds_ + elapsedMilliseconds,
                                                          2 * kAbsenceBeforeStatus);
     if (absentMilliseconds_ > kAbsenceBeforeStatus) {
-        status.setCondition(window::Condition::NoAdaptor, texts::kNoAdaptorStatus);
+        status.setCondition(window::Condition::NoAdaptor, window::kNoAdaptorStatus);
     } else {
         status.clearCondition(window::Condition::NoAdaptor);
     }
     if (session.isConnected && options_.adaptorIsSimulated) {
-        status.setCondition(window::Condition::Simulated, texts::kSimulatedStatus);
+        status.setCondition(window::Condition::Simulated, window::kSimulatedStatus);
     } else {
         status.clearCondition(window::Condition::Simulated);
     }
@@ -54,11 +54,11 @@ void frmMain::Form_Unload() {
     if (!session.isConnected) {
         return;  // no handle is open: there is nothing to send or close
     }
-    protocol::writeSetCalibrationMode(session.featureBuffer, false);
-    SendFeatureBuffer(protocol::kCommandLength);
+    device::writeSetCalibrationMode(session.featureBuffer, false);
+    SendFeatureBuffer(device::kCommandLength);
     // A loader's answer to the settings request is no thresholds, and it could take
     // written settings as image data: it gets none.
-    if (settingsReadFromAdaptor && !isProduct(session.productId, protocol::kLoader)) {
+    if (settingsReadFromAdaptor && !device::isProduct(session.productId, device::kLoader)) {
         WriteAllSixThresholds();
         RecordCalibration(history::Event::StoredAtClose);
     }
@@ -84,7 +84,7 @@ void frmMain::Unload() {
 }
 
 void frmMain::EnableUI() {
-    if (reportsLever(session.productId)) {
+    if (device::reportsLever(session.productId)) {
         btnUpdate.Enabled = true;
         for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
             box->Enabled = true;
@@ -99,7 +99,7 @@ void frmMain::EnableUI() {
         lblX.Visible = true;
         lblY.Visible = true;
     }
-    if (offersMemoryDump(session.productId)) {
+    if (device::offersMemoryDump(session.productId)) {
         Command1.Enabled = true;
     }
     Frame1.Enabled = true;
@@ -149,5 +149,5 @@ void frmMain::DisableUI() {
     UpgradeFW.Enabled = false;
     UpgradeFW.Visible = false;
     Timer.Interval = 500;
-    Caption = texts::kDisconnectedCaption;
+    Caption = window::kDisconnectedCaption;
 }

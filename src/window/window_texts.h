@@ -1,7 +1,7 @@
 #pragma once
 
 // The window's own texts that more than one place uses.
-namespace texts {
+namespace window {
 
 inline constexpr const char* kDisconnectedCaption = "Corvane Shifter interface calibration v1.5";
 inline constexpr const char* kLoaderCaption = "Kelvo/Mirad shifter interface calibration";
@@ -22,4 +22,4 @@ inline constexpr const char* kNoAdaptorStatus =
 inline constexpr const char* kSimulatedStatus =
     "Simulated adaptor: nothing is kept when the program ends";
 
-}  // namespace texts
+}  // namespace window

@@ -60,7 +60,7 @@ class FuzzedHidLayer : public hid::HidLayer {
     bool sendingFirmware_ = false;
     // Values the window may store at each setting address, by connection: what a reply to
     // a settings request on it carried there, and what the user typed meanwhile.
-    using Storable = std::array<std::set<int>, protocol::kSettingCount>;
+    using Storable = std::array<std::set<int>, device::kSettingCount>;
     std::map<std::uint32_t, Storable> storable_;
     // Handles whose last report sent was a settings request.
     std::set<std::uint32_t> settingsRequested_;

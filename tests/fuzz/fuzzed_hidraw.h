@@ -55,7 +55,7 @@ class FuzzedHidraw : public standin::Responder {
         std::size_t incarnation = 0;
         bool open = true;
         bool settingsRequested = false;
-        std::array<std::set<int>, protocol::kSettingCount> storable;
+        std::array<std::set<int>, device::kSettingCount> storable;
     };
 
     Incarnation newIncarnation(const std::string& path);

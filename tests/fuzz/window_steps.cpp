@@ -20,13 +20,13 @@ bool clickable(const toolkit::CommandButton& button) {
 // H-pattern only; Text7 and Text8 the horizontals of the mode shown, and a change of
 // mode refills them before anything typed is taken.
 std::optional<std::uint8_t> addressOf(const frmMain& window, std::size_t box) {
-    constexpr std::uint8_t kHPattern[] = {protocol::kAddressH1, protocol::kAddressH2,
-                                          protocol::kAddressV1, protocol::kAddressV2};
-    constexpr std::uint8_t kSequential[] = {protocol::kAddressSeqH1, protocol::kAddressSeqH2};
-    if (box >= 2 || window.shownMode == protocol::kHPatternMode) {
+    constexpr std::uint8_t kHPattern[] = {device::kAddressH1, device::kAddressH2,
+                                          device::kAddressV1, device::kAddressV2};
+    constexpr std::uint8_t kSequential[] = {device::kAddressSeqH1, device::kAddressSeqH2};
+    if (box >= 2 || window.shownMode == device::kHPatternMode) {
         return kHPattern[box];
     }
-    if (window.shownMode == protocol::kSequentialMode) {
+    if (window.shownMode == device::kSequentialMode) {
         return kSequential[box];
     }
     return std::nullopt;
@@ -38,7 +38,7 @@ void type(frmMain& window, FuzzedDataProvider& data, const WindowSteps& steps) {
     toolkit::TextBox* boxes[] = {&window.Text7, &window.Text8, &window.Text9, &window.Text10};
     const std::size_t box = data.ConsumeIntegralInRange<std::size_t>(0, 3);
     boxes[box]->Text = data.ConsumeRandomLengthString(kMaxTypedLength);
-    const std::optional<int> value = parseThresholdText(boxes[box]->Text);
+    const std::optional<int> value = monitor::parseThresholdText(boxes[box]->Text);
     const std::optional<std::uint8_t> address = addressOf(window, box);
     if (value && address && window.session.isConnected) {
         steps.typed(*address, *value);

@@ -126,7 +126,7 @@ TEST(ScriptedWindow, AnUnreadableDescriptorRefusesTheAdaptorAndSaysToReplug) {
     rig.adaptor.descriptor = {0x06, 0x00, 0xFF, 0xA1};  // cut short
     frmMain& window = rig.load();
     EXPECT_FALSE(window.session.isConnected);
-    EXPECT_EQ(window.status.text(), texts::kAdaptorUnreadableStatus);
+    EXPECT_EQ(window.status.text(), window::kAdaptorUnreadableStatus);
     window.Unload();
     EXPECT_TRUE(rig.adaptor.featureReportsReceived.empty());
     EXPECT_EQ(rig.installation.devicesStillOpen(), 0U);

@@ -21,15 +21,15 @@ TEST(DumpText, ByteFieldIsSpaceAndTwoUpperCaseDigits) {
 }
 
 TEST(DumpText, ModelLabelOnlyForKelvoAndMirad) {
-    EXPECT_EQ(maintenance::modelLabel(protocol::kKelvo), "Kelvo: ");
-    EXPECT_EQ(maintenance::modelLabel(protocol::kMirad), "Mirad: ");
-    EXPECT_EQ(maintenance::modelLabel(protocol::kUsbShifter), "");
-    EXPECT_EQ(maintenance::modelLabel(protocol::kLoader), "");
+    EXPECT_EQ(maintenance::modelLabel(device::kKelvo), "Kelvo: ");
+    EXPECT_EQ(maintenance::modelLabel(device::kMirad), "Mirad: ");
+    EXPECT_EQ(maintenance::modelLabel(device::kUsbShifter), "");
+    EXPECT_EQ(maintenance::modelLabel(device::kLoader), "");
     EXPECT_EQ(maintenance::modelLabel(0), "");
 }
 
 TEST(DumpText, BlockFieldsAppendInOrderAndUncarriedBytesShowUnread) {
-    std::array<std::uint8_t, protocol::kMemoryBlockSize> block{};
+    std::array<std::uint8_t, device::kMemoryBlockSize> block{};
     for (std::size_t i = 0; i < block.size(); ++i) {
         block[i] = static_cast<std::uint8_t>(0xF0 + i);
     }

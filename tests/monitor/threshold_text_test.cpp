@@ -4,6 +4,8 @@
 
 namespace {
 
+using monitor::parseThresholdText;
+
 TEST(ThresholdText, AcceptsPlainDecimalNumbersRoundedHalfToEven) {
     EXPECT_EQ(parseThresholdText("254"), 254);
     EXPECT_EQ(parseThresholdText("0"), 0);

@@ -29,7 +29,7 @@ class CalibrationToolsTest : public ::testing::Test {
         adaptor = bus.addAdaptor();
         bus.runScript(adaptor, lever.script, 125);
         showWindow(bus, services, frm, form);
-        tools = std::make_unique<qtui::CalibrationTools>(*form, *frm);
+        tools = std::make_unique<qt::CalibrationTools>(*form, *frm);
     }
     void TearDown() override {
         if (!frm->isUnloaded()) {
@@ -64,10 +64,10 @@ class CalibrationToolsTest : public ::testing::Test {
     sim::SimulatedBus bus;
     sim::DeviceId adaptor = 0;
     sim::AssistantLever lever = sim::assistantHPatternLever({40, 165, 215}, 3);
-    qtui::QtToolkitServices services;
+    qt::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qtui::FormWidget> form;
-    std::unique_ptr<qtui::CalibrationTools> tools;
+    std::unique_ptr<qt::FormWidget> form;
+    std::unique_ptr<qt::CalibrationTools> tools;
 };
 
 TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour) {
@@ -77,7 +77,7 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
     EXPECT_TRUE(tools->legend().isVisible());
     finishRound();
 
-    auto& plot = static_cast<qtui::PlotWidget&>(*form->widgetFor(frm->Graph));
+    auto& plot = static_cast<qt::PlotWidget&>(*form->widgetFor(frm->Graph));
     const QImage& image = plot.rasterImage();
     int checked = 0;
     for (int x = 0; x < 256; ++x) {
@@ -94,9 +94,9 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
             const int py = static_cast<int>((255 - y) / 255.0 * (image.height() - 1) + 0.5);
             const std::uint8_t ink = frm->Graph.inkAt(px, py);
             ASSERT_GE(ink, assistant::kFirstGearInk);
-            EXPECT_EQ(image.pixel(px, py),
-                      qtui::gearColour(static_cast<assistant::Gear>(ink - assistant::kFirstGearInk))
-                          .rgb());
+            EXPECT_EQ(
+                image.pixel(px, py),
+                qt::gearColour(static_cast<assistant::Gear>(ink - assistant::kFirstGearInk)).rgb());
             ++checked;
         }
     }
@@ -112,7 +112,7 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
 TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadRight) {
     tools->traceByGearAction().trigger();
     tools->assistantAction().trigger();
-    qtui::AssistantWindow* window = tools->assistantWindow();
+    qt::AssistantWindow* window = tools->assistantWindow();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(frm->calibrationAssistant);
     tickUntil(1ms);
@@ -148,8 +148,7 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     EXPECT_NE(frm->Text10.Text, "175");
     EXPECT_NE(frm->status.text().find("Update settings"), std::string::npos);
     QTest::mouseClick(static_cast<QWidget*>(form->widgetFor(frm->btnUpdate)), Qt::LeftButton);
-    EXPECT_EQ(std::to_string(bus.adaptor(adaptor).settings[protocol::kAddressV2]),
-              frm->Text10.Text);
+    EXPECT_EQ(std::to_string(bus.adaptor(adaptor).settings[device::kAddressV2]), frm->Text10.Text);
 
     // Closing the assistant takes its rings off the plot.
     window->close();

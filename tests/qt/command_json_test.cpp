@@ -21,18 +21,18 @@ class CalibrationFile : public ::testing::Test {
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(contents);
         file.close();
-        return qtui::writeRequestFromFile(path);
+        return qt::writeRequestFromFile(path);
     }
     QTemporaryDir folder;
 };
 
 TEST_F(CalibrationFile, AnExportedCalibrationGivesAllSixForItsProduct) {
-    const qtui::Calibration exported{{protocol::kMirad, "Mirad shifter", "M-1", 0x0105},
-                                     {81, 176, 71, 186, 76, 181}};
-    const commands::WriteRequest request = requestFrom(qtui::calibrationJson(exported, 0));
+    const qt::Calibration exported{{device::kMirad, "Mirad shifter", "M-1", 0x0105},
+                                   {81, 176, 71, 186, 76, 181}};
+    const commands::WriteRequest request = requestFrom(qt::calibrationJson(exported, 0));
     ASSERT_EQ(request.assignments.error, "");
-    EXPECT_EQ(request.madeForProduct, protocol::kMirad);
-    ASSERT_EQ(request.assignments.assignments.size(), protocol::kSettingCount);
+    EXPECT_EQ(request.madeForProduct, device::kMirad);
+    ASSERT_EQ(request.assignments.assignments.size(), device::kSettingCount);
     for (const commands::Assignment& assignment : request.assignments.assignments) {
         EXPECT_EQ(assignment.value, exported.values[assignment.address]) << int{assignment.address};
     }
@@ -50,17 +50,16 @@ TEST_F(CalibrationFile, ARefusedFileSaysWhyAndHoldsNothingToSend) {
     }
     EXPECT_EQ(requestFrom(R"({"format": 1})").assignments.error,
               "the file is not a calibration exported by this program");
-    EXPECT_EQ(qtui::writeRequestFromFile(folder.filePath(QStringLiteral("missing.json")))
+    EXPECT_EQ(qt::writeRequestFromFile(folder.filePath(QStringLiteral("missing.json")))
                   .assignments.error.rfind("the file cannot be read: ", 0),
               0u);
 }
 
 TEST(ReadJson, HoldsIdentityAndThresholdsByName) {
     commands::ReadResult result;
-    result.identity = {"/dev/hidraw3", protocol::kKelvo, 0x0105,
-                       "Corvane",      "Kelvo shifter",  "KV-1"};
+    result.identity = {"/dev/hidraw3", device::kKelvo, 0x0105, "Corvane", "Kelvo shifter", "KV-1"};
     result.thresholds = commands::Thresholds{80, 175, 70, 185, 75, 180};
-    const QJsonObject object = QJsonDocument::fromJson(qtui::readResultJson(result)).object();
+    const QJsonObject object = QJsonDocument::fromJson(qt::readResultJson(result)).object();
     EXPECT_EQ(object.value(QStringLiteral("path")).toString(), QStringLiteral("/dev/hidraw3"));
     EXPECT_EQ(object.value(QStringLiteral("productId")).toInt(), 0x10A0);
     EXPECT_EQ(object.value(QStringLiteral("version")).toString(), QStringLiteral("1.5"));
@@ -69,7 +68,7 @@ TEST(ReadJson, HoldsIdentityAndThresholdsByName) {
     EXPECT_EQ(thresholds.value(QStringLiteral("SEQH2")).toInt(), 75);
 
     result.thresholds.reset();  // the loader has none
-    EXPECT_FALSE(QJsonDocument::fromJson(qtui::readResultJson(result))
+    EXPECT_FALSE(QJsonDocument::fromJson(qt::readResultJson(result))
                      .object()
                      .contains(QStringLiteral("thresholds")));
 }

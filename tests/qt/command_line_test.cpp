@@ -10,37 +10,37 @@
 
 namespace {
 
-qtui::CommandLine parse(QStringList arguments) {
+qt::CommandLine parse(QStringList arguments) {
     arguments.prepend(QStringLiteral("shifter-calibration"));
-    return qtui::parseCommandLine(arguments);
+    return qt::parseCommandLine(arguments);
 }
 
 TEST(CommandLine, NoArgumentsRunsOnTheRealBus) {
-    const qtui::CommandLine line = parse({});
-    EXPECT_EQ(line.action, qtui::LaunchAction::Run);
+    const qt::CommandLine line = parse({});
+    EXPECT_EQ(line.action, qt::LaunchAction::Run);
     EXPECT_FALSE(line.options.simulated.has_value());
     EXPECT_TRUE(line.options.screenshotPath.isEmpty());
     EXPECT_EQ(line.exitCode(), 0);
-    EXPECT_EQ(qtui::parseCommandLine({}).action, qtui::LaunchAction::Run);
+    EXPECT_EQ(qt::parseCommandLine({}).action, qt::LaunchAction::Run);
 }
 
 TEST(CommandLine, SimulateAloneMeansAKelvoAdaptor) {
-    const qtui::CommandLine line = parse({"--simulate"});
-    ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+    const qt::CommandLine line = parse({"--simulate"});
+    ASSERT_EQ(line.action, qt::LaunchAction::Run);
     ASSERT_TRUE(line.options.simulated.has_value());
-    EXPECT_EQ(line.options.simulated->productId, protocol::kKelvo);
-    EXPECT_DOUBLE_EQ(line.options.reportRateHz, qtui::kDefaultReportRateHz);
+    EXPECT_EQ(line.options.simulated->productId, device::kKelvo);
+    EXPECT_DOUBLE_EQ(line.options.reportRateHz, qt::kDefaultReportRateHz);
 }
 
 TEST(CommandLine, SimulateNamesEachProduct) {
-    const std::pair<const char*, std::uint16_t> products[] = {{"kelvo", protocol::kKelvo},
-                                                              {"mirad", protocol::kMirad},
-                                                              {"usb", protocol::kUsbShifter},
-                                                              {"loader", protocol::kLoader},
-                                                              {"MIRAD", protocol::kMirad}};
+    const std::pair<const char*, std::uint16_t> products[] = {{"kelvo", device::kKelvo},
+                                                              {"mirad", device::kMirad},
+                                                              {"usb", device::kUsbShifter},
+                                                              {"loader", device::kLoader},
+                                                              {"MIRAD", device::kMirad}};
     for (const auto& [name, product] : products) {
         SCOPED_TRACE(name);
-        const qtui::CommandLine line = parse({QStringLiteral("--simulate=%1").arg(name)});
+        const qt::CommandLine line = parse({QStringLiteral("--simulate=%1").arg(name)});
         ASSERT_TRUE(line.options.simulated.has_value());
         EXPECT_EQ(line.options.simulated->productId, product);
     }
@@ -50,8 +50,8 @@ TEST(CommandLine, UnknownSimulatedAdaptorFailsWithExitCodeTwo) {
     for (const QString& argument :
          {QStringLiteral("--simulate=wheel"), QStringLiteral("--simulate=")}) {
         SCOPED_TRACE(argument.toStdString());
-        const qtui::CommandLine line = parse({argument});
-        EXPECT_EQ(line.action, qtui::LaunchAction::Fail);
+        const qt::CommandLine line = parse({argument});
+        EXPECT_EQ(line.action, qt::LaunchAction::Fail);
         EXPECT_EQ(line.exitCode(), 2);
         EXPECT_TRUE(line.text.contains(QStringLiteral("--simulate")));
     }
@@ -59,8 +59,8 @@ TEST(CommandLine, UnknownSimulatedAdaptorFailsWithExitCodeTwo) {
 }
 
 TEST(CommandLine, ReportRateIsTakenWhenSimulating) {
-    const qtui::CommandLine line = parse({"--simulate", "--report-rate=1000"});
-    ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+    const qt::CommandLine line = parse({"--simulate", "--report-rate=1000"});
+    ASSERT_EQ(line.action, qt::LaunchAction::Run);
     EXPECT_DOUBLE_EQ(line.options.reportRateHz, 1000.0);
     EXPECT_DOUBLE_EQ(parse({"--simulate=usb", "--report-rate", "12.5"}).options.reportRateHz, 12.5);
 }
@@ -68,34 +68,34 @@ TEST(CommandLine, ReportRateIsTakenWhenSimulating) {
 TEST(CommandLine, BadReportRatesFail) {
     for (const char* rate : {"abc", "0", "-5", "inf", "nan", "1e9", ""}) {
         SCOPED_TRACE(rate);
-        const qtui::CommandLine line =
+        const qt::CommandLine line =
             parse({"--simulate", QStringLiteral("--report-rate=%1").arg(rate)});
-        EXPECT_EQ(line.action, qtui::LaunchAction::Fail);
+        EXPECT_EQ(line.action, qt::LaunchAction::Fail);
         EXPECT_EQ(line.exitCode(), 2);
     }
     // Without a simulated adaptor there is nothing to set the rate of.
-    EXPECT_EQ(parse({"--report-rate=100"}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--report-rate=100"}).action, qt::LaunchAction::Fail);
 }
 
 TEST(CommandLine, ScreenshotTakesAFileName) {
-    const qtui::CommandLine line = parse({"--simulate", "--screenshot", "out.png"});
-    ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+    const qt::CommandLine line = parse({"--simulate", "--screenshot", "out.png"});
+    ASSERT_EQ(line.action, qt::LaunchAction::Run);
     EXPECT_EQ(line.options.screenshotPath, QStringLiteral("out.png"));
     EXPECT_TRUE(line.options.simulated.has_value());
-    EXPECT_EQ(parse({"--screenshot"}).action, qtui::LaunchAction::Fail);
-    EXPECT_EQ(parse({"--screenshot="}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--screenshot"}).action, qt::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--screenshot="}).action, qt::LaunchAction::Fail);
 }
 
 TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {
-    const qtui::CommandLine version = parse({"--version"});
-    EXPECT_EQ(version.action, qtui::LaunchAction::ShowVersion);
+    const qt::CommandLine version = parse({"--version"});
+    EXPECT_EQ(version.action, qt::LaunchAction::ShowVersion);
     EXPECT_EQ(
         version.text,
         QStringLiteral("shifter-calibration %1\n").arg(QLatin1String(resources::kDisplayVersion)));
     EXPECT_EQ(version.exitCode(), 0);
 
-    const qtui::CommandLine help = parse({"--simulate=wheel", "--help"});
-    EXPECT_EQ(help.action, qtui::LaunchAction::ShowHelp);
+    const qt::CommandLine help = parse({"--simulate=wheel", "--help"});
+    EXPECT_EQ(help.action, qt::LaunchAction::ShowHelp);
     EXPECT_EQ(help.exitCode(), 0);
     for (const char* option : {"--simulate[=", "--report-rate", "--screenshot", "--version"}) {
         EXPECT_TRUE(help.text.contains(QLatin1String(option))) << option;
@@ -104,10 +104,10 @@ TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {
 }
 
 TEST(CommandLine, UnknownOptionsAndStrayArgumentsFailWithAPointerToTheHelp) {
-    EXPECT_EQ(parse({"--fullscreen"}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--fullscreen"}).action, qt::LaunchAction::Fail);
     EXPECT_EQ(parse({"--fullscreen"}).exitCode(), 2);
-    const qtui::CommandLine stray = parse({"--simulate", "wheel"});
-    EXPECT_EQ(stray.action, qtui::LaunchAction::Fail);
+    const qt::CommandLine stray = parse({"--simulate", "wheel"});
+    EXPECT_EQ(stray.action, qt::LaunchAction::Fail);
     EXPECT_TRUE(stray.text.contains(QStringLiteral("wheel")));
     for (const QStringList& wrong :
          {QStringList{"--fullscreen"}, QStringList{"--simulate=wheel"},
@@ -118,59 +118,59 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsFailWithAPointerToTheHelp) {
 }
 
 TEST(CommandLine, TheAdaptorMayFollowSimulateAfterASpace) {
-    const qtui::CommandLine spaced = parse({"--simulate", "mirad", "--report-rate", "50"});
-    ASSERT_EQ(spaced.action, qtui::LaunchAction::Run) << spaced.text.toStdString();
+    const qt::CommandLine spaced = parse({"--simulate", "mirad", "--report-rate", "50"});
+    ASSERT_EQ(spaced.action, qt::LaunchAction::Run) << spaced.text.toStdString();
     ASSERT_TRUE(spaced.options.simulated);
     EXPECT_EQ(spaced.options.simulated->productId, sim::miradIdentity().productId);
     EXPECT_EQ(spaced.options.reportRateHz, 50);
 }
 
 TEST(CommandLine, QtsOwnOptionsAreLeftToQt) {
-    const qtui::CommandLine withQt =
+    const qt::CommandLine withQt =
         parse({"-style", "Windows", "-platform", "xcb", "--simulate", "-reverse",
                "-stylesheet=dark.qss", "--platformtheme", "gtk3"});
-    EXPECT_EQ(withQt.action, qtui::LaunchAction::Run) << withQt.text.toStdString();
+    EXPECT_EQ(withQt.action, qt::LaunchAction::Run) << withQt.text.toStdString();
     EXPECT_TRUE(withQt.options.simulated);
     // Only Qt's own names are passed over; a value-taking one needs its value.
-    EXPECT_EQ(parse({"-platform=xcb"}).action, qtui::LaunchAction::Fail);
-    EXPECT_EQ(parse({"--", "-style", "Windows"}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"-platform=xcb"}).action, qt::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--", "-style", "Windows"}).action, qt::LaunchAction::Fail);
 }
 
 TEST(CommandLine, AScreenshotThatCannotBeWrittenIsRefusedAtOnce) {
-    const qtui::CommandLine missing =
+    const qt::CommandLine missing =
         parse({"--screenshot", QDir::tempPath() + "/no-such-folder-here/shot.png"});
-    EXPECT_EQ(missing.action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(missing.action, qt::LaunchAction::Fail);
     EXPECT_TRUE(missing.text.contains(QStringLiteral("no-such-folder-here")));
-    EXPECT_EQ(parse({"--screenshot", QDir::tempPath()}).action, qtui::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--screenshot", QDir::tempPath()}).action, qt::LaunchAction::Fail);
     EXPECT_EQ(parse({"--screenshot", QDir::tempPath() + "/shot.png"}).action,
-              qtui::LaunchAction::Run);
+              qt::LaunchAction::Run);
 }
 
 TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
-    const std::tuple<QStringList, qtui::Command, QString> commands[] = {
-        {{"--list"}, qtui::Command::List, ""},
-        {{"--read", "--json"}, qtui::Command::Read, ""},
-        {{"--write", "V1=80,SEQH2=75"}, qtui::Command::Write, "V1=80,SEQH2=75"},
-        {{"--write-file=values.json"}, qtui::Command::WriteFile, "values.json"},
-        {{"--dump", "--simulate"}, qtui::Command::Dump, ""},
-        {{"--report", "-"}, qtui::Command::Report, "-"},
+    const std::tuple<QStringList, qt::Command, QString> commands[] = {
+        {{"--list"}, qt::Command::List, ""},
+        {{"--read", "--json"}, qt::Command::Read, ""},
+        {{"--write", "V1=80,SEQH2=75"}, qt::Command::Write, "V1=80,SEQH2=75"},
+        {{"--write-file=values.json"}, qt::Command::WriteFile, "values.json"},
+        {{"--dump", "--simulate"}, qt::Command::Dump, ""},
+        {{"--report", "-"}, qt::Command::Report, "-"},
     };
     for (const auto& [arguments, command, value] : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        const qtui::CommandLine line = parse(arguments);
-        ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+        const qt::CommandLine line = parse(arguments);
+        ASSERT_EQ(line.action, qt::LaunchAction::Run);
         EXPECT_EQ(line.options.command, command);
         EXPECT_EQ(line.options.commandValue, value);
     }
     EXPECT_TRUE(parse({"--read", "--json"}).options.json);
-    EXPECT_EQ(parse({}).options.command, qtui::Command::None);
+    EXPECT_EQ(parse({}).options.command, qt::Command::None);
 
     for (const QStringList& wrong :
          {QStringList{"--list", "--dump"}, QStringList{"--list", "--json"}, QStringList{"--json"},
           QStringList{"--write"}, QStringList{"--report="}, QStringList{"--write-file="},
           QStringList{"--read", "--screenshot=x.png"}}) {
         SCOPED_TRACE(wrong.join(' ').toStdString());
-        EXPECT_EQ(parse(wrong).action, qtui::LaunchAction::Fail);
+        EXPECT_EQ(parse(wrong).action, qt::LaunchAction::Fail);
         EXPECT_EQ(parse(wrong).exitCode(), 2);
     }
     const QString help = parse({"--help"}).text;
@@ -185,12 +185,12 @@ TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
 namespace {
 
 TEST(CommandLine, LeverOptionsPlaceTheAssistantsGatesAndShake) {
-    using Motion = qtui::DemoLever::Motion;
-    qtui::CommandLine line = parse({"--simulate", "--lever=assistant"});
-    ASSERT_EQ(line.action, qtui::LaunchAction::Run);
+    using Motion = qt::DemoLever::Motion;
+    qt::CommandLine line = parse({"--simulate", "--lever=assistant"});
+    ASSERT_EQ(line.action, qt::LaunchAction::Run);
     EXPECT_EQ(line.options.lever.motion, Motion::Assistant);
     EXPECT_EQ(line.options.lever.gates.middle, 165);  // misread by the factory V2
-    EXPECT_EQ(line.options.lever.noise, qtui::kAssistantLeverNoise);
+    EXPECT_EQ(line.options.lever.noise, qt::kAssistantLeverNoise);
 
     line = parse({"--simulate", "--lever=assistant", "--gates=30,128,220", "--noise=0"});
     EXPECT_EQ(line.options.lever.gates.left, 30);
@@ -217,8 +217,8 @@ TEST(CommandLine, BadLeverOptionsFailWithTheReason) {
     };
     for (const auto& [arguments, reason] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        const qtui::CommandLine line = parse(arguments);
-        EXPECT_EQ(line.action, qtui::LaunchAction::Fail);
+        const qt::CommandLine line = parse(arguments);
+        EXPECT_EQ(line.action, qt::LaunchAction::Fail);
         EXPECT_TRUE(line.text.contains(QLatin1String(reason))) << line.text.toStdString();
     }
 }

@@ -66,9 +66,9 @@ class FeedbackTest : public ::testing::Test {
 
     sim::SimulatedBus bus;
     support::FaultInjectingLayer hid{bus};
-    qtui::QtToolkitServices services;
+    qt::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qtui::FormWidget> form;
+    std::unique_ptr<qt::FormWidget> form;
     sim::DeviceId adaptor = 0;
 };
 
@@ -118,7 +118,7 @@ TEST_F(FeedbackTest, ARefusedValueIsFramedRedUntilAValueIsAccepted) {
 
 TEST_F(FeedbackTest, TheStatusLineSaysWhatWasStoredAndThatTheAdaptorIsSimulated) {
     connect();
-    EXPECT_EQ(statusText(), QString::fromLatin1(texts::kSimulatedStatus));
+    EXPECT_EQ(statusText(), QString::fromLatin1(window::kSimulatedStatus));
     report(20, 230);
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
     EXPECT_EQ(statusText(), QStringLiteral("Stored in the adaptor: H1 190, H2 60, V1 40, V2 200"));
@@ -133,7 +133,7 @@ TEST_F(FeedbackTest, WithoutAnAdaptorTheStatusLineSaysSoAfterASecond) {
     EXPECT_TRUE(child<QLabel>("lblStatus")->isHidden());
     ASSERT_TRUE(waitUntilShown(
         *form, [&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
-    EXPECT_EQ(statusText(), QString::fromLatin1(texts::kNoAdaptorStatus));
+    EXPECT_EQ(statusText(), QString::fromLatin1(window::kNoAdaptorStatus));
 }
 
 TEST_F(FeedbackTest, EnterAndKeypadEnterPressTheFocusedButton) {
@@ -144,7 +144,7 @@ TEST_F(FeedbackTest, EnterAndKeypadEnterPressTheFocusedButton) {
         std::size_t count = 0;
         for (const support::CallRecord& call : hid.log()) {
             count += call.kind == support::CallKind::SetFeature && call.bytes.size() > 1 &&
-                     call.bytes[1] == protocol::kWriteSetting;
+                     call.bytes[1] == device::kWriteSetting;
         }
         return count;
     };
@@ -187,7 +187,7 @@ TEST_F(FeedbackTest, ScreenReadersHearTheBoxesTheGearAndThePositionButNotTheMark
 }
 
 TEST(ApplicationIcon, CarriesEveryBuiltInSize) {
-    const QList<QSize> sizes = qtui::applicationIcon().availableSizes();
+    const QList<QSize> sizes = qt::applicationIcon().availableSizes();
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     }
@@ -196,11 +196,11 @@ TEST(ApplicationIcon, CarriesEveryBuiltInSize) {
 TEST(WindowPlacement, TheFrameStaysWithinTheScreensFreeArea) {
     const QRect screen(0, 0, 1400, 1000);
     // Fits: centred.
-    EXPECT_EQ(qtui::placementWithin(QRect(0, 0, 480, 600), screen), QPoint(460, 200));
+    EXPECT_EQ(qt::placementWithin(QRect(0, 0, 480, 600), screen), QPoint(460, 200));
     // Taller than the area at 2x scale: the title bar stays at the top.
-    EXPECT_EQ(qtui::placementWithin(QRect(0, 0, 960, 1232), screen), QPoint(220, 0));
+    EXPECT_EQ(qt::placementWithin(QRect(0, 0, 960, 1232), screen), QPoint(220, 0));
     // A panel on the left and the top: the free area starts after it.
-    EXPECT_EQ(qtui::placementWithin(QRect(0, 0, 1500, 1100), QRect(64, 32, 1336, 968)),
+    EXPECT_EQ(qt::placementWithin(QRect(0, 0, 1500, 1100), QRect(64, 32, 1336, 968)),
               QPoint(64, 32));
 }
 

@@ -54,7 +54,7 @@ class FormWidgetTest : public ::testing::Test {
         std::vector<std::vector<std::uint8_t>> writes;
         for (const support::CallRecord& call : hid.log()) {
             if (call.kind == support::CallKind::SetFeature && call.result &&
-                call.bytes.size() > 3 && call.bytes[1] == protocol::kWriteSetting) {
+                call.bytes.size() > 3 && call.bytes[1] == device::kWriteSetting) {
                 writes.push_back(call.bytes);
             }
         }
@@ -63,13 +63,13 @@ class FormWidgetTest : public ::testing::Test {
 
     sim::SimulatedBus bus;
     support::FaultInjectingLayer hid{bus};
-    qtui::QtToolkitServices services;
+    qt::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qtui::FormWidget> form;
+    std::unique_ptr<qt::FormWidget> form;
 };
 
 // Thresholds unlike the factory ones, so showing them proves they were read.
-constexpr std::array<std::uint8_t, protocol::kSettingCount> kStored{61, 190, 77, 166, 93, 171};
+constexpr std::array<std::uint8_t, device::kSettingCount> kStored{61, 190, 77, 166, 93, 171};
 
 class ConnectedFormTest : public FormWidgetTest {
   protected:
@@ -135,7 +135,7 @@ TEST_F(ConnectedFormTest, TypingReachesTheTextBoxModelAndTheThresholds) {
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
     const auto writes = writeSettingReports();
     EXPECT_TRUE(std::any_of(writes.begin(), writes.end(), [](const auto& report) {
-        return report[2] == protocol::kAddressV1 && report[3] == 104;
+        return report[2] == device::kAddressV1 && report[3] == 104;
     }));
 }
 
@@ -155,7 +155,7 @@ TEST_F(ConnectedFormTest, SyncLeavesAnUnchangedTextAndItsCursorAlone) {
 TEST_F(ConnectedFormTest, WidgetsArePlacedAtTwipsOverFifteen) {
     // 7130 x 8020 twips, and 660 more for the status line naming the simulated adaptor.
     EXPECT_EQ(form->clientArea()->size(), QSize(475, 579));
-    EXPECT_EQ(form->clientArea()->y(), form->menu(qtui::Menu::File)->parentWidget()->height());
+    EXPECT_EQ(form->clientArea()->y(), form->menu(qt::Menu::File)->parentWidget()->height());
     EXPECT_EQ(form->height(), 579 + form->clientArea()->y());
     int placed = 0;
     for (const toolkit::Control* control : frm->controls()) {
@@ -260,7 +260,7 @@ TEST_F(ConnectedFormTest, ClosingUnloadsTheWindowAndLeavesCalibrationMode) {
     EXPECT_FALSE(form->pollTimer().isActive());
     const auto received = bus.featureReportsReceived(adaptor);
     EXPECT_TRUE(std::any_of(received.begin(), received.end(), [](const auto& report) {
-        return report.size() > 2 && report[1] == protocol::kSetCalibrationMode && report[2] == 0;
+        return report.size() > 2 && report[1] == device::kSetCalibrationMode && report[2] == 0;
     }));
     EXPECT_EQ(bus.openHandleCount(), 0U);
 }
@@ -321,7 +321,7 @@ TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused
 
     bus.device(held).refuseOpen = false;
     ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->session.isConnected; }));
-    EXPECT_EQ(status->text(), QString::fromLatin1(texts::kSimulatedStatus));
+    EXPECT_EQ(status->text(), QString::fromLatin1(window::kSimulatedStatus));
 }
 
 TEST_F(FormWidgetTest, ADetailsLinkBesideTheRefusalShowsTheFullDiagnosis) {

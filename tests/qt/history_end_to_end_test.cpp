@@ -27,7 +27,7 @@ using history::Event;
 
 constexpr history::Thresholds kFirst{61, 190, 77, 166, 93, 171};
 
-QAction* item(const qtui::FormWidget& form, qtui::Menu menu, const char* text) {
+QAction* item(const qt::FormWidget& form, qt::Menu menu, const char* text) {
     for (QAction* action : form.menu(menu)->actions()) {
         if (action->text() == QLatin1String(text)) {
             return action;
@@ -50,14 +50,14 @@ class HistoryEndToEnd : public ::testing::Test {
         form.reset();
         frm.reset();
         showWindow(hid, services, frm, form, &recorder);
-        new qtui::CalibrationMenus(*form, *frm, &recorder.store(), QStringLiteral("0.13.1"));
+        new qt::CalibrationMenus(*form, *frm, &recorder.store(), QStringLiteral("0.13.1"));
     }
     void showReport() {
         bus.queueLever(adaptor, {10, 10, false});
         form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
     }
     std::vector<Event> eventsInFile() const {
-        const qtui::HistoryStore::Loaded loaded = store.load(kFirstIdentity());
+        const qt::HistoryStore::Loaded loaded = store.load(kFirstIdentity());
         std::vector<Event> events;
         if (loaded.history) {
             for (const history::Entry& entry : loaded.history->entries()) {
@@ -67,19 +67,19 @@ class HistoryEndToEnd : public ::testing::Test {
         return events;
     }
     static history::Identity kFirstIdentity() {
-        return {protocol::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105};
+        return {device::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105};
     }
 
     sim::SimulatedBus bus;
     support::FaultInjectingLayer hid{bus};
     sim::DeviceId adaptor = bus.addAdaptor();
     QTemporaryDir dataFolder;
-    qtui::HistoryStore store{dataFolder.path()};
+    qt::HistoryStore store{dataFolder.path()};
     std::int64_t now = 1'764'770'520'000;
-    qtui::HistoryRecorder recorder{store, [this] { return now += 60'000; }};
-    qtui::QtToolkitServices services;
+    qt::HistoryRecorder recorder{store, [this] { return now += 60'000; }};
+    qt::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qtui::FormWidget> form;
+    std::unique_ptr<qt::FormWidget> form;
 };
 
 TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
@@ -94,7 +94,7 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
     showReport();
     static_cast<QPushButton*>(form->widgetFor(frm->btnUpdate))->click();
     form->close();
-    ASSERT_EQ(bus.adaptor(adaptor).settings[protocol::kAddressV1], 50);
+    ASSERT_EQ(bus.adaptor(adaptor).settings[device::kAddressV1], 50);
 
     // Second window over the same adaptor.
     openWindow();
@@ -106,7 +106,7 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
     bool dialogSeen = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = dynamic_cast<qtui::HistoryDialog*>(QApplication::activeModalWidget());
+        auto* dialog = dynamic_cast<qt::HistoryDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {
             return;
         }
@@ -125,7 +125,7 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
     });
     poll.start(10);
     hid.clearLog();
-    item(*form, qtui::Menu::Adaptor, "&History...")->trigger();
+    item(*form, qt::Menu::Adaptor, "&History...")->trigger();
     ASSERT_TRUE(dialogSeen);
     EXPECT_EQ(frm->CurrentThresholds(), kFirst);
     EXPECT_EQ(static_cast<QLineEdit*>(form->widgetFor(frm->Text9))->text(), QStringLiteral("61"));
@@ -134,7 +134,7 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
         EXPECT_NE(call.kind, support::CallKind::SetFeature);  // nothing sent yet
     }
 
-    item(*form, qtui::Menu::Adaptor, "&Store all six thresholds")->trigger();
+    item(*form, qt::Menu::Adaptor, "&Store all six thresholds")->trigger();
     EXPECT_EQ(bus.adaptor(adaptor).settings, kFirst);
     EXPECT_EQ(eventsInFile().back(), Event::StoredAllSix);
 }
@@ -142,27 +142,26 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
 TEST_F(HistoryEndToEnd, AdaptorItemsWaitForAnAdaptorAndFileItemsComeBeforeQuit) {
     bus.unplug(adaptor);
     openWindow();
-    const QList<QAction*> file = form->menu(qtui::Menu::File)->actions();
+    const QList<QAction*> file = form->menu(qt::Menu::File)->actions();
     ASSERT_EQ(file.size(), 4);
     EXPECT_EQ(file[0]->text(), QStringLiteral("&Export calibration..."));
     EXPECT_EQ(file[1]->text(), QStringLiteral("&Import calibration..."));
     EXPECT_EQ(file[3]->text(), QStringLiteral("&Quit"));
-    for (QAction* action : {file[0], file[1], item(*form, qtui::Menu::Adaptor, "&History..."),
-                            item(*form, qtui::Menu::Adaptor, "&Store all six thresholds")}) {
+    for (QAction* action : {file[0], file[1], item(*form, qt::Menu::Adaptor, "&History..."),
+                            item(*form, qt::Menu::Adaptor, "&Store all six thresholds")}) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     }
     EXPECT_TRUE(file[3]->isEnabled());
-    EXPECT_TRUE(item(*form, qtui::Menu::Help, "&About")->isEnabled());
+    EXPECT_TRUE(item(*form, qt::Menu::Help, "&About")->isEnabled());
 
     bus.replug(adaptor);
     form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
-    EXPECT_TRUE(item(*form, qtui::Menu::Adaptor, "&History...")->isEnabled());
+    EXPECT_TRUE(item(*form, qt::Menu::Adaptor, "&History...")->isEnabled());
 }
 
 TEST(About, NamesTheVersionsAndTheLicence) {
-    const QString text = qtui::aboutText(QStringLiteral("0.13.1"));
-    for (const char* part :
-         {qtui::kProgramVersion, "hidapi 0.13.1", QT_VERSION_STR, "MIT License"}) {
+    const QString text = qt::aboutText(QStringLiteral("0.13.1"));
+    for (const char* part : {qt::kProgramVersion, "hidapi 0.13.1", QT_VERSION_STR, "MIT License"}) {
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
     }
 }

@@ -46,7 +46,7 @@ class PlotWidgetTest : public ::testing::Test {
 
     toolkit::PictureBox box{"Graph"};
     QWidget parent;
-    qtui::PlotWidget plot{box, &parent};
+    qt::PlotWidget plot{box, &parent};
 };
 
 TEST_F(PlotWidgetTest, RasterCellsAppearInsideTheBorder) {
@@ -200,7 +200,7 @@ TEST_F(PlotWidgetTest, WildModelValuesStillPaint) {
     EXPECT_EQ(picture().size(), QSize(260, 260));
 
     toolkit::PictureBox empty{"empty"};  // never drawn on: no raster at all
-    qtui::PlotWidget emptyPlot(empty, &parent);
+    qt::PlotWidget emptyPlot(empty, &parent);
     emptyPlot.setGeometry(0, 0, 40, 40);
     EXPECT_EQ(emptyPlot.grab().size(), QSize(40, 40));
     EXPECT_FALSE(emptyPlot.rasterImage().isNull());

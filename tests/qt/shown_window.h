@@ -12,15 +12,15 @@
 
 // Loads a window on `hid` and shows it on screen, as the program does.
 // `history`, when given, is told what happens to the thresholds.
-inline void showWindow(hid::HidLayer& hid, qtui::QtToolkitServices& services,
-                       std::unique_ptr<frmMain>& frm, std::unique_ptr<qtui::FormWidget>& form,
+inline void showWindow(hid::HidLayer& hid, qt::QtToolkitServices& services,
+                       std::unique_ptr<frmMain>& frm, std::unique_ptr<qt::FormWidget>& form,
                        history::Recorder* history = nullptr) {
     WindowOptions options;
     options.adaptorIsSimulated = true;
     options.history = history;
     options.supportAddress = "support@example.invalid";
     frm = std::make_unique<frmMain>(hid, services, options);
-    form = std::make_unique<qtui::FormWidget>(*frm);
+    form = std::make_unique<qt::FormWidget>(*frm);
     services.setMainWidget(form.get());
     frm->Form_Load();
     form->syncFromModel();
@@ -43,7 +43,7 @@ inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
 
 // Waits until `done` holds for the models and the frame that shows it was painted: the
 // ticks' changes reach the widgets once a frame.
-inline bool waitUntilShown(const qtui::FormWidget& form, const std::function<bool()>& done,
+inline bool waitUntilShown(const qt::FormWidget& form, const std::function<bool()>& done,
                            int timeoutMs = 3000) {
     return waitUntil([&] { return done() && !form.framePending(); }, timeoutMs);
 }

@@ -11,13 +11,13 @@ TEST(SingleInstance, ASecondHolderIsRefusedUntilTheFirstEnds) {
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("instance.lock"));
     {
-        qtui::SingleInstance first(path);
+        qt::SingleInstance first(path);
         ASSERT_TRUE(first.acquire());
         EXPECT_TRUE(first.acquire());  // asking again keeps it
-        qtui::SingleInstance second(path);
+        qt::SingleInstance second(path);
         EXPECT_FALSE(second.acquire());
     }
-    qtui::SingleInstance later(path);
+    qt::SingleInstance later(path);
     EXPECT_TRUE(later.acquire());
 }
 

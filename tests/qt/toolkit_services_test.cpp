@@ -25,13 +25,13 @@ namespace {
 
 class ToolkitServicesTest : public ::testing::Test {
   protected:
-    qtui::QtToolkitServices services;
+    qt::QtToolkitServices services;
 };
 
 TEST_F(ToolkitServicesTest, InputBoxGivesTheTextOnOk) {
     std::string seenTitle;
     QString seenSelection;
-    whenModalShows<qtui::InputDialog>([&](qtui::InputDialog& dialog) {
+    whenModalShows<qt::InputDialog>([&](qt::InputDialog& dialog) {
         seenTitle = dialog.windowTitle().toStdString();
         seenSelection = dialog.field()->selectedText();
         dialog.field()->setText(QStringLiteral("edited"));
@@ -43,7 +43,7 @@ TEST_F(ToolkitServicesTest, InputBoxGivesTheTextOnOk) {
 }
 
 TEST_F(ToolkitServicesTest, InputBoxGivesNothingOnCancel) {
-    whenModalShows<qtui::InputDialog>([](qtui::InputDialog& dialog) {
+    whenModalShows<qt::InputDialog>([](qt::InputDialog& dialog) {
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
     });
     EXPECT_EQ(services.InputBox("Prompt", "Title", "default"), "");
@@ -90,7 +90,7 @@ class ToolkitWithWindowTest : public ToolkitServicesTest {
 
     sim::SimulatedBus bus;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qtui::FormWidget> form;
+    std::unique_ptr<qt::FormWidget> form;
 };
 
 TEST_F(ToolkitWithWindowTest, DoEventsFirstShowsWhatTheHandlerChanged) {
@@ -109,7 +109,7 @@ TEST_F(ToolkitWithWindowTest, UnloadingTheWindowClosesTheWidget) {
 
 TEST_F(ToolkitWithWindowTest, DialogsBelongToTheMainWidget) {
     QWidget* parent = nullptr;
-    whenModalShows<qtui::InputDialog>([&](qtui::InputDialog& dialog) {
+    whenModalShows<qt::InputDialog>([&](qt::InputDialog& dialog) {
         parent = dialog.parentWidget();
         dialog.reject();
     });
@@ -134,7 +134,7 @@ TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
     QString selected;
     QString prompt;
     int cursor = -1;
-    whenModalShows<qtui::InputDialog>([&](qtui::InputDialog& dialog) {
+    whenModalShows<qt::InputDialog>([&](qt::InputDialog& dialog) {
         title = dialog.windowTitle();
         selected = dialog.field()->selectedText();
         cursor = dialog.field()->cursorPosition();

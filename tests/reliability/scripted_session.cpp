@@ -25,26 +25,25 @@ constexpr std::size_t kShortReplyLength = 5;
 
 // The thresholds the adaptor holds at the start, by address. None of them is a value
 // typed later, a memory byte or zero, so a write of any other value had no source.
-constexpr std::array<std::uint8_t, protocol::kSettingCount> kStoredSettings{40,  200, 60,
-                                                                            190, 70,  180};
+constexpr std::array<std::uint8_t, device::kSettingCount> kStoredSettings{40,  200, 60,
+                                                                          190, 70,  180};
 // What an adaptor replugged as another product holds.
-constexpr std::array<std::uint8_t, protocol::kSettingCount> kOtherSettings{41,  201, 61,
-                                                                           191, 71,  181};
+constexpr std::array<std::uint8_t, device::kSettingCount> kOtherSettings{41, 201, 61, 191, 71, 181};
 
 using support::CallKind;
 
 // The addresses a box's threshold is stored to, in either mode.
 std::vector<std::uint8_t> addressesOf(const frmMain& window, const toolkit::TextBox& box) {
     if (&box == &window.Text7) {
-        return {protocol::kAddressH1, protocol::kAddressSeqH1};
+        return {device::kAddressH1, device::kAddressSeqH1};
     }
     if (&box == &window.Text8) {
-        return {protocol::kAddressH2, protocol::kAddressSeqH2};
+        return {device::kAddressH2, device::kAddressSeqH2};
     }
     if (&box == &window.Text9) {
-        return {protocol::kAddressV1};
+        return {device::kAddressV1};
     }
-    return {protocol::kAddressV2};
+    return {device::kAddressV2};
 }
 
 class Session {
@@ -53,7 +52,7 @@ class Session {
         if (script == Script::Calibration) {
             adaptor_ = bus_.addAdaptor(sim::kelvoIdentity());
             bus_.adaptor(adaptor_).settings = kStoredSettings;
-            for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
+            for (std::size_t i = 0; i < device::kMemorySize; ++i) {
                 bus_.adaptor(adaptor_).memory[i] = static_cast<std::uint8_t>(0x30 + i % 7);
             }
         } else {
@@ -273,7 +272,7 @@ class Session {
                 problem("the window keeps polling", "timer stopped after " + event);
             }
         }
-        report_.sawSequentialMode |= w.shownMode == protocol::kSequentialMode;
+        report_.sawSequentialMode |= w.shownMode == device::kSequentialMode;
         replugWhenDue();
     }
 
@@ -348,22 +347,22 @@ class Session {
             }
             // Once the image goes out every report is a chunk, whatever its bytes say.
             const bool command =
-                call.index < writesBeforeUpgrade_ && call.bytes.size() >= protocol::kCommandLength;
+                call.index < writesBeforeUpgrade_ && call.bytes.size() >= device::kCommandLength;
             settingsRequested.erase(call.handle);
-            if (command && call.result && call.bytes[1] == protocol::kRequestSettings) {
+            if (command && call.result && call.bytes[1] == device::kRequestSettings) {
                 settingsRequested.insert(call.handle);
             }
-            if (command && call.result && call.bytes[1] == protocol::kWriteSetting) {
+            if (command && call.result && call.bytes[1] == device::kWriteSetting) {
                 checkWrite(call);
             }
         }
     }
 
     void allowSettingsReply(const support::CallRecord& reply) {
-        for (std::size_t address = 0; address < protocol::kSettingCount; ++address) {
-            if (protocol::kSettingsOffset + address < reply.bytes.size()) {
+        for (std::size_t address = 0; address < device::kSettingCount; ++address) {
+            if (device::kSettingsOffset + address < reply.bytes.size()) {
                 allowed_[reply.handle][address].insert(
-                    reply.bytes[protocol::kSettingsOffset + address]);
+                    reply.bytes[device::kSettingsOffset + address]);
             }
         }
     }
@@ -372,7 +371,7 @@ class Session {
         ++report_.settingsWritten;
         const std::uint8_t address = call.bytes[2];
         const std::uint8_t value = call.bytes[3];
-        if (address >= protocol::kSettingCount || !allowed_[call.handle][address].contains(value)) {
+        if (address >= device::kSettingCount || !allowed_[call.handle][address].contains(value)) {
             problem("no stored value that neither the adaptor nor the user gave",
                     "address " + std::to_string(address) + " value " + std::to_string(value) +
                         " at call " + std::to_string(call.index));
@@ -401,7 +400,7 @@ class Session {
     std::optional<std::pair<std::uint64_t, sim::AdaptorIdentity>> before_;
     std::uint64_t closeStartsAt_ = 0;
     // Values that may be stored, by connection (its feature handle) and address.
-    std::map<hid::Handle, std::array<std::set<int>, protocol::kSettingCount>> allowed_;
+    std::map<hid::Handle, std::array<std::set<int>, device::kSettingCount>> allowed_;
     RunReport report_;
 };
 

@@ -29,14 +29,14 @@ std::string ascii(const std::u16string& text) {
 
 const char* captionFor(std::uint16_t productId) {
     switch (productId) {
-        case protocol::kKelvo:
-            return texts::kKelvoCaption;
-        case protocol::kMirad:
-            return texts::kMiradCaption;
-        case protocol::kUsbShifter:
-            return texts::kUsbShifterCaption;
-        case protocol::kLoader:
-            return texts::kLoaderCaption;
+        case device::kKelvo:
+            return window::kKelvoCaption;
+        case device::kMirad:
+            return window::kMiradCaption;
+        case device::kUsbShifter:
+            return window::kUsbShifterCaption;
+        case device::kLoader:
+            return window::kLoaderCaption;
         default:
             return "(no caption for this product)";
     }
@@ -70,7 +70,7 @@ int visibleCount(std::span<const toolkit::LineShape* const> lines) {
 
 std::string disconnectedLookDifferences(const frmMain& w) {
     Differences d;
-    d.expect(w.Caption == texts::kDisconnectedCaption, "caption '" + w.Caption + "'");
+    d.expect(w.Caption == window::kDisconnectedCaption, "caption '" + w.Caption + "'");
     d.expect(w.Timer.Interval == 500, "timer interval " + std::to_string(w.Timer.Interval));
     d.expect(!w.btnUpdate.Enabled, "btnUpdate enabled");
     d.expect(!w.Command1.Enabled, "Command1 enabled");
@@ -96,14 +96,14 @@ std::string disconnectedLookDifferences(const frmMain& w) {
 }
 
 std::string connectedLookDifferences(const frmMain& w, const sim::AdaptorIdentity& adaptor) {
-    const std::int32_t product = signExtendedProduct(adaptor.productId);
-    const bool lever = reportsLever(product);
-    const bool loader = adaptor.productId == protocol::kLoader;
+    const std::int32_t product = device::signExtendedProduct(adaptor.productId);
+    const bool lever = device::reportsLever(product);
+    const bool loader = adaptor.productId == device::kLoader;
     Differences d;
     d.expect(w.Caption == captionFor(adaptor.productId), "caption '" + w.Caption + "'");
     d.expect(w.Timer.Interval == 10, "timer interval " + std::to_string(w.Timer.Interval));
     d.expect(w.btnUpdate.Enabled == lever, "btnUpdate enabled " + std::to_string(lever));
-    d.expect(w.Command1.Enabled == offersMemoryDump(product), "Command1 enabled wrongly");
+    d.expect(w.Command1.Enabled == device::offersMemoryDump(product), "Command1 enabled wrongly");
     d.expect(w.UpgradeFW.Enabled == loader && w.UpgradeFW.Visible == loader,
              "UpgradeFW offered wrongly");
     for (const toolkit::TextBox* box : boxes(w)) {
@@ -136,7 +136,7 @@ std::string connectedLookDifferences(const frmMain& w, const sim::AdaptorIdentit
     shows(w.lblManuf, " " + ascii(adaptor.manufacturer));
     shows(w.lblProduct, " " + ascii(adaptor.product));
     shows(w.lblSerialNumber, " " + ascii(adaptor.serialNumber));
-    shows(w.lblVersion, identity::versionText(adaptor.versionNumber));
+    shows(w.lblVersion, settings::versionText(adaptor.versionNumber));
     return d.text();
 }
 

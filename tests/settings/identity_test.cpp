@@ -8,8 +8,8 @@
 
 namespace {
 
-using identity::decodeIdentityString;
-using identity::versionText;
+using settings::decodeIdentityString;
+using settings::versionText;
 
 std::array<std::uint8_t, 201> bufferOf(std::initializer_list<std::uint16_t> units) {
     std::array<std::uint8_t, 201> buffer{};
@@ -57,10 +57,10 @@ TEST(VersionText, ShowsTheMinorByteInUpperCaseHexWithoutLeadingZeros) {
 }
 
 TEST(Captions, FollowTheProduct) {
-    EXPECT_EQ(identity::captionForProduct(-20458), "Kelvo/Mirad shifter interface calibration");
-    EXPECT_EQ(identity::captionForProduct(0x10A1), "Mirad shifter interface calibration v1.5");
-    EXPECT_EQ(identity::captionForProduct(0x10A0), "Kelvo shifter interface calibration v1.5");
-    EXPECT_EQ(identity::captionForProduct(0x10A2), "USB shifter interface calibration v1.5");
+    EXPECT_EQ(settings::captionForProduct(-20458), "Kelvo/Mirad shifter interface calibration");
+    EXPECT_EQ(settings::captionForProduct(0x10A1), "Mirad shifter interface calibration v1.5");
+    EXPECT_EQ(settings::captionForProduct(0x10A0), "Kelvo shifter interface calibration v1.5");
+    EXPECT_EQ(settings::captionForProduct(0x10A2), "USB shifter interface calibration v1.5");
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ TEST_F(StoreSettings, SaysHowManyValuesTheAdaptorRefusedAndTheNoticePasses) {
         bus.queueLever(adaptor, {10, 10, false});
         window.Timer_Timer();
     }
-    EXPECT_EQ(window.status.text(), texts::kSimulatedStatus);
+    EXPECT_EQ(window.status.text(), window::kSimulatedStatus);
 }
 
 TEST_F(StoreSettings, StoresWhatWasTypedAndAcceptedButNotARefusedText) {

@@ -237,12 +237,12 @@ TEST_F(Lifecycle, SaysSoOnlyWhenTheSystemKeepsRefusingToOpenTheAdaptor) {
     EXPECT_GT(window.ClientHeight(), designedHeight);
     EXPECT_EQ(window.Caption, "Corvane Shifter interface calibration v1.5");
     window.Timer_Timer();  // long enough for the no-adaptor note, which gives way
-    EXPECT_EQ(window.status.text(), texts::kAccessRefusedStatus);
+    EXPECT_EQ(window.status.text(), window::kAccessRefusedStatus);
 
     bus.device(held).refuseOpen = false;
     window.Timer_Timer();
     EXPECT_TRUE(window.session.isConnected);
-    EXPECT_EQ(window.status.text(), texts::kSimulatedStatus);
+    EXPECT_EQ(window.status.text(), window::kSimulatedStatus);
 }
 
 TEST_F(Lifecycle, TheRefusalShowsTheDiagnosisAdviceAskedOncePerRefusal) {
@@ -277,7 +277,7 @@ TEST_F(Lifecycle, TheRefusalShowsTheDiagnosisAdviceAskedOncePerRefusal) {
         window.Timer_Timer();
     }
     EXPECT_EQ(asked, 2);
-    EXPECT_EQ(window.status.text(), texts::kAccessRefusedStatus);
+    EXPECT_EQ(window.status.text(), window::kAccessRefusedStatus);
 }
 
 TEST_F(Lifecycle, AnAdaptorWhoseCapabilitiesCannotBeReadIsRefusedAndTheUserToldToReplug) {
@@ -286,14 +286,14 @@ TEST_F(Lifecycle, AnAdaptorWhoseCapabilitiesCannotBeReadIsRefusedAndTheUserToldT
     frmMain& window = loadWindow();
     EXPECT_FALSE(window.session.isConnected);
     EXPECT_TRUE(window.lblStatus.Visible);
-    EXPECT_EQ(window.status.text(), texts::kAdaptorUnreadableStatus);
+    EXPECT_EQ(window.status.text(), window::kAdaptorUnreadableStatus);
     EXPECT_EQ(callsOf(CallKind::SetFeature), 0U);
     EXPECT_EQ(bus.openHandleCount(), 0U);
 
     hid.failCalls(CallKind::GetCapabilities, false);
     window.Timer_Timer();
     EXPECT_TRUE(window.session.isConnected);
-    EXPECT_EQ(window.status.text(), texts::kSimulatedStatus);
+    EXPECT_EQ(window.status.text(), window::kSimulatedStatus);
 }
 
 TEST_F(Lifecycle, SaysNoAdaptorOnlyAfterMoreThanASecondWithoutOne) {
@@ -305,13 +305,13 @@ TEST_F(Lifecycle, SaysNoAdaptorOnlyAfterMoreThanASecondWithoutOne) {
     EXPECT_FALSE(window.lblStatus.Visible);
     EXPECT_EQ(window.ClientHeight(), designedHeight);
     window.Timer_Timer();
-    EXPECT_EQ(window.status.text(), texts::kNoAdaptorStatus);
+    EXPECT_EQ(window.status.text(), window::kNoAdaptorStatus);
     EXPECT_GT(window.ClientHeight(), designedHeight);
 
     bus.addAdaptor(sim::kelvoIdentity());
     window.Timer_Timer();
     ASSERT_TRUE(window.session.isConnected);
-    EXPECT_EQ(window.status.text(), texts::kSimulatedStatus);
+    EXPECT_EQ(window.status.text(), window::kSimulatedStatus);
 }
 
 TEST_F(Lifecycle, AReplugIsNoAbsenceAndARealAdaptorHasNoNote) {
