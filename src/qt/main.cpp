@@ -14,11 +14,11 @@
 #include "qt/demo_adaptor.h"
 #include "qt/form_widget.h"
 #include "qt/history_recorder.h"
+#include "qt/load_window.h"
 #include "qt/qt_toolkit.h"
 #include "qt/screenshot.h"
 #include "qt/single_instance.h"
 #include "qt/system_access.h"
-#include "qt/window_placement.h"
 #include "sim/simulated_bus.h"
 #include "window/frm_main.h"
 
@@ -86,18 +86,13 @@ int main(int argc, char** argv) {
     frmMain window(*hidLayer, toolkit, options);
     qt::FormWidget widget(window);
     new qt::CalibrationTools(widget, window);
-    toolkit.setMainWidget(&widget);
     new qt::CalibrationMenus(widget, window, history ? &history->store() : nullptr,
                              QString::fromStdString(hid::hidapiVersion()));
     if (!launch.simulated) {
         widget.setAccessDetails([] { return QString::fromStdString(qt::accessDetails()); });
     }
 
-    // The window loads before it is first shown.
-    window.Form_Load();
-    widget.syncFromModel();
-    widget.show();
-    qt::placeOnScreen(widget);
+    qt::loadAndShow(window, widget, toolkit);
 
     bool screenshotFailed = false;
     if (!launch.screenshotPath.isEmpty()) {

@@ -224,7 +224,7 @@ TEST_F(ConnectedFormTest, ATracePointIsOnTheScreenAfterItsTicksFrame) {
         const auto x = static_cast<std::uint8_t>(20 + 10 * i);
         bus.queueLever(adaptor, {x, 230, false});
         ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == std::to_string(x); }));
-        EXPECT_TRUE(waitUntil([&] { return onScreen(x, 230); }, 200)) << "point " << i;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(x, 230); }, 200)) << "point " << i;
     }
     EXPECT_TRUE(onScreen(20, 230));
 }
@@ -333,7 +333,7 @@ TEST_F(FormWidgetTest, ADetailsLinkBesideTheRefusalShowsTheFullDiagnosis) {
     auto* status = child<QLabel>("lblStatus");
     ASSERT_NE(link, nullptr);
     EXPECT_TRUE(link->isHidden());
-    ASSERT_TRUE(waitUntil([&] { return link->isVisible(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return link->isVisible(); }));
     // At the status line's right end, beside its text rather than over it.
     EXPECT_TRUE(status->geometry().contains(link->geometry()));
     EXPECT_GE(status->contentsRect().right(), 0);
@@ -348,7 +348,7 @@ TEST_F(FormWidgetTest, ADetailsLinkBesideTheRefusalShowsTheFullDiagnosis) {
     EXPECT_EQ(shown, QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"));
 
     bus.device(held).refuseOpen = false;
-    ASSERT_TRUE(waitUntil([&] { return frm->session.isConnected; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frm->session.isConnected; }));
     EXPECT_TRUE(link->isHidden());
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <functional>
 #include <memory>
 
 #include "qt/form_widget.h"
+#include "qt/load_window.h"
 #include "qt/qt_toolkit.h"
 #include "window/frm_main.h"
 
@@ -21,29 +20,12 @@ inline void showWindow(hid::HidLayer& hid, qt::QtToolkitServices& services,
     options.supportAddress = "support@example.invalid";
     frm = std::make_unique<frmMain>(hid, services, options);
     form = std::make_unique<qt::FormWidget>(*frm);
-    services.setMainWidget(form.get());
-    frm->Form_Load();
-    form->syncFromModel();
-    form->show();
-}
-
-// Lets the event loop run until `done` holds or the time is up.
-inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 3000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs) {
-            return false;
-        }
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QTest::qSleep(2);
-    }
-    return true;
+    qt::loadAndShow(*frm, *form, services);
 }
 
 // Waits until `done` holds for the models and the frame that shows it was painted: the
 // ticks' changes reach the widgets once a frame.
 inline bool waitUntilShown(const qt::FormWidget& form, const std::function<bool()>& done,
                            int timeoutMs = 3000) {
-    return waitUntil([&] { return done() && !form.framePending(); }, timeoutMs);
+    return QTest::qWaitFor([&] { return done() && !form.framePending(); }, timeoutMs);
 }
