@@ -11,14 +11,14 @@ namespace {
 
 constexpr const char* kSysfsHidraw = "/sys/class/hidraw";
 
-struct RuleFolderSpec {
+struct KnownRuleFolder {
     const char* folder;
     bool readByUdev;
 };
 // /usr/local/lib/udev/rules.d is not among the folders udev reads on Debian.
-constexpr RuleFolderSpec kRuleFolders[] = {{"/usr/lib/udev/rules.d", true},
-                                           {"/etc/udev/rules.d", true},
-                                           {"/usr/local/lib/udev/rules.d", false}};
+constexpr KnownRuleFolder kRuleFolders[] = {{"/usr/lib/udev/rules.d", true},
+                                            {"/etc/udev/rules.d", true},
+                                            {"/usr/local/lib/udev/rules.d", false}};
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
@@ -169,10 +169,10 @@ Diagnosis diagnose(const SystemView& system, const SessionFacts& session) {
         found.sandboxAppId = valueOf(*info, "name").value_or("");
     }
     found.udevDatabaseVisible = system.exists("/run/udev/data");
-    for (const RuleFolderSpec& spec : kRuleFolders) {
+    for (const KnownRuleFolder& known : kRuleFolders) {
         found.ruleFolders.push_back(
-            {spec.folder, spec.readByUdev,
-             system.exists(std::string(spec.folder) + "/" + kRuleFileName)});
+            {known.folder, known.readByUdev,
+             system.exists(std::string(known.folder) + "/" + kRuleFileName)});
     }
     if (!session.sessionId.empty()) {
         const std::string record =
