@@ -36,7 +36,7 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
     bus.addAdaptor(sim::loaderIdentity());
 
     commands::ReportFacts facts{
-        "2026-12-09T10:00:00Z", "shifter-calibration 1.01", "6.4.2", "0.13.1", true, nullptr};
+        "2026-12-09T10:00:00Z", "shifter-calibration 0.0", "6.4.2", "0.13.1", true, nullptr};
     facts.historyTail = [](const history::Identity& adaptor) {
         return "  " + adaptor.serialNumber + " read V1=80\n";
     };
