@@ -9,29 +9,45 @@
 #include <memory>
 
 #include "qt/form_widget.h"
+#include "qt/load_window.h"
 #include "qt/qt_toolkit.h"
 #include "sim/simulated_bus.h"
 #include "window/frm_main.h"
 
 namespace {
 
-void BM_PaintWholeWindow(benchmark::State& state) {
+// A window on a simulated adaptor, loaded and shown as the program shows it; the
+// benchmarks run its ticks themselves.
+struct ShownWindow {
+    ShownWindow()
+        : adaptor(bus.addAdaptor()), window(bus, toolkit, simulatedOptions()), widget(window) {
+        qt::loadAndShow(window, widget, toolkit);
+        window.Timer.Enabled = false;
+        widget.syncFromModel();
+    }
+    ~ShownWindow() { window.Unload(); }
+    static WindowOptions simulatedOptions() {
+        WindowOptions options;
+        options.adaptorIsSimulated = true;
+        return options;
+    }
+
     sim::SimulatedBus bus;
-    const sim::DeviceId adaptor = bus.addAdaptor();
+    sim::DeviceId adaptor;
     qt::QtToolkitServices toolkit;
-    WindowOptions options;
-    options.adaptorIsSimulated = true;
-    frmMain window(bus, toolkit, options);
-    qt::FormWidget widget(window);
-    toolkit.setMainWidget(&widget);
-    window.Form_Load();
+    frmMain window;
+    qt::FormWidget widget;
+};
+
+void BM_PaintWholeWindow(benchmark::State& state) {
+    ShownWindow shown;
+    auto& [bus, adaptor, toolkit, window, widget] = shown;
     for (int i = 0; i < 2000; ++i) {  // a trace across the plot
         bus.queueLever(adaptor,
                        {static_cast<std::uint8_t>(i * 7), static_cast<std::uint8_t>(i), false});
         window.Timer_Timer();
     }
     widget.syncFromModel();
-    widget.show();
     QImage frame(widget.size(), QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         frame.fill(Qt::white);
@@ -40,24 +56,13 @@ void BM_PaintWholeWindow(benchmark::State& state) {
         painter.end();
         benchmark::DoNotOptimize(frame.constBits());
     }
-    window.Unload();
 }
 
 // A tick that reads ten reports (1000 reports a second) and the frame that shows them:
 // the widgets brought up to date and the window's pending paint done and flushed.
 void BM_TickThenFrame(benchmark::State& state) {
-    sim::SimulatedBus bus;
-    const sim::DeviceId adaptor = bus.addAdaptor();
-    qt::QtToolkitServices toolkit;
-    WindowOptions options;
-    options.adaptorIsSimulated = true;
-    frmMain window(bus, toolkit, options);
-    qt::FormWidget widget(window);
-    toolkit.setMainWidget(&widget);
-    window.Form_Load();
-    window.Timer.Enabled = false;  // the benchmark runs the ticks itself
-    widget.syncFromModel();
-    widget.show();
+    ShownWindow shown;
+    auto& [bus, adaptor, toolkit, window, widget] = shown;
     QCoreApplication::processEvents();
     std::uint32_t step = 0;
     for (auto _ : state) {
@@ -70,7 +75,6 @@ void BM_TickThenFrame(benchmark::State& state) {
         widget.syncFromModel();
         QCoreApplication::processEvents();
     }
-    window.Unload();
 }
 
 }  // namespace
