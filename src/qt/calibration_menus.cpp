@@ -6,9 +6,9 @@
 #include <utility>
 
 #include "qt/about_dialog.h"
-#include "qt/calibration_file.h"
-#include "qt/calibration_json.h"
 #include "qt/history_dialog.h"
+#include "storage/calibration_file.h"
+#include "storage/calibration_json.h"
 
 namespace qt {
 namespace {
@@ -21,8 +21,8 @@ const QString kFileFilter = QStringLiteral("Calibrations (*.json);;All files (*)
 
 }  // namespace
 
-CalibrationMenus::CalibrationMenus(FormWidget& form, frmMain& window, const HistoryStore* store,
-                                   QString hidapiVersion)
+CalibrationMenus::CalibrationMenus(FormWidget& form, frmMain& window,
+                                   const storage::HistoryStore* store, QString hidapiVersion)
     : QObject(&form),
       form_(form),
       window_(window),
@@ -99,7 +99,7 @@ void CalibrationMenus::exportCalibration() {
         return;
     }
     QString error;
-    if (!writeCalibrationFile(path, {read->adaptor, window_.CurrentThresholds()}, error)) {
+    if (!storage::writeCalibrationFile(path, {read->adaptor, window_.CurrentThresholds()}, error)) {
         QMessageBox::warning(
             &form_, kExportTitle,
             tr("The calibration could not be written to %1: %2.").arg(path, error));
@@ -117,19 +117,20 @@ void CalibrationMenus::importCalibration() {
     if (path.isEmpty()) {
         return;
     }
-    const ImportedCalibration imported = readCalibrationFile(path);
+    const storage::ImportedCalibration imported = storage::readCalibrationFile(path);
     if (!imported.calibration) {
         QMessageBox::warning(&form_, kImportTitle, imported.refusal);
         return;
     }
-    const Calibration& calibration = *imported.calibration;
-    if (comesFromAnotherProduct(calibration, read->adaptor) &&
-        QMessageBox::question(
-            &form_, kImportTitle,
-            tr("This calibration was exported from %1, not from the connected "
-               "%2. Use it anyway?")
-                .arg(adaptorText(calibration.adaptor), adaptorText(read->adaptor)),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+    const storage::Calibration& calibration = *imported.calibration;
+    if (storage::comesFromAnotherProduct(calibration, read->adaptor) &&
+        QMessageBox::question(&form_, kImportTitle,
+                              tr("This calibration was exported from %1, not from the connected "
+                                 "%2. Use it anyway?")
+                                  .arg(storage::adaptorText(calibration.adaptor),
+                                       storage::adaptorText(read->adaptor)),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     restore(*read, calibration.values,
@@ -153,7 +154,7 @@ void CalibrationMenus::showHistory() {
                                     "program with --keep-history to keep one."));
         return;
     }
-    const HistoryStore::Loaded loaded = store_->load(read->adaptor);
+    const storage::HistoryStore::Loaded loaded = store_->load(read->adaptor);
     if (!loaded.notice.isEmpty()) {
         notify(loaded.notice);
     }
@@ -164,8 +165,8 @@ void CalibrationMenus::showHistory() {
     HistoryDialog dialog(read->adaptor, loaded.history->entries(), &form_);
     if (dialog.exec() == QDialog::Accepted && dialog.chosen() != nullptr) {
         const history::Entry chosen = *dialog.chosen();
-        restore(*read, chosen.values, tr("the calibration of %1").arg(timeText(chosen.time)),
-                kHistoryTitle);
+        restore(*read, chosen.values,
+                tr("the calibration of %1").arg(storage::timeText(chosen.time)), kHistoryTitle);
     }
 }
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "qt/form_widget.h"
-#include "qt/history_store.h"
+#include "storage/history_store.h"
 
 namespace qt {
 
@@ -16,7 +16,7 @@ namespace qt {
 class CalibrationMenus : public QObject {
   public:
     // `store` is null when no history is kept (a simulated adaptor without the option).
-    CalibrationMenus(FormWidget& form, frmMain& window, const HistoryStore* store,
+    CalibrationMenus(FormWidget& form, frmMain& window, const storage::HistoryStore* store,
                      QString hidapiVersion);
 
     void exportCalibration();
@@ -39,7 +39,7 @@ class CalibrationMenus : public QObject {
 
     FormWidget& form_;
     frmMain& window_;
-    const HistoryStore* store_;
+    const storage::HistoryStore* store_;
     QString hidapiVersion_;
 };
 

@@ -4,7 +4,7 @@
 #include <QJsonObject>
 
 #include "commands/command_text.h"
-#include "qt/calibration_file.h"
+#include "storage/calibration_file.h"
 
 namespace qt {
 namespace {
@@ -38,7 +38,7 @@ QByteArray readResultJson(const commands::ReadResult& result) {
 
 commands::WriteRequest writeRequestFromFile(const QString& path) {
     commands::WriteRequest request;
-    const ImportedCalibration imported = readCalibrationFile(path);
+    const storage::ImportedCalibration imported = storage::readCalibrationFile(path);
     if (!imported.calibration) {
         // "The file is ... ." reads on after "Nothing was sent: ".
         QString reason = imported.refusal;

@@ -13,11 +13,11 @@
 #include "diagnosis/diagnosis.h"
 #include "diagnosis/rooted_system.h"
 #include "hid/hidapi_backend.h"
-#include "qt/calibration_json.h"
 #include "qt/command_json.h"
-#include "qt/history_recorder.h"
-#include "qt/single_instance.h"
 #include "sim/simulated_bus.h"
+#include "storage/calibration_json.h"
+#include "storage/history_recorder.h"
+#include "storage/single_instance.h"
 
 namespace qt {
 namespace {
@@ -52,8 +52,8 @@ int writeReport(const QString& path, const std::string& text) {
 constexpr std::size_t kHistoryTailEntries = 10;
 
 // The newest entries of the adaptor's history file, one a line.
-std::string historyTail(const HistoryStore& store, const history::Identity& adaptor) {
-    const HistoryStore::Loaded loaded = store.load(adaptor);
+std::string historyTail(const storage::HistoryStore& store, const history::Identity& adaptor) {
+    const storage::HistoryStore::Loaded loaded = store.load(adaptor);
     if (!loaded.history) {
         return "  " + loaded.notice.toStdString() + "\n";
     }
@@ -62,8 +62,9 @@ std::string historyTail(const HistoryStore& store, const history::Identity& adap
     for (std::size_t i = entries.size() - std::min(entries.size(), kHistoryTailEntries);
          i < entries.size(); ++i) {
         const history::Entry& entry = entries[i];
-        text += "  " + timeStamp(entry.time).toStdString() + "  " +
-                eventText(entry.event).toStdString() + (entry.accepted ? "" : " (refused)") + "  " +
+        text += "  " + storage::timeStamp(entry.time).toStdString() + "  " +
+                storage::eventText(entry.event).toStdString() +
+                (entry.accepted ? "" : " (refused)") + "  " +
                 commands::thresholdsText(entry.values) + "\n";
     }
     return text;
@@ -71,9 +72,9 @@ std::string historyTail(const HistoryStore& store, const history::Identity& adap
 
 int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
     // As in the window: a simulated adaptor's history is kept only when asked for.
-    std::optional<HistoryRecorder> history;
+    std::optional<storage::HistoryRecorder> history;
     if (!options.simulated || options.keepHistory) {
-        history.emplace(HistoryStore(HistoryStore::defaultFolder()));
+        history.emplace(storage::HistoryStore(storage::HistoryStore::defaultFolder()));
     }
     const diagnosis::RootedSystem system;
     const diagnosis::Diagnosis access = diagnosis::diagnose(system, diagnosis::currentSession());
@@ -134,7 +135,7 @@ int runCommand(const LaunchOptions& options) {
         return runOn(bus, options);
     }
     // Two programs must never interleave their reports to one adaptor.
-    SingleInstance realAdaptors;
+    storage::SingleInstance realAdaptors;
     if (!realAdaptors.acquire()) {
         std::fputs(kWindowRunning, stderr);
         return commands::kExitBusy;

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "qt/calibration_json.h"
+#include "storage/calibration_json.h"
 
 namespace qt {
 namespace {
@@ -30,7 +30,7 @@ HistoryDialog::HistoryDialog(const history::Identity& adaptor,
       newestFirst_(oldestFirst.rbegin(), oldestFirst.rend()),
       table_(new QTableWidget(this)),
       restore_(new QPushButton(tr("&Restore"), this)) {
-    setWindowTitle(tr("History of %1").arg(adaptorText(adaptor)));
+    setWindowTitle(tr("History of %1").arg(storage::adaptorText(adaptor)));
     fillTable();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -70,7 +70,7 @@ void HistoryDialog::fillTable() {
         const QString time = QDateTime::fromMSecsSinceEpoch(entry.time)
                                  .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         table_->setItem(row, 0, cell(time));
-        table_->setItem(row, 1, cell(eventText(entry.event)));
+        table_->setItem(row, 1, cell(storage::eventText(entry.event)));
         for (std::size_t i = 0; i < kColumnAddresses.size(); ++i) {
             table_->setItem(
                 row, kFirstThresholdColumn + static_cast<int>(i),

@@ -13,13 +13,13 @@
 #include "qt/command_runner.h"
 #include "qt/demo_adaptor.h"
 #include "qt/form_widget.h"
-#include "qt/history_recorder.h"
 #include "qt/load_window.h"
+#include "qt/lock_refusal.h"
 #include "qt/qt_toolkit.h"
 #include "qt/screenshot.h"
-#include "qt/single_instance.h"
 #include "qt/system_access.h"
 #include "sim/simulated_bus.h"
+#include "storage/history_recorder.h"
 #include "window/frm_main.h"
 
 namespace {
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(qt::applicationIcon());
 
     // The simulated adaptor is private to each instance and needs no lock.
-    std::optional<qt::SingleInstance> realAdaptors;
+    std::optional<storage::SingleInstance> realAdaptors;
     std::unique_ptr<hid::HidLayer> hidLayer;
     if (launch.simulated) {
         auto bus = std::make_unique<sim::SimulatedBus>();
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     } else {
         if (!realAdaptors.emplace().acquire()) {
             qt::reportNotAcquired(*realAdaptors);
-            return qt::kExitAlreadyRunning;
+            return storage::kExitAlreadyRunning;
         }
         hidLayer = std::make_unique<hid::HidapiBackend>();
     }
@@ -73,9 +73,10 @@ int main(int argc, char** argv) {
     WindowOptions options;
     options.adaptorIsSimulated = launch.simulated.has_value();
     // A demo leaves the user's data alone unless asked.
-    std::optional<qt::HistoryRecorder> history;
+    std::optional<storage::HistoryRecorder> history;
     if (!launch.simulated || launch.keepHistory) {
-        options.history = &history.emplace(qt::HistoryStore(qt::HistoryStore::defaultFolder()));
+        options.history =
+            &history.emplace(storage::HistoryStore(storage::HistoryStore::defaultFolder()));
     }
     // The diagnosis explains the real adaptors only.
     if (!launch.simulated) {

@@ -8,7 +8,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include "qt/calibration_file.h"
+#include "storage/calibration_file.h"
 
 namespace {
 
@@ -27,9 +27,9 @@ class CalibrationFile : public ::testing::Test {
 };
 
 TEST_F(CalibrationFile, AnExportedCalibrationGivesAllSixForItsProduct) {
-    const qt::Calibration exported{{device::kMirad, "Mirad shifter", "M-1", 0x0105},
-                                   {81, 176, 71, 186, 76, 181}};
-    const commands::WriteRequest request = requestFrom(qt::calibrationJson(exported, 0));
+    const storage::Calibration exported{{device::kMirad, "Mirad shifter", "M-1", 0x0105},
+                                        {81, 176, 71, 186, 76, 181}};
+    const commands::WriteRequest request = requestFrom(storage::calibrationJson(exported, 0));
     ASSERT_EQ(request.assignments.error, "");
     EXPECT_EQ(request.madeForProduct, device::kMirad);
     ASSERT_EQ(request.assignments.assignments.size(), device::kSettingCount);

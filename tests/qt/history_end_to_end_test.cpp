@@ -16,9 +16,9 @@
 #include "qt/calibration_menus.h"
 #include "qt/command_line.h"
 #include "qt/history_dialog.h"
-#include "qt/history_recorder.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
+#include "storage/history_recorder.h"
 #include "support/fault_injecting_layer.h"
 
 namespace {
@@ -57,7 +57,7 @@ class HistoryEndToEnd : public ::testing::Test {
         form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
     }
     std::vector<Event> eventsInFile() const {
-        const qt::HistoryStore::Loaded loaded = store.load(kFirstIdentity());
+        const storage::HistoryStore::Loaded loaded = store.load(kFirstIdentity());
         std::vector<Event> events;
         if (loaded.history) {
             for (const history::Entry& entry : loaded.history->entries()) {
@@ -74,9 +74,9 @@ class HistoryEndToEnd : public ::testing::Test {
     support::FaultInjectingLayer hid{bus};
     sim::DeviceId adaptor = bus.addAdaptor();
     QTemporaryDir dataFolder;
-    qt::HistoryStore store{dataFolder.path()};
+    storage::HistoryStore store{dataFolder.path()};
     std::int64_t now = 1'764'770'520'000;
-    qt::HistoryRecorder recorder{store, [this] { return now += 60'000; }};
+    storage::HistoryRecorder recorder{store, [this] { return now += 60'000; }};
     qt::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
     std::unique_ptr<qt::FormWidget> form;

@@ -9,10 +9,10 @@
 #include <csignal>
 #include <vector>
 
-#include "qt/atomic_file.h"
-#include "qt/calibration_file.h"
-#include "qt/history_recorder.h"
-#include "qt/history_store.h"
+#include "storage/atomic_file.h"
+#include "storage/calibration_file.h"
+#include "storage/history_recorder.h"
+#include "storage/history_store.h"
 
 namespace {
 
@@ -44,9 +44,9 @@ class HistoryFiles : public ::testing::Test {
     QStringList filesInFolder() const { return QDir(folder.path()).entryList(QDir::Files); }
 
     QTemporaryDir folder;
-    qt::HistoryStore store{folder.path()};
+    storage::HistoryStore store{folder.path()};
     std::int64_t now = 1'764'770'520'000;  // 3 December 2025 14:02 UTC
-    qt::HistoryRecorder recorder{store, [this] { return now; }};
+    storage::HistoryRecorder recorder{store, [this] { return now; }};
 };
 
 TEST_F(HistoryFiles, EveryKindOfEntryReadsBackAsWritten) {
@@ -56,12 +56,12 @@ TEST_F(HistoryFiles, EveryKindOfEntryReadsBackAsWritten) {
     const history::History kept(
         std::vector<Entry>{entry(2, Event::Read), odd, entry(3, Event::StoredAtClose),
                            entry(4, Event::StoredAllSix), entry(5, Event::Restored)});
-    const auto back = qt::historyFromJson(qt::historyJson(kept));
+    const auto back = storage::historyFromJson(storage::historyJson(kept));
     ASSERT_TRUE(back);
     EXPECT_EQ(back->entries(), kept.entries());
 
-    const qt::Calibration calibration{odd.adaptor, odd.values};
-    const auto imported = qt::calibrationFromJson(qt::calibrationJson(calibration, 7));
+    const storage::Calibration calibration{odd.adaptor, odd.values};
+    const auto imported = storage::calibrationFromJson(storage::calibrationJson(calibration, 7));
     ASSERT_TRUE(imported.calibration) << imported.refusal.toStdString();
     EXPECT_EQ(imported.calibration->adaptor, calibration.adaptor);
     EXPECT_EQ(imported.calibration->values, calibration.values);
@@ -88,13 +88,13 @@ TEST_F(HistoryFiles, AnUnreadableHistoryIsSetAsideOnceAndANewOneStarted) {
     const QString path = store.pathFor(kKelvo);
     const std::vector<QByteArray> unreadable{
         "{ not json",
-        qt::historyJson(history::History({entry(1, Event::Read)})).replace("185", "300"),
-        qt::historyJson(history::History()).replace("history", "other"),
+        storage::historyJson(history::History({entry(1, Event::Read)})).replace("185", "300"),
+        storage::historyJson(history::History()).replace("history", "other"),
     };
     for (const QByteArray& damaged : unreadable) {
         QDir(folder.path()).removeRecursively();
         QDir().mkpath(folder.path());
-        qt::HistoryRecorder fresh(store, [] { return 5; });
+        storage::HistoryRecorder fresh(store, [] { return 5; });
         writeBytes(path, damaged);
 
         const std::string notice = fresh.record(entry(0, Event::Read));
@@ -140,12 +140,12 @@ TEST_F(HistoryFiles, AWriteCutShortLeavesThePreviousFileWhole) {
 }
 
 TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
-    const QByteArray good = qt::calibrationJson({kKelvo, kValues}, 0);
+    const QByteArray good = storage::calibrationJson({kKelvo, kValues}, 0);
     const std::vector<std::pair<QByteArray, const char*>> cases{
         {"", "damaged or is not JSON"},
         {"{\"format\": ", "damaged or is not JSON"},
         {"[1, 2]", "not a calibration exported by this program"},
-        {qt::historyJson(history::History()), "not a calibration exported by this program"},
+        {storage::historyJson(history::History()), "not a calibration exported by this program"},
         {QByteArray(good).replace("\"formatVersion\": 1", "\"formatVersion\": 2"),
          "format version 2"},
         {QByteArray(good).replace("\"productId\"", "\"productName\""), "adaptor it came from"},
@@ -156,7 +156,7 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
         {QByteArray(good).replace("\"SeqH1\": 180,", ""), "SeqH1 is missing"},
     };
     for (const auto& [json, reason] : cases) {
-        const qt::ImportedCalibration imported = qt::calibrationFromJson(json);
+        const storage::ImportedCalibration imported = storage::calibrationFromJson(json);
         EXPECT_FALSE(imported.calibration) << reason;
         EXPECT_TRUE(imported.refusal.contains(QLatin1String(reason)))
             << imported.refusal.toStdString();
@@ -165,8 +165,8 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
 
     const QString big = folder.filePath(QStringLiteral("big.json"));
     writeBytes(big, QByteArray(100'000, ' ') + good);
-    EXPECT_TRUE(qt::readCalibrationFile(big).refusal.contains(QLatin1String("larger than")));
-    EXPECT_TRUE(qt::readCalibrationFile(folder.filePath(QStringLiteral("none.json")))
+    EXPECT_TRUE(storage::readCalibrationFile(big).refusal.contains(QLatin1String("larger than")));
+    EXPECT_TRUE(storage::readCalibrationFile(folder.filePath(QStringLiteral("none.json")))
                     .refusal.startsWith(QLatin1String("The file cannot be read")));
 }
 

@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "qt/single_instance.h"
+#include "storage/single_instance.h"
 
 namespace {
 
@@ -11,13 +11,13 @@ TEST(SingleInstance, ASecondHolderIsRefusedUntilTheFirstEnds) {
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("instance.lock"));
     {
-        qt::SingleInstance first(path);
+        storage::SingleInstance first(path);
         ASSERT_TRUE(first.acquire());
         EXPECT_TRUE(first.acquire());  // asking again keeps it
-        qt::SingleInstance second(path);
+        storage::SingleInstance second(path);
         EXPECT_FALSE(second.acquire());
     }
-    qt::SingleInstance later(path);
+    storage::SingleInstance later(path);
     EXPECT_TRUE(later.acquire());
 }
 

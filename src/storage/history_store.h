@@ -8,7 +8,7 @@
 
 // The history files: one human-readable JSON file per adaptor, named by product and
 // serial number, in one folder (the user's data folder unless told otherwise).
-namespace qt {
+namespace storage {
 
 inline constexpr const char* kHistoryFormat = "shifter-calibration history";
 inline constexpr int kHistoryFormatVersion = 1;
@@ -44,4 +44,4 @@ class HistoryStore {
     QString folder_;
 };
 
-}  // namespace qt
+}  // namespace storage

@@ -9,7 +9,7 @@
 
 // An exported calibration: a small JSON file with the format and its version, the
 // adaptor it came from and its six thresholds.
-namespace qt {
+namespace storage {
 
 inline constexpr const char* kCalibrationFormat = "shifter-calibration calibration";
 inline constexpr int kCalibrationFormatVersion = 1;
@@ -34,4 +34,4 @@ ImportedCalibration readCalibrationFile(const QString& path);
 // The file was exported from another product than `connected`: ask before using it.
 bool comesFromAnotherProduct(const Calibration& calibration, const history::Identity& connected);
 
-}  // namespace qt
+}  // namespace storage

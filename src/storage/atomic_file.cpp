@@ -1,11 +1,11 @@
-#include "qt/atomic_file.h"
+#include "storage/atomic_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace qt {
+namespace storage {
 
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error) {
     const QString folder = QFileInfo(path).absolutePath();
@@ -48,4 +48,4 @@ std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes, QS
     return data;
 }
 
-}  // namespace qt
+}  // namespace storage

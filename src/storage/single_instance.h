@@ -11,7 +11,7 @@
 // folder of the user's own: the session's runtime folder, otherwise a private folder
 // below the temporary one. The system releases it when the holder ends, however; the
 // lock of a holder that crashed is taken over.
-namespace qt {
+namespace storage {
 
 // The exit status of an instance that could not take the lock.
 inline constexpr int kExitAlreadyRunning = commands::kExitBusy;
@@ -32,8 +32,4 @@ class SingleInstance {
     QString problem_;
 };
 
-// Tells the user why the lock could not be taken: on standard error, and in a message
-// box where there is a screen to show it on.
-void reportNotAcquired(const SingleInstance& instance);
-
-}  // namespace qt
+}  // namespace storage

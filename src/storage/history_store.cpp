@@ -1,4 +1,4 @@
-#include "qt/history_store.h"
+#include "storage/history_store.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -8,10 +8,10 @@
 #include <QStandardPaths>
 #include <utility>
 
-#include "qt/atomic_file.h"
-#include "qt/calibration_json.h"
+#include "storage/atomic_file.h"
+#include "storage/calibration_json.h"
 
-namespace qt {
+namespace storage {
 namespace {
 
 // Far more than 500 entries take; a larger file is not one of ours.
@@ -112,4 +112,4 @@ bool HistoryStore::save(const history::Identity& adaptor, const history::History
     return writeFileAtomically(pathFor(adaptor), historyJson(kept), error);
 }
 
-}  // namespace qt
+}  // namespace storage

@@ -1,13 +1,13 @@
-#include "qt/calibration_file.h"
+#include "storage/calibration_file.h"
 
 #include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "qt/atomic_file.h"
-#include "qt/calibration_json.h"
+#include "storage/atomic_file.h"
+#include "storage/calibration_json.h"
 
-namespace qt {
+namespace storage {
 namespace {
 
 // An exported calibration takes a few hundred bytes.
@@ -78,4 +78,4 @@ bool comesFromAnotherProduct(const Calibration& calibration, const history::Iden
     return calibration.adaptor.productId != connected.productId;
 }
 
-}  // namespace qt
+}  // namespace storage

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-namespace qt {
+namespace storage {
 
 // Replaces the file at `path` with `data` in one step (QSaveFile): a write that fails
 // or is cut short leaves the previous file as it was. Creates the folder if needed.
@@ -15,4 +15,4 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString& e
 // `maxBytes` bytes.
 std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes, QString& error);
 
-}  // namespace qt
+}  // namespace storage

@@ -11,7 +11,7 @@
 // The calibration types as JSON, shared by the history files and the exported
 // calibrations: product and version as hexadecimal text, thresholds by name, times as
 // ISO 8601 in UTC. The readers give nothing, and say why, for anything out of shape.
-namespace qt {
+namespace storage {
 
 // Four upper-case hexadecimal digits: "10A0".
 QString hexText(std::uint16_t number);
@@ -35,4 +35,4 @@ QString timeText(std::int64_t msecsSinceEpoch);
 // "Kelvo shifter adaptor KV-0001234", or the product number when the adaptor gave no name.
 QString adaptorText(const history::Identity& identity);
 
-}  // namespace qt
+}  // namespace storage

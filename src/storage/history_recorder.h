@@ -6,9 +6,9 @@
 #include <functional>
 
 #include "history/recorder.h"
-#include "qt/history_store.h"
+#include "storage/history_store.h"
 
-namespace qt {
+namespace storage {
 
 // Appends what the window reports to the adaptor's history file, stamped with the
 // time. Each trouble with a file is told once per run.
@@ -28,4 +28,4 @@ class HistoryRecorder : public history::Recorder {
     QSet<QString> toldAbout_;
 };
 
-}  // namespace qt
+}  // namespace storage

@@ -1,9 +1,9 @@
-#include "qt/history_recorder.h"
+#include "storage/history_recorder.h"
 
 #include <QDateTime>
 #include <utility>
 
-namespace qt {
+namespace storage {
 
 HistoryRecorder::HistoryRecorder(HistoryStore store, Clock clock)
     : store_(std::move(store)), clock_(std::move(clock)) {}
@@ -31,4 +31,4 @@ std::string HistoryRecorder::record(history::Entry entry) {
     return notice.toStdString();
 }
 
-}  // namespace qt
+}  // namespace storage

@@ -1,18 +1,15 @@
-#include "qt/single_instance.h"
+#include "storage/single_instance.h"
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
-#include <QMessageBox>
 #include <QStandardPaths>
-#include <cstdio>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
-namespace qt {
+namespace storage {
 namespace {
 
 constexpr const char* kLockName = "/shifter-calibration.lock";
@@ -84,12 +81,4 @@ bool SingleInstance::acquire() {
     return true;
 }
 
-void reportNotAcquired(const SingleInstance& instance) {
-    const QString text = instance.problem();
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        QMessageBox::warning(nullptr, QStringLiteral("Shifter calibration"), text);
-    }
-}
-
-}  // namespace qt
+}  // namespace storage

@@ -1,9 +1,9 @@
-#include "qt/calibration_json.h"
+#include "storage/calibration_json.h"
 
 #include <QDateTime>
 #include <cmath>
 
-namespace qt {
+namespace storage {
 namespace {
 
 std::optional<std::uint16_t> fromHex4(const QJsonValue& value) {
@@ -132,4 +132,4 @@ QString adaptorText(const history::Identity& identity) {
                : product + QLatin1Char(' ') + QString::fromStdString(identity.serialNumber);
 }
 
-}  // namespace qt
+}  // namespace storage
