@@ -141,8 +141,11 @@ CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
              {history::Entry{0, adaptor, history::Event::Read, *outcome.before, true},
               history::Entry{0, adaptor, history::Event::StoredByCommand, after,
                              outcome.allAccepted()}}) {
-            const std::string notice = request.history->record(entry);
-            output.err += notice.empty() ? "" : notice + "\n";
+            const history::Recorded recorded = request.history->record(entry);
+            output.err += recorded.notice.empty() ? "" : recorded.notice + "\n";
+            if (!recorded.saved) {
+                output.exitCode = kExitFailed;
+            }
         }
     }
     return output;

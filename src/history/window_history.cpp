@@ -68,7 +68,7 @@ void frmMain::RecordCalibration(history::Event event) {
     entry.event = event;
     entry.values = CurrentThresholds();
     entry.accepted = accepted;
-    const std::string notice = options_.history->record(entry);
+    const std::string notice = options_.history->record(entry).notice;
     if (!notice.empty()) {
         status.notify(notice);
     }

@@ -100,9 +100,8 @@ void CalibrationMenus::exportCalibration() {
     }
     QString error;
     if (!storage::writeCalibrationFile(path, {read->adaptor, window_.CurrentThresholds()}, error)) {
-        QMessageBox::warning(
-            &form_, kExportTitle,
-            tr("The calibration could not be written to %1: %2.").arg(path, error));
+        QMessageBox::warning(&form_, kExportTitle,
+                             tr("The calibration could not be written: %1.").arg(error));
         return;
     }
     notify(tr("Exported the calibration to %1").arg(QFileInfo(path).fileName()));
@@ -154,7 +153,7 @@ void CalibrationMenus::showHistory() {
                                     "program with --keep-history to keep one."));
         return;
     }
-    const storage::HistoryStore::Loaded loaded = store_->load(read->adaptor);
+    const storage::HistoryStore::Loaded loaded = store_->read(read->adaptor);
     if (!loaded.notice.isEmpty()) {
         notify(loaded.notice);
     }

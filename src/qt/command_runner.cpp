@@ -1,7 +1,6 @@
 #include "qt/command_runner.h"
 
 #include <QDateTime>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -15,6 +14,7 @@
 #include "hid/hidapi_backend.h"
 #include "qt/command_json.h"
 #include "sim/simulated_bus.h"
+#include "storage/atomic_file.h"
 #include "storage/calibration_json.h"
 #include "storage/history_recorder.h"
 #include "storage/single_instance.h"
@@ -35,15 +35,9 @@ int writeReport(const QString& path, const std::string& text) {
     if (path == QLatin1String("-")) {
         return finish({commands::kExitOk, text, ""});
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()) ||
-        !file.commit()) {
-        return finish({commands::kExitFailed, "",
-                       QStringLiteral("Could not write %1: %2\n")
-                           .arg(path, file.errorString())
-                           .toStdString()});
+    QString error;
+    if (!storage::writeFileAtomically(path, QByteArray::fromStdString(text), error)) {
+        return finish({commands::kExitFailed, "", "Could not write " + error.toStdString() + "\n"});
     }
     return finish(
         {commands::kExitOk, "Support report written to " + path.toStdString() + "\n", ""});
@@ -53,7 +47,7 @@ constexpr std::size_t kHistoryTailEntries = 10;
 
 // The newest entries of the adaptor's history file, one a line.
 std::string historyTail(const storage::HistoryStore& store, const history::Identity& adaptor) {
-    const storage::HistoryStore::Loaded loaded = store.load(adaptor);
+    const storage::HistoryStore::Loaded loaded = store.read(adaptor);
     if (!loaded.history) {
         return "  " + loaded.notice.toStdString() + "\n";
     }
@@ -137,8 +131,12 @@ int runCommand(const LaunchOptions& options) {
     // Two programs must never interleave their reports to one adaptor.
     storage::SingleInstance realAdaptors;
     if (!realAdaptors.acquire()) {
-        std::fputs(kWindowRunning, stderr);
-        return commands::kExitBusy;
+        if (realAdaptors.heldByAnother()) {
+            std::fputs(kWindowRunning, stderr);
+            return commands::kExitBusy;
+        }
+        std::fprintf(stderr, "%s\n", realAdaptors.problem().toLocal8Bit().constData());
+        return commands::kExitFailed;
     }
     hid::HidapiBackend hid;
     return runOn(hid, options);

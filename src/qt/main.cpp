@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
     } else {
         if (!realAdaptors.emplace().acquire()) {
             qt::reportNotAcquired(*realAdaptors);
-            return storage::kExitAlreadyRunning;
+            return realAdaptors->heldByAnother() ? storage::kExitAlreadyRunning
+                                                 : commands::kExitFailed;
         }
         hidLayer = std::make_unique<hid::HidapiBackend>();
     }
@@ -97,13 +98,14 @@ int main(int argc, char** argv) {
 
     bool screenshotFailed = false;
     if (!launch.screenshotPath.isEmpty()) {
-        qt::screenshotThenClose(widget, launch.screenshotPath, kScreenshotDelay, [&](bool saved) {
-            if (!saved) {
-                std::fprintf(stderr, "%s: could not write %s\n", qt::kProgramName,
-                             launch.screenshotPath.toLocal8Bit().constData());
-                screenshotFailed = true;
-            }
-        });
+        qt::screenshotThenClose(
+            widget, launch.screenshotPath, kScreenshotDelay, [&](const QString& error) {
+                if (!error.isEmpty()) {
+                    std::fprintf(stderr, "%s: could not write %s\n", qt::kProgramName,
+                                 error.toLocal8Bit().constData());
+                    screenshotFailed = true;
+                }
+            });
     }
     const int status = QApplication::exec();
     return screenshotFailed ? 1 : status;

@@ -1,25 +1,30 @@
 #include "qt/screenshot.h"
 
+#include <QBuffer>
 #include <QPixmap>
 #include <QPointer>
-#include <QSaveFile>
 #include <QTimer>
+
+#include "storage/atomic_file.h"
 
 namespace qt {
 
 void screenshotThenClose(QWidget& window, const QString& path, std::chrono::milliseconds delay,
-                         std::function<void(bool saved)> done) {
+                         std::function<void(const QString& error)> done) {
     QPointer<QWidget> target(&window);
     QTimer::singleShot(delay, &window, [target, path, done = std::move(done)] {
         if (!target) {
             return;
         }
-        // Written whole or not at all: an older picture at `path` survives a failure.
-        QSaveFile file(path);
-        const bool saved =
-            file.open(QIODevice::WriteOnly) && target->grab().save(&file, "PNG") && file.commit();
+        QByteArray png;
+        QBuffer buffer(&png);
+        QString error = QStringLiteral("the picture could not be made");
+        if (buffer.open(QIODevice::WriteOnly) && target->grab().save(&buffer, "PNG") &&
+            storage::writeFileAtomically(path, png, error)) {
+            error.clear();
+        }
         if (done) {
-            done(saved);
+            done(error);
         }
         target->close();
     });

@@ -9,8 +9,8 @@
 // for a while, after which the window is closed the ordinary way.
 namespace qt {
 
-// `done` learns whether the PNG was written; it runs before the close.
+// `done` learns why the PNG was not written (empty when it was); it runs before the close.
 void screenshotThenClose(QWidget& window, const QString& path, std::chrono::milliseconds delay,
-                         std::function<void(bool saved)> done);
+                         std::function<void(const QString& error)> done);
 
 }  // namespace qt

@@ -1,18 +1,44 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
 
+// The one way the program writes and reads its files.
 namespace storage {
 
-// Replaces the file at `path` with `data` in one step (QSaveFile): a write that fails
-// or is cut short leaves the previous file as it was. Creates the folder if needed.
-// False with `error` set when the file could not be written.
-bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error);
+// The system calls the writer makes at the steps that can fail, so that tests can fail
+// each of them as a full disk or a broken file system would.
+struct FileCalls {
+    int (*open)(const char* path, int flags, mode_t mode);
+    ssize_t (*write)(int descriptor, const void* data, size_t size);
+    int (*fsync)(int descriptor);
+    int (*rename)(const char* from, const char* to);
+};
+const FileCalls& systemFileCalls();
 
-// The whole file, or nothing with `error` set when it cannot be read or holds more than
-// `maxBytes` bytes.
-std::optional<QByteArray> readSmallFile(const QString& path, qint64 maxBytes, QString& error);
+// Replaces the file at `path` with `data`: written beside it, on the disk, then renamed
+// over it, so that any failure leaves the previous file byte for byte. An existing
+// symbolic link is refused, never followed; an existing target that is not a regular
+// file (a device, a FIFO, /dev/stdout) is written into directly, never replaced.
+// The folder must exist. False with `error` set to the path and the system's
+// reason when the file could not be written.
+bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error,
+                         const FileCalls& calls = systemFileCalls());
+
+// A whole small file as read, or why not.
+struct FileBytes {
+    std::optional<QByteArray> bytes;
+    QString error;          // the path and the reason, when there are no bytes
+    bool tooLarge = false;  // the file was read but holds more than it may
+};
+// Reads a regular file of at most `maxBytes` bytes. Anything else (a FIFO, a device, a
+// folder) is refused without waiting for it.
+FileBytes readSmallFile(const QString& path, qint64 maxBytes);
+
+// The system's reason for `errorNumber`, as a sentence part.
+QString systemReason(int errorNumber);
 
 }  // namespace storage

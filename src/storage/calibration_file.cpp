@@ -66,12 +66,11 @@ ImportedCalibration calibrationFromJson(const QByteArray& json) {
 }
 
 ImportedCalibration readCalibrationFile(const QString& path) {
-    QString error;
-    const auto json = readSmallFile(path, kMaxCalibrationBytes, error);
-    if (!json) {
-        return refused(QStringLiteral("The file cannot be read: %1.").arg(error));
+    const FileBytes file = readSmallFile(path, kMaxCalibrationBytes);
+    if (!file.bytes) {
+        return refused(QStringLiteral("The file cannot be read: %1.").arg(file.error));
     }
-    return calibrationFromJson(*json);
+    return calibrationFromJson(*file.bytes);
 }
 
 bool comesFromAnotherProduct(const Calibration& calibration, const history::Identity& connected) {

@@ -12,23 +12,17 @@ std::int64_t HistoryRecorder::currentTime() {
     return QDateTime::currentMSecsSinceEpoch();
 }
 
-std::string HistoryRecorder::record(history::Entry entry) {
+history::Recorded HistoryRecorder::record(history::Entry entry) {
     entry.time = clock_();
-    HistoryStore::Loaded loaded = store_.load(entry.adaptor);
-    QString notice = loaded.notice;
     // A repeated read changes nothing and leaves the file alone.
-    if (loaded.history && loaded.history->add(entry)) {
-        QString error;
-        if (!store_.save(entry.adaptor, *loaded.history, error) && notice.isEmpty()) {
-            notice = QStringLiteral("The calibration history could not be saved: %1").arg(error);
-        }
-    }
+    const HistoryStore::Updated updated =
+        store_.update(entry.adaptor, [&](history::History& kept) { return kept.add(entry); });
     const QString path = store_.pathFor(entry.adaptor);
-    if (notice.isEmpty() || toldAbout_.contains(path)) {
-        return {};
+    if (updated.notice.isEmpty() || toldAbout_.contains(path)) {
+        return {updated.saved, {}};
     }
     toldAbout_.insert(path);
-    return notice.toStdString();
+    return {updated.saved, updated.notice.toStdString()};
 }
 
 }  // namespace storage

@@ -17,7 +17,7 @@ class HistoryRecorder : public history::Recorder {
     using Clock = std::function<std::int64_t()>;  // milliseconds since 1970 UTC
 
     explicit HistoryRecorder(HistoryStore store, Clock clock = currentTime);
-    std::string record(history::Entry entry) override;
+    history::Recorded record(history::Entry entry) override;
 
     const HistoryStore& store() const { return store_; }
     static std::int64_t currentTime();

@@ -1,21 +1,27 @@
 #include "storage/history_store.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStandardPaths>
+#include <cstdio>
 #include <utility>
 
 #include "storage/atomic_file.h"
 #include "storage/calibration_json.h"
+#include "storage/file_lock.h"
 
 namespace storage {
 namespace {
 
 // Far more than 500 entries take; a larger file is not one of ours.
 constexpr qint64 kMaxHistoryBytes = 16 * 1024 * 1024;
+// Another program stores for a few milliseconds; one that holds the lock this long is
+// stuck, and waiting longer would only hang this one.
+constexpr int kLockWaitMs = 10'000;
 
 QString fileNamePart(const std::string& text) {
     QString part = QString::fromStdString(text).left(64);
@@ -38,6 +44,19 @@ QString asideName(const QString& path) {
         candidate = stem + QLatin1Char('-') + QString::number(n);
     }
     return candidate;
+}
+
+QString damaged(const QString& path) {
+    return QStringLiteral("The calibration history %1 is damaged").arg(path);
+}
+
+QString unreadable(const QString& error) {
+    return QStringLiteral("The calibration history cannot be read: %1").arg(error);
+}
+
+// `problem` names the file it is about and says what is wrong with it.
+QString notSaved(const QString& problem) {
+    return QStringLiteral("The calibration history could not be saved: %1").arg(problem);
 }
 
 }  // namespace
@@ -84,32 +103,62 @@ QString HistoryStore::pathFor(const history::Identity& adaptor) const {
            fileNamePart(adaptor.serialNumber) + QStringLiteral(".json");
 }
 
-HistoryStore::Loaded HistoryStore::load(const history::Identity& adaptor) const {
+HistoryStore::Loaded HistoryStore::read(const history::Identity& adaptor) const {
     const QString path = pathFor(adaptor);
-    if (!QFileInfo::exists(path)) {
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink()) {
         return {history::History(), {}};
     }
-    QString error;
-    if (const auto json = readSmallFile(path, kMaxHistoryBytes, error)) {
-        if (auto kept = historyFromJson(*json)) {
-            return {std::move(kept), {}};
+    const FileBytes file = readSmallFile(path, kMaxHistoryBytes);
+    if (!file.bytes) {
+        if (file.tooLarge) {
+            return {std::nullopt, damaged(path), true};
         }
+        return {std::nullopt, unreadable(file.error)};
     }
-    const QString aside = asideName(path);
-    if (!QFile::rename(path, aside)) {
-        return {std::nullopt, QStringLiteral("The calibration history %1 cannot be read nor "
-                                             "moved aside, so nothing is recorded in it")
-                                  .arg(path)};
+    if (auto kept = historyFromJson(*file.bytes)) {
+        return {std::move(kept), {}};
     }
-    return {history::History(),
-            QStringLiteral("The calibration history could not be read; it was kept as %1 and a "
-                           "new one started")
-                .arg(aside)};
+    return {std::nullopt, damaged(path), true};
 }
 
-bool HistoryStore::save(const history::Identity& adaptor, const history::History& kept,
-                        QString& error) const {
-    return writeFileAtomically(pathFor(adaptor), historyJson(kept), error);
+HistoryStore::Updated HistoryStore::update(
+    const history::Identity& adaptor, const std::function<bool(history::History&)>& change) const {
+    const QString path = pathFor(adaptor);
+    QString error;
+    if (!QDir().mkpath(folder_)) {
+        return {false, notSaved(folder_ + QStringLiteral(": the folder cannot be created"))};
+    }
+    FileLock lock;
+    if (lock.take(folder_ + QStringLiteral("/.history.lock"), kLockWaitMs, error) !=
+        FileLock::Outcome::Taken) {
+        return {false, notSaved(error)};
+    }
+    Loaded loaded = read(adaptor);
+    QString notice;
+    if (!loaded.history) {
+        if (!loaded.damaged) {
+            return {false, loaded.notice};
+        }
+        const QString aside = asideName(path);
+        if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) !=
+            0) {
+            return {false,
+                    notSaved(path + QStringLiteral(": it is damaged and cannot be moved aside: ") +
+                             systemReason(errno))};
+        }
+        notice = QStringLiteral(
+                     "The calibration history %1 was damaged; it was kept as %2 and a "
+                     "new one started")
+                     .arg(path, aside);
+        loaded.history.emplace();
+    }
+    if (!change(*loaded.history)) {
+        return {true, notice};
+    }
+    if (!writeFileAtomically(path, historyJson(*loaded.history), error)) {
+        return {false, notSaved(error)};
+    }
+    return {true, notice};
 }
 
 }  // namespace storage

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "history/history.h"
@@ -29,16 +30,29 @@ class HistoryStore {
     QString pathFor(const history::Identity& adaptor) const;
 
     struct Loaded {
-        // Empty when the file can neither be read nor moved aside: nothing may replace it.
+        // Empty when the file could not be read.
         std::optional<history::History> history;
-        // Says what happened to a file that could not be read; empty otherwise.
+        // Says why a file could not be read; empty otherwise.
         QString notice;
+        // What the file holds is not a history of ours (as opposed to a file the system
+        // could not read).
+        bool damaged = false;
     };
-    // The adaptor's history. A file that cannot be read is renamed aside, never
-    // overwritten nor deleted, and a new history starts.
-    Loaded load(const history::Identity& adaptor) const;
-    // Replaces the adaptor's file atomically; false with `error` set when it could not.
-    bool save(const history::Identity& adaptor, const history::History& kept, QString& error) const;
+    // The adaptor's history as it is on the disk. Changes nothing: a damaged file is
+    // named, never moved.
+    Loaded read(const history::Identity& adaptor) const;
+
+    struct Updated {
+        bool saved = false;  // the history on the disk holds the change, or needed none
+        QString notice;      // what happened to a damaged file, or why nothing was saved
+    };
+    // Changes the adaptor's history while holding its lock, so that programs storing at
+    // the same time keep each other's entries. A file whose content does not parse is
+    // renamed aside, never overwritten nor deleted, and a new history starts; a file
+    // the system could not read is left alone and nothing is saved. `change` tells
+    // whether it changed anything worth saving.
+    Updated update(const history::Identity& adaptor,
+                   const std::function<bool(history::History&)>& change) const;
 
   private:
     QString folder_;

@@ -1,84 +1,95 @@
 #include "storage/single_instance.h"
 
-#include <QDir>
-#include <QFile>
-#include <QStandardPaths>
-
-#ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
+
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+
+#include "storage/atomic_file.h"
 
 namespace storage {
 namespace {
 
 constexpr const char* kLockName = "/shifter-calibration.lock";
 
-constexpr const char* kAlreadyRunning =
-    "Shifter calibration is already running; close it before starting it again.";
-
-// The user's own folder for the lock, or why there is none.
-struct LockFolder {
-    QString path;
-    QString problem;
-};
-
-// A lock in a folder others may write to could be planted, or kept for ever, by them.
-LockFolder privateLockFolder() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty()) {
-        return {runtime, {}};
-    }
-#ifdef Q_OS_UNIX
-    const uid_t user = ::geteuid();
-    const QString folder =
-        QDir::tempPath() + QStringLiteral("/shifter-calibration-") + QString::number(user);
-    const QByteArray path = QFile::encodeName(folder);
-    (void)::mkdir(path.constData(), 0700);  // fails when it exists; checked below
+// What keeps `folder` from being the user's own private folder, or nothing. A folder
+// others may write to, or a link to one, lets them plant or hold the lock.
+std::optional<QString> notPrivate(const QString& folder) {
     struct stat info {};
-    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != user ||
-        (info.st_mode & 077) != 0) {
-        return {{},
-                QStringLiteral("Shifter calibration keeps its lock in %1, but that is not a folder "
-                               "of your own that only you may use. Remove it, or set "
-                               "XDG_RUNTIME_DIR, and start again.")
-                    .arg(folder)};
+    if (::lstat(QFile::encodeName(folder).constData(), &info) != 0) {
+        return systemReason(errno);
     }
-    return {folder, {}};
-#else
-    // Elsewhere the local application data folder is the user's own.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(folder);
-    return {folder, {}};
-#endif
+    if (S_ISLNK(info.st_mode)) {
+        return QStringLiteral("it is a symbolic link");
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return QStringLiteral("it is not a folder");
+    }
+    if (info.st_uid != ::geteuid()) {
+        return QStringLiteral("it belongs to another user");
+    }
+    if ((info.st_mode & 077) != 0) {
+        return QStringLiteral("others may use it (its mode is %1, not 700)")
+            .arg(info.st_mode & 0777, 3, 8, QLatin1Char('0'));
+    }
+    return std::nullopt;
+}
+
+QString userFolder() {
+    const QString user = QString::number(::geteuid());
+    const QString runtime = QStringLiteral("/run/user/") + user;
+    if (!notPrivate(runtime)) {
+        return runtime;
+    }
+    const QString fallback = QStringLiteral("/tmp/shifter-calibration-") + user;
+    (void)::mkdir(QFile::encodeName(fallback).constData(), 0700);  // checked on acquire
+    return fallback;
 }
 
 }  // namespace
 
-SingleInstance::SingleInstance() {
-    const LockFolder folder = privateLockFolder();
-    if (folder.path.isEmpty()) {
-        problem_ = folder.problem;
-        return;
-    }
-    lock_.emplace(folder.path + QLatin1String(kLockName));
-    // A lock is never stale while its holder lives; a dead holder's is taken over.
-    lock_->setStaleLockTime(0);
-}
+SingleInstance::SingleInstance() : SingleInstance(userFolder()) {}
 
-SingleInstance::SingleInstance(const QString& lockPath) : lock_(std::in_place, lockPath) {
-    lock_->setStaleLockTime(0);
-}
+SingleInstance::SingleInstance(const QString& folder) : folder_(folder) {}
 
 bool SingleInstance::acquire() {
-    if (!lock_) {
+    if (lock_.held()) {
+        return true;
+    }
+    heldByAnother_ = false;
+    if (const auto why = notPrivate(folder_)) {
+        problem_ = QStringLiteral(
+                       "Shifter calibration keeps its lock in %1, but that is not a "
+                       "folder of your own that only you may use: %2. Remove it and "
+                       "start again.")
+                       .arg(folder_, *why);
         return false;
     }
-    if (!lock_->isLocked() && !lock_->tryLock(0)) {
-        problem_ = QString::fromLatin1(kAlreadyRunning);
-        return false;
+    const QString path = folder_ + QLatin1String(kLockName);
+    QString error;
+    switch (lock_.take(path, 0, error)) {
+        case FileLock::Outcome::Taken: {
+            // Who holds it, for a person looking; the lock itself is the flock.
+            const QByteArray pid = QByteArray::number(::getpid()) + '\n';
+            (void)::ftruncate(lock_.descriptor(), 0);
+            (void)::pwrite(lock_.descriptor(), pid.constData(), static_cast<size_t>(pid.size()), 0);
+            return true;
+        }
+        case FileLock::Outcome::Held:
+            heldByAnother_ = true;
+            problem_ = QStringLiteral(
+                "Shifter calibration is already running; close it before starting it again.");
+            return false;
+        case FileLock::Outcome::Failed:
+            problem_ = QStringLiteral(
+                           "Shifter calibration cannot take its lock %1. Remove it and "
+                           "start again.")
+                           .arg(error);
+            return false;
     }
-    return true;
+    return false;
 }
 
 }  // namespace storage

@@ -1,16 +1,18 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 #include <optional>
 
 #include "commands/exit_status.h"
+#include "storage/file_lock.h"
 
-// Only one instance talks to real adaptors at a time, so two programs never interleave
-// their feature reports (worst of all during a firmware upgrade). The lock is a file in a
-// folder of the user's own: the session's runtime folder, otherwise a private folder
-// below the temporary one. The system releases it when the holder ends, however; the
-// lock of a holder that crashed is taken over.
+// Only one instance of a user talks to real adaptors at a time, so two programs never
+// interleave their feature reports (worst of all during a firmware upgrade). The lock
+// is a file in a folder of the user's own that depends on the user alone, never on the
+// environment, so that two instances started with different settings still meet: the
+// user's runtime folder /run/user/UID where the system made one, otherwise
+// /tmp/shifter-calibration-UID. The system releases the lock when its holder ends,
+// however it ends.
 namespace storage {
 
 // The exit status of an instance that could not take the lock.
@@ -20,15 +22,20 @@ class SingleInstance {
   public:
     // The lock for the real adaptors, in the user's own folder.
     SingleInstance();
-    explicit SingleInstance(const QString& lockPath);
+    // The lock in `folder`, which must be the user's own and private to them.
+    explicit SingleInstance(const QString& folder);
 
     // True when this instance holds the lock (or took it now).
     bool acquire();
-    // Why the lock could not be taken: another instance, or no private folder for it.
+    // Another instance holds the lock; otherwise problem() says what is wrong.
+    bool heldByAnother() const { return heldByAnother_; }
+    // Why the lock could not be taken, as a sentence for the user.
     const QString& problem() const { return problem_; }
 
   private:
-    std::optional<QLockFile> lock_;
+    QString folder_;
+    FileLock lock_;
+    bool heldByAnother_ = false;
     QString problem_;
 };
 

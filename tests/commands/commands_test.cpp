@@ -155,9 +155,9 @@ TEST_F(Commands, WriteReadsFirstThenSendsTheAssignmentsBetweenCalibrationModes) 
 
 TEST_F(Commands, WriteKeepsTheValuesBeforeAndAfterInTheHistory) {
     struct ListRecorder : history::Recorder {
-        std::string record(history::Entry entry) override {
+        history::Recorded record(history::Entry entry) override {
             entries.push_back(entry);
-            return entries.size() == 2 ? "history saved elsewhere" : "";
+            return {entries.size() != 2, entries.size() == 2 ? "history not saved" : ""};
         }
         std::vector<history::Entry> entries;
     } recorder;
@@ -173,7 +173,9 @@ TEST_F(Commands, WriteKeepsTheValuesBeforeAndAfterInTheHistory) {
     EXPECT_EQ(recorder.entries[1].event, history::Event::StoredByCommand);
     EXPECT_EQ(recorder.entries[1].values, (history::Thresholds{80, 175, 70, 190, 75, 180}));
     EXPECT_TRUE(recorder.entries[1].accepted);
-    EXPECT_EQ(output.err, "history saved elsewhere\n");
+    // The values are in the adaptor, but the history that should keep them is not.
+    EXPECT_EQ(output.err, "history not saved\n");
+    EXPECT_EQ(output.exitCode, commands::kExitFailed);
 }
 
 TEST_F(Commands, ValuesMadeForAnotherProductAreNotSent) {

@@ -16,9 +16,9 @@ using history::Event;
 
 class ListRecorder : public history::Recorder {
   public:
-    std::string record(history::Entry entry) override {
+    history::Recorded record(history::Entry entry) override {
         entries.push_back(std::move(entry));
-        return std::exchange(notice, {});
+        return {true, std::exchange(notice, {})};
     }
     std::vector<history::Entry> entries;
     std::string notice;

@@ -57,7 +57,7 @@ class HistoryEndToEnd : public ::testing::Test {
         form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
     }
     std::vector<Event> eventsInFile() const {
-        const storage::HistoryStore::Loaded loaded = store.load(kFirstIdentity());
+        const storage::HistoryStore::Loaded loaded = store.read(kFirstIdentity());
         std::vector<Event> events;
         if (loaded.history) {
             for (const history::Entry& entry : loaded.history->entries()) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +17,8 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
+#include <memory>
+#include <vector>
 
 #include "resources/program_version.h"
 
@@ -213,75 +216,105 @@ TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
 }
 
 TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
-    QTemporaryDir runtime;  // a runtime folder of the test's own
+    QTemporaryDir runtime;
     ASSERT_TRUE(runtime.isValid());
-    QFile::setPermissions(runtime.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment environment = offscreenEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
-    const QString lock = runtime.filePath(QStringLiteral("shifter-calibration.lock"));
-
     QProcess first;
-    first.setProcessEnvironment(environment);
+    first.setProcessEnvironment(offscreenEnvironment());
     first.start(QStringLiteral(SHIFTER_PROGRAM),
                 {QStringLiteral("--screenshot"), runtime.filePath(QStringLiteral("first.png"))});
     ASSERT_TRUE(first.waitForStarted(10000));
-    // The first instance takes the lock as it starts.
-    for (int wait = 0; wait < 200 && !QFile::exists(lock); ++wait) {
-        QThread::msleep(25);
+
+    // Nor does a command talk to the adaptor the window holds, whatever its environment
+    // says. The first instance takes the lock as it starts.
+    QProcessEnvironment elsewhere = offscreenEnvironment();
+    elsewhere.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    elsewhere.insert(QStringLiteral("TMPDIR"), runtime.path());
+    ProgramRun command;
+    for (int wait = 0; wait < 100 && command.exitCode != 3; ++wait) {
+        command = runProgram({QStringLiteral("--list")}, elsewhere);
     }
-    ASSERT_TRUE(QFile::exists(lock));
-
-    const ProgramRun second = runProgram({}, environment);
-    EXPECT_EQ(second.exitCode, 3);
-    EXPECT_TRUE(second.err.contains(QStringLiteral("already running"))) << second.err.toStdString();
-
-    // Nor does a command talk to the adaptor the window holds.
-    const ProgramRun command = runProgram({QStringLiteral("--list")}, environment);
     EXPECT_EQ(command.exitCode, 3);
     EXPECT_TRUE(command.err.contains(QStringLiteral("window is using the adaptors")));
     EXPECT_TRUE(command.out.isEmpty());
 
+    elsewhere.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    const ProgramRun second = runProgram({}, elsewhere);
+    EXPECT_EQ(second.exitCode, 3);
+    EXPECT_TRUE(second.err.contains(QStringLiteral("already running"))) << second.err.toStdString();
+
     // The simulated adaptor needs no lock.
     EXPECT_EQ(
-        runProgram({QStringLiteral("--simulate"), QStringLiteral("--read")}, environment).exitCode,
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--read")}, elsewhere).exitCode,
         0);
     const ProgramRun simulated =
         runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"),
                     runtime.filePath(QStringLiteral("simulated.png"))},
-                   environment);
+                   elsewhere);
     EXPECT_EQ(simulated.exitCode, 0) << simulated.err.toStdString();
 
     ASSERT_TRUE(first.waitForFinished(60000));
     EXPECT_EQ(first.exitCode(), 0);
 }
 
-// Without the session's runtime folder the lock lives in a private folder of the user's:
-// a lock someone else holds in the shared temporary folder (where Qt's fallback runtime
-// folder is taken too) changes nothing, and a crashed instance's lock is taken over.
-TEST(Program, ALockInTheSharedTemporaryFolderDoesNotStopTheProgram) {
+// A lock file planted in a shared folder that the environment names as the runtime
+// folder changes nothing: the lock's place depends on the user alone.
+TEST(Program, ALockPlantedWhereTheEnvironmentPointsDoesNotStopTheProgram) {
     QTemporaryDir shared;
     ASSERT_TRUE(shared.isValid());
-    const QString user = QString::number(::geteuid());
-    QFile squatted(shared.filePath(QStringLiteral("runtime-") + QFileInfo(shared.path()).owner()));
-    ASSERT_TRUE(squatted.open(QIODevice::WriteOnly));
     QLockFile foreign(shared.filePath(QStringLiteral("shifter-calibration.lock")));
     ASSERT_TRUE(foreign.tryLock(0));  // held by a live process for as long as the test runs
 
-    const QString own = shared.filePath(QStringLiteral("shifter-calibration-") + user);
-    ASSERT_TRUE(QDir().mkdir(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QFile crashed(own + QStringLiteral("/shifter-calibration.lock"));
-    ASSERT_TRUE(crashed.open(QIODevice::WriteOnly));
-    crashed.write("999999999\nshifter-calibration\n\n");  // no such process
-    crashed.close();
-
     QProcessEnvironment environment = offscreenEnvironment();
-    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), shared.path());
     environment.insert(QStringLiteral("TMPDIR"), shared.path());
     const ProgramRun run = runProgram(
         {QStringLiteral("--screenshot"), shared.filePath(QStringLiteral("shot.png"))}, environment);
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(QFile::exists(shared.filePath(QStringLiteral("shot.png"))));
+}
+
+// Twenty scripts storing at once keep all twenty stores in the history, and a report
+// over a damaged history names it and moves nothing.
+TEST(Program, ParallelStoresAreAllKeptAndAReportLeavesADamagedHistoryWhereItIs) {
+    QTemporaryDir data;
+    ASSERT_TRUE(data.isValid());
+    QProcessEnvironment environment = offscreenEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int value = 1; value <= 20; ++value) {
+        auto& writer = writers.emplace_back(std::make_unique<QProcess>());
+        writer->setProcessEnvironment(environment);
+        writer->start(QStringLiteral(SHIFTER_PROGRAM),
+                      {QStringLiteral("--simulate"), QStringLiteral("--keep-history"),
+                       QStringLiteral("--write"), QStringLiteral("V1=%1").arg(value)});
+    }
+    for (auto& writer : writers) {
+        ASSERT_TRUE(writer->waitForFinished(60000));
+        EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().toStdString();
+    }
+    QDirIterator files(data.path(), {QStringLiteral("history-*.json")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    ASSERT_TRUE(files.hasNext());
+    const QString history = files.next();
+    QFile file(history);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray kept = file.readAll();
+    file.close();
+    EXPECT_EQ(kept.count("\"stored by command\""), 20);
+
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("{ damaged");
+    file.close();
+    const QStringList before = QDir(QFileInfo(history).path()).entryList(QDir::Files);
+    const ProgramRun report = runProgram(
+        {QStringLiteral("--simulate"), QStringLiteral("--keep-history"), QStringLiteral("--report"),
+         QStringLiteral("-")},
+        environment);
+    EXPECT_EQ(report.exitCode, 0);
+    EXPECT_TRUE(report.out.contains(QStringLiteral("history ") + history +
+                                    QStringLiteral(" is damaged")))
+        << report.out.toStdString();
+    EXPECT_EQ(QDir(QFileInfo(history).path()).entryList(QDir::Files), before);
 }
 
 }  // namespace

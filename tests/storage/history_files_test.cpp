@@ -2,9 +2,11 @@
 // cannot be read is set aside or refused, and a write cut short loses nothing.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
 #include <vector>
@@ -38,7 +40,7 @@ class HistoryFiles : public ::testing::Test {
         file.write(bytes);
     }
     std::vector<Entry> loadedEntries() const {
-        const auto loaded = store.load(kKelvo);
+        const auto loaded = store.read(kKelvo);
         return loaded.history ? loaded.history->entries() : std::vector<Entry>{};
     }
     QStringList filesInFolder() const { return QDir(folder.path()).entryList(QDir::Files); }
@@ -68,7 +70,7 @@ TEST_F(HistoryFiles, EveryKindOfEntryReadsBackAsWritten) {
 }
 
 TEST_F(HistoryFiles, TheRecorderStampsMergesAndKeepsOneFilePerAdaptor) {
-    EXPECT_EQ(recorder.record(entry(0, Event::Read)), "");
+    EXPECT_EQ(recorder.record(entry(0, Event::Read)).notice, "");
     now += 60'000;
     recorder.record(entry(0, Event::Read));  // the same read again
     recorder.record(entry(0, Event::StoredAtClose));
@@ -97,8 +99,10 @@ TEST_F(HistoryFiles, AnUnreadableHistoryIsSetAsideOnceAndANewOneStarted) {
         storage::HistoryRecorder fresh(store, [] { return 5; });
         writeBytes(path, damaged);
 
-        const std::string notice = fresh.record(entry(0, Event::Read));
-        EXPECT_NE(notice.find("could not be read"), std::string::npos) << damaged.toStdString();
+        const history::Recorded recorded = fresh.record(entry(0, Event::Read));
+        EXPECT_TRUE(recorded.saved);
+        EXPECT_NE(recorded.notice.find("was damaged; it was kept as"), std::string::npos)
+            << damaged.toStdString();
         EXPECT_EQ(loadedEntries().size(), 1U);
         // The old bytes are kept beside it, untouched.
         const QStringList files = filesInFolder();
@@ -107,36 +111,54 @@ TEST_F(HistoryFiles, AnUnreadableHistoryIsSetAsideOnceAndANewOneStarted) {
         EXPECT_TRUE(
             files[1].startsWith(QStringLiteral("history-10A0-KV-0001234.json.unreadable-")));
 
-        EXPECT_EQ(fresh.record(entry(0, Event::StoredAtClose)), "");  // said once
+        EXPECT_EQ(fresh.record(entry(0, Event::StoredAtClose)).notice, "");  // said once
         EXPECT_EQ(loadedEntries().size(), 2U);
     }
 }
 
-TEST_F(HistoryFiles, AWriteCutShortLeavesThePreviousFileWhole) {
+TEST_F(HistoryFiles, AWriteCutShortLeavesThePreviousFileWholeAndSaysWhere) {
     recorder.record(entry(0, Event::Read));
     const QString path = store.pathFor(kKelvo);
     const QByteArray before = fileBytes(path);
 
-    // The system refuses to let any file grow past 4 KiB, as a full disk would.
-    std::vector<Entry> many;
-    for (int i = 0; i < 400; ++i) {
-        many.push_back(entry(i, Event::StoredAllSix));
-    }
+    // The system refuses to let any file grow past 4 KiB, as a nearly full disk would.
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    QString error;
-    const bool saved4k = store.save(kKelvo, history::History(many), error);
+    const storage::HistoryStore::Updated updated = store.update(kKelvo, [](history::History& kept) {
+        for (int i = 0; i < 400; ++i) {
+            kept.add(entry(i, Event::StoredAllSix));
+        }
+        return true;
+    });
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_FALSE(saved4k);
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(updated.saved);
+    EXPECT_TRUE(updated.notice.contains(path)) << updated.notice.toStdString();
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_EQ(filesInFolder().size(), 1);  // no half-written file left behind
+}
+
+TEST_F(HistoryFiles, OnlyWhatDoesNotParseIsSetAsideAndReadingMovesNothing) {
+    const QString path = store.pathFor(kKelvo);
+    writeBytes(path, "{ damaged");
+    const storage::HistoryStore::Loaded damaged = store.read(kKelvo);
+    EXPECT_TRUE(damaged.damaged);
+    EXPECT_TRUE(damaged.notice.contains(path));
+    EXPECT_EQ(filesInFolder(), QStringList{QFileInfo(path).fileName()});
+
+    // A FIFO, a folder: the system's trouble, never the content's; nothing waits either.
+    QFile::remove(path);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const history::Recorded fifo = recorder.record(entry(0, Event::Read));
+    EXPECT_FALSE(fifo.saved);
+    EXPECT_NE(fifo.notice.find("not a regular file"), std::string::npos) << fifo.notice;
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::System | QDir::Files),
+              QStringList{QFileInfo(path).fileName()});
 }
 
 TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {

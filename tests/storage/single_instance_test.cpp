@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "storage/single_instance.h"
+
+namespace {
+
+QByteArray encoded(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+TEST(SingleInstance, ASecondHolderIsRefusedUntilTheFirstEnds) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    {
+        storage::SingleInstance first(folder.path());
+        ASSERT_TRUE(first.acquire());
+        EXPECT_TRUE(first.acquire());  // asking again keeps it
+        storage::SingleInstance second(folder.path());
+        EXPECT_FALSE(second.acquire());
+        EXPECT_TRUE(second.heldByAnother());
+        EXPECT_TRUE(second.problem().contains(QLatin1String("already running")));
+    }
+    storage::SingleInstance later(folder.path());
+    EXPECT_TRUE(later.acquire());
+}
+
+TEST(SingleInstance, TheUsersLockIsOneWhateverTheEnvironmentSays) {
+    QTemporaryDir shared;
+    ASSERT_TRUE(shared.isValid());
+    ::chmod(encoded(shared.path()).constData(), 01777);
+    storage::SingleInstance window;
+    ASSERT_TRUE(window.acquire()) << window.problem().toStdString();
+    for (const char* runtime : {"", ".", "/nonexistent"}) {
+        qputenv("XDG_RUNTIME_DIR", runtime);
+        qputenv("TMPDIR", shared.path().toLocal8Bit());
+        storage::SingleInstance command;
+        EXPECT_FALSE(command.acquire()) << runtime;
+        EXPECT_TRUE(command.heldByAnother()) << runtime;
+    }
+    qunsetenv("XDG_RUNTIME_DIR");
+    qunsetenv("TMPDIR");
+}
+
+TEST(SingleInstance, EachRefusalSaysItsTrueReasonAndADeadHoldersLockIsTakenOver) {
+    QTemporaryDir top;
+    ASSERT_TRUE(top.isValid());
+    const QString privateFolder = top.filePath(QStringLiteral("own"));
+    ASSERT_EQ(::mkdir(encoded(privateFolder).constData(), 0700), 0);
+    const QString lockPath = privateFolder + QStringLiteral("/shifter-calibration.lock");
+    const QString open = top.filePath(QStringLiteral("open"));
+    ASSERT_EQ(::mkdir(encoded(open).constData(), 0755), 0);
+    ::chmod(encoded(open).constData(), 0755);  // whatever the umask
+    const QString link = top.filePath(QStringLiteral("link"));
+    ASSERT_EQ(::symlink(encoded(privateFolder).constData(), encoded(link).constData()), 0);
+
+    const struct {
+        QString folder;
+        std::optional<QByteArray> lockFile;  // what a dead holder left, if anything
+        bool lockIsFolder;
+        const char* reason;  // empty: taken
+    } cases[] = {
+        {open, std::nullopt, false, "mode is 755"},
+        {link, std::nullopt, false, "symbolic link"},
+        {top.filePath(QStringLiteral("missing")), std::nullopt, false, "No such file"},
+        {privateFolder, std::nullopt, true, "it is a folder"},
+        {privateFolder, QByteArray(), false, ""},
+        {privateFolder, QByteArray("garbage\n\x01"), false, ""},
+        {privateFolder, QByteArray("999999999\nshifter-calibration\n"), false, ""},
+    };
+    for (const auto& each : cases) {
+        QFile::remove(lockPath);
+        QDir(lockPath).removeRecursively();
+        if (each.lockIsFolder) {
+            ASSERT_TRUE(QDir().mkdir(lockPath));
+        }
+        if (each.lockFile) {
+            QFile left(lockPath);
+            ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+            left.write(*each.lockFile);
+        }
+        storage::SingleInstance instance(each.folder);
+        const bool taken = instance.acquire();
+        EXPECT_EQ(taken, *each.reason == '\0') << each.reason << instance.problem().toStdString();
+        EXPECT_FALSE(instance.heldByAnother());
+        EXPECT_TRUE(instance.problem().contains(QLatin1String(each.reason)))
+            << instance.problem().toStdString();
+    }
+}
+
+}  // namespace
