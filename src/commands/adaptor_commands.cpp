@@ -2,9 +2,9 @@
 
 #include "commands/command_text.h"
 #include "commands/commands.h"
-#include "device/device_session.h"
 #include "diagnosis/diagnosis_text.h"
-#include "maintenance/dump_text.h"
+#include "protocol/dump_text.h"
+#include "protocol/products.h"
 
 namespace commands {
 namespace {
@@ -32,7 +32,7 @@ CommandOutput listAdaptorsCommand(hid::HidLayer& hid, const diagnosis::Diagnosis
     hid.enumerate(interfaces);
     CommandOutput output;
     for (const hid::InterfaceIdentity& candidate : interfaces) {
-        if (!device::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
+        if (!protocol::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
             continue;
         }
         AdaptorLink link(hid);
@@ -68,7 +68,7 @@ ReadResult readCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access) {
     }
     result.identity = readIdentity(link);
     // The loader waits for firmware: every report it gets is taken as part of an image.
-    if (!device::reportsLever(device::signExtendedProduct(link.productId()))) {
+    if (!protocol::reportsLever(protocol::signExtendedProduct(link.productId()))) {
         return result;
     }
     result.thresholds = readThresholds(link);
@@ -88,7 +88,7 @@ CommandOutput readOutput(const ReadResult& result) {
     output.out = identityBlock(identity);
     if (result.thresholds) {
         output.out += "Thresholds: " + thresholdsText(*result.thresholds) + "\n";
-    } else if (!device::reportsLever(device::signExtendedProduct(identity.productId))) {
+    } else if (!protocol::reportsLever(protocol::signExtendedProduct(identity.productId))) {
         output.out += "Thresholds: none (the adaptor waits for firmware)\n";
     }
     return output;
@@ -104,7 +104,7 @@ CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
     if (!openFirstAdaptor(hid, link)) {
         return noAdaptor(access);
     }
-    if (!device::reportsLever(device::signExtendedProduct(link.productId()))) {
+    if (!protocol::reportsLever(protocol::signExtendedProduct(link.productId()))) {
         return {kExitFailed, "",
                 "Nothing was sent: the adaptor waits for firmware and holds no thresholds.\n"};
     }
@@ -156,11 +156,11 @@ CommandOutput dumpCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access
     if (!openFirstAdaptor(hid, link)) {
         return noAdaptor(access);
     }
-    if (!device::offersMemoryDump(device::signExtendedProduct(link.productId()))) {
+    if (!protocol::offersMemoryDump(protocol::signExtendedProduct(link.productId()))) {
         return {kExitFailed, "", "This adaptor does not hand out its memory.\n"};
     }
     const std::string text = readMemoryDump(link);
-    const bool complete = text.find(maintenance::kUnreadField) == std::string::npos;
+    const bool complete = text.find(protocol::kUnreadField) == std::string::npos;
     return {complete ? kExitOk : kExitFailed, text + "\n",
             complete ? "" : "Some memory blocks could not be read (shown as question marks).\n"};
 }

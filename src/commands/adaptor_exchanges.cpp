@@ -1,14 +1,14 @@
 #include "commands/adaptor_exchanges.h"
 
-#include "maintenance/dump_text.h"
+#include "protocol/dump_text.h"
 
 namespace commands {
 namespace {
 
 bool sendCalibrationMode(AdaptorLink& link, bool on) {
-    device::ReportBuffer report{};
-    device::writeSetCalibrationMode(report, on);
-    return link.send(report, device::kCommandLength);
+    protocol::ReportBuffer report{};
+    protocol::writeSetCalibrationMode(report, on);
+    return link.send(report, protocol::kCommandLength);
 }
 
 }  // namespace
@@ -30,13 +30,13 @@ AdaptorIdentity readIdentity(AdaptorLink& link) {
 
 std::optional<Thresholds> readThresholds(AdaptorLink& link) {
     sendCalibrationMode(link, true);
-    device::ReportBuffer report{};
-    device::writeRequestSettings(report);
-    const bool requested = link.send(report, device::kSettingsReportLength);
-    device::ReportBuffer reply{};
+    protocol::ReportBuffer report{};
+    protocol::writeRequestSettings(report);
+    const bool requested = link.send(report, protocol::kSettingsReportLength);
+    protocol::ReportBuffer reply{};
     // A short reply leaves settings unknown: they are never taken as zero.
     const bool fetched =
-        link.fetch(reply, device::kSettingsReportLength) >= device::kSettingsReportLength;
+        link.fetch(reply, protocol::kSettingsReportLength) >= protocol::kSettingsReportLength;
     sendCalibrationMode(link, false);
     // After a failed request the adaptor may hand out any other pending reply.
     if (!requested || !fetched) {
@@ -44,7 +44,7 @@ std::optional<Thresholds> readThresholds(AdaptorLink& link) {
     }
     Thresholds thresholds{};
     for (std::size_t address = 0; address < thresholds.size(); ++address) {
-        thresholds[address] = reply[device::kSettingsOffset + address];
+        thresholds[address] = reply[protocol::kSettingsOffset + address];
     }
     return thresholds;
 }
@@ -58,20 +58,20 @@ WriteOutcome writeThresholds(AdaptorLink& link, const std::vector<Assignment>& a
     };
     count(sendCalibrationMode(link, true));
     for (const Assignment& assignment : assignments) {
-        device::ReportBuffer report{};
-        device::writeWriteSetting(report, assignment.address, assignment.value);
-        count(link.send(report, device::kCommandLength));
+        protocol::ReportBuffer report{};
+        protocol::writeWriteSetting(report, assignment.address, assignment.value);
+        count(link.send(report, protocol::kCommandLength));
     }
     count(sendCalibrationMode(link, false));
     return outcome;
 }
 
 std::string readMemoryDump(AdaptorLink& link) {
-    device::ReportBuffer request{};
-    device::writeRequestMemoryDump(request);
-    link.send(request, device::kMemoryBlockReportLength);
-    return maintenance::memoryDumpText(link.productId(), [&](device::ReportBuffer& reply) {
-        return link.fetch(reply, device::kMemoryBlockReportLength);
+    protocol::ReportBuffer request{};
+    protocol::writeRequestMemoryDump(request);
+    link.send(request, protocol::kMemoryBlockReportLength);
+    return protocol::memoryDumpText(link.productId(), [&](protocol::ReportBuffer& reply) {
+        return link.fetch(reply, protocol::kMemoryBlockReportLength);
     });
 }
 

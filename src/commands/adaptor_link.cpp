@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "settings/identity_text.h"
+#include "protocol/identity_text.h"
 
 namespace commands {
 
@@ -16,16 +16,16 @@ AdaptorLink::~AdaptorLink() {
 
 bool AdaptorLink::open(const hid::InterfaceIdentity& candidate) {
     if (featureHandle_ != hid::Handle::None ||
-        !device::isAcceptedAdaptor(candidate.vendorId, candidate.productId) ||
+        !protocol::isAcceptedAdaptor(candidate.vendorId, candidate.productId) ||
         !hid_.open(candidate.path, hid::OpenMode::FeatureReports, featureHandle_)) {
         return false;
     }
     attributes_ = hid::Attributes{};
     caps_ = hid::Capabilities{};
     const bool usable = hid_.getAttributes(featureHandle_, attributes_) &&
-                        device::isAcceptedAdaptor(attributes_.VendorID, attributes_.ProductID) &&
+                        protocol::isAcceptedAdaptor(attributes_.VendorID, attributes_.ProductID) &&
                         hid_.getCapabilities(featureHandle_, caps_) &&
-                        caps_.FeatureReportByteLength <= device::kBufferSize;
+                        caps_.FeatureReportByteLength <= protocol::kBufferSize;
     if (!usable) {
         hid_.close(featureHandle_);
         return false;
@@ -35,17 +35,17 @@ bool AdaptorLink::open(const hid::InterfaceIdentity& candidate) {
     return true;
 }
 
-bool AdaptorLink::send(const device::ReportBuffer& report, std::size_t lengthNeeded) {
+bool AdaptorLink::send(const protocol::ReportBuffer& report, std::size_t lengthNeeded) {
     const std::size_t length =
-        device::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
+        protocol::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
     return length != 0 &&
            hid_.setFeature(featureHandle_, std::span<const std::uint8_t>(report.data(), length));
 }
 
-std::size_t AdaptorLink::fetch(device::ReportBuffer& reply, std::size_t lengthNeeded) {
+std::size_t AdaptorLink::fetch(protocol::ReportBuffer& reply, std::size_t lengthNeeded) {
     const std::size_t length =
-        device::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
-    reply[0] = device::kReportId;
+        protocol::usableFeatureLength(caps_.FeatureReportByteLength, lengthNeeded);
+    reply[0] = protocol::kReportId;
     std::int32_t bytesRead = 0;
     const bool fetched =
         length != 0 &&
@@ -59,7 +59,7 @@ std::optional<std::string> AdaptorLink::identityString(hid::IdentityString which
     if (!hid_.getString(inputHandle_, which, buffer)) {
         return std::nullopt;
     }
-    return settings::decodeIdentityString(buffer);
+    return protocol::decodeIdentityString(buffer);
 }
 
 bool openFirstAdaptor(hid::HidLayer& hid, AdaptorLink& link) {

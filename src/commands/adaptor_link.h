@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "device/adaptor_protocol.h"
 #include "hid/hid_layer.h"
+#include "protocol/adaptor_protocol.h"
 
 // One adaptor opened as the window opens it: a handle for feature reports and one for
 // the identity strings. Closes both when it goes.
@@ -27,10 +27,10 @@ class AdaptorLink {
 
     // Sends the first bytes of `report` that the adaptor's feature length asks for;
     // false (and nothing sent) when that length cannot carry `lengthNeeded` bytes.
-    bool send(const device::ReportBuffer& report, std::size_t lengthNeeded);
+    bool send(const protocol::ReportBuffer& report, std::size_t lengthNeeded);
     // Fetches one feature reply into `reply`, report ID first; gives how many bytes of it
     // the adaptor gave (report ID included), 0 when the fetch failed.
-    std::size_t fetch(device::ReportBuffer& reply, std::size_t lengthNeeded);
+    std::size_t fetch(protocol::ReportBuffer& reply, std::size_t lengthNeeded);
     // One identity string as text; nothing when the adaptor does not give it.
     std::optional<std::string> identityString(hid::IdentityString which);
 

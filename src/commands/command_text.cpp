@@ -1,7 +1,7 @@
 #include "commands/command_text.h"
 
 #include "diagnosis/diagnosis_text.h"
-#include "settings/identity_text.h"
+#include "protocol/identity_text.h"
 
 namespace commands {
 namespace {
@@ -23,13 +23,13 @@ std::string namedValues(ValueOf valueOf) {
 
 std::string productName(std::uint16_t productId) {
     switch (productId) {
-        case device::kKelvo:
+        case protocol::kKelvo:
             return "Kelvo";
-        case device::kMirad:
+        case protocol::kMirad:
             return "Mirad";
-        case device::kUsbShifter:
+        case protocol::kUsbShifter:
             return "USB shifter";
-        case device::kLoader:
+        case protocol::kLoader:
             return "firmware loader";
         default:
             return "unknown";
@@ -37,7 +37,7 @@ std::string productName(std::uint16_t productId) {
 }
 
 std::string versionNumberText(std::uint16_t versionNumber) {
-    return settings::versionText(versionNumber).substr(1);  // without the leading space
+    return protocol::versionText(versionNumber).substr(1);  // without the leading space
 }
 
 std::string thresholdsText(const Thresholds& thresholds) {

@@ -7,26 +7,26 @@
 #include <string_view>
 #include <vector>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 
 // The six thresholds by name, and the "V1=80,SEQH2=75" assignments of --write.
 namespace commands {
 
 // The stored thresholds by setting address.
-using Thresholds = std::array<std::uint8_t, device::kSettingCount>;
+using Thresholds = std::array<std::uint8_t, protocol::kSettingCount>;
 
 struct SettingName {
     const char* name;
     std::uint8_t address;
 };
 // In the order commands show them.
-inline constexpr std::array<SettingName, device::kSettingCount> kSettingNames{{
-    {"V1", device::kAddressV1},
-    {"V2", device::kAddressV2},
-    {"H1", device::kAddressH1},
-    {"H2", device::kAddressH2},
-    {"SEQH1", device::kAddressSeqH1},
-    {"SEQH2", device::kAddressSeqH2},
+inline constexpr std::array<SettingName, protocol::kSettingCount> kSettingNames{{
+    {"V1", protocol::kAddressV1},
+    {"V2", protocol::kAddressV2},
+    {"H1", protocol::kAddressH1},
+    {"H2", protocol::kAddressH2},
+    {"SEQH1", protocol::kAddressSeqH1},
+    {"SEQH2", protocol::kAddressSeqH2},
 }};
 
 // The address of a threshold named in any letter case.

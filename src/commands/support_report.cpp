@@ -4,8 +4,8 @@
 
 #include "commands/adaptor_exchanges.h"
 #include "commands/command_text.h"
-#include "device/device_session.h"
 #include "diagnosis/diagnosis_text.h"
+#include "protocol/products.h"
 
 namespace commands {
 namespace {
@@ -41,15 +41,15 @@ std::string adaptorSection(hid::HidLayer& hid, const hid::InterfaceIdentity& can
     }
     const AdaptorIdentity identity = readIdentity(link);
     text += identityBlock(identity);
-    const std::int32_t product = device::signExtendedProduct(identity.productId);
-    if (device::reportsLever(product)) {
+    const std::int32_t product = protocol::signExtendedProduct(identity.productId);
+    if (protocol::reportsLever(product)) {
         const auto thresholds = readThresholds(link);
         text += "Thresholds: " + (thresholds ? thresholdsText(*thresholds) : "unread") + "\n";
     }
-    if (device::offersMemoryDump(product)) {
+    if (protocol::offersMemoryDump(product)) {
         text += "Memory: " + readMemoryDump(link) + "\n";
     }
-    if (device::reportsLever(product)) {
+    if (protocol::reportsLever(product)) {
         const std::string tail =
             facts.historyTail ? facts.historyTail(historyIdentity(identity)) : std::string();
         text += facts.historyTail ? "History, newest last:\n" + (tail.empty() ? "  none\n" : tail)
@@ -80,7 +80,7 @@ std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView&
     hid.enumerate(interfaces);
     std::size_t number = 0;
     for (const hid::InterfaceIdentity& candidate : interfaces) {
-        if (device::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
+        if (protocol::isAcceptedAdaptor(candidate.vendorId, candidate.productId)) {
             text += adaptorSection(hid, candidate, ++number, facts);
         }
     }

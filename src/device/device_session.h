@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "device/adaptor_protocol.h"
 #include "hid/hid_layer.h"
+#include "protocol/adaptor_protocol.h"
+#include "protocol/products.h"
 
 namespace device {
 
@@ -27,31 +28,10 @@ struct DeviceSession {
     hid::Capabilities caps;
     std::string devicePath;
     std::int32_t lastResult = 0;  // nonzero = the last call succeeded
-    device::ReportBuffer inputBuffer{};
-    device::ReportBuffer featureBuffer{};
+    protocol::ReportBuffer inputBuffer{};
+    protocol::ReportBuffer featureBuffer{};
     std::int32_t inputBytesRead = 0;
     std::int32_t featureBytesRead = 0;  // of the last feature reply, report ID included
 };
-
-// The product identifier as the record holds it: sign-extended from 16 bits.
-inline constexpr std::int32_t signExtendedProduct(std::uint16_t productId) {
-    return static_cast<std::int16_t>(productId);
-}
-
-// Whether the record's sign-extended product identifier is `product`.
-inline constexpr bool isProduct(std::int32_t productId, std::uint16_t product) {
-    return productId == signExtendedProduct(product);
-}
-
-// Kelvo, Mirad and the plain USB adaptor report the lever; the loader does not.
-inline constexpr bool reportsLever(std::int32_t productId) {
-    return isProduct(productId, device::kKelvo) || isProduct(productId, device::kMirad) ||
-           isProduct(productId, device::kUsbShifter);
-}
-
-// Only Kelvo and Mirad adaptors hand out their memory.
-inline constexpr bool offersMemoryDump(std::int32_t productId) {
-    return isProduct(productId, device::kKelvo) || isProduct(productId, device::kMirad);
-}
 
 }  // namespace device

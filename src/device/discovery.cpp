@@ -2,7 +2,7 @@
 #include "window/frm_main.h"
 #include "window/window_texts.h"
 
-using device::isAcceptedAdaptor;
+using protocol::isAcceptedAdaptor;
 
 bool frmMain::FindTheHid() {
     session.isConnected = false;
@@ -38,7 +38,7 @@ bool frmMain::FindTheHid() {
             // the connection's buffers.
             const bool capsRead = session.lastResult != 0;
             adaptorUnreadable_ = adaptorUnreadable_ || !capsRead;
-            if (capsRead && session.caps.FeatureReportByteLength <= device::kBufferSize) {
+            if (capsRead && session.caps.FeatureReportByteLength <= protocol::kBufferSize) {
                 session.isConnected = true;
                 break;
             }
@@ -51,7 +51,7 @@ bool frmMain::FindTheHid() {
     accessRefused_ = false;
     adaptorUnreadable_ = false;
 
-    session.productId = device::signExtendedProduct(session.attributes.ProductID);
+    session.productId = protocol::signExtendedProduct(session.attributes.ProductID);
     session.lastResult =
         hid_.open(session.devicePath, hid::OpenMode::NonBlockingInput, session.inputHandle);
     ArmReadEvent();

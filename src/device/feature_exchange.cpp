@@ -4,7 +4,7 @@
 namespace {
 
 std::size_t usableLength(const hid::Capabilities& caps, std::size_t lengthNeeded) {
-    return device::usableFeatureLength(caps.FeatureReportByteLength, lengthNeeded);
+    return protocol::usableFeatureLength(caps.FeatureReportByteLength, lengthNeeded);
 }
 
 }  // namespace
@@ -17,9 +17,9 @@ bool frmMain::SendFeatureBuffer(std::size_t lengthNeeded) {
     return session.lastResult != 0;
 }
 
-bool frmMain::FetchFeatureReply(device::ReportBuffer& reply, std::size_t lengthNeeded) {
+bool frmMain::FetchFeatureReply(protocol::ReportBuffer& reply, std::size_t lengthNeeded) {
     const std::size_t length = usableLength(session.caps, lengthNeeded);
-    reply[0] = device::kReportId;
+    reply[0] = protocol::kReportId;
     session.featureBytesRead = 0;
     const bool fetched =
         length != 0 &&
@@ -32,17 +32,17 @@ bool frmMain::FetchFeatureReply(device::ReportBuffer& reply, std::size_t lengthN
 }
 
 bool frmMain::ReadInputReport() {
-    session.inputBuffer[0] = device::kReportId;
+    session.inputBuffer[0] = protocol::kReportId;
     session.lastResult = hid_.readInput(
         session.inputHandle,
-        std::span<std::uint8_t>(session.inputBuffer.data(), device::kInputReadLength),
+        std::span<std::uint8_t>(session.inputBuffer.data(), protocol::kInputReadLength),
         session.inputBytesRead);
     return session.lastResult != 0;
 }
 
 bool frmMain::WriteSetting(std::uint8_t address, std::int16_t value) {
-    device::writeWriteSetting(session.featureBuffer, address, static_cast<std::uint8_t>(value));
-    const bool accepted = SendFeatureBuffer(device::kCommandLength);
+    protocol::writeWriteSetting(session.featureBuffer, address, static_cast<std::uint8_t>(value));
+    const bool accepted = SendFeatureBuffer(protocol::kCommandLength);
     refusedSettingWrites_ += accepted ? 0 : 1;
     return accepted;
 }

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <sstream>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 
 namespace diagnosis {
 namespace {
@@ -187,7 +187,7 @@ Diagnosis diagnose(const SystemView& system, const SessionFacts& session) {
         const std::string folder = std::string(kSysfsHidraw) + "/" + name;
         const std::string uevent = system.readText(folder + "/device/uevent").value_or("");
         const auto id = hidIdOf(uevent);
-        if (!id || id->first != device::kVendorId) {
+        if (!id || id->first != protocol::kVendorId) {
             continue;
         }
         NodeState node;

@@ -6,16 +6,16 @@
 #include <string>
 #include <string_view>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 
 // One calibration the program has seen: what happened to which adaptor's thresholds.
 namespace history {
 
 // The six thresholds by setting address: V1, V2, H2, H1, SeqH2, SeqH1.
-using Thresholds = std::array<std::uint8_t, device::kSettingCount>;
+using Thresholds = std::array<std::uint8_t, protocol::kSettingCount>;
 
 // The names of the thresholds by setting address, as files and tables show them.
-inline constexpr std::array<const char*, device::kSettingCount> kThresholdNames{
+inline constexpr std::array<const char*, protocol::kSettingCount> kThresholdNames{
     "V1", "V2", "H2", "H1", "SeqH2", "SeqH1"};
 
 // Which adaptor: product, serial number and firmware version as it reports them.

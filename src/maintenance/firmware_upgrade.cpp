@@ -41,7 +41,7 @@ void frmMain::UpgradeFW_Click() {
     const std::size_t failedBlocks = SendFirmwareImage();
     toolkit_.MessageBox(kUpgradeTitle,
                         upgradeOutcome(failedBlocks, options_.firmware.bytes.size() /
-                                                         device::kFirmwareChunkPayload));
+                                                         protocol::kFirmwareChunkPayload));
     UpgradeFW.Caption = kDoneCaption;
     toolkit_.Sleep(kExitPause);
     Unload();
@@ -52,11 +52,12 @@ std::size_t frmMain::SendFirmwareImage() {
     const std::span<const std::uint8_t> image = options_.firmware.bytes;
     // Zeroed once: every chunk writes bytes 0..40 only, so the rest stay zero.
     std::vector<std::uint8_t> chunk(session.caps.FeatureReportByteLength, 0);
-    const std::size_t blocks = image.size() / device::kFirmwareChunkPayload;
+    const std::size_t blocks = image.size() / protocol::kFirmwareChunkPayload;
     std::size_t failedBlocks = 0;
-    for (std::size_t at = 0; at < blocks * device::kFirmwareChunkPayload;
-         at += device::kFirmwareChunkPayload) {
-        device::writeFirmwareChunk(chunk, image.subspan(at).first<device::kFirmwareChunkPayload>());
+    for (std::size_t at = 0; at < blocks * protocol::kFirmwareChunkPayload;
+         at += protocol::kFirmwareChunkPayload) {
+        protocol::writeFirmwareChunk(chunk,
+                                     image.subspan(at).first<protocol::kFirmwareChunkPayload>());
         session.lastResult = hid_.setFeature(session.deviceHandle, chunk);
         // Refused blocks are counted, not retried: the user is told to upgrade again.
         if (!session.lastResult) {
@@ -64,8 +65,8 @@ std::size_t frmMain::SendFirmwareImage() {
         }
         // A real loader takes a while: the status line shows how far the transfer got.
         status.notify(
-            "Sending firmware: " + std::to_string(at / device::kFirmwareChunkPayload + 1) + " of " +
-            std::to_string(blocks));
+            "Sending firmware: " + std::to_string(at / protocol::kFirmwareChunkPayload + 1) +
+            " of " + std::to_string(blocks));
         toolkit_.DoEvents();
     }
 

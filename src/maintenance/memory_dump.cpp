@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <string>
 
-#include "maintenance/dump_text.h"
+#include "protocol/dump_text.h"
 #include "window/frm_main.h"
 
 namespace {
@@ -21,14 +21,14 @@ std::string dumpPrompt(const std::string& supportAddress) {
 }  // namespace
 
 void frmMain::Command1_Click() {
-    device::writeRequestMemoryDump(session.featureBuffer);
-    SendFeatureBuffer(device::kMemoryBlockReportLength);
+    protocol::writeRequestMemoryDump(session.featureBuffer);
+    SendFeatureBuffer(protocol::kMemoryBlockReportLength);
 
     // The eight fetches follow even a failed request; each block shows only the bytes its
     // own reply carried, and unread fields for the rest.
-    const std::string text = maintenance::memoryDumpText(
-        session.attributes.ProductID, [this](device::ReportBuffer& reply) {
-            FetchFeatureReply(reply, device::kMemoryBlockReportLength);
+    const std::string text = protocol::memoryDumpText(
+        session.attributes.ProductID, [this](protocol::ReportBuffer& reply) {
+            FetchFeatureReply(reply, protocol::kMemoryBlockReportLength);
             return static_cast<std::size_t>(std::max(session.featureBytesRead, 0));
         });
 

@@ -9,7 +9,7 @@
 namespace {
 
 bool isSequential(std::uint8_t mode) {
-    return mode == device::kSequentialMode;
+    return mode == protocol::kSequentialMode;
 }
 
 void placeHorizontal(toolkit::LineShape& line, const toolkit::PictureBox& graph, int value) {

@@ -20,11 +20,11 @@ void frmMain::Timer_Timer() {
         // adaptor that reports faster than the ticks come; the newest is shown in full.
         bool delivered = false;
         bool haveNewest = false;
-        device::ReportBuffer newest{};
+        protocol::ReportBuffer newest{};
         std::int32_t newestBytes = 0;
         for (int read = 0; read < kMaxReportsPerTick && ReadInputReport(); ++read) {
             delivered = true;
-            if (!device::reportsLever(session.productId) || session.inputBytesRead < 1) {
+            if (!protocol::reportsLever(session.productId) || session.inputBytesRead < 1) {
                 continue;
             }
             if (haveNewest) {
@@ -71,8 +71,8 @@ void frmMain::LoseConnection() {
     }
 }
 
-void frmMain::DisplayReport(const device::ReportBuffer& report, std::int32_t bytesRead) {
-    const std::uint8_t mode = device::modeOf(report[5]);
+void frmMain::DisplayReport(const protocol::ReportBuffer& report, std::int32_t bytesRead) {
+    const std::uint8_t mode = protocol::modeOf(report[5]);
     PlotReport(report, bytesRead, true);
     ShowGear(report);
     ShowValuesAndTicks(report);

@@ -29,14 +29,14 @@ void drawPosition(toolkit::PictureBox& graph, int x, int y, std::uint8_t ink) {
 // Marks the report's position in the map of its own mode. Only the newest report of a
 // tick is always drawn; an older one is drawn when its mode is the one on the plot,
 // which keeps the other mode's points off it.
-void frmMain::PlotReport(const device::ReportBuffer& report, std::int32_t bytesRead, bool draw) {
-    if (bytesRead < static_cast<std::int32_t>(device::kShifterStateLength)) {
+void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t bytesRead, bool draw) {
+    if (bytesRead < static_cast<std::int32_t>(protocol::kShifterStateLength)) {
         return;
     }
     const std::uint8_t x = report[1];
     const std::uint8_t y = report[2];
-    const std::uint8_t mode = device::modeOf(report[5]);
-    const bool sequential = mode == device::kSequentialMode;
+    const std::uint8_t mode = protocol::modeOf(report[5]);
+    const bool sequential = mode == protocol::kSequentialMode;
     assistant::GearMap& gears = sequential ? gearsSequential : gearsHPattern;
     if (const auto gear = assistant::gearOf(report[3])) {
         gears.set(x, y, *gear);
@@ -47,14 +47,14 @@ void frmMain::PlotReport(const device::ReportBuffer& report, std::int32_t bytesR
     (sequential ? visitedSequential : visitedHPattern).mark(x, y);
 }
 
-void frmMain::ShowGear(const device::ReportBuffer& report) {
+void frmMain::ShowGear(const protocol::ReportBuffer& report) {
     if (const auto caption = monitor::gearCaption(report[3], report[4])) {
         Gear.Caption = *caption;
         Gear.accessibleName = "Gear " + *caption;
     }
 }
 
-void frmMain::ShowValuesAndTicks(const device::ReportBuffer& report) {
+void frmMain::ShowValuesAndTicks(const protocol::ReportBuffer& report) {
     const std::uint8_t x = report[1];
     const std::uint8_t y = report[2];
     lblX.Caption = std::to_string(x);
@@ -75,7 +75,7 @@ void frmMain::RedrawVisitedMap(std::uint8_t mode) {
     if (plotCompleteMode_ == mode && plotCompleteAtErase_ == Graph.eraseCount()) {
         return;
     }
-    const bool sequential = mode == device::kSequentialMode;
+    const bool sequential = mode == protocol::kSequentialMode;
     const monitor::VisitedMap& visited = sequential ? visitedSequential : visitedHPattern;
     const assistant::GearMap& gears = sequential ? gearsSequential : gearsHPattern;
     std::array<float, monitor::VisitedMap::kSide> rowY{};

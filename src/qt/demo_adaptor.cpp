@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "device/device_session.h"
+#include "protocol/products.h"
 
 namespace qt {
 
@@ -33,7 +33,8 @@ sim::DeviceId startDemoAdaptor(sim::SimulatedBus& bus, const sim::AdaptorIdentit
     });
     const sim::DeviceId adaptor = bus.addAdaptor(identity);
     // The firmware loader has no lever to report.
-    if (device::reportsLever(device::signExtendedProduct(identity.productId)) && reportRateHz > 0) {
+    if (protocol::reportsLever(protocol::signExtendedProduct(identity.productId)) &&
+        reportRateHz > 0) {
         bus.runScript(adaptor, scriptFor(lever), reportRateHz);
     }
     return adaptor;

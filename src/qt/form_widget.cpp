@@ -83,7 +83,7 @@ QMenu* FormWidget::menu(Menu which) const {
 
 void FormWidget::addAdaptorAction(QAction* action) {
     adaptorActions_.push_back(action);
-    action->setEnabled(frm_.session.isConnected && device::reportsLever(frm_.session.productId));
+    action->setEnabled(frm_.session.isConnected && protocol::reportsLever(frm_.session.productId));
 }
 
 void FormWidget::setAccessDetails(std::function<QString()> details) {
@@ -194,7 +194,7 @@ void FormWidget::syncFromModel() {
         setFixedSize(size);
     }
     const bool adaptorConnected =
-        frm_.session.isConnected && device::reportsLever(frm_.session.productId);
+        frm_.session.isConnected && protocol::reportsLever(frm_.session.productId);
     for (QAction* action : adaptorActions_) {
         action->setEnabled(adaptorConnected);
     }

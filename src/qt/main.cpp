@@ -65,8 +65,7 @@ int main(int argc, char** argv) {
     } else {
         if (!realAdaptors.emplace().acquire()) {
             qt::reportNotAcquired(*realAdaptors);
-            return realAdaptors->heldByAnother() ? storage::kExitAlreadyRunning
-                                                 : commands::kExitFailed;
+            return realAdaptors->heldByAnother() ? commands::kExitBusy : commands::kExitFailed;
         }
         hidLayer = std::make_unique<hid::HidapiBackend>();
     }

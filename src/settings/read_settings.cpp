@@ -2,18 +2,19 @@
 #include <array>
 #include <string>
 
-#include "settings/identity_text.h"
+#include "protocol/identity_text.h"
+#include "settings/product_caption.h"
 #include "window/frm_main.h"
 
 void frmMain::ReadDeviceSettings() {
     UpgradeFW.Enabled = false;
     UpgradeFW.Visible = false;
 
-    device::writeSetCalibrationMode(session.featureBuffer, true);
-    SendFeatureBuffer(device::kCommandLength);
-    device::writeRequestSettings(session.featureBuffer);
-    const bool requested = SendFeatureBuffer(device::kSettingsReportLength);
-    const bool fetched = FetchFeatureReply(session.inputBuffer, device::kSettingsReportLength);
+    protocol::writeSetCalibrationMode(session.featureBuffer, true);
+    SendFeatureBuffer(protocol::kCommandLength);
+    protocol::writeRequestSettings(session.featureBuffer);
+    const bool requested = SendFeatureBuffer(protocol::kSettingsReportLength);
+    const bool fetched = FetchFeatureReply(session.inputBuffer, protocol::kSettingsReportLength);
 
     // Only the reply to a request that went out may become the thresholds (after a
     // failed request the adaptor may hand out any other pending reply). Otherwise they
@@ -22,14 +23,14 @@ void frmMain::ReadDeviceSettings() {
     if (settingsReadFromAdaptor) {
         const auto setting = [this](std::uint8_t address) {
             return static_cast<std::int16_t>(
-                session.inputBuffer[device::kSettingsOffset + address]);
+                session.inputBuffer[protocol::kSettingsOffset + address]);
         };
-        thresholdV1 = setting(device::kAddressV1);
-        thresholdV2 = setting(device::kAddressV2);
-        thresholdH2 = setting(device::kAddressH2);
-        thresholdH1 = setting(device::kAddressH1);
-        thresholdSeqH2 = setting(device::kAddressSeqH2);
-        thresholdSeqH1 = setting(device::kAddressSeqH1);
+        thresholdV1 = setting(protocol::kAddressV1);
+        thresholdV2 = setting(protocol::kAddressV2);
+        thresholdH2 = setting(protocol::kAddressH2);
+        thresholdH1 = setting(protocol::kAddressH1);
+        thresholdSeqH2 = setting(protocol::kAddressSeqH2);
+        thresholdSeqH1 = setting(protocol::kAddressSeqH1);
     }
     shownMode = 255;
     if (settingsReadFromAdaptor) {
@@ -45,18 +46,18 @@ void frmMain::ReadDeviceSettings() {
         return session.lastResult != 0;
     };
     if (request(hid::IdentityString::Manufacturer)) {
-        lblManuf.Caption = " " + settings::decodeIdentityString(identityBuffer);
-        lblVersion.Caption = settings::versionText(session.attributes.VersionNumber);
+        lblManuf.Caption = " " + protocol::decodeIdentityString(identityBuffer);
+        lblVersion.Caption = protocol::versionText(session.attributes.VersionNumber);
     }
     if (request(hid::IdentityString::Product)) {
-        lblProduct.Caption = " " + settings::decodeIdentityString(identityBuffer);
+        lblProduct.Caption = " " + protocol::decodeIdentityString(identityBuffer);
     }
     if (request(hid::IdentityString::SerialNumber)) {
-        lblSerialNumber.Caption = " " + settings::decodeIdentityString(identityBuffer);
+        lblSerialNumber.Caption = " " + protocol::decodeIdentityString(identityBuffer);
     }
 
     Caption = settings::captionForProduct(session.productId);
-    if (device::isProduct(session.productId, device::kLoader)) {
+    if (protocol::isProduct(session.productId, protocol::kLoader)) {
         UpgradeFW.Enabled = true;
         UpgradeFW.Visible = true;
     }
@@ -68,7 +69,7 @@ void frmMain::FillThresholdBoxes() {
     Text10.Text = std::to_string(thresholdV2);
     // The mode of the newest report is the best guess; the first report shown after a
     // connection refills both boxes by its own mode anyway.
-    const bool sequential = lastReportMode == device::kSequentialMode;
+    const bool sequential = lastReportMode == protocol::kSequentialMode;
     Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
     Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
 }

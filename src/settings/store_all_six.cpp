@@ -4,16 +4,16 @@
 #include "window/frm_main.h"
 
 void frmMain::WriteAllSixThresholds() {
-    WriteSetting(device::kAddressH1, thresholdH1);
-    WriteSetting(device::kAddressH2, thresholdH2);
-    WriteSetting(device::kAddressV1, thresholdV1);
-    WriteSetting(device::kAddressV2, thresholdV2);
-    WriteSetting(device::kAddressSeqH1, thresholdSeqH1);
-    WriteSetting(device::kAddressSeqH2, thresholdSeqH2);
+    WriteSetting(protocol::kAddressH1, thresholdH1);
+    WriteSetting(protocol::kAddressH2, thresholdH2);
+    WriteSetting(protocol::kAddressV1, thresholdV1);
+    WriteSetting(protocol::kAddressV2, thresholdV2);
+    WriteSetting(protocol::kAddressSeqH1, thresholdSeqH1);
+    WriteSetting(protocol::kAddressSeqH2, thresholdSeqH2);
 }
 
 void frmMain::StoreAllSix() {
-    if (!session.isConnected || !device::reportsLever(session.productId)) {
+    if (!session.isConnected || !protocol::reportsLever(session.productId)) {
         return;
     }
     if (!settingsReadFromAdaptor) {

@@ -45,13 +45,13 @@ void frmMain::btnUpdate_Click() {
     }
     // The mode of the newest report shown; the reports themselves stay with the plot.
     const std::vector<Setting> settings =
-        lastReportMode == device::kSequentialMode
-            ? std::vector<Setting>{{device::kAddressSeqH1, window::kSeqH1, thresholdSeqH1},
-                                   {device::kAddressSeqH2, window::kSeqH2, thresholdSeqH2}}
-            : std::vector<Setting>{{device::kAddressH1, window::kH1, thresholdH1},
-                                   {device::kAddressH2, window::kH2, thresholdH2},
-                                   {device::kAddressV1, window::kV1, thresholdV1},
-                                   {device::kAddressV2, window::kV2, thresholdV2}};
+        lastReportMode == protocol::kSequentialMode
+            ? std::vector<Setting>{{protocol::kAddressSeqH1, window::kSeqH1, thresholdSeqH1},
+                                   {protocol::kAddressSeqH2, window::kSeqH2, thresholdSeqH2}}
+            : std::vector<Setting>{{protocol::kAddressH1, window::kH1, thresholdH1},
+                                   {protocol::kAddressH2, window::kH2, thresholdH2},
+                                   {protocol::kAddressV1, window::kV1, thresholdV1},
+                                   {protocol::kAddressV2, window::kV2, thresholdV2}};
     std::size_t refused = 0;
     for (const Setting& setting : settings) {
         refused += WriteSetting(setting.address, setting.value) ? 0 : 1;

@@ -12,10 +12,10 @@ namespace {
 bool looksLikeCommand(std::span<const std::uint8_t> report) {
     const std::uint8_t command = report[1];
     const bool knownCommand =
-        command == device::kSetCalibrationMode || command == device::kRequestSettings ||
-        command == device::kWriteSetting || command == device::kRequestMemoryDump;
-    return knownCommand && std::all_of(report.begin() + device::kCommandLength,
-                                       report.begin() + device::kFirmwareChunkReportLength,
+        command == protocol::kSetCalibrationMode || command == protocol::kRequestSettings ||
+        command == protocol::kWriteSetting || command == protocol::kRequestMemoryDump;
+    return knownCommand && std::all_of(report.begin() + protocol::kCommandLength,
+                                       report.begin() + protocol::kFirmwareChunkReportLength,
                                        [](std::uint8_t byte) { return byte == 0; });
 }
 
@@ -27,7 +27,7 @@ AdaptorIdentity kelvoIdentity() {
 
 AdaptorIdentity miradIdentity() {
     AdaptorIdentity identity;
-    identity.productId = device::kMirad;
+    identity.productId = protocol::kMirad;
     identity.versionNumber = 0x0102;
     identity.product = u"Mirad shifter adaptor";
     identity.serialNumber = u"MR-0004711";
@@ -36,7 +36,7 @@ AdaptorIdentity miradIdentity() {
 
 AdaptorIdentity usbShifterIdentity() {
     AdaptorIdentity identity;
-    identity.productId = device::kUsbShifter;
+    identity.productId = protocol::kUsbShifter;
     identity.versionNumber = 0x0100;
     identity.product = u"USB shifter adaptor";
     identity.serialNumber = u"US-0000815";
@@ -45,7 +45,7 @@ AdaptorIdentity usbShifterIdentity() {
 
 AdaptorIdentity loaderIdentity() {
     AdaptorIdentity identity;
-    identity.productId = device::kLoader;
+    identity.productId = protocol::kLoader;
     identity.versionNumber = 0x0001;
     identity.product = u"Shifter adaptor loader";
     identity.serialNumber = u"";
@@ -57,18 +57,18 @@ AdaptorModel::AdaptorModel(AdaptorIdentity identity) : identity_(std::move(ident
 bool AdaptorModel::handleSetFeature(std::span<const std::uint8_t> report) {
     // A real device only takes reports of its declared length with its one report ID.
     if (report.size() != identity_.featureReportByteLength || report.empty() ||
-        report[0] != device::kReportId) {
+        report[0] != protocol::kReportId) {
         return false;
     }
     if (isLoader()) {
-        if (firmwareComplete() || report.size() < device::kFirmwareChunkReportLength) {
+        if (firmwareComplete() || report.size() < protocol::kFirmwareChunkReportLength) {
             return false;
         }
         if (looksLikeCommand(report)) {
             return true;  // the window's connect and close commands reach every product
         }
         firmwareReceived.insert(firmwareReceived.end(), report.begin() + 1,
-                                report.begin() + device::kFirmwareChunkReportLength);
+                                report.begin() + protocol::kFirmwareChunkReportLength);
         ++firmwareChunksReceived;
         return true;
     }
@@ -80,18 +80,18 @@ bool AdaptorModel::handleSetFeature(std::span<const std::uint8_t> report) {
         return i < report.size() ? report[i] : 0;
     };
     switch (report[1]) {
-        case device::kSetCalibrationMode:
+        case protocol::kSetCalibrationMode:
             calibrationMode = byteAt(2) != 0;
             break;
-        case device::kRequestSettings:
+        case protocol::kRequestSettings:
             pending_ = PendingReply::Settings;
             break;
-        case device::kWriteSetting:
+        case protocol::kWriteSetting:
             if (byteAt(2) < settings.size()) {
                 settings[byteAt(2)] = byteAt(3);
             }
             break;
-        case device::kRequestMemoryDump:
+        case protocol::kRequestMemoryDump:
             pending_ = PendingReply::MemoryBlocks;
             nextBlock_ = 0;
             break;
@@ -103,7 +103,7 @@ bool AdaptorModel::handleSetFeature(std::span<const std::uint8_t> report) {
 
 bool AdaptorModel::handleGetFeature(std::span<std::uint8_t> report) {
     if (isLoader() || report.size() != identity_.featureReportByteLength || report.empty() ||
-        report[0] != device::kReportId) {
+        report[0] != protocol::kReportId) {
         return false;
     }
     std::fill(report.begin(), report.end(), std::uint8_t{0});
@@ -117,14 +117,14 @@ bool AdaptorModel::handleGetFeature(std::span<std::uint8_t> report) {
     };
     switch (pending_) {
         case PendingReply::Settings:
-            put(device::kSettingsOffset, settings);
+            put(protocol::kSettingsOffset, settings);
             pending_ = PendingReply::None;
             break;
         case PendingReply::MemoryBlocks:
-            put(device::kMemoryBlockOffset,
-                std::span(memory).subspan(nextBlock_ * device::kMemoryBlockSize,
-                                          device::kMemoryBlockSize));
-            if (++nextBlock_ == device::kMemoryBlockCount) {
+            put(protocol::kMemoryBlockOffset,
+                std::span(memory).subspan(nextBlock_ * protocol::kMemoryBlockSize,
+                                          protocol::kMemoryBlockSize));
+            if (++nextBlock_ == protocol::kMemoryBlockCount) {
                 pending_ = PendingReply::None;
             }
             break;
@@ -136,25 +136,25 @@ bool AdaptorModel::handleGetFeature(std::span<std::uint8_t> report) {
 
 GearReading AdaptorModel::gearFor(const LeverPosition& lever) const {
     if (lever.sequential) {
-        if (lever.y > settings[device::kAddressSeqH1]) {
+        if (lever.y > settings[protocol::kAddressSeqH1]) {
             return {0x80, 0};
         }
-        if (lever.y < settings[device::kAddressSeqH2]) {
+        if (lever.y < settings[protocol::kAddressSeqH2]) {
             return {0, 1};
         }
         return {};
     }
     int column = 1;
-    if (lever.x < settings[device::kAddressV1]) {
+    if (lever.x < settings[protocol::kAddressV1]) {
         column = 0;
-    } else if (lever.x > settings[device::kAddressV2]) {
+    } else if (lever.x > settings[protocol::kAddressV2]) {
         column = 2;
     }
     // Odd gears sit on the upper line, even gears on the lower one.
     int gear = 0;
-    if (lever.y > settings[device::kAddressH1]) {
+    if (lever.y > settings[protocol::kAddressH1]) {
         gear = 2 * column + 1;
-    } else if (lever.y < settings[device::kAddressH2]) {
+    } else if (lever.y < settings[protocol::kAddressH2]) {
         gear = 2 * column + 2;
     }
     if (gear == 0) {
@@ -163,12 +163,15 @@ GearReading AdaptorModel::gearFor(const LeverPosition& lever) const {
     return {static_cast<std::uint8_t>(1u << (gear - 1)), 0};
 }
 
-std::array<std::uint8_t, device::kShifterStateLength> AdaptorModel::stateReport(
+std::array<std::uint8_t, protocol::kShifterStateLength> AdaptorModel::stateReport(
     const LeverPosition& lever) const {
     const GearReading reading = gearFor(lever);
-    return {device::kReportId, lever.x,
-            lever.y,           reading.gearMask,
-            reading.flag,      lever.sequential ? device::kSequentialMode : device::kHPatternMode};
+    return {protocol::kReportId,
+            lever.x,
+            lever.y,
+            reading.gearMask,
+            reading.flag,
+            lever.sequential ? protocol::kSequentialMode : protocol::kHPatternMode};
 }
 
 }  // namespace sim

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 
 // The adaptor as the PC sees it: identity, stored settings, calibration mode, memory,
 // firmware loader, and the gear its firmware decides from the lever position.
@@ -15,7 +15,7 @@
 namespace sim {
 
 struct AdaptorIdentity {
-    std::uint16_t productId = device::kKelvo;
+    std::uint16_t productId = protocol::kKelvo;
     std::uint16_t versionNumber = 0x0105;
     std::u16string manufacturer = u"Corvane";
     std::u16string product = u"Kelvo shifter adaptor";
@@ -31,8 +31,8 @@ AdaptorIdentity usbShifterIdentity();
 AdaptorIdentity loaderIdentity();
 
 // The thresholds a fresh adaptor holds, by setting address 0..5.
-inline constexpr std::array<std::uint8_t, device::kSettingCount> kFactorySettings{80,  175, 70,
-                                                                                  185, 75,  180};
+inline constexpr std::array<std::uint8_t, protocol::kSettingCount> kFactorySettings{80,  175, 70,
+                                                                                    185, 75,  180};
 
 // One position of the lever.
 struct LeverPosition {
@@ -61,19 +61,19 @@ class AdaptorModel {
     bool handleGetFeature(std::span<std::uint8_t> report);
 
     // The input report for a lever position: 6 bytes, report ID first.
-    std::array<std::uint8_t, device::kShifterStateLength> stateReport(
+    std::array<std::uint8_t, protocol::kShifterStateLength> stateReport(
         const LeverPosition& lever) const;
     GearReading gearFor(const LeverPosition& lever) const;
 
-    std::array<std::uint8_t, device::kSettingCount> settings = kFactorySettings;
-    std::array<std::uint8_t, device::kMemorySize> memory{};
+    std::array<std::uint8_t, protocol::kSettingCount> settings = kFactorySettings;
+    std::array<std::uint8_t, protocol::kMemorySize> memory{};
     bool calibrationMode = false;
 
     // Loader: the image received so far, and whether all of it arrived.
     static constexpr std::size_t kFirmwareChunkCount = 202;
     std::vector<std::uint8_t> firmwareReceived;
     std::size_t firmwareChunksReceived = 0;
-    bool isLoader() const { return identity_.productId == device::kLoader; }
+    bool isLoader() const { return identity_.productId == protocol::kLoader; }
     bool firmwareComplete() const { return firmwareChunksReceived >= kFirmwareChunkCount; }
 
   private:

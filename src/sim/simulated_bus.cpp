@@ -32,7 +32,7 @@ SimulatedBus::SimulatedBus() = default;
 DeviceId SimulatedBus::addAdaptor(AdaptorIdentity identity) {
     SimulatedDevice device;
     device.isAdaptor = true;
-    device.identity.vendorId = device::kVendorId;
+    device.identity.vendorId = protocol::kVendorId;
     device.identity.productId = identity.productId;
     device.identity.versionNumber = identity.versionNumber;
     device.adaptor = AdaptorModel(std::move(identity));
@@ -265,7 +265,7 @@ bool SimulatedBus::getCapabilities(hid::Handle handle, hid::Capabilities& capabi
     }
     capabilities = {};
     if (device->isAdaptor) {
-        capabilities.InputReportByteLength = device::kShifterStateLength;
+        capabilities.InputReportByteLength = protocol::kShifterStateLength;
         capabilities.FeatureReportByteLength = device->adaptor.identity().featureReportByteLength;
     }
     return true;

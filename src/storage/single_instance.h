@@ -3,7 +3,6 @@
 #include <QString>
 #include <optional>
 
-#include "commands/exit_status.h"
 #include "storage/file_lock.h"
 
 // Only one instance of a user talks to real adaptors at a time, so two programs never
@@ -14,9 +13,6 @@
 // /tmp/shifter-calibration-UID. The system releases the lock when its holder ends,
 // however it ends.
 namespace storage {
-
-// The exit status of an instance that could not take the lock.
-inline constexpr int kExitAlreadyRunning = commands::kExitBusy;
 
 class SingleInstance {
   public:

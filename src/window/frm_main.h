@@ -175,7 +175,7 @@ class frmMain {
     // feature reports are shorter than `lengthNeeded`.
     bool SendFeatureBuffer(std::size_t lengthNeeded);
     // Fetches one feature reply into `reply` (byte 0 set to the report ID first).
-    bool FetchFeatureReply(device::ReportBuffer& reply, std::size_t lengthNeeded);
+    bool FetchFeatureReply(protocol::ReportBuffer& reply, std::size_t lengthNeeded);
     bool ReadInputReport();
     // True when the adaptor accepted the report.
     bool WriteSetting(std::uint8_t address, std::int16_t value);
@@ -192,15 +192,15 @@ class frmMain {
 
     // monitor
     void LoseConnection();
-    void DisplayReport(const device::ReportBuffer& report, std::int32_t bytesRead);
-    void PlotReport(const device::ReportBuffer& report, std::int32_t bytesRead, bool draw);
-    void ShowGear(const device::ReportBuffer& report);
-    void ShowValuesAndTicks(const device::ReportBuffer& report);
+    void DisplayReport(const protocol::ReportBuffer& report, std::int32_t bytesRead);
+    void PlotReport(const protocol::ReportBuffer& report, std::int32_t bytesRead, bool draw);
+    void ShowGear(const protocol::ReportBuffer& report);
+    void ShowValuesAndTicks(const protocol::ReportBuffer& report);
     void CheckMode(std::uint8_t mode);
     void ShowLinesOf(std::uint8_t mode);
     void RedrawVisitedMap(std::uint8_t mode);
     void TakeThresholdEdits(std::uint8_t mode);
-    void ObserveForAssistant(const device::ReportBuffer& report, std::int32_t bytesRead);
+    void ObserveForAssistant(const protocol::ReportBuffer& report, std::int32_t bytesRead);
 
     // maintenance: sends the image, closes the connection; gives the blocks refused
     std::size_t SendFirmwareImage();

@@ -54,11 +54,11 @@ void frmMain::Form_Unload() {
     if (!session.isConnected) {
         return;  // no handle is open: there is nothing to send or close
     }
-    device::writeSetCalibrationMode(session.featureBuffer, false);
-    SendFeatureBuffer(device::kCommandLength);
+    protocol::writeSetCalibrationMode(session.featureBuffer, false);
+    SendFeatureBuffer(protocol::kCommandLength);
     // A loader's answer to the settings request is no thresholds, and it could take
     // written settings as image data: it gets none.
-    if (settingsReadFromAdaptor && !device::isProduct(session.productId, device::kLoader)) {
+    if (settingsReadFromAdaptor && !protocol::isProduct(session.productId, protocol::kLoader)) {
         WriteAllSixThresholds();
         RecordCalibration(history::Event::StoredAtClose);
     }
@@ -84,7 +84,7 @@ void frmMain::Unload() {
 }
 
 void frmMain::EnableUI() {
-    if (device::reportsLever(session.productId)) {
+    if (protocol::reportsLever(session.productId)) {
         btnUpdate.Enabled = true;
         for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
             box->Enabled = true;
@@ -99,7 +99,7 @@ void frmMain::EnableUI() {
         lblX.Visible = true;
         lblY.Visible = true;
     }
-    if (device::offersMemoryDump(session.productId)) {
+    if (protocol::offersMemoryDump(session.productId)) {
         Command1.Enabled = true;
     }
     Frame1.Enabled = true;

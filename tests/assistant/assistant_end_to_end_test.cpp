@@ -105,10 +105,10 @@ TEST_F(AssistantEndToEnd, ProposalsFromTheScriptedLeverFixAMisreadingAdaptor) {
     hid.clearLog();
     window->btnUpdate_Click();
     const auto& stored = bus.adaptor(adaptor).settings;
-    EXPECT_EQ(stored[device::kAddressH1], *proposals[0].value);
-    EXPECT_EQ(stored[device::kAddressH2], *proposals[1].value);
-    EXPECT_EQ(stored[device::kAddressV1], *proposals[2].value);
-    EXPECT_EQ(stored[device::kAddressV2], *proposals[3].value);
+    EXPECT_EQ(stored[protocol::kAddressH1], *proposals[0].value);
+    EXPECT_EQ(stored[protocol::kAddressH2], *proposals[1].value);
+    EXPECT_EQ(stored[protocol::kAddressV1], *proposals[2].value);
+    EXPECT_EQ(stored[protocol::kAddressV2], *proposals[3].value);
 
     // The next round: neutral and every gate read right wherever the lever is held.
     tickUntil(lever.script.period() - kTick);

@@ -66,7 +66,7 @@ TEST_F(Commands, ARefusedAdaptorIsExplainedByTheDiagnosis) {
     bus.device(held).refuseOpen = true;
     diagnosis::Diagnosis access;
     access.finding = diagnosis::Finding::NotTagged;
-    access.nodes.push_back({"hidraw0", "sim:0", device::kKelvo, "KV-7", true, std::nullopt, false,
+    access.nodes.push_back({"hidraw0", "sim:0", protocol::kKelvo, "KV-7", true, std::nullopt, false,
                             false, diagnosis::Finding::NotTagged});
     EXPECT_EQ(commands::listAdaptorsCommand(hid, &access).out,
               "sim:0  Kelvo  version 1.5  serial KV-7  access: no (udev has not applied the "
@@ -142,8 +142,8 @@ TEST_F(Commands, WriteReadsFirstThenSendsTheAssignmentsBetweenCalibrationModes) 
         commands::writeCommand(hid, request("seqh2=60,V1=90"), nullptr);
     EXPECT_EQ(reportsSent(),
               (std::vector<Report>{kCalibrationOn, kSettingsRequest, kCalibrationOff,
-                                   kCalibrationOn, writeSetting(device::kAddressSeqH2, 60),
-                                   writeSetting(device::kAddressV1, 90), kCalibrationOff}));
+                                   kCalibrationOn, writeSetting(protocol::kAddressSeqH2, 60),
+                                   writeSetting(protocol::kAddressV1, 90), kCalibrationOff}));
     EXPECT_EQ(bus.adaptor(adaptor).settings,
               (std::array<std::uint8_t, 6>{90, 175, 70, 185, 60, 180}));
     EXPECT_EQ(output.exitCode, commands::kExitOk);
@@ -166,7 +166,8 @@ TEST_F(Commands, WriteKeepsTheValuesBeforeAndAfterInTheHistory) {
     write.history = &recorder;
     const commands::CommandOutput output = commands::writeCommand(hid, write, nullptr);
     ASSERT_EQ(recorder.entries.size(), 2u);
-    const history::Identity adaptor{device::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105};
+    const history::Identity adaptor{protocol::kKelvo, "Kelvo shifter adaptor", "KV-0001234",
+                                    0x0105};
     EXPECT_EQ(recorder.entries[0].adaptor, adaptor);
     EXPECT_EQ(recorder.entries[0].event, history::Event::Read);
     EXPECT_EQ(recorder.entries[0].values, sim::kFactorySettings);
@@ -181,7 +182,7 @@ TEST_F(Commands, WriteKeepsTheValuesBeforeAndAfterInTheHistory) {
 TEST_F(Commands, ValuesMadeForAnotherProductAreNotSent) {
     bus.addAdaptor();
     commands::WriteRequest write = request("V1=1");
-    write.madeForProduct = device::kMirad;
+    write.madeForProduct = protocol::kMirad;
     const commands::CommandOutput output = commands::writeCommand(hid, write, nullptr);
     EXPECT_EQ(output.exitCode, commands::kExitUsage);
     EXPECT_EQ(output.err,
@@ -228,12 +229,12 @@ TEST_F(Commands, WriteReportsARefusedReportInItsStatus) {
 
 TEST_F(Commands, DumpShowsTheMemoryAsTheDialogDoes) {
     const sim::DeviceId adaptor = bus.addAdaptor(sim::miradIdentity());
-    for (std::size_t i = 0; i < device::kMemorySize; ++i) {
+    for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
         bus.adaptor(adaptor).memory[i] = static_cast<std::uint8_t>(i);
     }
     const commands::CommandOutput output = commands::dumpCommand(hid, nullptr);
     EXPECT_EQ(output.exitCode, commands::kExitOk);
-    ASSERT_EQ(output.out.size(), 7 + 3 * device::kMemorySize + 1);
+    ASSERT_EQ(output.out.size(), 7 + 3 * protocol::kMemorySize + 1);
     EXPECT_EQ(output.out.substr(0, 16), "Mirad:  00 01 02");
     EXPECT_EQ(output.out.substr(output.out.size() - 4), " 7F\n");
 

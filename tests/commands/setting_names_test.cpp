@@ -10,8 +10,8 @@ TEST(Assignments, KnownNamesInAnyCaseWithTheirAddresses) {
         commands::parseAssignments("V1=80, v2=175,H1=185,h2=70 ,SeqH1=180,SEQH2=0");
     ASSERT_EQ(parsed.error, "");
     const std::vector<std::pair<std::uint8_t, std::uint8_t>> expected{
-        {device::kAddressV1, 80}, {device::kAddressV2, 175},    {device::kAddressH1, 185},
-        {device::kAddressH2, 70}, {device::kAddressSeqH1, 180}, {device::kAddressSeqH2, 0}};
+        {protocol::kAddressV1, 80}, {protocol::kAddressV2, 175},    {protocol::kAddressH1, 185},
+        {protocol::kAddressH2, 70}, {protocol::kAddressSeqH1, 180}, {protocol::kAddressSeqH2, 0}};
     ASSERT_EQ(parsed.assignments.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(parsed.assignments[i].address, expected[i].first) << i;

@@ -34,7 +34,7 @@ TEST_F(Discovery, FindsNothingOnAnEmptyBusAndLeavesNothingOpen) {
 
 TEST_F(Discovery, AcceptsTheFourProductsWhateverTheirVersion) {
     for (std::uint16_t product :
-         {device::kKelvo, device::kMirad, device::kUsbShifter, device::kLoader}) {
+         {protocol::kKelvo, protocol::kMirad, protocol::kUsbShifter, protocol::kLoader}) {
         sim::SimulatedBus fresh;
         sim::AdaptorIdentity identity;
         identity.productId = product;
@@ -57,8 +57,8 @@ TEST_F(Discovery, HoldsTheLoaderAsASignExtendedProduct) {
 
 TEST_F(Discovery, RejectsOtherProductsOfTheVendorAndLeavesForeignDevicesAlone) {
     bus.addForeignDevice(0x046D, 0xC52B);
-    bus.addForeignDevice(device::kVendorId, 0x10A3);
-    bus.addForeignDevice(0x1234, device::kKelvo);
+    bus.addForeignDevice(protocol::kVendorId, 0x10A3);
+    bus.addForeignDevice(0x1234, protocol::kKelvo);
     frmMain& window = createWindow();
     EXPECT_FALSE(window.FindTheHid());
     EXPECT_TRUE(devicesOpened().empty());
@@ -71,7 +71,7 @@ TEST_F(Discovery, FirstAdaptorInEnumerationOrderWinsAndTheSecondIsNeverOpened) {
     const sim::DeviceId second = bus.addAdaptor(sim::kelvoIdentity());
     frmMain& window = createWindow();
     ASSERT_TRUE(window.FindTheHid());
-    EXPECT_EQ(window.session.productId, device::kUsbShifter);
+    EXPECT_EQ(window.session.productId, protocol::kUsbShifter);
     EXPECT_EQ(devicesOpened(), std::set<sim::DeviceId>{first});
     EXPECT_FALSE(devicesOpened().contains(second));
 }
@@ -82,7 +82,7 @@ TEST_F(Discovery, SkipsAnAdaptorThatCannotBeOpened) {
     bus.addAdaptor(sim::miradIdentity());
     frmMain& window = createWindow();
     ASSERT_TRUE(window.FindTheHid());
-    EXPECT_EQ(window.session.productId, device::kMirad);
+    EXPECT_EQ(window.session.productId, protocol::kMirad);
     EXPECT_EQ(bus.openHandleCount(), 2U);
 }
 

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "adaptor_contents.h"
-#include "device/device_session.h"
+#include "protocol/products.h"
 
 namespace e2e {
 
@@ -82,7 +82,7 @@ bool AdaptorEmulator::plug() {
     setup.name = utf8(identity.product);
     setup.serial = utf8(identity.serialNumber);
     setup.bus = BUS_USB;
-    setup.vendor = device::kVendorId;
+    setup.vendor = protocol::kVendorId;
     setup.product = identity.productId;
     setup.version = identity.versionNumber;
     setup.descriptor = kReportDescriptor;
@@ -130,13 +130,13 @@ bool AdaptorEmulator::answerSetReport(const UhidRequest& request) {
     // USB adaptor without report IDs receives the payload alone; the model takes it
     // behind report ID 0.
     const bool wellFormed = request.reportType == UhidReportType::Feature &&
-                            request.reportNumber == device::kReportId && !request.data.empty() &&
+                            request.reportNumber == protocol::kReportId && !request.data.empty() &&
                             request.data[0] == request.reportNumber;
     std::vector<std::uint8_t> frame;
     bool accepted = false;
     if (wellFormed) {
         const auto payload = std::span(request.data).subspan(1);
-        frame.push_back(device::kReportId);
+        frame.push_back(protocol::kReportId);
         frame.insert(frame.end(), payload.begin(), payload.end());
         accepted = model_.handleSetFeature(frame);
     }
@@ -153,7 +153,7 @@ bool AdaptorEmulator::answerGetReport(const UhidRequest& request) {
     std::vector<std::uint8_t> frame(model_.identity().featureReportByteLength, 0);
     frame[0] = request.reportNumber;
     const bool accepted = request.reportType == UhidReportType::Feature &&
-                          request.reportNumber == device::kReportId &&
+                          request.reportNumber == protocol::kReportId &&
                           model_.handleGetFeature(frame);
     record({LogKind::Get, accepted, 0, accepted ? frame : std::vector<std::uint8_t>{}});
     if (!accepted) {
@@ -171,7 +171,7 @@ bool AdaptorEmulator::restartUnderNewFirmware() {
 }
 
 bool AdaptorEmulator::reportsLever() const {
-    return device::reportsLever(device::signExtendedProduct(model_.identity().productId));
+    return protocol::reportsLever(protocol::signExtendedProduct(model_.identity().productId));
 }
 
 void AdaptorEmulator::holdLever(sim::LeverPosition position) {

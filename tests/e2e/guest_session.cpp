@@ -86,7 +86,7 @@ Bytes reply(std::size_t offset, std::span<const std::uint8_t> payload) {
     return frame;
 }
 
-Bytes settingsReply(const std::array<std::uint8_t, device::kSettingCount>& settings) {
+Bytes settingsReply(const std::array<std::uint8_t, protocol::kSettingCount>& settings) {
     return reply(2, settings);
 }
 
@@ -118,7 +118,7 @@ std::string gearText(std::uint8_t mask, std::uint8_t flag) {
 }
 
 std::string dumpText(const std::string& label,
-                     const std::array<std::uint8_t, device::kMemorySize>& memory) {
+                     const std::array<std::uint8_t, protocol::kMemorySize>& memory) {
     std::string text = label;
     for (const std::uint8_t byte : memory) {
         char field[4];
@@ -143,7 +143,7 @@ bool waitForAdaptorNode(std::uint16_t product) {
         std::vector<hid::InterfaceIdentity> interfaces;
         backend.enumerate(interfaces);
         for (const hid::InterfaceIdentity& interface : interfaces) {
-            if (interface.vendorId == device::kVendorId && interface.productId == product &&
+            if (interface.vendorId == protocol::kVendorId && interface.productId == product &&
                 hid::isHidrawDevice(interface.path)) {
                 return true;
             }
@@ -183,8 +183,8 @@ bool tickUntil(frmMain& window, const std::function<bool()>& done, int maxTicks 
 
 void expectKelvoShown(const frmMain& window) {
     EXPECT_EQ(window.Caption, window::kKelvoCaption);
-    EXPECT_EQ(window.session.attributes.VendorID, device::kVendorId);
-    EXPECT_EQ(window.session.attributes.ProductID, device::kKelvo);
+    EXPECT_EQ(window.session.attributes.VendorID, protocol::kVendorId);
+    EXPECT_EQ(window.session.attributes.ProductID, protocol::kKelvo);
     EXPECT_EQ(window.lblProduct.Caption, " Kelvo shifter adaptor");
     EXPECT_EQ(window.lblSerialNumber.Caption, " KV-0001234");
     // uhid devices have no USB parent, from which hidapi takes the manufacturer and the
@@ -203,16 +203,16 @@ void expectKelvoShown(const frmMain& window) {
 }
 
 void expectThresholds(const frmMain& window,
-                      const std::array<std::uint8_t, device::kSettingCount>& settings) {
+                      const std::array<std::uint8_t, protocol::kSettingCount>& settings) {
     EXPECT_TRUE(window.settingsReadFromAdaptor);
-    EXPECT_EQ(window.thresholdV1, int{settings[device::kAddressV1]});
-    EXPECT_EQ(window.thresholdV2, int{settings[device::kAddressV2]});
-    EXPECT_EQ(window.thresholdH2, int{settings[device::kAddressH2]});
-    EXPECT_EQ(window.thresholdH1, int{settings[device::kAddressH1]});
-    EXPECT_EQ(window.thresholdSeqH2, int{settings[device::kAddressSeqH2]});
-    EXPECT_EQ(window.thresholdSeqH1, int{settings[device::kAddressSeqH1]});
-    EXPECT_EQ(window.Text9.Text, std::to_string(settings[device::kAddressV1]));
-    EXPECT_EQ(window.Text10.Text, std::to_string(settings[device::kAddressV2]));
+    EXPECT_EQ(window.thresholdV1, int{settings[protocol::kAddressV1]});
+    EXPECT_EQ(window.thresholdV2, int{settings[protocol::kAddressV2]});
+    EXPECT_EQ(window.thresholdH2, int{settings[protocol::kAddressH2]});
+    EXPECT_EQ(window.thresholdH1, int{settings[protocol::kAddressH1]});
+    EXPECT_EQ(window.thresholdSeqH2, int{settings[protocol::kAddressSeqH2]});
+    EXPECT_EQ(window.thresholdSeqH1, int{settings[protocol::kAddressSeqH1]});
+    EXPECT_EQ(window.Text9.Text, std::to_string(settings[protocol::kAddressV1]));
+    EXPECT_EQ(window.Text10.Text, std::to_string(settings[protocol::kAddressV2]));
 }
 
 void expectDisconnectedLook(const frmMain& window) {
@@ -239,7 +239,7 @@ void expectShownWasReported(
     const std::vector<LogEntry>& log) {
     std::set<std::tuple<std::string, std::string, std::string>> reported;
     for (const LogEntry& entry : log) {
-        if (entry.kind == LogKind::Input && entry.bytes.size() == device::kShifterStateLength) {
+        if (entry.kind == LogKind::Input && entry.bytes.size() == protocol::kShifterStateLength) {
             reported.insert({std::to_string(entry.bytes[1]), std::to_string(entry.bytes[2]),
                              gearText(entry.bytes[3], entry.bytes[4])});
         }
@@ -254,25 +254,25 @@ TEST(GuestSession, KelvoCalibrationRoundThroughTheKernel) {
     e2e::AdaptorProcess adaptor(adaptorProgram, "kelvo", "/tmp/kelvo.log");
     ASSERT_TRUE(adaptor.started());
     ASSERT_EQ(adaptor.nextStatus(kStatusTimeout), "up 10a0");
-    ASSERT_TRUE(waitForAdaptorNode(device::kKelvo));
+    ASSERT_TRUE(waitForAdaptorNode(protocol::kKelvo));
 
     hid::HidapiBackend backend;
     RecordingToolkit toolkit;
     frmMain window(backend, toolkit, guestOptions());
     LogCursor log(adaptor);
     SendBuffer buffer;
-    std::array<std::uint8_t, device::kSettingCount> stored = e2e::kStartSettings;
+    std::array<std::uint8_t, protocol::kSettingCount> stored = e2e::kStartSettings;
 
     // Discovery, the lengths from the sysfs descriptor, identity and settings.
     window.Form_Load();
     ASSERT_TRUE(window.session.isConnected);
     EXPECT_EQ(window.session.devicePath.rfind("/dev/hidraw", 0), 0u) << window.session.devicePath;
     EXPECT_EQ(window.session.caps.FeatureReportByteLength, kFeatureLength);
-    EXPECT_EQ(window.session.caps.InputReportByteLength, device::kShifterStateLength);
+    EXPECT_EQ(window.session.caps.InputReportByteLength, protocol::kShifterStateLength);
     expectKelvoShown(window);
     expectThresholds(window, stored);
     EXPECT_EQ(log.next(),
-              (std::vector{created(device::kKelvo), sent(buffer.write({0, 0xDB, 1})),
+              (std::vector{created(protocol::kKelvo), sent(buffer.write({0, 0xDB, 1})),
                            sent(buffer.write({0, 0xF0})), replied(settingsReply(stored))}));
 
     // Reports shown while the lever tours the H-pattern.
@@ -304,12 +304,12 @@ TEST(GuestSession, KelvoCalibrationRoundThroughTheKernel) {
     window.Text7.Text = "205";
     ASSERT_TRUE(tickUntil(window, [&] { return window.thresholdH1 == 205; }));
     window.btnUpdate_Click();
-    stored[device::kAddressH1] = 205;
+    stored[protocol::kAddressH1] = 205;
     EXPECT_EQ(log.next(),
               (std::vector{sent(buffer.write({0, 0xEE, 3, 205})),
-                           sent(buffer.write({0, 0xEE, 2, stored[device::kAddressH2]})),
-                           sent(buffer.write({0, 0xEE, 0, stored[device::kAddressV1]})),
-                           sent(buffer.write({0, 0xEE, 1, stored[device::kAddressV2]}))}));
+                           sent(buffer.write({0, 0xEE, 2, stored[protocol::kAddressH2]})),
+                           sent(buffer.write({0, 0xEE, 0, stored[protocol::kAddressV1]})),
+                           sent(buffer.write({0, 0xEE, 1, stored[protocol::kAddressV2]}))}));
 
     // The memory dump.
     window.Command1_Click();
@@ -318,9 +318,10 @@ TEST(GuestSession, KelvoCalibrationRoundThroughTheKernel) {
     EXPECT_EQ(toolkit.inputBoxes[0].title, "Contents of shifter EEPROM memory");
     EXPECT_EQ(toolkit.inputBoxes[0].defaultText, dumpText("Kelvo: ", memory));
     std::vector<LogEntry> dump{sent(buffer.write({0, 0xD0}))};
-    for (std::size_t block = 0; block < device::kMemoryBlockCount; ++block) {
-        dump.push_back(replied(reply(2, std::span(memory).subspan(block * device::kMemoryBlockSize,
-                                                                  device::kMemoryBlockSize))));
+    for (std::size_t block = 0; block < protocol::kMemoryBlockCount; ++block) {
+        dump.push_back(
+            replied(reply(2, std::span(memory).subspan(block * protocol::kMemoryBlockSize,
+                                                       protocol::kMemoryBlockSize))));
     }
     EXPECT_EQ(log.next(), dump);
 
@@ -343,7 +344,7 @@ TEST(GuestSession, KelvoCalibrationRoundThroughTheKernel) {
     expectKelvoShown(window);
     expectThresholds(window, stored);
     EXPECT_EQ(log.next(),
-              (std::vector{created(device::kKelvo), sent(buffer.write({0, 0xDB, 1})),
+              (std::vector{created(protocol::kKelvo), sent(buffer.write({0, 0xDB, 1})),
                            sent(buffer.write({0, 0xF0})), replied(settingsReply(stored))}));
     ASSERT_TRUE(adaptor.send("hold 30 220"));
     ASSERT_EQ(adaptor.nextStatus(kStatusTimeout), "held");
@@ -356,12 +357,12 @@ TEST(GuestSession, KelvoCalibrationRoundThroughTheKernel) {
     EXPECT_EQ(toolkit.unloadCount, 1);
     EXPECT_EQ(log.next(),
               (std::vector{sent(buffer.write({0, 0xDB, 0})),
-                           sent(buffer.write({0, 0xEE, 3, stored[device::kAddressH1]})),
-                           sent(buffer.write({0, 0xEE, 2, stored[device::kAddressH2]})),
-                           sent(buffer.write({0, 0xEE, 0, stored[device::kAddressV1]})),
-                           sent(buffer.write({0, 0xEE, 1, stored[device::kAddressV2]})),
-                           sent(buffer.write({0, 0xEE, 5, stored[device::kAddressSeqH1]})),
-                           sent(buffer.write({0, 0xEE, 4, stored[device::kAddressSeqH2]}))}));
+                           sent(buffer.write({0, 0xEE, 3, stored[protocol::kAddressH1]})),
+                           sent(buffer.write({0, 0xEE, 2, stored[protocol::kAddressH2]})),
+                           sent(buffer.write({0, 0xEE, 0, stored[protocol::kAddressV1]})),
+                           sent(buffer.write({0, 0xEE, 1, stored[protocol::kAddressV2]})),
+                           sent(buffer.write({0, 0xEE, 5, stored[protocol::kAddressSeqH1]})),
+                           sent(buffer.write({0, 0xEE, 4, stored[protocol::kAddressSeqH2]}))}));
     EXPECT_EQ(adaptor.quit(), 0);
     EXPECT_EQ(log.next(),
               (std::vector{LogEntry{LogKind::Settings, true, 0, {stored.begin(), stored.end()}},
@@ -372,7 +373,7 @@ TEST(GuestSession, LoaderTakesTheFirmwareAndComesBackAsKelvo) {
     e2e::AdaptorProcess adaptor(adaptorProgram, "loader", "/tmp/loader.log");
     ASSERT_TRUE(adaptor.started());
     ASSERT_EQ(adaptor.nextStatus(kStatusTimeout), "up b016");
-    ASSERT_TRUE(waitForAdaptorNode(device::kLoader));
+    ASSERT_TRUE(waitForAdaptorNode(protocol::kLoader));
 
     hid::HidapiBackend backend;
     RecordingToolkit toolkit;
@@ -382,7 +383,7 @@ TEST(GuestSession, LoaderTakesTheFirmwareAndComesBackAsKelvo) {
 
     window.Form_Load();
     ASSERT_TRUE(window.session.isConnected);
-    EXPECT_TRUE(device::isProduct(window.session.productId, device::kLoader));
+    EXPECT_TRUE(protocol::isProduct(window.session.productId, protocol::kLoader));
     EXPECT_EQ(window.session.caps.FeatureReportByteLength, kFeatureLength);
     EXPECT_EQ(window.Caption, window::kLoaderCaption);
     EXPECT_EQ(window.lblProduct.Caption, " Shifter adaptor loader");
@@ -390,7 +391,7 @@ TEST(GuestSession, LoaderTakesTheFirmwareAndComesBackAsKelvo) {
     EXPECT_TRUE(window.UpgradeFW.Enabled);
     // The loader answers no settings request.
     EXPECT_FALSE(window.settingsReadFromAdaptor);
-    EXPECT_EQ(log.next(), (std::vector{created(device::kLoader), sent(buffer.write({0, 0xDB, 1})),
+    EXPECT_EQ(log.next(), (std::vector{created(protocol::kLoader), sent(buffer.write({0, 0xDB, 1})),
                                        sent(buffer.write({0, 0xF0})), refusedFetch()}));
 
     window.UpgradeFW_Click();
@@ -406,21 +407,21 @@ TEST(GuestSession, LoaderTakesTheFirmwareAndComesBackAsKelvo) {
     // Each chunk: report ID 0, the next 40 bytes of the image, zeros to the end.
     const maintenance::FirmwareImage image = maintenance::builtInFirmwareImage();
     constexpr std::size_t kChunks = 202;
-    ASSERT_EQ(image.bytes.size(), kChunks * device::kFirmwareChunkPayload);
+    ASSERT_EQ(image.bytes.size(), kChunks * protocol::kFirmwareChunkPayload);
     std::vector<LogEntry> expected;
     for (std::size_t chunk = 0; chunk < kChunks; ++chunk) {
         Bytes frame(kFeatureLength, 0);
-        const auto payload = image.bytes.subspan(chunk * device::kFirmwareChunkPayload,
-                                                 device::kFirmwareChunkPayload);
+        const auto payload = image.bytes.subspan(chunk * protocol::kFirmwareChunkPayload,
+                                                 protocol::kFirmwareChunkPayload);
         std::copy(payload.begin(), payload.end(), frame.begin() + 1);
         expected.push_back(sent(frame));
     }
     expected.push_back(destroyed());
-    expected.push_back(created(device::kKelvo));
+    expected.push_back(created(protocol::kKelvo));
     EXPECT_EQ(log.next(), expected);
 
     // The adaptor restarted under its new firmware: a new window finds a Kelvo adaptor.
-    ASSERT_TRUE(waitForAdaptorNode(device::kKelvo));
+    ASSERT_TRUE(waitForAdaptorNode(protocol::kKelvo));
     RecordingToolkit afterToolkit;
     frmMain after(backend, afterToolkit, guestOptions());
     after.Form_Load();

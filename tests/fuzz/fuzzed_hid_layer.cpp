@@ -22,15 +22,15 @@ bool FuzzedHidLayer::fails() {
 
 // Mostly the adaptor's identities, so the window gets past discovery.
 std::uint16_t FuzzedHidLayer::vendorId() {
-    return data_.ConsumeBool() ? device::kVendorId : data_.ConsumeIntegral<std::uint16_t>();
+    return data_.ConsumeBool() ? protocol::kVendorId : data_.ConsumeIntegral<std::uint16_t>();
 }
 
 std::uint16_t FuzzedHidLayer::productId() {
     if (data_.ConsumeBool()) {
         return data_.ConsumeIntegral<std::uint16_t>();
     }
-    return device::kAcceptedProducts[data_.ConsumeIntegralInRange<std::size_t>(
-        0, device::kAcceptedProducts.size() - 1)];
+    return protocol::kAcceptedProducts[data_.ConsumeIntegralInRange<std::size_t>(
+        0, protocol::kAcceptedProducts.size() - 1)];
 }
 
 void FuzzedHidLayer::checkHandle(hid::Handle handle) const {
@@ -129,14 +129,14 @@ bool FuzzedHidLayer::setFeature(hid::Handle handle, std::span<const std::uint8_t
     const std::vector<std::uint8_t> bytes(report.begin(), report.end());
     checkFeatureLength(handle, bytes.size());
     const auto number = static_cast<std::uint32_t>(handle);
-    const bool command = !sendingFirmware_ && bytes.size() >= device::kCommandLength;
-    if (command && bytes[1] == device::kWriteSetting) {
-        fuzzCheck(bytes[2] < device::kSettingCount, "settings only at their addresses");
+    const bool command = !sendingFirmware_ && bytes.size() >= protocol::kCommandLength;
+    if (command && bytes[1] == protocol::kWriteSetting) {
+        fuzzCheck(bytes[2] < protocol::kSettingCount, "settings only at their addresses");
         fuzzCheck(storable_[number][bytes[2]].contains(bytes[3]),
                   "no stored value that neither this connection's adaptor nor the user gave");
     }
     const bool sent = handle != hid::Handle::None && !fails();
-    if (sent && command && bytes[1] == device::kRequestSettings) {
+    if (sent && command && bytes[1] == protocol::kRequestSettings) {
         settingsRequested_.insert(number);
     } else {
         settingsRequested_.erase(number);
@@ -159,9 +159,9 @@ bool FuzzedHidLayer::getFeature(hid::Handle handle, std::span<std::uint8_t> repo
     fill(report.first(length));
     std::fill(report.begin() + static_cast<std::ptrdiff_t>(length), report.end(), std::uint8_t{0});
     bytesRead = static_cast<std::int32_t>(length);
-    for (std::size_t address = 0; settingsReply && address < device::kSettingCount; ++address) {
-        if (device::kSettingsOffset + address < length) {
-            storable_[number][address].insert(report[device::kSettingsOffset + address]);
+    for (std::size_t address = 0; settingsReply && address < protocol::kSettingCount; ++address) {
+        if (protocol::kSettingsOffset + address < length) {
+            storable_[number][address].insert(report[protocol::kSettingsOffset + address]);
         }
     }
     return true;

@@ -6,8 +6,8 @@
 #include <map>
 #include <set>
 
-#include "device/adaptor_protocol.h"
 #include "hid/hid_layer.h"
+#include "protocol/adaptor_protocol.h"
 
 // A HID layer whose every answer the fuzzer's bytes choose: which calls fail, what is
 // enumerated, attributes, capabilities (feature reports 0..300 bytes), feature replies
@@ -60,7 +60,7 @@ class FuzzedHidLayer : public hid::HidLayer {
     bool sendingFirmware_ = false;
     // Values the window may store at each setting address, by connection: what a reply to
     // a settings request on it carried there, and what the user typed meanwhile.
-    using Storable = std::array<std::set<int>, device::kSettingCount>;
+    using Storable = std::array<std::set<int>, protocol::kSettingCount>;
     std::map<std::uint32_t, Storable> storable_;
     // Handles whose last report sent was a settings request.
     std::set<std::uint32_t> settingsRequested_;

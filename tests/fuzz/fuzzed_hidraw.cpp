@@ -17,9 +17,9 @@ constexpr std::array<std::array<std::uint8_t, 3>, 4> kReservedItems{
 constexpr std::size_t kReservedItemLength[] = {1, 1, 2, 3};
 
 bool isAdaptor(const standin::DeviceFacts& facts) {
-    return facts.vendorId == device::kVendorId &&
-           std::find(device::kAcceptedProducts.begin(), device::kAcceptedProducts.end(),
-                     facts.productId) != device::kAcceptedProducts.end();
+    return facts.vendorId == protocol::kVendorId &&
+           std::find(protocol::kAcceptedProducts.begin(), protocol::kAcceptedProducts.end(),
+                     facts.productId) != protocol::kAcceptedProducts.end();
 }
 
 }  // namespace
@@ -59,11 +59,11 @@ FuzzedHidraw::Incarnation FuzzedHidraw::newIncarnation(const std::string& path) 
     Incarnation incarnation;
     incarnation.path = path;
     incarnation.facts.vendorId =
-        data_.ConsumeBool() ? data_.ConsumeIntegral<std::uint16_t>() : device::kVendorId;
+        data_.ConsumeBool() ? data_.ConsumeIntegral<std::uint16_t>() : protocol::kVendorId;
     incarnation.facts.productId =
         data_.ConsumeBool() ? data_.ConsumeIntegral<std::uint16_t>()
-                            : device::kAcceptedProducts[data_.ConsumeIntegralInRange<std::size_t>(
-                                  0, device::kAcceptedProducts.size() - 1)];
+                            : protocol::kAcceptedProducts[data_.ConsumeIntegralInRange<std::size_t>(
+                                  0, protocol::kAcceptedProducts.size() - 1)];
     incarnation.facts.releaseNumber = data_.ConsumeIntegral<std::uint16_t>();
     incarnation.descriptor = descriptor(incarnation.featureLength);
     incarnation.inode = nextInode_++;
@@ -85,7 +85,7 @@ bool FuzzedHidraw::present(const Connection& connection) const {
 }
 
 void FuzzedHidraw::checkFeatureLength(const Connection& connection, std::size_t length) const {
-    fuzzCheck(length <= device::kBufferSize, "feature reports of at most 257 bytes");
+    fuzzCheck(length <= protocol::kBufferSize, "feature reports of at most 257 bytes");
     const Incarnation& device = incarnations_[connection.incarnation];
     fuzzCheck(!device.featureLength || *device.featureLength == length,
               "feature reports of the length the descriptor gives");
@@ -134,13 +134,14 @@ int FuzzedHidraw::sendFeature(std::size_t key, std::span<const std::uint8_t> rep
     const Incarnation& device = incarnations_[to->incarnation];
     fuzzCheck(isAdaptor(device.facts), "feature reports only to an adaptor");
     ++featureReportsSent_;
-    const bool command = report.size() >= device::kCommandLength;
-    if (command && report[1] == device::kWriteSetting) {
-        fuzzCheck(report[2] < device::kSettingCount && to->storable[report[2]].contains(report[3]),
-                  "no stored value that neither this connection's adaptor nor the user gave");
+    const bool command = report.size() >= protocol::kCommandLength;
+    if (command && report[1] == protocol::kWriteSetting) {
+        fuzzCheck(
+            report[2] < protocol::kSettingCount && to->storable[report[2]].contains(report[3]),
+            "no stored value that neither this connection's adaptor nor the user gave");
     }
     const bool sent = present(*to) && !fails();
-    to->settingsRequested = sent && command && report[1] == device::kRequestSettings;
+    to->settingsRequested = sent && command && report[1] == protocol::kRequestSettings;
     return sent ? static_cast<int>(report.size()) : -1;
 }
 
@@ -156,9 +157,9 @@ int FuzzedHidraw::getFeature(std::size_t key, std::span<std::uint8_t> report) {
     const auto length = data_.ConsumeIntegralInRange<std::size_t>(0, report.size());
     const std::vector<std::uint8_t> bytes = data_.ConsumeBytes<std::uint8_t>(length);
     std::copy(bytes.begin(), bytes.end(), report.begin());
-    for (std::size_t address = 0; settingsReply && address < device::kSettingCount; ++address) {
-        if (device::kSettingsOffset + address < bytes.size()) {
-            from->storable[address].insert(report[device::kSettingsOffset + address]);
+    for (std::size_t address = 0; settingsReply && address < protocol::kSettingCount; ++address) {
+        if (protocol::kSettingsOffset + address < bytes.size()) {
+            from->storable[address].insert(report[protocol::kSettingsOffset + address]);
         }
     }
     return static_cast<int>(bytes.size());

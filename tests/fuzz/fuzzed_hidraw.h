@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 #include "support/hidapi_stand_in.h"
 
 // hidraw devices for the hidapi stand-in whose every answer the fuzzer's bytes choose:
@@ -55,7 +55,7 @@ class FuzzedHidraw : public standin::Responder {
         std::size_t incarnation = 0;
         bool open = true;
         bool settingsRequested = false;
-        std::array<std::set<int>, device::kSettingCount> storable;
+        std::array<std::set<int>, protocol::kSettingCount> storable;
     };
 
     Incarnation newIncarnation(const std::string& path);

@@ -20,13 +20,13 @@ bool clickable(const toolkit::CommandButton& button) {
 // H-pattern only; Text7 and Text8 the horizontals of the mode shown, and a change of
 // mode refills them before anything typed is taken.
 std::optional<std::uint8_t> addressOf(const frmMain& window, std::size_t box) {
-    constexpr std::uint8_t kHPattern[] = {device::kAddressH1, device::kAddressH2,
-                                          device::kAddressV1, device::kAddressV2};
-    constexpr std::uint8_t kSequential[] = {device::kAddressSeqH1, device::kAddressSeqH2};
-    if (box >= 2 || window.shownMode == device::kHPatternMode) {
+    constexpr std::uint8_t kHPattern[] = {protocol::kAddressH1, protocol::kAddressH2,
+                                          protocol::kAddressV1, protocol::kAddressV2};
+    constexpr std::uint8_t kSequential[] = {protocol::kAddressSeqH1, protocol::kAddressSeqH2};
+    if (box >= 2 || window.shownMode == protocol::kHPatternMode) {
         return kHPattern[box];
     }
-    if (window.shownMode == device::kSequentialMode) {
+    if (window.shownMode == protocol::kSequentialMode) {
         return kSequential[box];
     }
     return std::nullopt;

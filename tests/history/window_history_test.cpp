@@ -46,7 +46,7 @@ class WindowHistory : public WindowTest {
     std::vector<Bytes> settingWrites() const {
         std::vector<Bytes> writes;
         for (const Bytes& report : featureReportsSent()) {
-            if (report[1] == device::kWriteSetting) {
+            if (report[1] == protocol::kWriteSetting) {
                 writes.push_back(Bytes(report.begin() + 1, report.begin() + 4));
             }
         }
@@ -71,7 +71,7 @@ TEST_F(WindowHistory, RecordsTheReadEveryStoreAndTheCloseWithAllSixValues) {
     EXPECT_EQ(read.event, Event::Read);
     EXPECT_EQ(read.values, kStored);
     EXPECT_EQ(read.adaptor,
-              (history::Identity{device::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105}));
+              (history::Identity{protocol::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105}));
     EXPECT_EQ(window.readAtConnection, read);
 
     showReport(false);

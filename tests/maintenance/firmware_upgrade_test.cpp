@@ -8,7 +8,7 @@
 namespace {
 
 constexpr std::size_t kImageSize = 8080;
-constexpr std::size_t kChunks = kImageSize / device::kFirmwareChunkPayload;  // 202
+constexpr std::size_t kChunks = kImageSize / protocol::kFirmwareChunkPayload;  // 202
 
 class FirmwareUpgradeTest : public WindowTest {
   protected:
@@ -55,7 +55,7 @@ class FirmwareUpgradeTest : public WindowTest {
     std::vector<std::uint8_t> chunkAt(std::size_t at, std::size_t length) const {
         std::vector<std::uint8_t> chunk(length, 0);
         std::copy_n(imageBytes.begin() + static_cast<std::ptrdiff_t>(at),
-                    device::kFirmwareChunkPayload, chunk.begin() + 1);
+                    protocol::kFirmwareChunkPayload, chunk.begin() + 1);
         return chunk;
     }
 
@@ -95,7 +95,8 @@ TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
     EXPECT_EQ(sends[kChunks - 1].bytes, chunkAt(8040, 65));
     for (std::size_t n = 0; n < kChunks; ++n) {
         ASSERT_TRUE(sends[n].result) << "chunk " << n;
-        ASSERT_EQ(sends[n].bytes, chunkAt(n * device::kFirmwareChunkPayload, 65)) << "chunk " << n;
+        ASSERT_EQ(sends[n].bytes, chunkAt(n * protocol::kFirmwareChunkPayload, 65))
+            << "chunk " << n;
     }
     // The close runs on closed handles: it reaches nothing.
     EXPECT_FALSE(sends[kChunks].result);
@@ -121,7 +122,7 @@ TEST_F(FirmwareUpgradeTest, AdaptorRestartsWithTheImageAndIsFoundAgain) {
     // The adaptor's identity changes once the whole image arrived.
     EXPECT_EQ(bus.adaptor(loader).firmwareReceived, imageBytes);
     ASSERT_TRUE(window->FindTheHid());
-    EXPECT_EQ(window->session.attributes.ProductID, device::kKelvo);
+    EXPECT_EQ(window->session.attributes.ProductID, protocol::kKelvo);
 }
 
 TEST_F(FirmwareUpgradeTest, MinimalFeatureLengthCarriesJustTheChunk) {
@@ -146,7 +147,7 @@ TEST_F(FirmwareUpgradeTest, FailedChunkIsCountedAndTheRestStillGoOut) {
     ASSERT_GE(sends.size(), kChunks);
     EXPECT_FALSE(sends[100].result);
     // Not retried: the next attempt carries the next block.
-    EXPECT_EQ(sends[101].bytes, chunkAt(101 * device::kFirmwareChunkPayload, 65));
+    EXPECT_EQ(sends[101].bytes, chunkAt(101 * protocol::kFirmwareChunkPayload, 65));
     EXPECT_TRUE(sends[kChunks - 1].result);
     EXPECT_EQ(sends[kChunks - 1].bytes, chunkAt(8040, 65));
 
@@ -157,7 +158,7 @@ TEST_F(FirmwareUpgradeTest, FailedChunkIsCountedAndTheRestStillGoOut) {
     EXPECT_TRUE(window->isUnloaded());
     // The loader is still a loader, waiting for a complete image.
     ASSERT_TRUE(window->FindTheHid());
-    EXPECT_EQ(window->session.attributes.ProductID, device::kLoader);
+    EXPECT_EQ(window->session.attributes.ProductID, protocol::kLoader);
 }
 
 TEST_F(FirmwareUpgradeTest, EveryChunkFailingIsReportedWithTheFullCount) {

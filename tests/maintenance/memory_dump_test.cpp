@@ -7,7 +7,7 @@
 namespace {
 
 constexpr std::size_t kFieldLength = 3;
-constexpr std::size_t kBlockTextLength = device::kMemoryBlockSize * kFieldLength;
+constexpr std::size_t kBlockTextLength = protocol::kMemoryBlockSize * kFieldLength;
 constexpr const char* kUnreadBlock = " ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ??";
 
 class MemoryDumpTest : public WindowTest {
@@ -15,7 +15,7 @@ class MemoryDumpTest : public WindowTest {
     // An adaptor whose byte i holds a value that differs from its neighbours'.
     sim::DeviceId addAdaptorWithMemory(sim::AdaptorIdentity identity) {
         const sim::DeviceId id = bus.addAdaptor(std::move(identity));
-        for (std::size_t i = 0; i < device::kMemorySize; ++i) {
+        for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
             bus.adaptor(id).memory[i] = static_cast<std::uint8_t>(i * 37 + 11);
         }
         return id;
@@ -29,7 +29,7 @@ class MemoryDumpTest : public WindowTest {
     // The text a block's fields should read for these 16 bytes.
     static std::string fieldsOf(const std::uint8_t* bytes) {
         std::string text;
-        for (std::size_t i = 0; i < device::kMemoryBlockSize; ++i) {
+        for (std::size_t i = 0; i < protocol::kMemoryBlockSize; ++i) {
             static constexpr char kDigits[] = "0123456789ABCDEF";
             text += {' ', kDigits[bytes[i] >> 4], kDigits[bytes[i] & 0x0F]};
         }
@@ -62,9 +62,9 @@ TEST_F(MemoryDumpTest, KelvoDumpHasLabelAndEveryByteInOrder) {
     EXPECT_EQ(text.substr(0, 16), "Kelvo:  00 0A FF");
     EXPECT_EQ(text.substr(7 + 16 * kFieldLength, kFieldLength), " 5C");
     EXPECT_EQ(text.substr(text.size() - kFieldLength), " B7");
-    for (std::size_t block = 0; block < device::kMemoryBlockCount; ++block) {
+    for (std::size_t block = 0; block < protocol::kMemoryBlockCount; ++block) {
         EXPECT_EQ(text.substr(7 + block * kBlockTextLength, kBlockTextLength),
-                  fieldsOf(&bus.adaptor(id).memory[block * device::kMemoryBlockSize]))
+                  fieldsOf(&bus.adaptor(id).memory[block * protocol::kMemoryBlockSize]))
             << "block " << block;
     }
 }
@@ -96,17 +96,17 @@ TEST_F(MemoryDumpTest, FailedFetchShowsUnreadFieldsForThatBlockOnly) {
     window->Command1_Click();
 
     const std::vector<support::CallRecord> fetches = callsOfKind(support::CallKind::GetFeature);
-    ASSERT_EQ(fetches.size(), device::kMemoryBlockCount);
+    ASSERT_EQ(fetches.size(), protocol::kMemoryBlockCount);
     const std::string fields = dumpFields(7);
     ASSERT_EQ(fields.size(), 384u);
-    for (std::size_t block = 0; block < device::kMemoryBlockCount; ++block) {
+    for (std::size_t block = 0; block < protocol::kMemoryBlockCount; ++block) {
         const std::string shown = fields.substr(block * kBlockTextLength, kBlockTextLength);
         if (block == 3) {
             EXPECT_FALSE(fetches[block].result);
             EXPECT_EQ(shown, kUnreadBlock);
         } else {
             ASSERT_TRUE(fetches[block].result) << block;
-            EXPECT_EQ(shown, fieldsOf(&fetches[block].bytes[device::kMemoryBlockOffset]))
+            EXPECT_EQ(shown, fieldsOf(&fetches[block].bytes[protocol::kMemoryBlockOffset]))
                 << "block " << block;
         }
     }
@@ -151,7 +151,7 @@ TEST_F(MemoryDumpTest, DialogNamesTheConfiguredAddressAndItsAnswerIsIgnored) {
               "This is shifter EEPROM contents. Please copy (Ctrl+C) and email this text to "
               "dumps@calibration.test for analysis. Thank you!");
     // One request and eight fetches; nothing follows the dialog.
-    EXPECT_EQ(hid.log().size(), 1u + device::kMemoryBlockCount);
+    EXPECT_EQ(hid.log().size(), 1u + protocol::kMemoryBlockCount);
     EXPECT_TRUE(toolkit.messages.empty());
 }
 
@@ -192,7 +192,7 @@ TEST_F(MemoryDumpTest, WithoutConnectionEveryByteIsUnread) {
     const std::string& text = toolkit.inputBoxes.back().defaultText;
     EXPECT_EQ(text.size(), 384u);
     std::string unread;
-    for (std::size_t block = 0; block < device::kMemoryBlockCount; ++block) {
+    for (std::size_t block = 0; block < protocol::kMemoryBlockCount; ++block) {
         unread += kUnreadBlock;
     }
     EXPECT_EQ(text, unread);

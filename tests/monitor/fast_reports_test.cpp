@@ -33,13 +33,13 @@ class FastReports : public WindowTest {
     // visited points of the shown mode: all of them, and nothing of the other mode.
     void expectTraceComplete(const std::vector<std::vector<std::uint8_t>>& reports) {
         for (const auto& report : reports) {
-            const bool sequential = device::modeOf(report[5]) == device::kSequentialMode;
+            const bool sequential = protocol::modeOf(report[5]) == protocol::kSequentialMode;
             const monitor::VisitedMap& map =
                 sequential ? window->visitedSequential : window->visitedHPattern;
             ASSERT_TRUE(map.isMarked(report[1], report[2]))
                 << int(report[1]) << "," << int(report[2]);
         }
-        const monitor::VisitedMap& shown = window->shownMode == device::kSequentialMode
+        const monitor::VisitedMap& shown = window->shownMode == protocol::kSequentialMode
                                                ? window->visitedSequential
                                                : window->visitedHPattern;
         std::vector<bool> expected(256 * 256, false);
@@ -118,7 +118,7 @@ TEST_F(FastReports, MixedModesInOneTickKeepEachModesTraceApart) {
         }
         window->Timer_Timer();
         const auto reports = reportsRead();
-        ASSERT_EQ(window->lastReportMode, device::modeOf(reports.back()[5]));
+        ASSERT_EQ(window->lastReportMode, protocol::modeOf(reports.back()[5]));
         expectTraceComplete(reports);
         ASSERT_FALSE(HasFailure()) << "tick " << tick;
     }

@@ -148,7 +148,8 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     EXPECT_NE(frm->Text10.Text, "175");
     EXPECT_NE(frm->status.text().find("Update settings"), std::string::npos);
     QTest::mouseClick(static_cast<QWidget*>(form->widgetFor(frm->btnUpdate)), Qt::LeftButton);
-    EXPECT_EQ(std::to_string(bus.adaptor(adaptor).settings[device::kAddressV2]), frm->Text10.Text);
+    EXPECT_EQ(std::to_string(bus.adaptor(adaptor).settings[protocol::kAddressV2]),
+              frm->Text10.Text);
 
     // Closing the assistant takes its rings off the plot.
     window->close();

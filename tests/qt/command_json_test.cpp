@@ -27,12 +27,12 @@ class CalibrationFile : public ::testing::Test {
 };
 
 TEST_F(CalibrationFile, AnExportedCalibrationGivesAllSixForItsProduct) {
-    const storage::Calibration exported{{device::kMirad, "Mirad shifter", "M-1", 0x0105},
+    const storage::Calibration exported{{protocol::kMirad, "Mirad shifter", "M-1", 0x0105},
                                         {81, 176, 71, 186, 76, 181}};
     const commands::WriteRequest request = requestFrom(storage::calibrationJson(exported, 0));
     ASSERT_EQ(request.assignments.error, "");
-    EXPECT_EQ(request.madeForProduct, device::kMirad);
-    ASSERT_EQ(request.assignments.assignments.size(), device::kSettingCount);
+    EXPECT_EQ(request.madeForProduct, protocol::kMirad);
+    ASSERT_EQ(request.assignments.assignments.size(), protocol::kSettingCount);
     for (const commands::Assignment& assignment : request.assignments.assignments) {
         EXPECT_EQ(assignment.value, exported.values[assignment.address]) << int{assignment.address};
     }
@@ -57,7 +57,8 @@ TEST_F(CalibrationFile, ARefusedFileSaysWhyAndHoldsNothingToSend) {
 
 TEST(ReadJson, HoldsIdentityAndThresholdsByName) {
     commands::ReadResult result;
-    result.identity = {"/dev/hidraw3", device::kKelvo, 0x0105, "Corvane", "Kelvo shifter", "KV-1"};
+    result.identity = {"/dev/hidraw3", protocol::kKelvo, 0x0105,
+                       "Corvane",      "Kelvo shifter",  "KV-1"};
     result.thresholds = commands::Thresholds{80, 175, 70, 185, 75, 180};
     const QJsonObject object = QJsonDocument::fromJson(qt::readResultJson(result)).object();
     EXPECT_EQ(object.value(QStringLiteral("path")).toString(), QStringLiteral("/dev/hidraw3"));

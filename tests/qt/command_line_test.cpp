@@ -5,7 +5,7 @@
 #include <QDir>
 #include <tuple>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 #include "qt/command_line.h"
 
 namespace {
@@ -28,16 +28,16 @@ TEST(CommandLine, SimulateAloneMeansAKelvoAdaptor) {
     const qt::CommandLine line = parse({"--simulate"});
     ASSERT_EQ(line.action, qt::LaunchAction::Run);
     ASSERT_TRUE(line.options.simulated.has_value());
-    EXPECT_EQ(line.options.simulated->productId, device::kKelvo);
+    EXPECT_EQ(line.options.simulated->productId, protocol::kKelvo);
     EXPECT_DOUBLE_EQ(line.options.reportRateHz, qt::kDefaultReportRateHz);
 }
 
 TEST(CommandLine, SimulateNamesEachProduct) {
-    const std::pair<const char*, std::uint16_t> products[] = {{"kelvo", device::kKelvo},
-                                                              {"mirad", device::kMirad},
-                                                              {"usb", device::kUsbShifter},
-                                                              {"loader", device::kLoader},
-                                                              {"MIRAD", device::kMirad}};
+    const std::pair<const char*, std::uint16_t> products[] = {{"kelvo", protocol::kKelvo},
+                                                              {"mirad", protocol::kMirad},
+                                                              {"usb", protocol::kUsbShifter},
+                                                              {"loader", protocol::kLoader},
+                                                              {"MIRAD", protocol::kMirad}};
     for (const auto& [name, product] : products) {
         SCOPED_TRACE(name);
         const qt::CommandLine line = parse({QStringLiteral("--simulate=%1").arg(name)});

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <memory>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 #include "qt/app_icon.h"
 #include "qt/form_widget.h"
 #include "qt/qt_toolkit.h"
@@ -144,7 +144,7 @@ TEST_F(FeedbackTest, EnterAndKeypadEnterPressTheFocusedButton) {
         std::size_t count = 0;
         for (const support::CallRecord& call : hid.log()) {
             count += call.kind == support::CallKind::SetFeature && call.bytes.size() > 1 &&
-                     call.bytes[1] == device::kWriteSetting;
+                     call.bytes[1] == protocol::kWriteSetting;
         }
         return count;
     };

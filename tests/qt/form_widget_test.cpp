@@ -18,7 +18,7 @@
 #include <functional>
 #include <memory>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 #include "qt/form_widget.h"
 #include "qt/qt_toolkit.h"
 #include "shown_window.h"
@@ -54,7 +54,7 @@ class FormWidgetTest : public ::testing::Test {
         std::vector<std::vector<std::uint8_t>> writes;
         for (const support::CallRecord& call : hid.log()) {
             if (call.kind == support::CallKind::SetFeature && call.result &&
-                call.bytes.size() > 3 && call.bytes[1] == device::kWriteSetting) {
+                call.bytes.size() > 3 && call.bytes[1] == protocol::kWriteSetting) {
                 writes.push_back(call.bytes);
             }
         }
@@ -69,7 +69,7 @@ class FormWidgetTest : public ::testing::Test {
 };
 
 // Thresholds unlike the factory ones, so showing them proves they were read.
-constexpr std::array<std::uint8_t, device::kSettingCount> kStored{61, 190, 77, 166, 93, 171};
+constexpr std::array<std::uint8_t, protocol::kSettingCount> kStored{61, 190, 77, 166, 93, 171};
 
 class ConnectedFormTest : public FormWidgetTest {
   protected:
@@ -135,7 +135,7 @@ TEST_F(ConnectedFormTest, TypingReachesTheTextBoxModelAndTheThresholds) {
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
     const auto writes = writeSettingReports();
     EXPECT_TRUE(std::any_of(writes.begin(), writes.end(), [](const auto& report) {
-        return report[2] == device::kAddressV1 && report[3] == 104;
+        return report[2] == protocol::kAddressV1 && report[3] == 104;
     }));
 }
 
@@ -260,7 +260,7 @@ TEST_F(ConnectedFormTest, ClosingUnloadsTheWindowAndLeavesCalibrationMode) {
     EXPECT_FALSE(form->pollTimer().isActive());
     const auto received = bus.featureReportsReceived(adaptor);
     EXPECT_TRUE(std::any_of(received.begin(), received.end(), [](const auto& report) {
-        return report.size() > 2 && report[1] == device::kSetCalibrationMode && report[2] == 0;
+        return report.size() > 2 && report[1] == protocol::kSetCalibrationMode && report[2] == 0;
     }));
     EXPECT_EQ(bus.openHandleCount(), 0U);
 }

@@ -67,7 +67,7 @@ class HistoryEndToEnd : public ::testing::Test {
         return events;
     }
     static history::Identity kFirstIdentity() {
-        return {device::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105};
+        return {protocol::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105};
     }
 
     sim::SimulatedBus bus;
@@ -94,7 +94,7 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
     showReport();
     static_cast<QPushButton*>(form->widgetFor(frm->btnUpdate))->click();
     form->close();
-    ASSERT_EQ(bus.adaptor(adaptor).settings[device::kAddressV1], 50);
+    ASSERT_EQ(bus.adaptor(adaptor).settings[protocol::kAddressV1], 50);
 
     // Second window over the same adaptor.
     openWindow();

@@ -15,7 +15,7 @@
 
 namespace {
 
-using Settings = std::array<std::uint8_t, device::kSettingCount>;
+using Settings = std::array<std::uint8_t, protocol::kSettingCount>;
 constexpr Settings kStored{40, 200, 60, 190, 70, 180};
 
 struct Outcome {
@@ -65,7 +65,7 @@ std::uint64_t indexOf(const std::vector<support::CallRecord>& log, std::size_t n
 
 bool isRequestSettings(const support::CallRecord& call) {
     return call.kind == support::CallKind::SetFeature && call.bytes.size() > 1 &&
-           call.bytes[1] == device::kRequestSettings;
+           call.bytes[1] == protocol::kRequestSettings;
 }
 
 // The window fetched the settings reply even when the request for it had failed, took

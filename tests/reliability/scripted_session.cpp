@@ -25,25 +25,26 @@ constexpr std::size_t kShortReplyLength = 5;
 
 // The thresholds the adaptor holds at the start, by address. None of them is a value
 // typed later, a memory byte or zero, so a write of any other value had no source.
-constexpr std::array<std::uint8_t, device::kSettingCount> kStoredSettings{40,  200, 60,
-                                                                          190, 70,  180};
+constexpr std::array<std::uint8_t, protocol::kSettingCount> kStoredSettings{40,  200, 60,
+                                                                            190, 70,  180};
 // What an adaptor replugged as another product holds.
-constexpr std::array<std::uint8_t, device::kSettingCount> kOtherSettings{41, 201, 61, 191, 71, 181};
+constexpr std::array<std::uint8_t, protocol::kSettingCount> kOtherSettings{41,  201, 61,
+                                                                           191, 71,  181};
 
 using support::CallKind;
 
 // The addresses a box's threshold is stored to, in either mode.
 std::vector<std::uint8_t> addressesOf(const frmMain& window, const toolkit::TextBox& box) {
     if (&box == &window.Text7) {
-        return {device::kAddressH1, device::kAddressSeqH1};
+        return {protocol::kAddressH1, protocol::kAddressSeqH1};
     }
     if (&box == &window.Text8) {
-        return {device::kAddressH2, device::kAddressSeqH2};
+        return {protocol::kAddressH2, protocol::kAddressSeqH2};
     }
     if (&box == &window.Text9) {
-        return {device::kAddressV1};
+        return {protocol::kAddressV1};
     }
-    return {device::kAddressV2};
+    return {protocol::kAddressV2};
 }
 
 class Session {
@@ -52,7 +53,7 @@ class Session {
         if (script == Script::Calibration) {
             adaptor_ = bus_.addAdaptor(sim::kelvoIdentity());
             bus_.adaptor(adaptor_).settings = kStoredSettings;
-            for (std::size_t i = 0; i < device::kMemorySize; ++i) {
+            for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
                 bus_.adaptor(adaptor_).memory[i] = static_cast<std::uint8_t>(0x30 + i % 7);
             }
         } else {
@@ -272,7 +273,7 @@ class Session {
                 problem("the window keeps polling", "timer stopped after " + event);
             }
         }
-        report_.sawSequentialMode |= w.shownMode == device::kSequentialMode;
+        report_.sawSequentialMode |= w.shownMode == protocol::kSequentialMode;
         replugWhenDue();
     }
 
@@ -347,22 +348,22 @@ class Session {
             }
             // Once the image goes out every report is a chunk, whatever its bytes say.
             const bool command =
-                call.index < writesBeforeUpgrade_ && call.bytes.size() >= device::kCommandLength;
+                call.index < writesBeforeUpgrade_ && call.bytes.size() >= protocol::kCommandLength;
             settingsRequested.erase(call.handle);
-            if (command && call.result && call.bytes[1] == device::kRequestSettings) {
+            if (command && call.result && call.bytes[1] == protocol::kRequestSettings) {
                 settingsRequested.insert(call.handle);
             }
-            if (command && call.result && call.bytes[1] == device::kWriteSetting) {
+            if (command && call.result && call.bytes[1] == protocol::kWriteSetting) {
                 checkWrite(call);
             }
         }
     }
 
     void allowSettingsReply(const support::CallRecord& reply) {
-        for (std::size_t address = 0; address < device::kSettingCount; ++address) {
-            if (device::kSettingsOffset + address < reply.bytes.size()) {
+        for (std::size_t address = 0; address < protocol::kSettingCount; ++address) {
+            if (protocol::kSettingsOffset + address < reply.bytes.size()) {
                 allowed_[reply.handle][address].insert(
-                    reply.bytes[device::kSettingsOffset + address]);
+                    reply.bytes[protocol::kSettingsOffset + address]);
             }
         }
     }
@@ -371,7 +372,7 @@ class Session {
         ++report_.settingsWritten;
         const std::uint8_t address = call.bytes[2];
         const std::uint8_t value = call.bytes[3];
-        if (address >= device::kSettingCount || !allowed_[call.handle][address].contains(value)) {
+        if (address >= protocol::kSettingCount || !allowed_[call.handle][address].contains(value)) {
             problem("no stored value that neither the adaptor nor the user gave",
                     "address " + std::to_string(address) + " value " + std::to_string(value) +
                         " at call " + std::to_string(call.index));
@@ -400,7 +401,7 @@ class Session {
     std::optional<std::pair<std::uint64_t, sim::AdaptorIdentity>> before_;
     std::uint64_t closeStartsAt_ = 0;
     // Values that may be stored, by connection (its feature handle) and address.
-    std::map<hid::Handle, std::array<std::set<int>, device::kSettingCount>> allowed_;
+    std::map<hid::Handle, std::array<std::set<int>, protocol::kSettingCount>> allowed_;
     RunReport report_;
 };
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "protocol/identity_text.h"
 #include "reliability/heap_usage.h"
 #include "reliability/window_looks.h"
-#include "settings/identity_text.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -79,22 +79,22 @@ class Soak : public WindowTest {
         EXPECT_EQ(w.lblManuf.Caption, " Maker " + number);
         EXPECT_EQ(w.lblProduct.Caption, " Adaptor " + number);
         EXPECT_EQ(w.lblSerialNumber.Caption, " SN-" + number);
-        EXPECT_EQ(w.lblVersion.Caption, settings::versionText(model.identity().versionNumber));
+        EXPECT_EQ(w.lblVersion.Caption, protocol::versionText(model.identity().versionNumber));
         const auto& s = model.settings;
-        EXPECT_EQ(w.thresholdV1, s[device::kAddressV1]);
-        EXPECT_EQ(w.thresholdV2, s[device::kAddressV2]);
-        EXPECT_EQ(w.thresholdH2, s[device::kAddressH2]);
-        EXPECT_EQ(w.thresholdH1, s[device::kAddressH1]);
-        EXPECT_EQ(w.thresholdSeqH2, s[device::kAddressSeqH2]);
-        EXPECT_EQ(w.thresholdSeqH1, s[device::kAddressSeqH1]);
-        EXPECT_EQ(w.Text9.Text, std::to_string(s[device::kAddressV1]));
-        EXPECT_EQ(w.Text10.Text, std::to_string(s[device::kAddressV2]));
+        EXPECT_EQ(w.thresholdV1, s[protocol::kAddressV1]);
+        EXPECT_EQ(w.thresholdV2, s[protocol::kAddressV2]);
+        EXPECT_EQ(w.thresholdH2, s[protocol::kAddressH2]);
+        EXPECT_EQ(w.thresholdH1, s[protocol::kAddressH1]);
+        EXPECT_EQ(w.thresholdSeqH2, s[protocol::kAddressSeqH2]);
+        EXPECT_EQ(w.thresholdSeqH1, s[protocol::kAddressSeqH1]);
+        EXPECT_EQ(w.Text9.Text, std::to_string(s[protocol::kAddressV1]));
+        EXPECT_EQ(w.Text10.Text, std::to_string(s[protocol::kAddressV2]));
         // The upper boxes follow the mode of the last report before the loss.
         const bool sequential = cycle % 2 == 1;
         EXPECT_EQ(w.Text7.Text,
-                  std::to_string(s[sequential ? device::kAddressSeqH1 : device::kAddressH1]));
+                  std::to_string(s[sequential ? protocol::kAddressSeqH1 : protocol::kAddressH1]));
         EXPECT_EQ(w.Text8.Text,
-                  std::to_string(s[sequential ? device::kAddressSeqH2 : device::kAddressH2]));
+                  std::to_string(s[sequential ? protocol::kAddressSeqH2 : protocol::kAddressH2]));
         EXPECT_EQ(reliability::connectedLookDifferences(w, model.identity()), "");
     }
 
@@ -161,13 +161,13 @@ TEST_F(Soak, AMinuteOfAThousandReportsASecondIsShownUpToTheNewestOnEveryTick) {
         window->Timer_Timer();
 
         const std::vector<std::uint8_t> newest = newestReportRead();
-        ASSERT_EQ(newest.size(), device::kShifterStateLength) << "tick " << tick;
+        ASSERT_EQ(newest.size(), protocol::kShifterStateLength) << "tick " << tick;
         ASSERT_EQ(window->lblX.Caption, std::to_string(newest[1])) << "tick " << tick;
         ASSERT_EQ(window->lblY.Caption, std::to_string(newest[2])) << "tick " << tick;
         ASSERT_TRUE(bus.device(adaptor).inputQueue.empty()) << "tick " << tick;
         read += reportsRead();
-        sawSequential |= window->shownMode == device::kSequentialMode;
-        sawHPattern |= window->shownMode == device::kHPatternMode;
+        sawSequential |= window->shownMode == protocol::kSequentialMode;
+        sawHPattern |= window->shownMode == protocol::kHPatternMode;
         if (tick == kWarmUpTicks) {
             heapAfterWarmUp = reliability::heapBytesInUse();
         }

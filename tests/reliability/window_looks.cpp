@@ -3,7 +3,7 @@
 #include <array>
 #include <span>
 
-#include "settings/identity_text.h"
+#include "protocol/identity_text.h"
 #include "window/window_texts.h"
 
 namespace reliability {
@@ -29,13 +29,13 @@ std::string ascii(const std::u16string& text) {
 
 const char* captionFor(std::uint16_t productId) {
     switch (productId) {
-        case device::kKelvo:
+        case protocol::kKelvo:
             return window::kKelvoCaption;
-        case device::kMirad:
+        case protocol::kMirad:
             return window::kMiradCaption;
-        case device::kUsbShifter:
+        case protocol::kUsbShifter:
             return window::kUsbShifterCaption;
-        case device::kLoader:
+        case protocol::kLoader:
             return window::kLoaderCaption;
         default:
             return "(no caption for this product)";
@@ -96,14 +96,14 @@ std::string disconnectedLookDifferences(const frmMain& w) {
 }
 
 std::string connectedLookDifferences(const frmMain& w, const sim::AdaptorIdentity& adaptor) {
-    const std::int32_t product = device::signExtendedProduct(adaptor.productId);
-    const bool lever = device::reportsLever(product);
-    const bool loader = adaptor.productId == device::kLoader;
+    const std::int32_t product = protocol::signExtendedProduct(adaptor.productId);
+    const bool lever = protocol::reportsLever(product);
+    const bool loader = adaptor.productId == protocol::kLoader;
     Differences d;
     d.expect(w.Caption == captionFor(adaptor.productId), "caption '" + w.Caption + "'");
     d.expect(w.Timer.Interval == 10, "timer interval " + std::to_string(w.Timer.Interval));
     d.expect(w.btnUpdate.Enabled == lever, "btnUpdate enabled " + std::to_string(lever));
-    d.expect(w.Command1.Enabled == device::offersMemoryDump(product), "Command1 enabled wrongly");
+    d.expect(w.Command1.Enabled == protocol::offersMemoryDump(product), "Command1 enabled wrongly");
     d.expect(w.UpgradeFW.Enabled == loader && w.UpgradeFW.Visible == loader,
              "UpgradeFW offered wrongly");
     for (const toolkit::TextBox* box : boxes(w)) {
@@ -136,7 +136,7 @@ std::string connectedLookDifferences(const frmMain& w, const sim::AdaptorIdentit
     shows(w.lblManuf, " " + ascii(adaptor.manufacturer));
     shows(w.lblProduct, " " + ascii(adaptor.product));
     shows(w.lblSerialNumber, " " + ascii(adaptor.serialNumber));
-    shows(w.lblVersion, settings::versionText(adaptor.versionNumber));
+    shows(w.lblVersion, protocol::versionText(adaptor.versionNumber));
     return d.text();
 }
 

@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "settings/identity_text.h"
+#include "protocol/identity_text.h"
+#include "settings/product_caption.h"
 
 namespace {
 
-using settings::decodeIdentityString;
-using settings::versionText;
+using protocol::decodeIdentityString;
+using protocol::versionText;
 
 std::array<std::uint8_t, 201> bufferOf(std::initializer_list<std::uint16_t> units) {
     std::array<std::uint8_t, 201> buffer{};

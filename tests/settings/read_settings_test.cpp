@@ -94,7 +94,7 @@ TEST_F(ReadSettings, TheBoxesOfTheSharedPairFollowTheLastReportedMode) {
     frmMain& window = loadWindow();
     bus.queueLever(adaptor, {100, 100, true});
     window.Timer_Timer();
-    ASSERT_EQ(window.lastReportMode, device::kSequentialMode);
+    ASSERT_EQ(window.lastReportMode, protocol::kSequentialMode);
 
     bus.unplug(adaptor);
     window.Timer_Timer();

@@ -139,11 +139,11 @@ TEST(AdaptorModelGears, StoredThresholdsChangeTheDecision) {
     const LeverPosition pushed{100, 150, true};
     EXPECT_EQ(model.gearFor(lever).gearMask, 0);
     EXPECT_EQ(model.gearFor(pushed).gearMask, 0);
-    ASSERT_TRUE(model.handleSetFeature(command({0, 0xEE, device::kAddressH1, 149})));
+    ASSERT_TRUE(model.handleSetFeature(command({0, 0xEE, protocol::kAddressH1, 149})));
     EXPECT_EQ(model.gearFor(lever).gearMask, 0x04);
-    ASSERT_TRUE(model.handleSetFeature(command({0, 0xEE, device::kAddressV1, 101})));
+    ASSERT_TRUE(model.handleSetFeature(command({0, 0xEE, protocol::kAddressV1, 101})));
     EXPECT_EQ(model.gearFor(lever).gearMask, 0x01);
-    ASSERT_TRUE(model.handleSetFeature(command({0, 0xEE, device::kAddressSeqH1, 149})));
+    ASSERT_TRUE(model.handleSetFeature(command({0, 0xEE, protocol::kAddressSeqH1, 149})));
     EXPECT_EQ(model.gearFor(pushed).gearMask, 0x80);
 }
 

@@ -91,7 +91,7 @@ TEST_F(SimulatedBusInputTest, ScriptedReportsFollowTheLeverAndTheThresholds) {
     for (std::uint8_t x = 10; x <= 50; x += 10) {
         EXPECT_EQ(read()->at(1), x);
     }
-    bus.adaptor(id).settings[device::kAddressH1] = 60;
+    bus.adaptor(id).settings[protocol::kAddressH1] = 60;
     bus.advance(10ms);
     EXPECT_EQ(read(), (Bytes{0, 60, 100, 0x01, 0, 0}));
 }
@@ -124,7 +124,7 @@ TEST_F(SimulatedBusInputTest, LoaderRebootsAsKelvoAfterTheLastChunk) {
     for (std::size_t i = 0; i < AdaptorModel::kFirmwareChunkCount; ++i) {
         std::vector<hid::InterfaceIdentity> interfaces;
         bus.enumerate(interfaces);
-        ASSERT_EQ(interfaces.at(1).productId, device::kLoader);
+        ASSERT_EQ(interfaces.at(1).productId, protocol::kLoader);
         chunk[1] = static_cast<std::uint8_t>(i);
         ASSERT_TRUE(bus.setFeature(flashing, chunk));
     }
@@ -132,17 +132,17 @@ TEST_F(SimulatedBusInputTest, LoaderRebootsAsKelvoAfterTheLastChunk) {
     EXPECT_EQ(bus.adaptor(loader).firmwareReceived.size(), 8080u);
     std::vector<hid::InterfaceIdentity> interfaces;
     ASSERT_TRUE(bus.enumerate(interfaces));
-    EXPECT_EQ(interfaces.at(1).productId, device::kKelvo);
+    EXPECT_EQ(interfaces.at(1).productId, protocol::kKelvo);
 
     Handle fresh = Handle::None;
     ASSERT_TRUE(bus.open("sim:1", hid::OpenMode::FeatureReports, fresh));
     hid::Attributes attributes;
     ASSERT_TRUE(bus.getAttributes(fresh, attributes));
-    EXPECT_EQ(attributes.ProductID, device::kKelvo);
+    EXPECT_EQ(attributes.ProductID, protocol::kKelvo);
     Bytes name(128, 0);
     ASSERT_TRUE(bus.getString(fresh, hid::IdentityString::Product, name));
     EXPECT_EQ(name[0], 'K');
-    chunk[1] = device::kSetCalibrationMode;
+    chunk[1] = protocol::kSetCalibrationMode;
     chunk[2] = 1;
     ASSERT_TRUE(bus.setFeature(fresh, chunk));
     EXPECT_TRUE(bus.adaptor(loader).calibrationMode);

@@ -37,9 +37,9 @@ TEST_F(FaultInjectingLayerTest, FailCallHitsExactlyThatCallWithoutEffect) {
     const sim::DeviceId id = bus.addAdaptor();
     const Handle handle = openOrFail(id);
     hid.failCall(hid.callCount() + 1);
-    EXPECT_TRUE(hid.setFeature(handle, command(device::kWriteSetting, 0, 11)));
-    EXPECT_FALSE(hid.setFeature(handle, command(device::kWriteSetting, 1, 22)));
-    EXPECT_TRUE(hid.setFeature(handle, command(device::kWriteSetting, 2, 33)));
+    EXPECT_TRUE(hid.setFeature(handle, command(protocol::kWriteSetting, 0, 11)));
+    EXPECT_FALSE(hid.setFeature(handle, command(protocol::kWriteSetting, 1, 22)));
+    EXPECT_TRUE(hid.setFeature(handle, command(protocol::kWriteSetting, 2, 33)));
     EXPECT_EQ(bus.featureReportsReceived(id).size(), 2u);
     EXPECT_EQ(bus.adaptor(id).settings[1], sim::kFactorySettings[1]);
     EXPECT_EQ(bus.adaptor(id).settings[2], 33);
@@ -83,7 +83,7 @@ TEST_F(FaultInjectingLayerTest, RepliesCutShortOrGarbledStillSucceed) {
     const sim::DeviceId id = bus.addAdaptor();
     bus.adaptor(id).settings = {1, 2, 3, 4, 5, 6};
     const Handle handle = openOrFail(id);
-    ASSERT_TRUE(hid.setFeature(handle, command(device::kRequestSettings)));
+    ASSERT_TRUE(hid.setFeature(handle, command(protocol::kRequestSettings)));
     hid.shortenReply(hid.callCount(), 4);
     Bytes reply(65, 0xEE);
     reply[0] = 0;
@@ -96,15 +96,15 @@ TEST_F(FaultInjectingLayerTest, RepliesCutShortOrGarbledStillSucceed) {
     hid.garbleReply(hid.callCount(), 7);
     hid::Attributes attributes;
     ASSERT_TRUE(hid.getAttributes(handle, attributes));
-    EXPECT_FALSE(attributes.VendorID == device::kVendorId &&
-                 attributes.ProductID == device::kKelvo);
+    EXPECT_FALSE(attributes.VendorID == protocol::kVendorId &&
+                 attributes.ProductID == protocol::kKelvo);
 }
 
 TEST_F(FaultInjectingLayerTest, LogRecordsEveryCallWithItsBytes) {
     const sim::DeviceId id = bus.addAdaptor();
     bus.addForeignDevice(1, 2);
     const Handle handle = openOrFail(id, OpenMode::NonBlockingInput);
-    const Bytes sent = command(device::kWriteSetting, 3, 44);
+    const Bytes sent = command(protocol::kWriteSetting, 3, 44);
     hid.setFeature(handle, sent);
     Bytes reply(65, 0);
     std::int32_t got = 0;

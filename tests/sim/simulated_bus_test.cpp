@@ -10,7 +10,7 @@ using hid::OpenMode;
 
 std::vector<std::uint8_t> writeSetting(std::uint8_t address, std::uint8_t value) {
     std::vector<std::uint8_t> report(65, 0);
-    report[1] = device::kWriteSetting;
+    report[1] = protocol::kWriteSetting;
     report[2] = address;
     report[3] = value;
     return report;
@@ -39,12 +39,12 @@ TEST_F(SimulatedBusTest, EnumeratesInOrderWithForeignDevices) {
     const auto interfaces = present();
     ASSERT_EQ(interfaces.size(), 3u);
     EXPECT_EQ(interfaces[0].path, "sim:0");
-    EXPECT_EQ(interfaces[0].productId, device::kKelvo);
+    EXPECT_EQ(interfaces[0].productId, protocol::kKelvo);
     EXPECT_EQ(interfaces[1].path, "sim:1");
     EXPECT_EQ(interfaces[1].vendorId, 0x046D);
     EXPECT_EQ(interfaces[1].versionNumber, 0x1201);
-    EXPECT_EQ(interfaces[2].vendorId, device::kVendorId);
-    EXPECT_EQ(interfaces[2].productId, device::kMirad);
+    EXPECT_EQ(interfaces[2].vendorId, protocol::kVendorId);
+    EXPECT_EQ(interfaces[2].productId, protocol::kMirad);
     bus.unplug(1);
     ASSERT_EQ(present().size(), 2u);
     EXPECT_EQ(present()[1].path, "sim:2");
@@ -56,8 +56,8 @@ TEST_F(SimulatedBusTest, AttributesAndCapabilitiesDistinguishAdaptors) {
     hid::Attributes attributes;
     ASSERT_TRUE(bus.getAttributes(adaptor, attributes));
     EXPECT_EQ(attributes.Size, 12u);
-    EXPECT_EQ(attributes.VendorID, device::kVendorId);
-    EXPECT_EQ(attributes.ProductID, device::kUsbShifter);
+    EXPECT_EQ(attributes.VendorID, protocol::kVendorId);
+    EXPECT_EQ(attributes.ProductID, protocol::kUsbShifter);
     hid::Capabilities caps;
     ASSERT_TRUE(bus.getCapabilities(adaptor, caps));
     EXPECT_EQ(caps.InputReportByteLength, 6);
@@ -142,16 +142,16 @@ TEST_F(SimulatedBusTest, OpenRefusesAnotherDeviceThanEnumerationListedAtThePath)
 TEST_F(SimulatedBusTest, FeatureReportsReachTheModelAndAreRecorded) {
     const DeviceId id = bus.addAdaptor();
     const Handle handle = openOrFail(id);
-    ASSERT_TRUE(bus.setFeature(handle, writeSetting(device::kAddressV2, 150)));
+    ASSERT_TRUE(bus.setFeature(handle, writeSetting(protocol::kAddressV2, 150)));
     EXPECT_FALSE(bus.setFeature(handle, std::vector<std::uint8_t>(64, 0)));
     std::vector<std::uint8_t> request(65, 0);
-    request[1] = device::kRequestSettings;
+    request[1] = protocol::kRequestSettings;
     ASSERT_TRUE(bus.setFeature(handle, request));
     std::vector<std::uint8_t> reply(65, 0);
     std::int32_t got = 0;
     ASSERT_TRUE(bus.getFeature(handle, reply, got));
     EXPECT_EQ(got, 65);
-    EXPECT_EQ(reply[2 + device::kAddressV2], 150);
+    EXPECT_EQ(reply[2 + protocol::kAddressV2], 150);
     EXPECT_EQ(bus.featureReportsReceived(id),
               (std::vector<std::vector<std::uint8_t>>{writeSetting(1, 150), request}));
     EXPECT_TRUE(bus.featureReportsReceived(99).empty());

@@ -30,7 +30,7 @@ std::vector<std::uint8_t> vendorDescriptor(std::uint16_t featureLength,
 
 ScriptedNode& ScriptedSystem::addAdaptor(const sim::AdaptorIdentity& identity) {
     ScriptedNode node;
-    node.facts = {device::kVendorId, identity.productId, identity.versionNumber};
+    node.facts = {protocol::kVendorId, identity.productId, identity.versionNumber};
     node.descriptor = vendorDescriptor(identity.featureReportByteLength);
     node.adaptor.emplace(identity);
     return add(std::move(node), "/dev/hidraw" + std::to_string(byPath_.size()));

@@ -1,12 +1,8 @@
-#include "settings/identity_text.h"
+#include "protocol/identity_text.h"
 
 #include <cstdio>
 
-#include "device/adaptor_protocol.h"
-#include "device/device_session.h"
-#include "window/window_texts.h"
-
-namespace settings {
+namespace protocol {
 
 std::string decodeIdentityString(std::span<const std::uint8_t> buffer) {
     // Each byte is a Latin-1 character, whose code point it is; the text is UTF-8.
@@ -31,20 +27,4 @@ std::string versionText(std::uint16_t versionNumber) {
     return text;
 }
 
-std::string captionForProduct(std::int32_t productId) {
-    if (device::isProduct(productId, device::kLoader)) {
-        return window::kLoaderCaption;
-    }
-    if (device::isProduct(productId, device::kMirad)) {
-        return window::kMiradCaption;
-    }
-    if (device::isProduct(productId, device::kKelvo)) {
-        return window::kKelvoCaption;
-    }
-    if (device::isProduct(productId, device::kUsbShifter)) {
-        return window::kUsbShifterCaption;
-    }
-    return window::kDisconnectedCaption;
-}
-
-}  // namespace settings
+}  // namespace protocol

@@ -8,7 +8,7 @@
 namespace {
 
 bool isSequential(std::uint8_t mode) {
-    return mode == device::kSequentialMode;
+    return mode == protocol::kSequentialMode;
 }
 
 }  // namespace
@@ -81,12 +81,12 @@ bool frmMain::UseProposedValues() {
     return true;
 }
 
-void frmMain::ObserveForAssistant(const device::ReportBuffer& report, std::int32_t bytesRead) {
+void frmMain::ObserveForAssistant(const protocol::ReportBuffer& report, std::int32_t bytesRead) {
     if (!calibrationAssistant ||
-        bytesRead < static_cast<std::int32_t>(device::kShifterStateLength)) {
+        bytesRead < static_cast<std::int32_t>(protocol::kShifterStateLength)) {
         return;
     }
-    const std::uint8_t mode = device::modeOf(report[5]);
+    const std::uint8_t mode = protocol::modeOf(report[5]);
     calibrationAssistant->observe(
         isSequential(mode) ? assistant::Mode::Sequential : assistant::Mode::HPattern,
         {report[1], report[2]}, assistant::gearOf(report[3]), pollTime);

@@ -1,8 +1,8 @@
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 
 #include <algorithm>
 
-namespace device {
+namespace protocol {
 
 bool isAcceptedAdaptor(std::uint16_t vendorId, std::uint16_t productId) {
     return vendorId == kVendorId && std::find(kAcceptedProducts.begin(), kAcceptedProducts.end(),
@@ -44,4 +44,4 @@ void writeFirmwareChunk(std::span<std::uint8_t> chunk,
     std::copy(payload.begin(), payload.end(), chunk.begin() + 1);
 }
 
-}  // namespace device
+}  // namespace protocol

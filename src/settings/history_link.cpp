@@ -18,22 +18,22 @@ std::string labelText(const toolkit::Label& label) {
 
 history::Thresholds frmMain::CurrentThresholds() const {
     history::Thresholds values{};
-    values[device::kAddressV1] = static_cast<std::uint8_t>(thresholdV1);
-    values[device::kAddressV2] = static_cast<std::uint8_t>(thresholdV2);
-    values[device::kAddressH2] = static_cast<std::uint8_t>(thresholdH2);
-    values[device::kAddressH1] = static_cast<std::uint8_t>(thresholdH1);
-    values[device::kAddressSeqH2] = static_cast<std::uint8_t>(thresholdSeqH2);
-    values[device::kAddressSeqH1] = static_cast<std::uint8_t>(thresholdSeqH1);
+    values[protocol::kAddressV1] = static_cast<std::uint8_t>(thresholdV1);
+    values[protocol::kAddressV2] = static_cast<std::uint8_t>(thresholdV2);
+    values[protocol::kAddressH2] = static_cast<std::uint8_t>(thresholdH2);
+    values[protocol::kAddressH1] = static_cast<std::uint8_t>(thresholdH1);
+    values[protocol::kAddressSeqH2] = static_cast<std::uint8_t>(thresholdSeqH2);
+    values[protocol::kAddressSeqH1] = static_cast<std::uint8_t>(thresholdSeqH1);
     return values;
 }
 
 void frmMain::RestoreThresholds(const history::Thresholds& values, const std::string& origin) {
-    thresholdV1 = values[device::kAddressV1];
-    thresholdV2 = values[device::kAddressV2];
-    thresholdH2 = values[device::kAddressH2];
-    thresholdH1 = values[device::kAddressH1];
-    thresholdSeqH2 = values[device::kAddressSeqH2];
-    thresholdSeqH1 = values[device::kAddressSeqH1];
+    thresholdV1 = values[protocol::kAddressV1];
+    thresholdV2 = values[protocol::kAddressV2];
+    thresholdH2 = values[protocol::kAddressH2];
+    thresholdH1 = values[protocol::kAddressH1];
+    thresholdSeqH2 = values[protocol::kAddressSeqH2];
+    thresholdSeqH1 = values[protocol::kAddressSeqH1];
     FillThresholdBoxes();
     if (lastReportMode) {
         TakeThresholdEdits(*lastReportMode);  // the lines follow the boxes at once
@@ -44,7 +44,7 @@ void frmMain::RestoreThresholds(const history::Thresholds& values, const std::st
 
 void frmMain::RecordRead() {
     readAtConnection.reset();
-    if (!settingsReadFromAdaptor || !device::reportsLever(session.productId)) {
+    if (!settingsReadFromAdaptor || !protocol::reportsLever(session.productId)) {
         return;
     }
     history::Entry read;

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 
 // The text of a memory dump: a model label, then one field per memory byte.
-namespace maintenance {
+namespace protocol {
 
 // One space and two upper-case hex digits, e.g. " 0A".
 std::string byteField(std::uint8_t value);
@@ -23,15 +23,15 @@ std::string_view modelLabel(std::uint16_t productId);
 // Appends the fields of one memory block: its first `carried` bytes as read, an unread
 // field for each byte the reply did not carry (all of them when the fetch failed).
 void appendBlockFields(std::string& text,
-                       std::span<const std::uint8_t, device::kMemoryBlockSize> block,
-                       std::size_t carried = device::kMemoryBlockSize);
+                       std::span<const std::uint8_t, protocol::kMemoryBlockSize> block,
+                       std::size_t carried = protocol::kMemoryBlockSize);
 
 // Fetches one memory block's reply into the buffer; gives how many bytes the reply
 // carried (report ID included), 0 when the fetch failed.
-using BlockFetch = std::function<std::size_t(device::ReportBuffer&)>;
+using BlockFetch = std::function<std::size_t(protocol::ReportBuffer&)>;
 
 // The whole dump of an adaptor: its model label, then the eight blocks in order, each
 // fetched once; a block shows unread fields for the bytes its reply did not carry.
 std::string memoryDumpText(std::uint16_t productId, const BlockFetch& fetchBlock);
 
-}  // namespace maintenance
+}  // namespace protocol

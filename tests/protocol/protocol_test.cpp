@@ -4,20 +4,20 @@
 #include <numeric>
 #include <vector>
 
-#include "device/adaptor_protocol.h"
+#include "protocol/adaptor_protocol.h"
 
 namespace {
 
 // A buffer whose every byte differs, so any byte a writer touches shows.
-device::ReportBuffer patterned() {
-    device::ReportBuffer buffer{};
+protocol::ReportBuffer patterned() {
+    protocol::ReportBuffer buffer{};
     std::iota(buffer.begin(), buffer.end(), std::uint8_t{0x40});
     return buffer;
 }
 
 // The indexes at which `after` differs from the pattern.
-std::vector<std::size_t> changedBytes(const device::ReportBuffer& after) {
-    const device::ReportBuffer before = patterned();
+std::vector<std::size_t> changedBytes(const protocol::ReportBuffer& after) {
+    const protocol::ReportBuffer before = patterned();
     std::vector<std::size_t> changed;
     for (std::size_t i = 0; i < before.size(); ++i) {
         if (before[i] != after[i]) {
@@ -28,38 +28,38 @@ std::vector<std::size_t> changedBytes(const device::ReportBuffer& after) {
 }
 
 TEST(CommandWriters, WriteOnlyTheBytesTheirCommandLists) {
-    device::ReportBuffer buffer = patterned();
-    device::writeSetCalibrationMode(buffer, true);
+    protocol::ReportBuffer buffer = patterned();
+    protocol::writeSetCalibrationMode(buffer, true);
     EXPECT_EQ(changedBytes(buffer), (std::vector<std::size_t>{0, 1, 2}));
     EXPECT_EQ(buffer[0], 0);
     EXPECT_EQ(buffer[1], 0xDB);
     EXPECT_EQ(buffer[2], 1);
-    device::writeSetCalibrationMode(buffer, false);
+    protocol::writeSetCalibrationMode(buffer, false);
     EXPECT_EQ(buffer[2], 0);
 
     buffer = patterned();
-    device::writeRequestSettings(buffer);
+    protocol::writeRequestSettings(buffer);
     EXPECT_EQ(changedBytes(buffer), (std::vector<std::size_t>{0, 1}));
     EXPECT_EQ(buffer[1], 0xF0);
 
     buffer = patterned();
-    device::writeWriteSetting(buffer, 5, 0xFF);
+    protocol::writeWriteSetting(buffer, 5, 0xFF);
     EXPECT_EQ(changedBytes(buffer), (std::vector<std::size_t>{0, 1, 2, 3}));
     EXPECT_EQ(buffer[1], 0xEE);
     EXPECT_EQ(buffer[2], 5);
     EXPECT_EQ(buffer[3], 0xFF);
 
     buffer = patterned();
-    device::writeRequestMemoryDump(buffer);
+    protocol::writeRequestMemoryDump(buffer);
     EXPECT_EQ(changedBytes(buffer), (std::vector<std::size_t>{0, 1}));
     EXPECT_EQ(buffer[1], 0xD0);
 }
 
 TEST(CommandWriters, RequestSettingsAfterCalibrationOnCarriesItsOne) {
-    device::ReportBuffer buffer{};
-    device::writeWriteSetting(buffer, 2, 77);
-    device::writeSetCalibrationMode(buffer, true);
-    device::writeRequestSettings(buffer);
+    protocol::ReportBuffer buffer{};
+    protocol::writeWriteSetting(buffer, 2, 77);
+    protocol::writeSetCalibrationMode(buffer, true);
+    protocol::writeRequestSettings(buffer);
     EXPECT_EQ(buffer[1], 0xF0);
     EXPECT_EQ(buffer[2], 1);   // left by the calibration-mode command
     EXPECT_EQ(buffer[3], 77);  // left by the setting written before
@@ -67,9 +67,9 @@ TEST(CommandWriters, RequestSettingsAfterCalibrationOnCarriesItsOne) {
 
 TEST(CommandWriters, FirmwareChunkFillsBytesZeroToFortyOnly) {
     std::vector<std::uint8_t> chunk(65, 0xAA);
-    std::array<std::uint8_t, device::kFirmwareChunkPayload> payload{};
+    std::array<std::uint8_t, protocol::kFirmwareChunkPayload> payload{};
     std::iota(payload.begin(), payload.end(), std::uint8_t{1});
-    device::writeFirmwareChunk(chunk, payload);
+    protocol::writeFirmwareChunk(chunk, payload);
     EXPECT_EQ(chunk[0], 0);
     for (std::size_t j = 0; j < payload.size(); ++j) {
         EXPECT_EQ(chunk[1 + j], payload[j]);
@@ -80,10 +80,10 @@ TEST(CommandWriters, FirmwareChunkFillsBytesZeroToFortyOnly) {
 }
 
 TEST(ModeFlags, OnlyTheSequentialBitCounts) {
-    EXPECT_EQ(device::modeOf(0x00), device::kHPatternMode);
-    EXPECT_EQ(device::modeOf(0xFD), device::kHPatternMode);
-    EXPECT_EQ(device::modeOf(0x02), device::kSequentialMode);
-    EXPECT_EQ(device::modeOf(0xFF), device::kSequentialMode);
+    EXPECT_EQ(protocol::modeOf(0x00), protocol::kHPatternMode);
+    EXPECT_EQ(protocol::modeOf(0xFD), protocol::kHPatternMode);
+    EXPECT_EQ(protocol::modeOf(0x02), protocol::kSequentialMode);
+    EXPECT_EQ(protocol::modeOf(0xFF), protocol::kSequentialMode);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "maintenance/dump_text.h"
+#include "protocol/dump_text.h"
 
-namespace maintenance {
+namespace protocol {
 
 std::string byteField(std::uint8_t value) {
     constexpr std::string_view kDigits = "0123456789ABCDEF";
@@ -9,9 +9,9 @@ std::string byteField(std::uint8_t value) {
 
 std::string_view modelLabel(std::uint16_t productId) {
     switch (productId) {
-        case device::kKelvo:
+        case protocol::kKelvo:
             return "Kelvo: ";
-        case device::kMirad:
+        case protocol::kMirad:
             return "Mirad: ";
         default:
             return {};
@@ -19,7 +19,7 @@ std::string_view modelLabel(std::uint16_t productId) {
 }
 
 void appendBlockFields(std::string& text,
-                       std::span<const std::uint8_t, device::kMemoryBlockSize> block,
+                       std::span<const std::uint8_t, protocol::kMemoryBlockSize> block,
                        std::size_t carried) {
     for (std::size_t i = 0; i < block.size(); ++i) {
         text += i < carried ? byteField(block[i]) : std::string(kUnreadField);
@@ -28,16 +28,16 @@ void appendBlockFields(std::string& text,
 
 std::string memoryDumpText(std::uint16_t productId, const BlockFetch& fetchBlock) {
     std::string text(modelLabel(productId));
-    device::ReportBuffer reply{};
-    for (std::size_t block = 0; block < device::kMemoryBlockCount; ++block) {
+    protocol::ReportBuffer reply{};
+    for (std::size_t block = 0; block < protocol::kMemoryBlockCount; ++block) {
         const std::size_t received = fetchBlock(reply);
         appendBlockFields(
             text,
             std::span<const std::uint8_t>(reply)
-                .subspan<device::kMemoryBlockOffset, device::kMemoryBlockSize>(),
-            received > device::kMemoryBlockOffset ? received - device::kMemoryBlockOffset : 0);
+                .subspan<protocol::kMemoryBlockOffset, protocol::kMemoryBlockSize>(),
+            received > protocol::kMemoryBlockOffset ? received - protocol::kMemoryBlockOffset : 0);
     }
     return text;
 }
 
-}  // namespace maintenance
+}  // namespace protocol

@@ -7,7 +7,7 @@
 
 // The adaptor's report protocol: identities, command bytes, setting addresses and
 // report layouts. Byte 0 of every report is the report ID, always 0.
-namespace device {
+namespace protocol {
 
 inline constexpr std::uint16_t kVendorId = 0x1DD2;
 inline constexpr std::uint16_t kKelvo = 0x10A0;
@@ -80,4 +80,4 @@ void writeRequestMemoryDump(ReportBuffer& buffer);
 void writeFirmwareChunk(std::span<std::uint8_t> chunk,
                         std::span<const std::uint8_t, kFirmwareChunkPayload> payload);
 
-}  // namespace device
+}  // namespace protocol

@@ -1,4 +1,4 @@
-#include "maintenance/dump_text.h"
+#include "protocol/dump_text.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +8,12 @@
 namespace {
 
 TEST(DumpText, ByteFieldIsSpaceAndTwoUpperCaseDigits) {
-    EXPECT_EQ(maintenance::byteField(0x00), " 00");
-    EXPECT_EQ(maintenance::byteField(0x0A), " 0A");
-    EXPECT_EQ(maintenance::byteField(0xA0), " A0");
-    EXPECT_EQ(maintenance::byteField(0xFF), " FF");
+    EXPECT_EQ(protocol::byteField(0x00), " 00");
+    EXPECT_EQ(protocol::byteField(0x0A), " 0A");
+    EXPECT_EQ(protocol::byteField(0xA0), " A0");
+    EXPECT_EQ(protocol::byteField(0xFF), " FF");
     for (int value = 0; value < 256; ++value) {
-        const std::string field = maintenance::byteField(static_cast<std::uint8_t>(value));
+        const std::string field = protocol::byteField(static_cast<std::uint8_t>(value));
         ASSERT_EQ(field.size(), 3u) << value;
         EXPECT_EQ(std::stoi(field, nullptr, 16), value) << field;
         EXPECT_EQ(field.find_first_of("abcdef"), std::string::npos) << field;
@@ -21,28 +21,28 @@ TEST(DumpText, ByteFieldIsSpaceAndTwoUpperCaseDigits) {
 }
 
 TEST(DumpText, ModelLabelOnlyForKelvoAndMirad) {
-    EXPECT_EQ(maintenance::modelLabel(device::kKelvo), "Kelvo: ");
-    EXPECT_EQ(maintenance::modelLabel(device::kMirad), "Mirad: ");
-    EXPECT_EQ(maintenance::modelLabel(device::kUsbShifter), "");
-    EXPECT_EQ(maintenance::modelLabel(device::kLoader), "");
-    EXPECT_EQ(maintenance::modelLabel(0), "");
+    EXPECT_EQ(protocol::modelLabel(protocol::kKelvo), "Kelvo: ");
+    EXPECT_EQ(protocol::modelLabel(protocol::kMirad), "Mirad: ");
+    EXPECT_EQ(protocol::modelLabel(protocol::kUsbShifter), "");
+    EXPECT_EQ(protocol::modelLabel(protocol::kLoader), "");
+    EXPECT_EQ(protocol::modelLabel(0), "");
 }
 
 TEST(DumpText, BlockFieldsAppendInOrderAndUncarriedBytesShowUnread) {
-    std::array<std::uint8_t, device::kMemoryBlockSize> block{};
+    std::array<std::uint8_t, protocol::kMemoryBlockSize> block{};
     for (std::size_t i = 0; i < block.size(); ++i) {
         block[i] = static_cast<std::uint8_t>(0xF0 + i);
     }
     std::string text = "x";
-    maintenance::appendBlockFields(text, block);
+    protocol::appendBlockFields(text, block);
     EXPECT_EQ(text, "x F0 F1 F2 F3 F4 F5 F6 F7 F8 F9 FA FB FC FD FE FF");
 
     std::string unread = "x";
-    maintenance::appendBlockFields(unread, block, 0);
+    protocol::appendBlockFields(unread, block, 0);
     EXPECT_EQ(unread, "x ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ??");
 
     std::string partly = "x";
-    maintenance::appendBlockFields(partly, block, 3);
+    protocol::appendBlockFields(partly, block, 3);
     EXPECT_EQ(partly, "x F0 F1 F2 ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ??");
 }
 
