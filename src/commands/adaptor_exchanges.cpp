@@ -1,6 +1,7 @@
 #include "commands/adaptor_exchanges.h"
 
 #include "protocol/dump_text.h"
+#include "protocol/link_rules.h"
 
 namespace commands {
 namespace {
@@ -34,19 +35,15 @@ std::optional<Thresholds> readThresholds(AdaptorLink& link) {
     protocol::writeRequestSettings(report);
     const bool requested = link.send(report, protocol::kSettingsReportLength);
     protocol::ReportBuffer reply{};
-    // A short reply leaves settings unknown: they are never taken as zero.
-    const bool fetched =
-        link.fetch(reply, protocol::kSettingsReportLength) >= protocol::kSettingsReportLength;
+    const bool fetched = protocol::carriesWholeReply(
+        static_cast<std::int64_t>(link.fetch(reply, protocol::kSettingsReportLength)),
+        protocol::kSettingsReportLength);
     sendCalibrationMode(link, false);
     // After a failed request the adaptor may hand out any other pending reply.
     if (!requested || !fetched) {
         return std::nullopt;
     }
-    Thresholds thresholds{};
-    for (std::size_t address = 0; address < thresholds.size(); ++address) {
-        thresholds[address] = reply[protocol::kSettingsOffset + address];
-    }
-    return thresholds;
+    return protocol::thresholdsOfReply(reply);
 }
 
 WriteOutcome writeThresholds(AdaptorLink& link, const std::vector<Assignment>& assignments) {

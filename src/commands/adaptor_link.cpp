@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "protocol/identity_text.h"
+#include "protocol/link_rules.h"
 
 namespace commands {
 
@@ -23,9 +24,9 @@ bool AdaptorLink::open(const hid::InterfaceIdentity& candidate) {
     attributes_ = hid::Attributes{};
     caps_ = hid::Capabilities{};
     const bool usable = hid_.getAttributes(featureHandle_, attributes_) &&
-                        protocol::isAcceptedAdaptor(attributes_.VendorID, attributes_.ProductID) &&
                         hid_.getCapabilities(featureHandle_, caps_) &&
-                        caps_.FeatureReportByteLength <= protocol::kBufferSize;
+                        protocol::isUsableAdaptor(attributes_.VendorID, attributes_.ProductID,
+                                                  caps_.FeatureReportByteLength);
     if (!usable) {
         hid_.close(featureHandle_);
         return false;

@@ -8,12 +8,13 @@
 #include <vector>
 
 #include "protocol/adaptor_protocol.h"
+#include "protocol/link_rules.h"
 
 // The six thresholds by name, and the "V1=80,SEQH2=75" assignments of --write.
 namespace commands {
 
 // The stored thresholds by setting address.
-using Thresholds = std::array<std::uint8_t, protocol::kSettingCount>;
+using protocol::Thresholds;
 
 struct SettingName {
     const char* name;

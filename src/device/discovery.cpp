@@ -1,4 +1,5 @@
 // Finding and opening the adaptor, and closing the connection.
+#include "protocol/link_rules.h"
 #include "window/frm_main.h"
 #include "window/window_texts.h"
 
@@ -34,11 +35,12 @@ bool frmMain::FindTheHid() {
         if (isAcceptedAdaptor(session.attributes.VendorID, session.attributes.ProductID)) {
             ReadHidCaps();
             // Without its report sizes nothing could be exchanged with the adaptor, so it
-            // is refused like one that cannot be opened. Larger reports would overflow
-            // the connection's buffers.
+            // is refused like one that cannot be opened.
             const bool capsRead = session.lastResult != 0;
             adaptorUnreadable_ = adaptorUnreadable_ || !capsRead;
-            if (capsRead && session.caps.FeatureReportByteLength <= protocol::kBufferSize) {
+            if (capsRead &&
+                protocol::isUsableAdaptor(session.attributes.VendorID, session.attributes.ProductID,
+                                          session.caps.FeatureReportByteLength)) {
                 session.isConnected = true;
                 break;
             }

@@ -1,4 +1,5 @@
 // Sending and fetching reports on the open connection.
+#include "protocol/link_rules.h"
 #include "window/frm_main.h"
 
 namespace {
@@ -25,9 +26,8 @@ bool frmMain::FetchFeatureReply(protocol::ReportBuffer& reply, std::size_t lengt
         length != 0 &&
         hid_.getFeature(session.deviceHandle, std::span<std::uint8_t>(reply.data(), length),
                         session.featureBytesRead);
-    // A reply that stops short of the exchange's bytes leaves the rest unknown, never zero.
     session.lastResult =
-        fetched && session.featureBytesRead >= static_cast<std::int32_t>(lengthNeeded);
+        fetched && protocol::carriesWholeReply(session.featureBytesRead, lengthNeeded);
     return session.lastResult != 0;
 }
 

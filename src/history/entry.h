@@ -7,12 +7,13 @@
 #include <string_view>
 
 #include "protocol/adaptor_protocol.h"
+#include "protocol/link_rules.h"
 
 // One calibration the program has seen: what happened to which adaptor's thresholds.
 namespace history {
 
 // The six thresholds by setting address: V1, V2, H2, H1, SeqH2, SeqH1.
-using Thresholds = std::array<std::uint8_t, protocol::kSettingCount>;
+using protocol::Thresholds;
 
 // The names of the thresholds by setting address, as files and tables show them.
 inline constexpr std::array<const char*, protocol::kSettingCount> kThresholdNames{
