@@ -11,6 +11,7 @@ namespace {
 struct Setting {
     std::uint8_t address;
     const window::ThresholdName& name;
+    const toolkit::TextBox& box;
     std::int16_t value;
 };
 
@@ -43,18 +44,21 @@ void frmMain::btnUpdate_Click() {
                             "stored. Unplug the adaptor, plug it in again and retry.");
         return;
     }
+    TakeShownThresholdEdits();
     // The mode of the newest report shown; the reports themselves stay with the plot.
     const std::vector<Setting> settings =
         lastReportMode == device::kSequentialMode
-            ? std::vector<Setting>{{device::kAddressSeqH1, window::kSeqH1, thresholdSeqH1},
-                                   {device::kAddressSeqH2, window::kSeqH2, thresholdSeqH2}}
-            : std::vector<Setting>{{device::kAddressH1, window::kH1, thresholdH1},
-                                   {device::kAddressH2, window::kH2, thresholdH2},
-                                   {device::kAddressV1, window::kV1, thresholdV1},
-                                   {device::kAddressV2, window::kV2, thresholdV2}};
+            ? std::vector<Setting>{{device::kAddressSeqH1, window::kSeqH1, Text7, thresholdSeqH1},
+                                   {device::kAddressSeqH2, window::kSeqH2, Text8, thresholdSeqH2}}
+            : std::vector<Setting>{{device::kAddressH1, window::kH1, Text7, thresholdH1},
+                                   {device::kAddressH2, window::kH2, Text8, thresholdH2},
+                                   {device::kAddressV1, window::kV1, Text9, thresholdV1},
+                                   {device::kAddressV2, window::kV2, Text10, thresholdV2}};
     std::size_t refused = 0;
     for (const Setting& setting : settings) {
         refused += WriteSetting(setting.address, setting.value) ? 0 : 1;
+        // What went out is the box's value now: typing on from it starts a new run.
+        typingRunOf(setting.box).settle();
     }
     RecordCalibration(history::Event::StoredByUpdate);
     status.notify(storedNotice(settings, refused));
