@@ -15,10 +15,32 @@ struct Setting {
     std::int16_t value;
 };
 
+// Names each box whose text was refused and the value its line shows, which is what
+// went out in its place; empty when every box's text was taken.
+std::string refusedTexts(const std::vector<Setting>& values) {
+    std::string text;
+    for (const Setting& setting : values) {
+        if (!setting.box.refused) {
+            continue;
+        }
+        const std::string name = setting.name.shortName;
+        text += (text.empty() ? "" : "; ") + name + " shows " + setting.box.Text +
+                ", which is not a threshold (" + window::kThresholdRange + "): " + name +
+                " stays " + std::to_string(setting.value);
+    }
+    return text;
+}
+
 std::string storedNotice(const std::vector<Setting>& values, std::size_t refused) {
+    const std::string refusedText = refusedTexts(values);
     if (refused != 0) {
-        return "The adaptor did not accept " + std::to_string(refused) + " of " +
-               std::to_string(values.size()) + " values; try again";
+        const std::string notAccepted = "did not accept " + std::to_string(refused) + " of " +
+                                        std::to_string(values.size()) + " values; try again";
+        return refusedText.empty() ? "The adaptor " + notAccepted
+                                   : refusedText + ". The adaptor " + notAccepted;
+    }
+    if (!refusedText.empty()) {
+        return refusedText;
     }
     std::string text = "Stored in the adaptor: ";
     for (const Setting& stored : values) {
