@@ -63,9 +63,10 @@ bool frmMain::UseProposedValues() {
         }
         return Text7;
     };
+    const std::vector<assistant::ThresholdProposal> proposals =
+        assistant::propose(*mode, calibrationAssistant->recording(*mode).records());
     bool filled = false;
-    for (const assistant::ThresholdProposal& proposal :
-         assistant::propose(*mode, calibrationAssistant->recording(*mode).records())) {
+    for (const assistant::ThresholdProposal& proposal : proposals) {
         if (proposal.value) {
             boxOf(proposal.threshold).Text = std::to_string(*proposal.value);
             filled = true;
@@ -75,8 +76,13 @@ bool frmMain::UseProposedValues() {
         status.notify("No threshold could be proposed yet: see the assistant's warnings");
         return false;
     }
-    // The lines move at once, as they do for typing.
+    // The lines move at once, as they do for typing; typing on starts from the proposals.
     TakeThresholdEdits(shownMode);
+    for (const assistant::ThresholdProposal& proposal : proposals) {
+        if (proposal.value) {
+            typingRunOf(boxOf(proposal.threshold)).settle();
+        }
+    }
     status.notify("Proposed thresholds are in the boxes: press \"Update settings\" to store them");
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "monitor/plot_mapping.h"
 #include "monitor/threshold_text.h"
+#include "monitor/typing_run.h"
 #include "window/frm_main.h"
 #include "window/threshold_boxes.h"
 
@@ -12,14 +13,21 @@ bool isSequential(std::uint8_t mode) {
     return mode == protocol::kSequentialMode;
 }
 
-void placeHorizontal(toolkit::LineShape& line, const toolkit::PictureBox& graph, int value) {
-    line.Y1 = static_cast<float>(monitor::plotY(value, graph.ScaleHeight()));
-    line.Y2 = line.Y1;
+// Where a line showing `value` lies: X of a vertical line, Y of a horizontal one.
+float lineOf(bool vertical, const toolkit::PictureBox& graph, int value) {
+    return static_cast<float>(vertical ? monitor::plotX(value, graph.ScaleWidth())
+                                       : monitor::plotY(value, graph.ScaleHeight()));
 }
 
-void placeVertical(toolkit::LineShape& line, const toolkit::PictureBox& graph, int value) {
-    line.X1 = static_cast<float>(monitor::plotX(value, graph.ScaleWidth()));
-    line.X2 = line.X1;
+// Puts a line at `at`: X of a vertical line, Y of a horizontal one.
+void placeLine(toolkit::LineShape& line, bool vertical, float at) {
+    if (vertical) {
+        line.X1 = at;
+        line.X2 = at;
+    } else {
+        line.Y1 = at;
+        line.Y2 = at;
+    }
 }
 
 }  // namespace
@@ -40,6 +48,8 @@ void frmMain::CheckMode(std::uint8_t mode) {
     Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
     window::describeThresholdBox(Text7, sequential ? window::kSeqH1 : window::kH1);
     window::describeThresholdBox(Text8, sequential ? window::kSeqH2 : window::kH2);
+    typingRunOf(Text7).settle();
+    typingRunOf(Text8).settle();
 }
 
 void frmMain::ShowLinesOf(std::uint8_t mode) {
@@ -59,19 +69,32 @@ void frmMain::TakeThresholdEdits(std::uint8_t mode) {
         std::int16_t& threshold;
         toolkit::LineShape& line;
         bool vertical;
+
+        float lineAt() const { return vertical ? line.X1 : line.Y1; }
+        void show(monitor::TypingRun::Shown shown) const {
+            threshold = shown.threshold;
+            placeLine(line, vertical, shown.line);
+        }
     };
     const auto take = [this](const Row& row) {
-        const std::optional<int> value = monitor::parseThresholdText(row.box.Text);
-        // A refused text stays in the box as typed, marked, and the line stays put.
-        window::markThresholdBox(row.box, row.name, !value);
-        if (!value) {
-            return;
+        monitor::TypingRun& run = typingRunOf(row.box);
+        if (!run.started()) {
+            // The settled value's line lies at it, or stays put if no line can show it.
+            const bool plotted = row.threshold <= monitor::kHighestThreshold;
+            run.start({row.threshold,
+                       plotted ? lineOf(row.vertical, Graph, row.threshold) : row.lineAt()});
         }
-        row.threshold = static_cast<std::int16_t>(*value);
-        if (row.vertical) {
-            placeVertical(row.line, Graph, *value);
-        } else {
-            placeHorizontal(row.line, Graph, *value);
+        const std::optional<int> value = monitor::parseThresholdText(row.box.Text);
+        // A refused text stays in the box as typed, marked, and the line stays put; but
+        // values accepted only on the way to it (3 and 30 typing 300) are taken back.
+        window::markThresholdBox(row.box, row.name, !value);
+        if (value) {
+            const monitor::TypingRun::Shown shown{static_cast<std::int16_t>(*value),
+                                                  lineOf(row.vertical, Graph, *value)};
+            row.show(shown);
+            run.accept(row.box.Text, shown);
+        } else if (const auto before = run.refuse(row.box.Text)) {
+            row.show(*before);
         }
     };
     if (isSequential(mode)) {
@@ -83,4 +106,20 @@ void frmMain::TakeThresholdEdits(std::uint8_t mode) {
         take({Text9, window::kV1, thresholdV1, lineV1, true});
         take({Text10, window::kV2, thresholdV2, lineV2, true});
     }
+}
+
+void frmMain::TakeShownThresholdEdits() {
+    if (shownMode != 255) {
+        TakeThresholdEdits(shownMode);
+    }
+}
+
+monitor::TypingRun& frmMain::typingRunOf(const toolkit::TextBox& box) {
+    if (&box == &Text7) {
+        return typingRuns_[0];
+    }
+    if (&box == &Text8) {
+        return typingRuns_[1];
+    }
+    return &box == &Text9 ? typingRuns_[2] : typingRuns_[3];
 }

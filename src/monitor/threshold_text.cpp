@@ -8,8 +8,6 @@ namespace monitor {
 
 namespace {
 
-constexpr int kHighestAccepted = 254;
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
@@ -79,7 +77,7 @@ std::optional<int> parseThresholdText(std::string_view text) {
     }
     // The default rounding mode takes halves to the even neighbour.
     const double nearest = std::nearbyint(value);
-    if (nearest < 0 || nearest > kHighestAccepted) {
+    if (nearest < 0 || nearest > kHighestThreshold) {
         return std::nullopt;
     }
     return static_cast<int>(nearest);

@@ -72,4 +72,7 @@ void frmMain::FillThresholdBoxes() {
     const bool sequential = lastReportMode == protocol::kSequentialMode;
     Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
     Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
+    for (monitor::TypingRun& run : typingRuns_) {
+        run.settle();
+    }
 }

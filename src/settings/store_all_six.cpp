@@ -23,7 +23,11 @@ void frmMain::StoreAllSix() {
                             "when it connected. Unplug the adaptor, plug it in again and retry.");
         return;
     }
+    TakeShownThresholdEdits();
     WriteAllSixThresholds();
+    for (monitor::TypingRun& run : typingRuns_) {
+        run.settle();
+    }
     const std::size_t refused = refusedSettingWrites_;
     RecordCalibration(history::Event::StoredAllSix);
     status.notify(refused == 0 ? std::string("Stored all six thresholds in the adaptor")

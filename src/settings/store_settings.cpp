@@ -11,13 +11,36 @@ namespace {
 struct Setting {
     std::uint8_t address;
     const window::ThresholdName& name;
+    const toolkit::TextBox& box;
     std::int16_t value;
 };
 
+// Names each box whose text was refused and the value its line shows, which is what
+// went out in its place; empty when every box's text was taken.
+std::string refusedTexts(const std::vector<Setting>& values) {
+    std::string text;
+    for (const Setting& setting : values) {
+        if (!setting.box.refused) {
+            continue;
+        }
+        const std::string name = setting.name.shortName;
+        text += (text.empty() ? "" : "; ") + name + " shows " + setting.box.Text +
+                ", which is not a threshold (" + window::kThresholdRange + "): " + name +
+                " stays " + std::to_string(setting.value);
+    }
+    return text;
+}
+
 std::string storedNotice(const std::vector<Setting>& values, std::size_t refused) {
+    const std::string refusedText = refusedTexts(values);
     if (refused != 0) {
-        return "The adaptor did not accept " + std::to_string(refused) + " of " +
-               std::to_string(values.size()) + " values; try again";
+        const std::string notAccepted = "did not accept " + std::to_string(refused) + " of " +
+                                        std::to_string(values.size()) + " values; try again";
+        return refusedText.empty() ? "The adaptor " + notAccepted
+                                   : refusedText + ". The adaptor " + notAccepted;
+    }
+    if (!refusedText.empty()) {
+        return refusedText;
     }
     std::string text = "Stored in the adaptor: ";
     for (const Setting& stored : values) {
@@ -43,18 +66,21 @@ void frmMain::btnUpdate_Click() {
                             "stored. Unplug the adaptor, plug it in again and retry.");
         return;
     }
+    TakeShownThresholdEdits();
     // The mode of the newest report shown; the reports themselves stay with the plot.
     const std::vector<Setting> settings =
         lastReportMode == protocol::kSequentialMode
-            ? std::vector<Setting>{{protocol::kAddressSeqH1, window::kSeqH1, thresholdSeqH1},
-                                   {protocol::kAddressSeqH2, window::kSeqH2, thresholdSeqH2}}
-            : std::vector<Setting>{{protocol::kAddressH1, window::kH1, thresholdH1},
-                                   {protocol::kAddressH2, window::kH2, thresholdH2},
-                                   {protocol::kAddressV1, window::kV1, thresholdV1},
-                                   {protocol::kAddressV2, window::kV2, thresholdV2}};
+            ? std::vector<Setting>{{protocol::kAddressSeqH1, window::kSeqH1, Text7, thresholdSeqH1},
+                                   {protocol::kAddressSeqH2, window::kSeqH2, Text8, thresholdSeqH2}}
+            : std::vector<Setting>{{protocol::kAddressH1, window::kH1, Text7, thresholdH1},
+                                   {protocol::kAddressH2, window::kH2, Text8, thresholdH2},
+                                   {protocol::kAddressV1, window::kV1, Text9, thresholdV1},
+                                   {protocol::kAddressV2, window::kV2, Text10, thresholdV2}};
     std::size_t refused = 0;
     for (const Setting& setting : settings) {
         refused += WriteSetting(setting.address, setting.value) ? 0 : 1;
+        // What went out is the box's value now: typing on from it starts a new run.
+        typingRunOf(setting.box).settle();
     }
     RecordCalibration(history::Event::StoredByUpdate);
     status.notify(storedNotice(settings, refused));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -16,6 +17,7 @@
 #include "history/recorder.h"
 #include "maintenance/firmware_image.h"
 #include "maintenance/support_address.h"
+#include "monitor/typing_run.h"
 #include "monitor/visited_map.h"
 #include "window/status_line.h"
 #include "window/toolkit/controls.h"
@@ -200,6 +202,10 @@ class frmMain {
     void ShowLinesOf(std::uint8_t mode);
     void RedrawVisitedMap(std::uint8_t mode);
     void TakeThresholdEdits(std::uint8_t mode);
+    // Takes the texts of the boxes shown, if a mode is shown: a store takes what the
+    // boxes hold even when no tick came since the last keystroke.
+    void TakeShownThresholdEdits();
+    monitor::TypingRun& typingRunOf(const toolkit::TextBox& box);
     void ObserveForAssistant(const protocol::ReportBuffer& report, std::int32_t bytesRead);
 
     // maintenance: sends the image, closes the connection; gives the blocks refused
@@ -223,6 +229,9 @@ class frmMain {
     bool adaptorUnreadable_ = false;
     // Poll time since the window last had an adaptor.
     int absentMilliseconds_ = 0;
+
+    // What each threshold box (Text7 to Text10) took since its value was last settled.
+    std::array<monitor::TypingRun, 4> typingRuns_;
 
     // WriteSetting reports the adaptor refused since the last recorded event.
     std::size_t refusedSettingWrites_ = 0;

@@ -59,6 +59,7 @@ void frmMain::Form_Unload() {
     // A loader's answer to the settings request is no thresholds, and it could take
     // written settings as image data: it gets none.
     if (settingsReadFromAdaptor && !protocol::isProduct(session.productId, protocol::kLoader)) {
+        TakeShownThresholdEdits();
         WriteAllSixThresholds();
         RecordCalibration(history::Event::StoredAtClose);
     }

@@ -24,7 +24,7 @@ inline constexpr const char* kThresholdRange = "0 to 254";
 
 // Names `box` after the threshold it holds now, and clears any refused mark.
 void describeThresholdBox(toolkit::TextBox& box, const ThresholdName& name);
-// Marks `box` as refused (its line stays at the last accepted value) or accepted.
+// Marks `box` as refused (its text moves no line) or accepted.
 void markThresholdBox(toolkit::TextBox& box, const ThresholdName& name, bool refused);
 
 }  // namespace window

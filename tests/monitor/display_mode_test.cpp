@@ -91,7 +91,7 @@ TEST_F(DisplayMode, MarksARefusedBoxUntilItsTextIsAcceptedOrRefilled) {
     tick();
     EXPECT_TRUE(w.Text10.refused);
     EXPECT_EQ(w.Text10.toolTip, "0 to 254");
-    EXPECT_EQ(w.thresholdV2, 30);
+    EXPECT_EQ(w.thresholdV2, 200);  // 30 was only typed on the way to 300
     EXPECT_FALSE(w.Text9.refused);
     w.Text10.Text = "30";
     tick();
@@ -118,6 +118,14 @@ TEST_F(DisplayMode, AStoredTwoFiftyFiveIsShownButNeverMovesItsLine) {
     const float designed = w.SeqH1.Y1;
     tick(true);
     EXPECT_EQ(w.Text7.Text, "255");
+    EXPECT_EQ(w.thresholdSeqH1, 255);
+    EXPECT_EQ(w.SeqH1.Y1, designed);
+
+    // Typed on the way to a refused text, 3 and 30 leave: the line goes back where it was.
+    for (const char* text : {"3", "30", "300"}) {
+        w.Text7.Text = text;
+        tick(true);
+    }
     EXPECT_EQ(w.thresholdSeqH1, 255);
     EXPECT_EQ(w.SeqH1.Y1, designed);
 }

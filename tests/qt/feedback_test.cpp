@@ -107,7 +107,7 @@ TEST_F(FeedbackTest, ARefusedValueIsFramedRedUntilAValueIsAccepted) {
     EXPECT_EQ(box->toolTip(), QStringLiteral("0 to 254"));
     const QImage look = box->grab().toImage();
     EXPECT_EQ(look.pixelColor(0, look.height() / 2), QColor(Qt::red));
-    EXPECT_EQ(frm->thresholdV2, 30);  // the prefix typed before stays
+    EXPECT_EQ(frm->thresholdV2, 200);  // the prefix typed on the way is taken back
 
     QTest::keyClick(box, Qt::Key_Backspace);
     report(22, 230);

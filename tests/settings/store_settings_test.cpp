@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "monitor/plot_mapping.h"
 #include "support/window_fixture.h"
 #include "window/window_texts.h"
 
@@ -84,6 +86,56 @@ TEST_F(StoreSettings, StoresWhatWasTypedAndAcceptedButNotARefusedText) {
     EXPECT_EQ(window.Text10.Text, "300");
     EXPECT_EQ(bus.adaptor(adaptor).settings[0], 50);
 }
+
+// Texts typed into V1 (read as 40), a tick after each keystroke; then "Update settings"
+// and the close, or with no status the close right after the last keystroke.
+struct Typing {
+    std::vector<std::string> texts;
+    int stored;  // V1 as both store it
+    const char* status;
+};
+
+class TypedIntoV1 : public StoreSettings, public ::testing::WithParamInterface<Typing> {};
+
+TEST_P(TypedIntoV1, StoresNoValueTypedOnTheWayToARefusedText) {
+    const Typing& typing = GetParam();
+    frmMain& window = connect({40, 200, 60, 190, 70, 180});
+    for (const std::string& text : typing.texts) {
+        bus.queueLever(adaptor, {10, 10, false});
+        window.Timer_Timer();
+        window.Text9.Text = text;
+    }
+    const Bytes storeV1{0xEE, protocol::kAddressV1, static_cast<std::uint8_t>(typing.stored)};
+    if (typing.status != nullptr) {
+        bus.queueLever(adaptor, {10, 10, false});
+        window.Timer_Timer();
+        hid.clearLog();
+        window.btnUpdate_Click();
+        ASSERT_EQ(commandsSent().size(), 4U);
+        EXPECT_EQ(commandsSent()[2], storeV1);
+        EXPECT_EQ(window.status.text(), typing.status);
+        EXPECT_EQ(window.lineV1.X1,
+                  static_cast<float>(monitor::plotX(typing.stored, window.Graph.ScaleWidth())));
+    }
+    hid.clearLog();
+    window.Unload();
+    ASSERT_EQ(commandsSent().size(), 7U);  // calibration mode off, then the six
+    EXPECT_EQ(commandsSent()[3], storeV1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StoreSettings, TypedIntoV1,
+    ::testing::Values(
+        Typing{{"3", "30", "300"},
+               40,
+               "V1 shows 300, which is not a threshold (0 to 254): V1 stays 40"},
+        Typing{{"2", "20", "200"}, 200, "Stored in the adaptor: H1 190, H2 60, V1 200, V2 200"},
+        Typing{{"33", "abc"}, 33, "V1 shows abc, which is not a threshold (0 to 254): V1 stays 33"},
+        // Back to the newest value that the refused text does not extend.
+        Typing{{"70", "abc", "7", "75", "755"},
+               70,
+               "V1 shows 755, which is not a threshold (0 to 254): V1 stays 70"},
+        Typing{{"2", "25", "255"}, 40, nullptr}));
 
 TEST_F(StoreSettings, LeavesTheBytesFromFourOnAsTheyWere) {
     frmMain& window = connect({40, 200, 60, 190, 70, 180});
