@@ -20,12 +20,12 @@ struct ConnectedWindow {
         window = std::make_unique<frmMain>(bus, toolkit, options);
         window->Form_Load();
         if (fullMaps) {
-            for (int x = 0; x < monitor::VisitedMap::kSide; ++x) {
-                for (int y = 0; y < monitor::VisitedMap::kSide; ++y) {
-                    window->visitedHPattern.mark(static_cast<std::uint8_t>(x),
-                                                 static_cast<std::uint8_t>(y));
-                    window->visitedSequential.mark(static_cast<std::uint8_t>(x),
-                                                   static_cast<std::uint8_t>(y));
+            for (int x = 0; x < monitor::TraceMap::kSide; ++x) {
+                for (int y = 0; y < monitor::TraceMap::kSide; ++y) {
+                    window->traceHPattern.visit(static_cast<std::uint8_t>(x),
+                                                static_cast<std::uint8_t>(y), std::nullopt);
+                    window->traceSequential.visit(static_cast<std::uint8_t>(x),
+                                                  static_cast<std::uint8_t>(y), std::nullopt);
                 }
             }
         }
@@ -85,10 +85,10 @@ void BM_FullRedrawReference(benchmark::State& state) {
     ConnectedWindow connected(true);
     frmMain& window = *connected.window;
     for (auto _ : state) {
-        for (int x = 0; x < monitor::VisitedMap::kSide; ++x) {
-            for (int y = 0; y < monitor::VisitedMap::kSide; ++y) {
-                if (window.visitedHPattern.isMarked(static_cast<std::uint8_t>(x),
-                                                    static_cast<std::uint8_t>(y))) {
+        for (int x = 0; x < monitor::TraceMap::kSide; ++x) {
+            for (int y = 0; y < monitor::TraceMap::kSide; ++y) {
+                if (window.traceHPattern.isVisited(static_cast<std::uint8_t>(x),
+                                                   static_cast<std::uint8_t>(y))) {
                     window.Graph.PSet(
                         static_cast<float>(x / 255.0 * window.Graph.ScaleWidth()),
                         static_cast<float>((255 - y) / 255.0 * window.Graph.ScaleHeight()));

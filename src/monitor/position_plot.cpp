@@ -37,14 +37,11 @@ void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t byte
     const std::uint8_t y = report[2];
     const std::uint8_t mode = protocol::modeOf(report[5]);
     const bool sequential = mode == protocol::kSequentialMode;
-    assistant::GearMap& gears = sequential ? gearsSequential : gearsHPattern;
-    if (const auto gear = assistant::gearOf(report[3])) {
-        gears.set(x, y, *gear);
-    }
+    monitor::TraceMap& trace = sequential ? traceSequential : traceHPattern;
+    trace.visit(x, y, assistant::gearOf(report[3]));
     if (draw || mode == shownMode) {
-        drawPosition(Graph, x, y, traceByGear ? gears.inkAt(x, y) : assistant::kTraceInk);
+        drawPosition(Graph, x, y, traceByGear ? trace.inkAt(x, y) : assistant::kTraceInk);
     }
-    (sequential ? visitedSequential : visitedHPattern).mark(x, y);
 }
 
 void frmMain::ShowGear(const protocol::ReportBuffer& report) {
@@ -76,20 +73,19 @@ void frmMain::RedrawVisitedMap(std::uint8_t mode) {
         return;
     }
     const bool sequential = mode == protocol::kSequentialMode;
-    const monitor::VisitedMap& visited = sequential ? visitedSequential : visitedHPattern;
-    const assistant::GearMap& gears = sequential ? gearsSequential : gearsHPattern;
-    std::array<float, monitor::VisitedMap::kSide> rowY{};
-    for (int y = 0; y < monitor::VisitedMap::kSide; ++y) {
+    const monitor::TraceMap& trace = sequential ? traceSequential : traceHPattern;
+    std::array<float, monitor::TraceMap::kSide> rowY{};
+    for (int y = 0; y < monitor::TraceMap::kSide; ++y) {
         rowY[y] = plotY(Graph, y);
     }
-    for (int x = 0; x < monitor::VisitedMap::kSide; ++x) {
+    for (int x = 0; x < monitor::TraceMap::kSide; ++x) {
         const float columnX = plotX(Graph, x);
-        for (int y = 0; y < monitor::VisitedMap::kSide; ++y) {
+        for (int y = 0; y < monitor::TraceMap::kSide; ++y) {
             const auto cellX = static_cast<std::uint8_t>(x);
             const auto cellY = static_cast<std::uint8_t>(y);
-            if (visited.isMarked(cellX, cellY)) {
+            if (trace.isVisited(cellX, cellY)) {
                 Graph.PSet(columnX, rowY[y],
-                           traceByGear ? gears.inkAt(cellX, cellY) : assistant::kTraceInk);
+                           traceByGear ? trace.inkAt(cellX, cellY) : assistant::kTraceInk);
             }
         }
     }

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "assistant/assistant.h"
-#include "assistant/gear_map.h"
 #include "assistant/threshold.h"
 #include "device/device_session.h"
 #include "hid/hid_layer.h"
@@ -17,8 +16,8 @@
 #include "history/recorder.h"
 #include "maintenance/firmware_image.h"
 #include "maintenance/support_address.h"
+#include "monitor/trace_map.h"
 #include "monitor/typing_run.h"
-#include "monitor/visited_map.h"
 #include "window/status_line.h"
 #include "window/toolkit/controls.h"
 #include "window/toolkit/toolkit_services.h"
@@ -130,8 +129,9 @@ class frmMain {
     std::int16_t thresholdSeqH2 = 0;
     std::int16_t thresholdSeqH1 = 0;
     std::uint8_t shownMode = 255;  // 0 H-pattern, 2 sequential, 255 none yet
-    monitor::VisitedMap visitedHPattern;
-    monitor::VisitedMap visitedSequential;
+    // Each mode's visited points, with the gear last reported at each.
+    monitor::TraceMap traceHPattern;
+    monitor::TraceMap traceSequential;
 
     // False until the stored thresholds were read from the connected adaptor; the
     // close writes thresholds back only when true, so a failed read never overwrites
@@ -144,9 +144,6 @@ class frmMain {
     std::optional<history::Entry> readAtConnection;
 
     // --- the gear-coloured trace and the calibration assistant ------------------------
-    // The gear last reported at each visited point, beside each mode's visited map.
-    assistant::GearMap gearsHPattern;
-    assistant::GearMap gearsSequential;
     bool traceByGear = false;
     // Draws the trace in its gears' colours, or all in the drawing colour.
     void ShowTraceByGear(bool on);

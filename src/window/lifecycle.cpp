@@ -6,10 +6,8 @@
 #include "window/window_texts.h"
 
 void frmMain::Form_Load() {
-    visitedHPattern.clear();
-    visitedSequential.clear();
-    gearsHPattern.clear();
-    gearsSequential.clear();
+    traceHPattern.clear();
+    traceSequential.clear();
     DisableUI();
     session.isConnected = FindTheHid();
     if (session.isConnected) {

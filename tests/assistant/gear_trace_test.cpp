@@ -45,7 +45,7 @@ class GearTrace : public WindowTest {
             for (int y = 1; y < 255; ++y) {
                 const auto cx = static_cast<std::uint8_t>(x);
                 const auto cy = static_cast<std::uint8_t>(y);
-                if (!window->visitedHPattern.isMarked(cx, cy) || !sameGearAround(cx, cy)) {
+                if (!window->traceHPattern.isVisited(cx, cy) || !sameGearAround(cx, cy)) {
                     continue;
                 }
                 check(cx, cy);
@@ -59,7 +59,7 @@ class GearTrace : public WindowTest {
             for (int dy = -1; dy <= 1; ++dy) {
                 const auto nx = static_cast<std::uint8_t>(x + dx);
                 const auto ny = static_cast<std::uint8_t>(y + dy);
-                if (window->visitedHPattern.isMarked(nx, ny) &&
+                if (window->traceHPattern.isVisited(nx, ny) &&
                     expectedInk(nx, ny) != expectedInk(x, y)) {
                     return false;
                 }

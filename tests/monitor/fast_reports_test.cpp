@@ -34,19 +34,19 @@ class FastReports : public WindowTest {
     void expectTraceComplete(const std::vector<std::vector<std::uint8_t>>& reports) {
         for (const auto& report : reports) {
             const bool sequential = protocol::modeOf(report[5]) == protocol::kSequentialMode;
-            const monitor::VisitedMap& map =
-                sequential ? window->visitedSequential : window->visitedHPattern;
-            ASSERT_TRUE(map.isMarked(report[1], report[2]))
+            const monitor::TraceMap& map =
+                sequential ? window->traceSequential : window->traceHPattern;
+            ASSERT_TRUE(map.isVisited(report[1], report[2]))
                 << int(report[1]) << "," << int(report[2]);
         }
-        const monitor::VisitedMap& shown = window->shownMode == protocol::kSequentialMode
-                                               ? window->visitedSequential
-                                               : window->visitedHPattern;
+        const monitor::TraceMap& shown = window->shownMode == protocol::kSequentialMode
+                                             ? window->traceSequential
+                                             : window->traceHPattern;
         std::vector<bool> expected(256 * 256, false);
         const auto pixel = [](double twips) { return static_cast<int>(std::lround(twips / 15)); };
         for (int x = 0; x < 256; ++x) {
             for (int y = 0; y < 256; ++y) {
-                if (!shown.isMarked(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y))) {
+                if (!shown.isVisited(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y))) {
                     continue;
                 }
                 const int px = pixel(x / 255.0 * 3840);

@@ -90,7 +90,7 @@ TEST_F(PollCycle, AReplugIsFoundAndItsFirstReportRedrawsTheWholeLook) {
     EXPECT_EQ(window.Text7.Text, "99");
     EXPECT_TRUE(window.lineV1.Visible);
     // The trace from before the loss is back on the plot.
-    EXPECT_TRUE(window.visitedHPattern.isMarked(10, 10));
+    EXPECT_TRUE(window.traceHPattern.isVisited(10, 10));
 }
 
 TEST_F(PollCycle, AnEmptyReadCountsAsPresenceWithoutAProbe) {
@@ -113,7 +113,7 @@ TEST_F(PollCycle, TheLoaderIsReadButNeverDisplayedAndItsLossIsStillSeen) {
     window.Timer_Timer();
     EXPECT_GE(callsOf(CallKind::ReadInput), 1U);
     EXPECT_EQ(window.lblX.Caption, "000");
-    EXPECT_FALSE(window.visitedHPattern.isMarked(200, 200));
+    EXPECT_FALSE(window.traceHPattern.isVisited(200, 200));
     EXPECT_EQ(window.shownMode, 255);
 
     bus.unplug(loader);

@@ -82,14 +82,14 @@ TEST_F(PositionPlot, MovesTheTickMarksAlongThePlotsOuterEdges) {
 TEST_F(PositionPlot, MarksEachPositionInTheMapOfItsOwnMode) {
     showPosition(30, 40);
     showPosition(30, 40);
-    EXPECT_TRUE(window->visitedHPattern.isMarked(30, 40));
-    EXPECT_FALSE(window->visitedSequential.isMarked(30, 40));
+    EXPECT_TRUE(window->traceHPattern.isVisited(30, 40));
+    EXPECT_FALSE(window->traceSequential.isVisited(30, 40));
     showPosition(50, 60, 0x02);
-    EXPECT_TRUE(window->visitedSequential.isMarked(50, 60));
-    EXPECT_FALSE(window->visitedHPattern.isMarked(50, 60));
+    EXPECT_TRUE(window->traceSequential.isVisited(50, 60));
+    EXPECT_FALSE(window->traceHPattern.isVisited(50, 60));
     // Only bit 0x02 decides the mode.
     showPosition(70, 80, 0xFD);
-    EXPECT_TRUE(window->visitedHPattern.isMarked(70, 80));
+    EXPECT_TRUE(window->traceHPattern.isVisited(70, 80));
 }
 
 TEST_F(PositionPlot, ShowsOnlyTheTraceOfTheCurrentMode) {
@@ -100,7 +100,7 @@ TEST_F(PositionPlot, ShowsOnlyTheTraceOfTheCurrentMode) {
     showPosition(200, 210, 0x02);
     auto [hx, hy] = pixelOf(30, 40);
     EXPECT_FALSE(window->Graph.isDrawn(hx, hy));
-    EXPECT_TRUE(window->visitedHPattern.isMarked(30, 40));
+    EXPECT_TRUE(window->traceHPattern.isVisited(30, 40));
     showPosition(100, 100);
     EXPECT_TRUE(window->Graph.isDrawn(hx, hy));
     auto [sx, sy] = pixelOf(200, 210);
@@ -110,7 +110,7 @@ TEST_F(PositionPlot, ShowsOnlyTheTraceOfTheCurrentMode) {
 TEST_F(PositionPlot, AShortReportDrawsNothingButStillSetsTheLabels) {
     showPosition(10, 20, 0);
     show({0, 99, 98, 0x04});  // four bytes: the rest is what the buffer held
-    EXPECT_FALSE(window->visitedHPattern.isMarked(99, 98));
+    EXPECT_FALSE(window->traceHPattern.isVisited(99, 98));
     EXPECT_EQ(window->lblX.Caption, "99");
     EXPECT_EQ(window->Gear.Caption, "3");
 }

@@ -10,7 +10,6 @@
 #include <QTest>
 #include <memory>
 
-#include "assistant/gear_map.h"
 #include "qt/calibration_tools.h"
 #include "qt/gear_palette.h"
 #include "qt/plot_widget.h"
@@ -84,8 +83,8 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
         for (int y = 0; y < 256; ++y) {
             const auto cx = static_cast<std::uint8_t>(x);
             const auto cy = static_cast<std::uint8_t>(y);
-            const auto gear = frm->gearsHPattern.at(cx, cy);
-            if (!frm->visitedHPattern.isMarked(cx, cy) || !gear) {
+            const auto gear = frm->traceHPattern.gearAt(cx, cy);
+            if (!frm->traceHPattern.isVisited(cx, cy) || !gear) {
                 continue;
             }
             // The pixel the model drew the point in carries that point's or a
@@ -158,8 +157,7 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
 
     // A fresh trace after the stored values: a round of the gates, all read right.
     form->deliverWork([](frmMain& w) {
-        w.visitedHPattern.clear();
-        w.gearsHPattern.clear();
+        w.traceHPattern.clear();
         w.ShowTraceByGear(true);
     });
     finishRound();
@@ -169,8 +167,8 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     int thirds = 0;
     for (int x = 100; x <= 185; ++x) {
         for (int y = 200; y < 256; ++y) {
-            const auto gear =
-                frm->gearsHPattern.at(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y));
+            const auto gear = frm->traceHPattern.gearAt(static_cast<std::uint8_t>(x),
+                                                        static_cast<std::uint8_t>(y));
             if (gear) {
                 EXPECT_EQ(*gear, assistant::Gear::Third) << x << ", " << y;
                 ++thirds;
