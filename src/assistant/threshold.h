@@ -1,16 +1,16 @@
 #pragma once
 
 #include "assistant/steps.h"
+#include "protocol/thresholds.h"
 
 namespace assistant {
 
-enum class Threshold { V1, V2, H1, H2, SeqH1, SeqH2 };
+using protocol::Axis;
+using protocol::nameOf;
+using protocol::Threshold;
 
-enum class Axis { X, Y };
-
-// V1 and V2 split X; the others split Y.
 constexpr Axis axisOf(Threshold threshold) {
-    return threshold == Threshold::V1 || threshold == Threshold::V2 ? Axis::X : Axis::Y;
+    return protocol::factsOf(threshold).axis;
 }
 
 constexpr int along(Axis axis, Point point) {
@@ -19,12 +19,6 @@ constexpr int along(Axis axis, Point point) {
 
 constexpr const char* axisName(Axis axis) {
     return axis == Axis::X ? "X" : "Y";
-}
-
-// "V1", "SeqH2": as the warnings and the flicker count name them.
-constexpr const char* nameOf(Threshold threshold) {
-    constexpr const char* kNames[] = {"V1", "V2", "H1", "H2", "SeqH1", "SeqH2"};
-    return kNames[static_cast<int>(threshold)];
 }
 
 // A threshold and the value it has in the window.

@@ -6,13 +6,13 @@
 namespace commands {
 namespace {
 
-// "NAME=value" for each threshold `valueOf` gives, in the order of kSettingNames.
+// "NAME=value" for each threshold `valueOf` gives, in the order of the thresholds' table.
 template <typename ValueOf>
 std::string namedValues(ValueOf valueOf) {
     std::string text;
-    for (const SettingName& setting : kSettingNames) {
+    for (const protocol::ThresholdFacts& setting : protocol::kThresholds) {
         if (const std::optional<std::uint8_t> value = valueOf(setting.address)) {
-            text += (text.empty() ? "" : " ") + std::string(setting.name) + "=" +
+            text += (text.empty() ? "" : " ") + std::string(setting.commandName) + "=" +
                     std::to_string(*value);
         }
     }

@@ -17,8 +17,8 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 std::optional<std::uint8_t> settingAddress(std::string_view name) {
-    for (const SettingName& setting : kSettingNames) {
-        const std::string_view known = setting.name;
+    for (const protocol::ThresholdFacts& setting : protocol::kThresholds) {
+        const std::string_view known = setting.commandName;
         if (known.size() == name.size() &&
             std::equal(known.begin(), known.end(), name.begin(), [](char a, char b) {
                 return a == std::toupper(static_cast<unsigned char>(b));

@@ -9,26 +9,13 @@
 
 #include "protocol/adaptor_protocol.h"
 #include "protocol/link_rules.h"
+#include "protocol/thresholds.h"
 
 // The six thresholds by name, and the "V1=80,SEQH2=75" assignments of --write.
 namespace commands {
 
 // The stored thresholds by setting address.
 using protocol::Thresholds;
-
-struct SettingName {
-    const char* name;
-    std::uint8_t address;
-};
-// In the order commands show them.
-inline constexpr std::array<SettingName, protocol::kSettingCount> kSettingNames{{
-    {"V1", protocol::kAddressV1},
-    {"V2", protocol::kAddressV2},
-    {"H1", protocol::kAddressH1},
-    {"H2", protocol::kAddressH2},
-    {"SEQH1", protocol::kAddressSeqH1},
-    {"SEQH2", protocol::kAddressSeqH2},
-}};
 
 // The address of a threshold named in any letter case.
 std::optional<std::uint8_t> settingAddress(std::string_view name);

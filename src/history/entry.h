@@ -15,10 +15,6 @@ namespace history {
 // The six thresholds by setting address: V1, V2, H2, H1, SeqH2, SeqH1.
 using protocol::Thresholds;
 
-// The names of the thresholds by setting address, as files and tables show them.
-inline constexpr std::array<const char*, protocol::kSettingCount> kThresholdNames{
-    "V1", "V2", "H2", "H1", "SeqH2", "SeqH1"};
-
 // Which adaptor: product, serial number and firmware version as it reports them.
 struct Identity {
     std::uint16_t productId = 0;

@@ -30,17 +30,13 @@ std::optional<assistant::Mode> frmMain::assistantMode() const {
 }
 
 std::vector<assistant::ThresholdAt> frmMain::shownThresholds() const {
-    using assistant::Threshold;
-    if (shownMode == 255) {
-        return {};
+    std::vector<assistant::ThresholdAt> shown;
+    for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
+        if (shownMode != 255 && facts.sequential == isSequential(shownMode)) {
+            shown.push_back({facts.threshold, thresholdOf(facts.threshold)});
+        }
     }
-    if (isSequential(shownMode)) {
-        return {{Threshold::SeqH1, thresholdSeqH1}, {Threshold::SeqH2, thresholdSeqH2}};
-    }
-    return {{Threshold::V1, thresholdV1},
-            {Threshold::V2, thresholdV2},
-            {Threshold::H1, thresholdH1},
-            {Threshold::H2, thresholdH2}};
+    return shown;
 }
 
 bool frmMain::UseProposedValues() {
@@ -48,21 +44,6 @@ bool frmMain::UseProposedValues() {
     if (!calibrationAssistant || !mode) {
         return false;
     }
-    const auto boxOf = [this](assistant::Threshold threshold) -> toolkit::TextBox& {
-        switch (threshold) {
-            case assistant::Threshold::H1:
-            case assistant::Threshold::SeqH1:
-                return Text7;
-            case assistant::Threshold::H2:
-            case assistant::Threshold::SeqH2:
-                return Text8;
-            case assistant::Threshold::V1:
-                return Text9;
-            case assistant::Threshold::V2:
-                return Text10;
-        }
-        return Text7;
-    };
     const std::vector<assistant::ThresholdProposal> proposals =
         assistant::propose(*mode, calibrationAssistant->recording(*mode).records());
     bool filled = false;

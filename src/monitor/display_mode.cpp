@@ -44,12 +44,13 @@ void frmMain::CheckMode(std::uint8_t mode) {
     Text8.Visible = true;
     Text9.Visible = !sequential;
     Text10.Visible = !sequential;
-    Text7.Text = std::to_string(sequential ? thresholdSeqH1 : thresholdH1);
-    Text8.Text = std::to_string(sequential ? thresholdSeqH2 : thresholdH2);
-    window::describeThresholdBox(Text7, sequential ? window::kSeqH1 : window::kH1);
-    window::describeThresholdBox(Text8, sequential ? window::kSeqH2 : window::kH2);
-    typingRunOf(Text7).settle();
-    typingRunOf(Text8).settle();
+    // The upper two boxes change hands between H1, H2 and the sequential pair.
+    for (const protocol::Threshold threshold : protocol::thresholdsOfMode(sequential).first(2)) {
+        toolkit::TextBox& box = boxOf(threshold);
+        box.Text = std::to_string(thresholdOf(threshold));
+        window::describeThresholdBox(box, threshold);
+        typingRunOf(box).settle();
+    }
 }
 
 void frmMain::ShowLinesOf(std::uint8_t mode) {
@@ -65,7 +66,7 @@ void frmMain::ShowLinesOf(std::uint8_t mode) {
 void frmMain::TakeThresholdEdits(std::uint8_t mode) {
     struct Row {
         toolkit::TextBox& box;
-        const window::ThresholdName& name;
+        protocol::Threshold name;
         std::int16_t& threshold;
         toolkit::LineShape& line;
         bool vertical;
@@ -97,14 +98,9 @@ void frmMain::TakeThresholdEdits(std::uint8_t mode) {
             row.show(*before);
         }
     };
-    if (isSequential(mode)) {
-        take({Text7, window::kSeqH1, thresholdSeqH1, SeqH1, false});
-        take({Text8, window::kSeqH2, thresholdSeqH2, SeqH2, false});
-    } else {
-        take({Text7, window::kH1, thresholdH1, lineH1, false});
-        take({Text8, window::kH2, thresholdH2, LineH2, false});
-        take({Text9, window::kV1, thresholdV1, lineV1, true});
-        take({Text10, window::kV2, thresholdV2, lineV2, true});
+    for (const protocol::Threshold threshold : protocol::thresholdsOfMode(isSequential(mode))) {
+        take({boxOf(threshold), threshold, thresholdOf(threshold), thresholdLine(threshold),
+              protocol::factsOf(threshold).axis == protocol::Axis::X});
     }
 }
 

@@ -28,8 +28,9 @@ QByteArray readResultJson(const commands::ReadResult& result) {
     };
     if (result.thresholds) {
         QJsonObject thresholds;
-        for (const commands::SettingName& setting : commands::kSettingNames) {
-            thresholds.insert(QLatin1String(setting.name), (*result.thresholds)[setting.address]);
+        for (const protocol::ThresholdFacts& setting : protocol::kThresholds) {
+            thresholds.insert(QLatin1String(setting.commandName),
+                              (*result.thresholds)[setting.address]);
         }
         object.insert(QStringLiteral("thresholds"), thresholds);
     }
@@ -46,7 +47,7 @@ commands::WriteRequest writeRequestFromFile(const QString& path) {
         request.assignments.error = (reason.left(1).toLower() + reason.mid(1)).toStdString();
         return request;
     }
-    for (const commands::SettingName& setting : commands::kSettingNames) {
+    for (const protocol::ThresholdFacts& setting : protocol::kThresholds) {
         request.assignments.assignments.push_back(
             {setting.address, imported.calibration->values[setting.address]});
     }

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "protocol/thresholds.h"
 #include "storage/calibration_json.h"
 
 namespace qt {
@@ -54,7 +55,7 @@ HistoryDialog::HistoryDialog(const history::Identity& adaptor,
 void HistoryDialog::fillTable() {
     QStringList headers{tr("Time"), tr("Event")};
     for (std::size_t address : kColumnAddresses) {
-        headers << QLatin1String(history::kThresholdNames[address]);
+        headers << QLatin1String(protocol::factsAt(address).name);
     }
     headers << tr("Accepted");
     table_->setColumnCount(static_cast<int>(headers.size()));

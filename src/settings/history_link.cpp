@@ -18,22 +18,16 @@ std::string labelText(const toolkit::Label& label) {
 
 history::Thresholds frmMain::CurrentThresholds() const {
     history::Thresholds values{};
-    values[protocol::kAddressV1] = static_cast<std::uint8_t>(thresholdV1);
-    values[protocol::kAddressV2] = static_cast<std::uint8_t>(thresholdV2);
-    values[protocol::kAddressH2] = static_cast<std::uint8_t>(thresholdH2);
-    values[protocol::kAddressH1] = static_cast<std::uint8_t>(thresholdH1);
-    values[protocol::kAddressSeqH2] = static_cast<std::uint8_t>(thresholdSeqH2);
-    values[protocol::kAddressSeqH1] = static_cast<std::uint8_t>(thresholdSeqH1);
+    for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
+        values[facts.address] = static_cast<std::uint8_t>(thresholdOf(facts.threshold));
+    }
     return values;
 }
 
 void frmMain::RestoreThresholds(const history::Thresholds& values, const std::string& origin) {
-    thresholdV1 = values[protocol::kAddressV1];
-    thresholdV2 = values[protocol::kAddressV2];
-    thresholdH2 = values[protocol::kAddressH2];
-    thresholdH1 = values[protocol::kAddressH1];
-    thresholdSeqH2 = values[protocol::kAddressSeqH2];
-    thresholdSeqH1 = values[protocol::kAddressSeqH1];
+    for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
+        thresholdOf(facts.threshold) = values[facts.address];
+    }
     FillThresholdBoxes();
     if (lastReportMode) {
         TakeThresholdEdits(*lastReportMode);  // the lines follow the boxes at once

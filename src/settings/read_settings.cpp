@@ -3,6 +3,7 @@
 #include <string>
 
 #include "protocol/identity_text.h"
+#include "protocol/link_rules.h"
 #include "settings/product_caption.h"
 #include "window/frm_main.h"
 
@@ -21,16 +22,10 @@ void frmMain::ReadDeviceSettings() {
     // and the text boxes keep what they held, and the close will not write them back.
     settingsReadFromAdaptor = requested && fetched;
     if (settingsReadFromAdaptor) {
-        const auto setting = [this](std::uint8_t address) {
-            return static_cast<std::int16_t>(
-                session.inputBuffer[protocol::kSettingsOffset + address]);
-        };
-        thresholdV1 = setting(protocol::kAddressV1);
-        thresholdV2 = setting(protocol::kAddressV2);
-        thresholdH2 = setting(protocol::kAddressH2);
-        thresholdH1 = setting(protocol::kAddressH1);
-        thresholdSeqH2 = setting(protocol::kAddressSeqH2);
-        thresholdSeqH1 = setting(protocol::kAddressSeqH1);
+        const protocol::Thresholds read = protocol::thresholdsOfReply(session.inputBuffer);
+        for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
+            thresholdOf(facts.threshold) = read[facts.address];
+        }
     }
     shownMode = 255;
     if (settingsReadFromAdaptor) {

@@ -4,12 +4,9 @@
 #include "window/frm_main.h"
 
 void frmMain::WriteAllSixThresholds() {
-    WriteSetting(protocol::kAddressH1, thresholdH1);
-    WriteSetting(protocol::kAddressH2, thresholdH2);
-    WriteSetting(protocol::kAddressV1, thresholdV1);
-    WriteSetting(protocol::kAddressV2, thresholdV2);
-    WriteSetting(protocol::kAddressSeqH1, thresholdSeqH1);
-    WriteSetting(protocol::kAddressSeqH2, thresholdSeqH2);
+    for (const protocol::Threshold threshold : protocol::kStoreOrder) {
+        WriteSetting(protocol::factsOf(threshold).address, thresholdOf(threshold));
+    }
 }
 
 void frmMain::StoreAllSix() {

@@ -9,8 +9,7 @@
 namespace {
 
 struct Setting {
-    std::uint8_t address;
-    const window::ThresholdName& name;
+    const protocol::ThresholdFacts& facts;
     const toolkit::TextBox& box;
     std::int16_t value;
 };
@@ -23,7 +22,7 @@ std::string refusedTexts(const std::vector<Setting>& values) {
         if (!setting.box.refused) {
             continue;
         }
-        const std::string name = setting.name.shortName;
+        const std::string name = setting.facts.shownName;
         text += (text.empty() ? "" : "; ") + name + " shows " + setting.box.Text +
                 ", which is not a threshold (" + window::kThresholdRange + "): " + name +
                 " stays " + std::to_string(setting.value);
@@ -47,7 +46,7 @@ std::string storedNotice(const std::vector<Setting>& values, std::size_t refused
         if (&stored != &values.front()) {
             text += ", ";
         }
-        text += std::string(stored.name.shortName) + " " + std::to_string(stored.value);
+        text += std::string(stored.facts.shownName) + " " + std::to_string(stored.value);
     }
     return text;
 }
@@ -68,17 +67,15 @@ void frmMain::btnUpdate_Click() {
     }
     TakeShownThresholdEdits();
     // The mode of the newest report shown; the reports themselves stay with the plot.
-    const std::vector<Setting> settings =
-        lastReportMode == protocol::kSequentialMode
-            ? std::vector<Setting>{{protocol::kAddressSeqH1, window::kSeqH1, Text7, thresholdSeqH1},
-                                   {protocol::kAddressSeqH2, window::kSeqH2, Text8, thresholdSeqH2}}
-            : std::vector<Setting>{{protocol::kAddressH1, window::kH1, Text7, thresholdH1},
-                                   {protocol::kAddressH2, window::kH2, Text8, thresholdH2},
-                                   {protocol::kAddressV1, window::kV1, Text9, thresholdV1},
-                                   {protocol::kAddressV2, window::kV2, Text10, thresholdV2}};
+    std::vector<Setting> settings;
+    for (const protocol::Threshold threshold :
+         protocol::thresholdsOfMode(lastReportMode == protocol::kSequentialMode)) {
+        settings.push_back(
+            {protocol::factsOf(threshold), boxOf(threshold), thresholdOf(threshold)});
+    }
     std::size_t refused = 0;
     for (const Setting& setting : settings) {
-        refused += WriteSetting(setting.address, setting.value) ? 0 : 1;
+        refused += WriteSetting(setting.facts.address, setting.value) ? 0 : 1;
         // What went out is the box's value now: typing on from it starts a new run.
         typingRunOf(setting.box).settle();
     }

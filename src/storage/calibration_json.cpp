@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <cmath>
 
+#include "protocol/thresholds.h"
+
 namespace storage {
 namespace {
 
@@ -47,7 +49,7 @@ std::optional<history::Identity> identityFromJson(const QJsonValue& value) {
 QJsonObject thresholdsToJson(const history::Thresholds& values) {
     QJsonObject object;
     for (std::size_t address = 0; address < values.size(); ++address) {
-        object.insert(QLatin1String(history::kThresholdNames[address]), values[address]);
+        object.insert(QLatin1String(protocol::factsAt(address).name), values[address]);
     }
     return object;
 }
@@ -60,7 +62,7 @@ std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, Q
     const QJsonObject object = value.toObject();
     history::Thresholds values{};
     for (std::size_t address = 0; address < values.size(); ++address) {
-        const QLatin1String name(history::kThresholdNames[address]);
+        const QLatin1String name(protocol::factsAt(address).name);
         const QJsonValue threshold = object.value(name);
         if (!threshold.isDouble()) {
             problem = QStringLiteral("%1 is missing or not a number").arg(name);

@@ -57,13 +57,13 @@ void designCaptionLabel(toolkit::Label& label, const char* caption, float top, f
 
 // Black text on a white base whatever the colour scheme, so a dark scheme's base
 // never leaves the text unreadable.
-void designTextBox(toolkit::TextBox& box, const window::ThresholdName& name, float left, float top,
+void designTextBox(toolkit::TextBox& box, protocol::Threshold threshold, float left, float top,
                    int tabIndex) {
     place(box, left, top, 735, 375, tabIndex);
     box.Text = "0";
     box.foreColour = kBlack;
     box.backColour = kWhite;
-    window::describeThresholdBox(box, name);
+    window::describeThresholdBox(box, threshold);
 }
 
 void designTick(toolkit::RectangleShape& tick, float left, float top, float width, float height) {
@@ -93,10 +93,10 @@ void frmMain::createControls() {
     btnUpdate.Caption = "Update settings";
     btnUpdate.font = kSansSerif9Bold;
 
-    designTextBox(Text10, window::kV2, 3960, 2160, 2);
-    designTextBox(Text9, window::kV1, 2160, 2160, 1);
-    designTextBox(Text8, window::kH2, 5640, 5760, 4);
-    designTextBox(Text7, window::kH1, 5640, 3360, 3);
+    designTextBox(Text10, protocol::Threshold::V2, 3960, 2160, 2);
+    designTextBox(Text9, protocol::Threshold::V1, 2160, 2160, 1);
+    designTextBox(Text8, protocol::Threshold::H2, 5640, 5760, 4);
+    designTextBox(Text7, protocol::Threshold::H1, 5640, 3360, 3);
 
     place(UpgradeFW, 120, 7320, 1935, 495, 15);
     UpgradeFW.Caption = "Upgrade Firmware";

@@ -18,6 +18,7 @@
 #include "maintenance/support_address.h"
 #include "monitor/trace_map.h"
 #include "monitor/typing_run.h"
+#include "protocol/thresholds.h"
 #include "window/status_line.h"
 #include "window/toolkit/controls.h"
 #include "window/toolkit/toolkit_services.h"
@@ -73,6 +74,11 @@ class frmMain {
     void RestoreThresholds(const history::Thresholds& values, const std::string& origin);
     // The six threshold variables by setting address.
     history::Thresholds CurrentThresholds() const;
+    // A threshold's variable, its text box and its line in this window.
+    std::int16_t& thresholdOf(protocol::Threshold threshold);
+    std::int16_t thresholdOf(protocol::Threshold threshold) const;
+    toolkit::TextBox& boxOf(protocol::Threshold threshold);
+    toolkit::LineShape& thresholdLine(protocol::Threshold threshold);
 
     // --- the window and its controls, in creation order ------------------------------
     std::string Caption;

@@ -113,10 +113,9 @@ void frmMain::DisableUI() {
     for (toolkit::TextBox* box : {&Text7, &Text8, &Text9, &Text10}) {
         box->Text.clear();
     }
-    window::describeThresholdBox(Text7, window::kH1);
-    window::describeThresholdBox(Text8, window::kH2);
-    window::describeThresholdBox(Text9, window::kV1);
-    window::describeThresholdBox(Text10, window::kV2);
+    for (const protocol::Threshold threshold : protocol::thresholdsOfMode(false)) {
+        window::describeThresholdBox(boxOf(threshold), threshold);
+    }
     Graph.Cls();
     btnUpdate.Enabled = false;
     Command1.Enabled = false;

@@ -4,25 +4,26 @@ namespace window {
 
 namespace {
 
-std::string description(const ThresholdName& name) {
-    return std::string(name.shortName) + ", " + name.line + ", " + kThresholdRange;
+std::string description(protocol::Threshold threshold) {
+    const protocol::ThresholdFacts& facts = protocol::factsOf(threshold);
+    return std::string(facts.shownName) + ", " + facts.line + ", " + kThresholdRange;
 }
 
 }  // namespace
 
-void describeThresholdBox(toolkit::TextBox& box, const ThresholdName& name) {
-    box.accessibleName = name.shortName;
-    box.accessibleDescription = description(name);
+void describeThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold) {
+    box.accessibleName = protocol::factsOf(threshold).shownName;
+    box.accessibleDescription = description(threshold);
     box.refused = false;
     box.toolTip = box.accessibleDescription;
 }
 
-void markThresholdBox(toolkit::TextBox& box, const ThresholdName& name, bool refused) {
+void markThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold, bool refused) {
     if (box.refused == refused) {
         return;  // every tick checks the boxes: leave unchanged texts alone
     }
     box.refused = refused;
-    box.toolTip = refused ? kThresholdRange : description(name);
+    box.toolTip = refused ? kThresholdRange : description(threshold);
 }
 
 }  // namespace window

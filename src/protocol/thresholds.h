@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+
+#include "protocol/adaptor_protocol.h"
+
+// The six thresholds, described once: where the adaptor keeps each, which axis it
+// splits, in which mode it counts, and the names people and files know it by.
+namespace protocol {
+
+enum class Threshold { V1, V2, H1, H2, SeqH1, SeqH2 };
+inline constexpr std::size_t kThresholdCount = 6;
+
+enum class Axis { X, Y };
+
+struct ThresholdFacts {
+    Threshold threshold;
+    SettingAddress address;
+    Axis axis;  // V1 and V2 split X; the others split Y
+    bool sequential;
+    const char* name;         // "SeqH1": files, the assistant's warnings
+    const char* commandName;  // "SEQH1": the command line
+    const char* shownName;    // "Seq H1": the window's status line and screen readers
+    const char* line;         // the line it moves on the plot
+};
+
+// In the order of Threshold, which is the order the commands print them in.
+inline constexpr std::array<ThresholdFacts, kThresholdCount> kThresholds{{
+    {Threshold::V1, kAddressV1, Axis::X, false, "V1", "V1", "V1", "left vertical line"},
+    {Threshold::V2, kAddressV2, Axis::X, false, "V2", "V2", "V2", "right vertical line"},
+    {Threshold::H1, kAddressH1, Axis::Y, false, "H1", "H1", "H1", "upper horizontal line"},
+    {Threshold::H2, kAddressH2, Axis::Y, false, "H2", "H2", "H2", "lower horizontal line"},
+    {Threshold::SeqH1, kAddressSeqH1, Axis::Y, true, "SeqH1", "SEQH1", "Seq H1",
+     "first sequential line"},
+    {Threshold::SeqH2, kAddressSeqH2, Axis::Y, true, "SeqH2", "SEQH2", "Seq H2",
+     "second sequential line"},
+}};
+
+constexpr const ThresholdFacts& factsOf(Threshold threshold) {
+    return kThresholds[static_cast<std::size_t>(threshold)];
+}
+
+// The threshold the adaptor keeps at `address` (0..5).
+constexpr const ThresholdFacts& factsAt(std::size_t address) {
+    for (const ThresholdFacts& facts : kThresholds) {
+        if (facts.address == address) {
+            return facts;
+        }
+    }
+    return kThresholds[0];  // no address beyond the six reaches here
+}
+
+constexpr const char* nameOf(Threshold threshold) {
+    return factsOf(threshold).name;
+}
+
+// The order thresholds are stored in: a mode's by "Update settings", all six by the
+// close (H1, H2, V1, V2, then Seq H1, Seq H2).
+inline constexpr std::array<Threshold, kThresholdCount> kStoreOrder{
+    Threshold::H1, Threshold::H2, Threshold::V1, Threshold::V2, Threshold::SeqH1, Threshold::SeqH2};
+
+// The thresholds that count in one mode, in their store order.
+constexpr std::span<const Threshold> thresholdsOfMode(bool sequential) {
+    return sequential ? std::span<const Threshold>(kStoreOrder).subspan(4, 2)
+                      : std::span<const Threshold>(kStoreOrder).subspan(0, 4);
+}
+
+}  // namespace protocol
