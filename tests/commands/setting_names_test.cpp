@@ -18,6 +18,13 @@ TEST(Assignments, KnownNamesInAnyCaseWithTheirAddresses) {
         EXPECT_EQ(parsed.assignments[i].value, expected[i].second) << i;
     }
     EXPECT_EQ(commands::parseAssignments("H2=255").assignments.at(0).value, 255);
+    // Zero-padded decimals, however many digits, are read as decimal.
+    for (const auto& [text, value] :
+         {std::pair{"V1=0080", 80}, {"V1=080", 80}, {"V1=000", 0}, {"V1=0000255", 255}}) {
+        const commands::ParsedAssignments parsed = commands::parseAssignments(text);
+        ASSERT_EQ(parsed.error, "") << text;
+        EXPECT_EQ(parsed.assignments.at(0).value, value) << text;
+    }
 }
 
 TEST(Assignments, EachMistakeIsNamedAndNothingIsKept) {
@@ -27,6 +34,7 @@ TEST(Assignments, EachMistakeIsNamedAndNothingIsKept) {
         {"V1=1.5", "threshold V1 needs a whole number from 0 to 255, not '1.5'"},
         {"V1=0x10", "threshold V1 needs a whole number from 0 to 255, not '0x10'"},
         {"V1=99999999999", "threshold V1 needs a whole number from 0 to 255, not '99999999999'"},
+        {"V1=00256", "threshold V1 needs a whole number from 0 to 255, not '00256'"},
         {"V1=80,V3=1", "unknown threshold 'V3'; use V1, V2, H1, H2, SEQH1, SEQH2"},
         {"V1=80,v1=81", "threshold v1 is given twice"},
         {"V1=80,,V2=1", "'' is not NAME=VALUE"},
