@@ -184,6 +184,10 @@ TEST_F(Commands, ValuesMadeForAnotherProductAreNotSent) {
     EXPECT_EQ(output.exitCode, commands::kExitUsage);
     EXPECT_EQ(output.err,
               "Nothing was sent: the values were made for a Mirad adaptor, and this is a Kelvo.\n");
+    write.madeForProduct = 0x1234;
+    EXPECT_EQ(commands::writeCommand(hid, write, nullptr)
+                  .err.rfind("Nothing was sent: the values were made for an unknown adaptor,", 0),
+              0u);
     EXPECT_TRUE(reportsSent().empty());
 }
 

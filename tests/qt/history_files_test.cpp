@@ -142,7 +142,7 @@ TEST_F(HistoryFiles, AWriteCutShortLeavesThePreviousFileWhole) {
 TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
     const QByteArray good = storage::calibrationJson({kKelvo, kValues}, 0);
     const std::vector<std::pair<QByteArray, const char*>> cases{
-        {"", "damaged or is not JSON"},
+        {" \n", "The file is empty."},
         {"{\"format\": ", "damaged or is not JSON"},
         {"[1, 2]", "not a calibration exported by this program"},
         {storage::historyJson(history::History()), "not a calibration exported by this program"},
@@ -166,8 +166,14 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
     const QString big = folder.filePath(QStringLiteral("big.json"));
     writeBytes(big, QByteArray(100'000, ' ') + good);
     EXPECT_TRUE(storage::readCalibrationFile(big).refusal.contains(QLatin1String("larger than")));
-    EXPECT_TRUE(storage::readCalibrationFile(folder.filePath(QStringLiteral("none.json")))
-                    .refusal.startsWith(QLatin1String("The file cannot be read")));
+    // Read from a file, every refusal names it.
+    const QString none = folder.filePath(QStringLiteral("none.json"));
+    EXPECT_TRUE(storage::readCalibrationFile(none).refusal.startsWith(
+        QStringLiteral("The file %1 cannot be read: ").arg(none)));
+    const QString empty = folder.filePath(QStringLiteral("empty.json"));
+    writeBytes(empty, "");
+    EXPECT_EQ(storage::readCalibrationFile(empty).refusal,
+              QStringLiteral("The file %1 is empty.").arg(empty));
 }
 
 }  // namespace
