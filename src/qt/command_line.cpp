@@ -286,6 +286,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                                     QLatin1String(kProgramVersion));
         return result;
     }
+    // The parser would keep the last of several values, and a script that gives one
+    // twice did not mean both: every option of ours is taken once.
+    const QStringList given = parser.optionNames();
+    for (const QString& name : given) {
+        if (given.count(name) > 1) {
+            return failure(QStringLiteral("--%1 is given more than once").arg(name));
+        }
+    }
     if (!parser.positionalArguments().isEmpty()) {
         return failure(QStringLiteral("unexpected argument '%1'")
                            .arg(parser.positionalArguments().constFirst()));
