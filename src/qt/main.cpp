@@ -17,6 +17,7 @@
 #include "qt/lock_refusal.h"
 #include "qt/qt_toolkit.h"
 #include "qt/screenshot.h"
+#include "qt/standard_streams.h"
 #include "qt/system_access.h"
 #include "sim/simulated_bus.h"
 #include "storage/history_recorder.h"
@@ -37,6 +38,7 @@ QStringList argumentsOf(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qt::holdClosedStandardStreams();
     QCoreApplication::setApplicationName(QLatin1String(qt::kProgramName));
     QCoreApplication::setApplicationVersion(QLatin1String(qt::kProgramVersion));
 
@@ -45,11 +47,11 @@ int main(int argc, char** argv) {
     if (commandLine.action != qt::LaunchAction::Run) {
         std::FILE* out = commandLine.action == qt::LaunchAction::Fail ? stderr : stdout;
         std::fputs(commandLine.text.toLocal8Bit().constData(), out);
-        return commandLine.exitCode();
+        return qt::withOutputDelivered(commandLine.exitCode());
     }
     const qt::LaunchOptions& launch = commandLine.options;
     if (launch.command != qt::Command::None) {
-        return qt::runCommand(launch);
+        return qt::withOutputDelivered(qt::runCommand(launch));
     }
 
     QApplication application(argc, argv);

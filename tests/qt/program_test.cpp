@@ -16,6 +16,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 
 #include "resources/program_version.h"
 
@@ -35,9 +36,13 @@ QProcessEnvironment offscreenEnvironment() {
 }
 
 ProgramRun runProgram(const QStringList& arguments,
-                      const QProcessEnvironment& environment = offscreenEnvironment()) {
+                      const QProcessEnvironment& environment = offscreenEnvironment(),
+                      const std::function<void(QProcess&)>& prepare = {}) {
     QProcess process;
     process.setProcessEnvironment(environment);
+    if (prepare) {
+        prepare(process);
+    }
     process.start(QStringLiteral(SHIFTER_PROGRAM), arguments);
     ProgramRun run;
     run.finished = process.waitForStarted(10000) && process.waitForFinished(60000);
@@ -133,6 +138,31 @@ TEST(Program, HelpListsTheOptions) {
     for (const char* option :
          {"--simulate", "--report-rate", "--screenshot", "--keep-history", "--version"}) {
         EXPECT_TRUE(run.out.contains(QLatin1String(option))) << option;
+    }
+}
+
+// A script must not take lost output for an answer: standard output full, or closed.
+TEST(Program, OutputThatCannotBeWrittenEndsWithStatusOne) {
+    const std::function<void(QProcess&)> lost[] = {
+        [](QProcess& process) { process.setStandardOutputFile(QStringLiteral("/dev/full")); },
+        [](QProcess& process) { process.setChildProcessModifier([] { ::close(STDOUT_FILENO); }); },
+    };
+    const QStringList commands[] = {{"--simulate", "--read"},
+                                    {"--simulate", "--read", "--json"},
+                                    {"--simulate", "--report", "-"},
+                                    {"--simulate", "--dump"},
+                                    {"--simulate", "--list"},
+                                    {"--help"},
+                                    {"--version"}};
+    for (const auto& loseOutput : lost) {
+        for (const QStringList& command : commands) {
+            SCOPED_TRACE(command.join(' ').toStdString());
+            const ProgramRun run = runProgram(command, offscreenEnvironment(), loseOutput);
+            EXPECT_EQ(run.exitCode, 1);
+            EXPECT_TRUE(run.err.startsWith(
+                QStringLiteral("shifter-calibration: the output could not be written")))
+                << run.err.toStdString();
+        }
     }
 }
 
