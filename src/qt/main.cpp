@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "hid/hidapi_backend.h"
 #include "qt/app_icon.h"
@@ -20,6 +22,7 @@
 #include "qt/standard_streams.h"
 #include "qt/system_access.h"
 #include "sim/simulated_bus.h"
+#include "storage/data_folder.h"
 #include "storage/history_recorder.h"
 #include "window/frm_main.h"
 
@@ -34,6 +37,16 @@ QStringList argumentsOf(int argc, char** argv) {
     }
     return arguments;
 }
+
+// Without a data folder nothing is kept; the status line says why at the first
+// calibration the window would have recorded.
+class NoDataFolder : public history::Recorder {
+  public:
+    std::string record(history::Entry) override { return std::exchange(notice_, {}); }
+
+  private:
+    std::string notice_ = storage::kNoDataFolder;
+};
 
 }  // namespace
 
@@ -76,9 +89,14 @@ int main(int argc, char** argv) {
     options.adaptorIsSimulated = launch.simulated.has_value();
     // A demo leaves the user's data alone unless asked.
     std::optional<storage::HistoryRecorder> history;
+    NoDataFolder noDataFolder;
     if (!launch.simulated || launch.keepHistory) {
-        options.history =
-            &history.emplace(storage::HistoryStore(storage::HistoryStore::defaultFolder()));
+        const QString folder = storage::HistoryStore::defaultFolder();
+        if (folder.isEmpty()) {
+            options.history = &noDataFolder;
+        } else {
+            options.history = &history.emplace(storage::HistoryStore(folder));
+        }
     }
     // The diagnosis explains the real adaptors only.
     if (!launch.simulated) {

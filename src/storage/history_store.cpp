@@ -10,6 +10,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/calibration_json.h"
+#include "storage/data_folder.h"
 
 namespace storage {
 namespace {
@@ -76,7 +77,7 @@ std::optional<history::History> historyFromJson(const QByteArray& json) {
 HistoryStore::HistoryStore(QString folder) : folder_(std::move(folder)) {}
 
 QString HistoryStore::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return dataFolder();
 }
 
 QString HistoryStore::pathFor(const history::Identity& adaptor) const {

@@ -11,6 +11,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/calibration_file.h"
+#include "storage/data_folder.h"
 #include "storage/history_recorder.h"
 #include "storage/history_store.h"
 
@@ -174,6 +175,28 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
     writeBytes(empty, "");
     EXPECT_EQ(storage::readCalibrationFile(empty).refusal,
               QStringLiteral("The file %1 is empty.").arg(empty));
+}
+
+// The data folder by the base-directory rules: XDG_DATA_HOME, HOME, the account's home.
+TEST(DataFolder, AnAbsoluteDataHomeElseAUsableHome) {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"/data", "/home/kim", "/home/kim", "/data/shifter-calibration"},
+        {"data", "/home/kim", "/home/acct", "/home/kim/.local/share/shifter-calibration"},
+        {"", "", "/root", "/root/.local/share/shifter-calibration"},
+        {"", "home/kim", "/home/acct", "/home/acct/.local/share/shifter-calibration"},
+        {"", "/", "/home/acct", "/home/acct/.local/share/shifter-calibration"},
+        {"/data", "", "", "/data/shifter-calibration"},
+        {"", "", "", ""},
+        {"", "", "/", ""},
+        {"./data", "home", "acct", ""},
+    };
+    for (const auto& [dataHome, home, accountHome, folder] : cases) {
+        EXPECT_EQ(storage::xdgDataFolder(QLatin1String(dataHome), QLatin1String(home),
+                                         QLatin1String(accountHome),
+                                         QStringLiteral("shifter-calibration")),
+                  QLatin1String(folder))
+            << dataHome << " | " << home << " | " << accountHome;
+    }
 }
 
 }  // namespace

@@ -203,6 +203,21 @@ TEST(Program, ASimulatedAdaptorsHistoryIsKeptOnlyWhenAskedFor) {
     EXPECT_TRUE(json.contains("\"event\": \"stored at close\""));
 }
 
+TEST(Program, ARelativeDataHomeIsIgnored) {
+    QTemporaryDir home;
+    QProcessEnvironment environment = offscreenEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("relative-data"));
+    const ProgramRun run = runProgram(
+        {QStringLiteral("--simulate"), QStringLiteral("--keep-history"), QStringLiteral("--write"),
+         QStringLiteral("V1=80")},
+        environment, [&](QProcess& process) { process.setWorkingDirectory(home.path()); });
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(home.filePath(
+        QStringLiteral(".local/share/shifter-calibration/history-10A0-KV-0001234.json"))));
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral("relative-data"))));
+}
+
 TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
