@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "commands/exit_status.h"
 #include "hid/hidapi_backend.h"
 #include "qt/app_icon.h"
 #include "qt/calibration_menus.h"
@@ -17,6 +18,7 @@
 #include "qt/form_widget.h"
 #include "qt/load_window.h"
 #include "qt/lock_refusal.h"
+#include "qt/qt_options.h"
 #include "qt/qt_toolkit.h"
 #include "qt/screenshot.h"
 #include "qt/standard_streams.h"
@@ -38,6 +40,21 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
+// Qt ends the program with an abort when the window has no display to go to; a
+// sentence that says so is better. Qt's offscreen or any other chosen platform, or an
+// X display named with -display, needs no display in the environment.
+bool noDisplayForTheWindow(const QStringList& arguments) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qt::qtOptionValue(arguments, QStringLiteral("platform")).isEmpty() &&
+           qt::qtOptionValue(arguments, QStringLiteral("display")).isEmpty() &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    (void)arguments;
+    return false;
+#endif
+}
+
 // Without a data folder nothing is kept; the status line says why at the first
 // calibration the window would have recorded.
 class NoDataFolder : public history::Recorder {
@@ -56,7 +73,8 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QLatin1String(qt::kProgramVersion));
 
     // Help, version and mistakes are answered before any display is needed.
-    const qt::CommandLine commandLine = qt::parseCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    const qt::CommandLine commandLine = qt::parseCommandLine(arguments);
     if (commandLine.action != qt::LaunchAction::Run) {
         std::FILE* out = commandLine.action == qt::LaunchAction::Fail ? stderr : stdout;
         std::fputs(commandLine.text.toLocal8Bit().constData(), out);
@@ -65,6 +83,14 @@ int main(int argc, char** argv) {
     const qt::LaunchOptions& launch = commandLine.options;
     if (launch.command != qt::Command::None) {
         return qt::withOutputDelivered(qt::runCommand(launch));
+    }
+    if (noDisplayForTheWindow(arguments)) {
+        std::fprintf(stderr,
+                     "%s: there is no display to show the window on (neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set). The commands, such as --read, work without "
+                     "one.\nTry --help.\n",
+                     qt::kProgramName);
+        return commands::kExitFailed;
     }
 
     QApplication application(argc, argv);

@@ -35,6 +35,14 @@ QProcessEnvironment offscreenEnvironment() {
     return environment;
 }
 
+QProcessEnvironment noDisplayEnvironment() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        environment.remove(QLatin1String(name));
+    }
+    return environment;
+}
+
 ProgramRun runProgram(const QStringList& arguments,
                       const QProcessEnvironment& environment = offscreenEnvironment(),
                       const std::function<void(QProcess&)>& prepare = {}) {
@@ -219,10 +227,7 @@ TEST(Program, ARelativeDataHomeIsIgnored) {
 }
 
 TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
-    QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        noDisplay.remove(QLatin1String(name));
-    }
+    const QProcessEnvironment noDisplay = noDisplayEnvironment();
     const ProgramRun read = runProgram(
         {QStringLiteral("--simulate=mirad"), QStringLiteral("--read"), QStringLiteral("--json")},
         noDisplay);
@@ -255,6 +260,22 @@ TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
                    noDisplay);
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.startsWith(QStringLiteral("Could not write")));
+}
+
+TEST(Program, TheWindowWithoutADisplaySaysSoAndEndsWithStatusOne) {
+    const ProgramRun run = runProgram({QStringLiteral("--simulate")}, noDisplayEnvironment());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith(
+        QStringLiteral("shifter-calibration: there is no display to show the window on")))
+        << run.err.toStdString();
+    EXPECT_TRUE(
+        run.err.endsWith(QStringLiteral("such as --read, work without one.\nTry --help.\n")));
+    // A platform chosen on the command line needs none.
+    const ProgramRun offscreen = runProgram(
+        {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--simulate"),
+         QStringLiteral("--screenshot"), outputPath("chosen-platform.png")},
+        noDisplayEnvironment());
+    EXPECT_EQ(offscreen.exitCode, 0) << offscreen.err.toStdString();
 }
 
 TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
