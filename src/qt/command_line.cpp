@@ -82,7 +82,8 @@ std::vector<CommandOption> commandOptions() {
 constexpr const char* kCommandHelp =
     "\nExit statuses:\n"
     "  0  done\n"
-    "  1  the adaptor refused or did not answer a report, or a file could not be written\n"
+    "  1  the adaptor refused or did not answer a report, a file or standard output\n"
+    "     could not be written, or the window has no display\n"
     "  2  wrong command line or values; nothing was sent\n"
     "  3  another instance (the window) is using the adaptors; nothing was sent\n"
     "  4  no adaptor could be opened\n"
