@@ -185,9 +185,8 @@ TEST_F(Commands, ValuesMadeForAnotherProductAreNotSent) {
     EXPECT_EQ(output.err,
               "Nothing was sent: the values were made for a Mirad adaptor, and this is a Kelvo.\n");
     write.madeForProduct = 0x1234;
-    EXPECT_EQ(commands::writeCommand(hid, write, nullptr)
-                  .err.rfind("Nothing was sent: the values were made for an unknown adaptor,", 0),
-              0u);
+    EXPECT_NE(commands::writeCommand(hid, write, nullptr).err.find(" for an unknown adaptor,"),
+              std::string::npos);
     EXPECT_TRUE(reportsSent().empty());
 }
 

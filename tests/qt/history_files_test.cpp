@@ -167,35 +167,25 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
     const QString big = folder.filePath(QStringLiteral("big.json"));
     writeBytes(big, QByteArray(100'000, ' ') + good);
     EXPECT_TRUE(storage::readCalibrationFile(big).refusal.contains(QLatin1String("larger than")));
-    // Read from a file, every refusal names it.
     const QString none = folder.filePath(QStringLiteral("none.json"));
     EXPECT_TRUE(storage::readCalibrationFile(none).refusal.startsWith(
         QStringLiteral("The file %1 cannot be read: ").arg(none)));
-    const QString empty = folder.filePath(QStringLiteral("empty.json"));
-    writeBytes(empty, "");
-    EXPECT_EQ(storage::readCalibrationFile(empty).refusal,
-              QStringLiteral("The file %1 is empty.").arg(empty));
+    writeBytes(none, "");
+    EXPECT_EQ(storage::readCalibrationFile(none).refusal,
+              QStringLiteral("The file %1 is empty.").arg(none));
 }
 
-// The data folder by the base-directory rules: XDG_DATA_HOME, HOME, the account's home.
+// XDG_DATA_HOME when absolute, else HOME when usable, else the account's home.
 TEST(DataFolder, AnAbsoluteDataHomeElseAUsableHome) {
     const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"/data", "/home/kim", "/home/kim", "/data/shifter-calibration"},
-        {"data", "/home/kim", "/home/acct", "/home/kim/.local/share/shifter-calibration"},
-        {"", "", "/root", "/root/.local/share/shifter-calibration"},
-        {"", "home/kim", "/home/acct", "/home/acct/.local/share/shifter-calibration"},
-        {"", "/", "/home/acct", "/home/acct/.local/share/shifter-calibration"},
-        {"/data", "", "", "/data/shifter-calibration"},
-        {"", "", "", ""},
-        {"", "", "/", ""},
-        {"./data", "home", "acct", ""},
+        {"/data", "", "", "/data/app"},
+        {"data", "/home/kim", "/root", "/home/kim/.local/share/app"},
+        {"", "home/kim", "/root", "/root/.local/share/app"},
+        {"./data", "/", "/", ""},
     };
-    for (const auto& [dataHome, home, accountHome, folder] : cases) {
-        EXPECT_EQ(storage::xdgDataFolder(QLatin1String(dataHome), QLatin1String(home),
-                                         QLatin1String(accountHome),
-                                         QStringLiteral("shifter-calibration")),
-                  QLatin1String(folder))
-            << dataHome << " | " << home << " | " << accountHome;
+    for (const auto& [dataHome, home, account, folder] : cases) {
+        EXPECT_EQ(storage::xdgDataFolder(dataHome, home, account, QStringLiteral("app")), folder)
+            << dataHome << " | " << home << " | " << account;
     }
 }
 
