@@ -25,6 +25,12 @@ CommandOutput noAdaptor(const diagnosis::Diagnosis* access) {
     return {kExitNoAdaptor, "", noAdaptorText(access)};
 }
 
+// "a Kelvo", "a USB shifter", "an unknown": the article goes by how the name sounds.
+std::string productWithArticle(std::uint16_t productId) {
+    const std::string name = productName(productId);
+    return (name == "unknown" ? "an " : "a ") + name;
+}
+
 }  // namespace
 
 CommandOutput listAdaptorsCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access) {
@@ -110,9 +116,9 @@ CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
     }
     if (request.madeForProduct && *request.madeForProduct != link.productId()) {
         return {kExitUsage, "",
-                "Nothing was sent: the values were made for a " +
-                    productName(*request.madeForProduct) + " adaptor, and this is a " +
-                    productName(link.productId()) + ".\n"};
+                "Nothing was sent: the values were made for " +
+                    productWithArticle(*request.madeForProduct) + " adaptor, and this is " +
+                    productWithArticle(link.productId()) + ".\n"};
     }
     const WriteOutcome outcome = writeThresholds(link, assignments);
     CommandOutput output;

@@ -31,12 +31,18 @@ std::optional<std::uint8_t> settingAddress(std::string_view name) {
 
 std::optional<std::uint8_t> settingValue(std::string_view text) {
     text = trimmed(text);
-    if (text.empty() || text.size() > 3 || !std::all_of(text.begin(), text.end(), [](char c) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
             return std::isdigit(static_cast<unsigned char>(c));
         })) {
         return std::nullopt;
     }
-    const int value = std::stoi(std::string(text));
+    // A plain decimal, as scripts print it padded ("0080"): leading zeros count for nothing.
+    const std::string_view digits =
+        text.substr(std::min(text.find_first_not_of('0'), text.size() - 1));
+    if (digits.size() > 3) {
+        return std::nullopt;
+    }
+    const int value = std::stoi(std::string(digits));
     return value <= 255 ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(value))
                         : std::nullopt;
 }

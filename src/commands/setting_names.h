@@ -31,7 +31,7 @@ struct ParsedAssignments {
     std::string error;  // empty when every assignment is good
 };
 
-// A threshold value given as text: a whole number 0..255.
+// A threshold value given as text: a whole number 0..255 in decimal, leading zeros allowed.
 std::optional<std::uint8_t> settingValue(std::string_view text);
 
 // "V1=80,V2=175,...": every name known, each at most once, every value 0..255.

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
 #ifdef __linux__
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -22,6 +24,17 @@ constexpr std::streamsize kReadLimit = 1 << 16;
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
+}
+
+// A login session's id is a plain name (logind's are letters and digits, such as "c2").
+// It becomes part of a path below /run/systemd/sessions, so anything else is no id.
+std::string plainSessionId(std::string id) {
+    constexpr std::size_t kMaxLength = 64;
+    const bool plain =
+        id.size() <= kMaxLength && std::all_of(id.begin(), id.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        });
+    return plain ? id : std::string();
 }
 
 #ifdef __linux__
@@ -68,6 +81,33 @@ std::string RootedSystem::under(const std::string& path) const {
 }
 
 std::optional<std::string> RootedSystem::readText(const std::string& path) const {
+#ifdef __linux__
+    // Only regular files are read. Opening without blocking keeps a FIFO or a device
+    // found where a file was expected from stopping the program; fstat then refuses it.
+    const int file = open(under(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (file < 0) {
+        return std::nullopt;
+    }
+    constexpr auto kLimit = static_cast<std::size_t>(kReadLimit);
+    struct stat status {};
+    bool readable = fstat(file, &status) == 0 && S_ISREG(status.st_mode);
+    std::string text;
+    // sysfs and /proc give no true size, so reading goes on to the end or to the limit.
+    char block[4096];
+    while (readable && text.size() < kLimit) {
+        const ssize_t got = read(file, block, std::min(sizeof block, kLimit - text.size()));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            readable = got == 0;
+            break;
+        }
+        text.append(block, static_cast<std::size_t>(got));
+    }
+    close(file);
+    return readable ? std::optional<std::string>(std::move(text)) : std::nullopt;
+#else
     std::ifstream file(under(path), std::ios::binary);
     if (!file) {
         return std::nullopt;
@@ -79,6 +119,7 @@ std::optional<std::string> RootedSystem::readText(const std::string& path) const
     }
     text.resize(static_cast<std::size_t>(file.gcount()));
     return text;
+#endif
 }
 
 std::vector<std::string> RootedSystem::listFolder(const std::string& path) const {
@@ -126,7 +167,7 @@ SessionFacts currentSession() {
         session.groups.push_back(groups[static_cast<std::size_t>(i)]);
     }
 #endif
-    session.sessionId = environment("XDG_SESSION_ID");
+    session.sessionId = plainSessionId(environment("XDG_SESSION_ID"));
     session.sessionType = environment("XDG_SESSION_TYPE");
     if (session.sessionType.empty()) {
         session.sessionType = !environment("WAYLAND_DISPLAY").empty() ? "wayland"

@@ -9,6 +9,7 @@
 #include "qt/history_dialog.h"
 #include "storage/calibration_file.h"
 #include "storage/calibration_json.h"
+#include "storage/data_folder.h"
 
 namespace qt {
 namespace {
@@ -148,9 +149,12 @@ void CalibrationMenus::showHistory() {
         return;
     }
     if (store_ == nullptr) {
+        // A demo without --keep-history, or no data folder to keep a history in.
         QMessageBox::information(&form_, kHistoryTitle,
-                                 tr("No history is kept for a simulated adaptor; start the "
-                                    "program with --keep-history to keep one."));
+                                 storage::HistoryStore::defaultFolder().isEmpty()
+                                     ? tr(storage::kNoDataFolder)
+                                     : tr("No history is kept for a simulated adaptor; start the "
+                                          "program with --keep-history to keep one."));
         return;
     }
     const storage::HistoryStore::Loaded loaded = store_->read(read->adaptor);

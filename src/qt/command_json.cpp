@@ -41,7 +41,7 @@ commands::WriteRequest writeRequestFromFile(const QString& path) {
     commands::WriteRequest request;
     const storage::ImportedCalibration imported = storage::readCalibrationFile(path);
     if (!imported.calibration) {
-        // "The file is ... ." reads on after "Nothing was sent: ".
+        // "The file PATH is ... ." reads on after "Nothing was sent: ".
         QString reason = imported.refusal;
         reason.chop(reason.endsWith(QLatin1Char('.')) ? 1 : 0);
         request.assignments.error = (reason.left(1).toLower() + reason.mid(1)).toStdString();

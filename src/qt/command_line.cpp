@@ -82,7 +82,8 @@ std::vector<CommandOption> commandOptions() {
 constexpr const char* kCommandHelp =
     "\nExit statuses:\n"
     "  0  done\n"
-    "  1  the adaptor refused or did not answer a report, or a file could not be written\n"
+    "  1  the adaptor refused or did not answer a report, a file or standard output\n"
+    "     could not be written, or the window has no display\n"
     "  2  wrong command line or values; nothing was sent\n"
     "  3  another instance (the window) is using the adaptors; nothing was sent\n"
     "  4  no adaptor could be opened\n"
@@ -285,6 +286,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.text = QStringLiteral("%1 %2\n").arg(QLatin1String(kProgramName),
                                                     QLatin1String(kProgramVersion));
         return result;
+    }
+    // The parser would keep the last of several values, and a script that gives one
+    // twice did not mean both: every option of ours is taken once.
+    const QStringList given = parser.optionNames();
+    for (const QString& name : given) {
+        if (given.count(name) > 1) {
+            return failure(QStringLiteral("--%1 is given more than once").arg(name));
+        }
     }
     if (!parser.positionalArguments().isEmpty()) {
         return failure(QStringLiteral("unexpected argument '%1'")

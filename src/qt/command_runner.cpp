@@ -16,6 +16,7 @@
 #include "sim/simulated_bus.h"
 #include "storage/atomic_file.h"
 #include "storage/calibration_json.h"
+#include "storage/data_folder.h"
 #include "storage/history_recorder.h"
 #include "storage/single_instance.h"
 
@@ -68,7 +69,14 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
     // As in the window: a simulated adaptor's history is kept only when asked for.
     std::optional<storage::HistoryRecorder> history;
     if (!options.simulated || options.keepHistory) {
-        history.emplace(storage::HistoryStore(storage::HistoryStore::defaultFolder()));
+        const QString folder = storage::HistoryStore::defaultFolder();
+        if (!folder.isEmpty()) {
+            history.emplace(storage::HistoryStore(folder));
+        } else if (options.command == Command::Write || options.command == Command::WriteFile ||
+                   options.command == Command::Report) {
+            // Told by the commands that keep or show a history only.
+            std::fprintf(stderr, "%s\n", storage::kNoDataFolder);
+        }
     }
     const diagnosis::RootedSystem system;
     const diagnosis::Diagnosis access = diagnosis::diagnose(system, diagnosis::currentSession());

@@ -4,7 +4,10 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
+#include <utility>
 
+#include "commands/exit_status.h"
 #include "hid/hidapi_backend.h"
 #include "qt/app_icon.h"
 #include "qt/calibration_menus.h"
@@ -15,10 +18,13 @@
 #include "qt/form_widget.h"
 #include "qt/load_window.h"
 #include "qt/lock_refusal.h"
+#include "qt/qt_options.h"
 #include "qt/qt_toolkit.h"
 #include "qt/screenshot.h"
+#include "qt/standard_streams.h"
 #include "qt/system_access.h"
 #include "sim/simulated_bus.h"
+#include "storage/data_folder.h"
 #include "storage/history_recorder.h"
 #include "window/frm_main.h"
 
@@ -34,22 +40,59 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
+// Qt ends the program with an abort when the window has no display to go to; a
+// sentence that says so is better. Qt's offscreen or any other chosen platform, or an
+// X display named with -display, needs no display in the environment.
+bool noDisplayForTheWindow(const QStringList& arguments) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qt::qtOptionValue(arguments, QStringLiteral("platform")).isEmpty() &&
+           qt::qtOptionValue(arguments, QStringLiteral("display")).isEmpty() &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    (void)arguments;
+    return false;
+#endif
+}
+
+// Without a data folder nothing is kept; the status line says why at the first
+// calibration the window would have recorded.
+class NoDataFolder : public history::Recorder {
+  public:
+    history::Recorded record(history::Entry) override {
+        return {false, std::exchange(notice_, {})};
+    }
+
+  private:
+    std::string notice_ = storage::kNoDataFolder;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    qt::holdClosedStandardStreams();
     QCoreApplication::setApplicationName(QLatin1String(qt::kProgramName));
     QCoreApplication::setApplicationVersion(QLatin1String(qt::kProgramVersion));
 
     // Help, version and mistakes are answered before any display is needed.
-    const qt::CommandLine commandLine = qt::parseCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    const qt::CommandLine commandLine = qt::parseCommandLine(arguments);
     if (commandLine.action != qt::LaunchAction::Run) {
         std::FILE* out = commandLine.action == qt::LaunchAction::Fail ? stderr : stdout;
         std::fputs(commandLine.text.toLocal8Bit().constData(), out);
-        return commandLine.exitCode();
+        return qt::withOutputDelivered(commandLine.exitCode());
     }
     const qt::LaunchOptions& launch = commandLine.options;
     if (launch.command != qt::Command::None) {
-        return qt::runCommand(launch);
+        return qt::withOutputDelivered(qt::runCommand(launch));
+    }
+    if (noDisplayForTheWindow(arguments)) {
+        std::fprintf(stderr,
+                     "%s: there is no display to show the window on (neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set). The commands, such as --read, work without "
+                     "one.\nTry --help.\n",
+                     qt::kProgramName);
+        return commands::kExitFailed;
     }
 
     QApplication application(argc, argv);
@@ -74,9 +117,14 @@ int main(int argc, char** argv) {
     options.adaptorIsSimulated = launch.simulated.has_value();
     // A demo leaves the user's data alone unless asked.
     std::optional<storage::HistoryRecorder> history;
+    NoDataFolder noDataFolder;
     if (!launch.simulated || launch.keepHistory) {
-        options.history =
-            &history.emplace(storage::HistoryStore(storage::HistoryStore::defaultFolder()));
+        const QString folder = storage::HistoryStore::defaultFolder();
+        if (folder.isEmpty()) {
+            options.history = &noDataFolder;
+        } else {
+            options.history = &history.emplace(storage::HistoryStore(folder));
+        }
     }
     // The diagnosis explains the real adaptors only.
     if (!launch.simulated) {

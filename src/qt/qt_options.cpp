@@ -64,4 +64,13 @@ QStringList withoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
+QString qtOptionValue(const QStringList& arguments, const QString& name) {
+    for (qsizetype i = 1; i + 1 < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        if (optionName(arguments[i]) == name) {
+            return arguments[i + 1];
+        }
+    }
+    return {};
+}
+
 }  // namespace qt

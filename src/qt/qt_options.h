@@ -10,4 +10,8 @@ namespace qt {
 // and everything after "--" stays as it is.
 QStringList withoutQtOptions(const QStringList& arguments);
 
+// The value given to Qt's option `name` ("platform" for "-platform xcb"); empty when
+// the option is not given.
+QString qtOptionValue(const QStringList& arguments, const QString& name);
+
 }  // namespace qt

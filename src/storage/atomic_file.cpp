@@ -194,7 +194,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString& e
 FileBytes readSmallFile(const QString& path, qint64 maxBytes) {
     FileBytes result;
     const auto fail = [&](const QString& reason) {
-        result.error = path + QStringLiteral(": ") + reason;
+        result.reason = reason;
         return result;
     };
     const QByteArray name = QFile::encodeName(path);

@@ -31,7 +31,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString& e
 // A whole small file as read, or why not.
 struct FileBytes {
     std::optional<QByteArray> bytes;
-    QString error;          // the path and the reason, when there are no bytes
+    QString reason;         // why there are no bytes, without the path
     bool tooLarge = false;  // the file was read but holds more than it may
 };
 // Reads a regular file of at most `maxBytes` bytes. Anything else (a FIFO, a device, a

@@ -1,6 +1,7 @@
 #include "storage/calibration_file.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -35,32 +36,42 @@ bool writeCalibrationFile(const QString& path, const Calibration& calibration, Q
         path, calibrationJson(calibration, QDateTime::currentMSecsSinceEpoch()), error);
 }
 
-ImportedCalibration calibrationFromJson(const QByteArray& json) {
+ImportedCalibration calibrationFromJson(const QByteArray& json, const QString& path) {
+    // Each refusal names the file, so that a script's log or a dialog says which it was.
+    const QString file = path.isEmpty()
+                             ? QStringLiteral("The file")
+                             : QStringLiteral("The file %1").arg(QDir::toNativeSeparators(path));
+    if (json.trimmed().isEmpty()) {
+        return refused(QStringLiteral("%1 is empty.").arg(file));
+    }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        return refused(QStringLiteral("The file is damaged or is not JSON (%1 at byte %2).")
-                           .arg(parseError.errorString())
-                           .arg(parseError.offset));
+        return refused(
+            QStringLiteral("%1 is damaged or is not JSON (%2 at byte %3).")
+                .arg(file, parseError.errorString(), QString::number(parseError.offset)));
     }
     const QJsonObject root = document.object();
     if (root.value(QLatin1String("format")).toString() != QLatin1String(kCalibrationFormat)) {
-        return refused(QStringLiteral("The file is not a calibration exported by this program."));
+        return refused(
+            QStringLiteral("%1 is not a calibration exported by this program.").arg(file));
     }
     const int version = root.value(QLatin1String("formatVersion")).toInt();
     if (version != kCalibrationFormatVersion) {
-        return refused(QStringLiteral("The file has format version %1, which this version of the "
-                                      "program cannot read.")
-                           .arg(root.value(QLatin1String("formatVersion")).toVariant().toString()));
+        return refused(
+            QStringLiteral("%1 has format version %2, which this version of the "
+                           "program cannot read.")
+                .arg(file, root.value(QLatin1String("formatVersion")).toVariant().toString()));
     }
     const auto adaptor = identityFromJson(root.value(QLatin1String("adaptor")));
     if (!adaptor) {
-        return refused(QStringLiteral("The file is damaged: the adaptor it came from is missing."));
+        return refused(
+            QStringLiteral("%1 is damaged: the adaptor it came from is missing.").arg(file));
     }
     QString problem;
     const auto values = thresholdsFromJson(root.value(QLatin1String("thresholds")), problem);
     if (!values) {
-        return refused(QStringLiteral("The file is refused: %1.").arg(problem));
+        return refused(QStringLiteral("%1 is refused: %2.").arg(file, problem));
     }
     return {Calibration{*adaptor, *values}, {}};
 }
@@ -68,9 +79,10 @@ ImportedCalibration calibrationFromJson(const QByteArray& json) {
 ImportedCalibration readCalibrationFile(const QString& path) {
     const FileBytes file = readSmallFile(path, kMaxCalibrationBytes);
     if (!file.bytes) {
-        return refused(QStringLiteral("The file cannot be read: %1.").arg(file.error));
+        return refused(QStringLiteral("The file %1 cannot be read: %2.")
+                           .arg(QDir::toNativeSeparators(path), file.reason));
     }
-    return calibrationFromJson(*file.bytes);
+    return calibrationFromJson(*file.bytes, path);
 }
 
 bool comesFromAnotherProduct(const Calibration& calibration, const history::Identity& connected) {

@@ -28,7 +28,8 @@ struct ImportedCalibration {
     std::optional<Calibration> calibration;
     QString refusal;
 };
-ImportedCalibration calibrationFromJson(const QByteArray& json);
+// `path` names the file in the refusal; without it the sentence says "The file".
+ImportedCalibration calibrationFromJson(const QByteArray& json, const QString& path = {});
 ImportedCalibration readCalibrationFile(const QString& path);
 
 // The file was exported from another product than `connected`: ask before using it.

@@ -12,6 +12,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/calibration_json.h"
+#include "storage/data_folder.h"
 #include "storage/file_lock.h"
 
 namespace storage {
@@ -95,7 +96,7 @@ std::optional<history::History> historyFromJson(const QByteArray& json) {
 HistoryStore::HistoryStore(QString folder) : folder_(std::move(folder)) {}
 
 QString HistoryStore::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return dataFolder();
 }
 
 QString HistoryStore::pathFor(const history::Identity& adaptor) const {
@@ -113,7 +114,7 @@ HistoryStore::Loaded HistoryStore::read(const history::Identity& adaptor) const 
         if (file.tooLarge) {
             return {std::nullopt, damaged(path), true};
         }
-        return {std::nullopt, unreadable(file.error)};
+        return {std::nullopt, unreadable(path + QStringLiteral(": ") + file.reason)};
     }
     if (auto kept = historyFromJson(*file.bytes)) {
         return {std::move(kept), {}};

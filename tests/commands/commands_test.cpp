@@ -187,6 +187,9 @@ TEST_F(Commands, ValuesMadeForAnotherProductAreNotSent) {
     EXPECT_EQ(output.exitCode, commands::kExitUsage);
     EXPECT_EQ(output.err,
               "Nothing was sent: the values were made for a Mirad adaptor, and this is a Kelvo.\n");
+    write.madeForProduct = 0x1234;
+    EXPECT_NE(commands::writeCommand(hid, write, nullptr).err.find(" for an unknown adaptor,"),
+              std::string::npos);
     EXPECT_TRUE(reportsSent().empty());
 }
 

@@ -1,8 +1,13 @@
 // The access diagnosis against fake trees: each case found, and the fix it names.
 #include "diagnosis/diagnosis.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/xattr.h>
+#include <unistd.h>
+
+#include <future>
 
 #include "diagnosis/diagnosis_text.h"
 #include "support/fake_tree.h"
@@ -165,6 +170,25 @@ TEST(RootedSystem, ReadsTheModeAndTheAccessListOfANode) {
     EXPECT_NE(diagnosis::diagnosisText(diagnosis::diagnose(tree.system(), tree.session()))
                   .find("access list: user:4242:rw"),
               std::string::npos);
+}
+
+// Neither a FIFO where a file is expected nor a session id that makes a path stops it.
+TEST(RootedSystem, ReadsRegularFilesOnlyAndTakesPlainSessionIdsOnly) {
+    FakeTree tree;
+    const std::string fifo = tree.path("/fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return tree.system().readText("/fifo"); });
+    if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ::close(::open(fifo.c_str(), O_WRONLY));  // lets the blocked read end
+        ADD_FAILURE() << "reading a FIFO blocked";
+    }
+    EXPECT_FALSE(reading.get().has_value());
+    for (const std::string& id : std::initializer_list<std::string>{
+             "c2", "../x", "a/b", "..", "fifo\n", std::string(65, '7')}) {
+        ::setenv("XDG_SESSION_ID", id.c_str(), 1);
+        EXPECT_EQ(diagnosis::currentSession().sessionId, id == "c2" ? id : "") << id;
+    }
+    ::unsetenv("XDG_SESSION_ID");
 }
 
 TEST(AccessCheck, OwnerGroupAccessListAndOthers) {

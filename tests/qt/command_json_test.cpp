@@ -49,9 +49,11 @@ TEST_F(CalibrationFile, ARefusedFileSaysWhyAndHoldsNothingToSend) {
         EXPECT_FALSE(request.madeForProduct.has_value());
     }
     EXPECT_EQ(requestFrom(R"({"format": 1})").assignments.error,
-              "the file is not a calibration exported by this program");
-    EXPECT_EQ(qt::writeRequestFromFile(folder.filePath(QStringLiteral("missing.json")))
-                  .assignments.error.rfind("the file cannot be read: ", 0),
+              "the file " + folder.filePath(QStringLiteral("calibration.json")).toStdString() +
+                  " is not a calibration exported by this program");
+    const QString missing = folder.filePath(QStringLiteral("missing.json"));
+    EXPECT_EQ(qt::writeRequestFromFile(missing).assignments.error.rfind(
+                  "the file " + missing.toStdString() + " cannot be read: ", 0),
               0u);
 }
 

@@ -117,6 +117,21 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsFailWithAPointerToTheHelp) {
     }
 }
 
+TEST(CommandLine, AnOptionOfOursGivenTwiceIsRefused) {
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"--write", "V1=1", "--write", "V2=2"}, "--write"},
+        {{"--write-file=a.json", "--write-file", "b.json"}, "--write-file"},
+        {{"--report", "-", "--report=x.txt"}, "--report"},
+        {{"--simulate", "mirad", "--simulate", "--read"}, "--simulate"},
+        {{"--read", "--json", "--json"}, "--json"},
+    };
+    for (const auto& [arguments, option] : cases) {
+        EXPECT_EQ(parse(arguments).text,
+                  QStringLiteral("shifter-calibration: %1 is given more than once\nTry --help.\n")
+                      .arg(QLatin1String(option)));
+    }
+}
+
 TEST(CommandLine, TheAdaptorMayFollowSimulateAfterASpace) {
     const qt::CommandLine spaced = parse({"--simulate", "mirad", "--report-rate", "50"});
     ASSERT_EQ(spaced.action, qt::LaunchAction::Run) << spaced.text.toStdString();

@@ -17,6 +17,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QThread>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -37,10 +38,12 @@ QProcessEnvironment offscreenEnvironment() {
     return environment;
 }
 
-ProgramRun runProgram(const QStringList& arguments,
-                      const QProcessEnvironment& environment = offscreenEnvironment()) {
+ProgramRun runProgram(
+    const QStringList& arguments, const QProcessEnvironment& environment = offscreenEnvironment(),
+    const std::function<void(QProcess&)>& prepare = [](QProcess&) {}) {
     QProcess process;
     process.setProcessEnvironment(environment);
+    prepare(process);
     process.start(QStringLiteral(SHIFTER_PROGRAM), arguments);
     ProgramRun run;
     run.finished = process.waitForStarted(10000) && process.waitForFinished(60000);
@@ -139,6 +142,18 @@ TEST(Program, HelpListsTheOptions) {
     }
 }
 
+TEST(Program, OutputThatCannotBeWrittenEndsWithStatusOne) {
+    for (const char* command :
+         {"--simulate --read", "--simulate --read --json", "--help", "--simulate --report -",
+          "--simulate --dump", "--simulate --list", "--version"}) {
+        const ProgramRun run =
+            runProgram(QString::fromLatin1(command).split(QLatin1Char(' ')), offscreenEnvironment(),
+                       [](QProcess& process) { process.setStandardOutputFile("/dev/full"); });
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_TRUE(run.err.startsWith("shifter-calibration: the output could not")) << command;
+    }
+}
+
 TEST(Program, BadArgumentsExitWithCodeTwoAndSayWhy) {
     const ProgramRun unknown = runProgram({QStringLiteral("--simulate=wheel")});
     ASSERT_TRUE(unknown.finished);
@@ -174,6 +189,16 @@ TEST(Program, ASimulatedAdaptorsHistoryIsKeptOnlyWhenAskedFor) {
     const QByteArray json = file.readAll();
     EXPECT_TRUE(json.contains("\"event\": \"read\""));
     EXPECT_TRUE(json.contains("\"event\": \"stored at close\""));
+
+    // A relative XDG_DATA_HOME is ignored: the history goes to HOME's .local/share.
+    environment.insert(QStringLiteral("HOME"), data.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("relative-data"));
+    runProgram({QStringLiteral("--simulate"), QStringLiteral("--keep-history"),
+                QStringLiteral("--write"), QStringLiteral("V1=80")},
+               environment);
+    EXPECT_TRUE(QFile::exists(
+        data.filePath(QStringLiteral(".local/share/") + history.section(QLatin1Char('/'), -2))));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relative-data")));
 }
 
 TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
@@ -213,6 +238,12 @@ TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
                    noDisplay);
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.startsWith(QStringLiteral("Could not write")));
+
+    // The window has none to go to: a sentence, not Qt's abort.
+    const ProgramRun window = runProgram({QStringLiteral("--simulate")}, noDisplay);
+    EXPECT_EQ(window.exitCode, 1);
+    EXPECT_TRUE(window.err.contains(QStringLiteral("no display to show the window on")));
+    EXPECT_TRUE(window.err.endsWith(QStringLiteral("work without one.\nTry --help.\n")));
 }
 
 TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
@@ -306,13 +337,13 @@ TEST(Program, ParallelStoresAreAllKeptAndAReportLeavesADamagedHistoryWhereItIs) 
     file.write("{ damaged");
     file.close();
     const QStringList before = QDir(QFileInfo(history).path()).entryList(QDir::Files);
-    const ProgramRun report = runProgram(
-        {QStringLiteral("--simulate"), QStringLiteral("--keep-history"), QStringLiteral("--report"),
-         QStringLiteral("-")},
-        environment);
+    const ProgramRun report =
+        runProgram({QStringLiteral("--simulate"), QStringLiteral("--keep-history"),
+                    QStringLiteral("--report"), QStringLiteral("-")},
+                   environment);
     EXPECT_EQ(report.exitCode, 0);
-    EXPECT_TRUE(report.out.contains(QStringLiteral("history ") + history +
-                                    QStringLiteral(" is damaged")))
+    EXPECT_TRUE(
+        report.out.contains(QStringLiteral("history ") + history + QStringLiteral(" is damaged")))
         << report.out.toStdString();
     EXPECT_EQ(QDir(QFileInfo(history).path()).entryList(QDir::Files), before);
 }

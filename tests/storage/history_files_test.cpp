@@ -13,6 +13,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/calibration_file.h"
+#include "storage/data_folder.h"
 #include "storage/history_recorder.h"
 #include "storage/history_store.h"
 
@@ -164,7 +165,7 @@ TEST_F(HistoryFiles, OnlyWhatDoesNotParseIsSetAsideAndReadingMovesNothing) {
 TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
     const QByteArray good = storage::calibrationJson({kKelvo, kValues}, 0);
     const std::vector<std::pair<QByteArray, const char*>> cases{
-        {"", "damaged or is not JSON"},
+        {" \n", "The file is empty."},
         {"{\"format\": ", "damaged or is not JSON"},
         {"[1, 2]", "not a calibration exported by this program"},
         {storage::historyJson(history::History()), "not a calibration exported by this program"},
@@ -188,8 +189,26 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
     const QString big = folder.filePath(QStringLiteral("big.json"));
     writeBytes(big, QByteArray(100'000, ' ') + good);
     EXPECT_TRUE(storage::readCalibrationFile(big).refusal.contains(QLatin1String("larger than")));
-    EXPECT_TRUE(storage::readCalibrationFile(folder.filePath(QStringLiteral("none.json")))
-                    .refusal.startsWith(QLatin1String("The file cannot be read")));
+    const QString none = folder.filePath(QStringLiteral("none.json"));
+    EXPECT_TRUE(storage::readCalibrationFile(none).refusal.startsWith(
+        QStringLiteral("The file %1 cannot be read: ").arg(none)));
+    writeBytes(none, "");
+    EXPECT_EQ(storage::readCalibrationFile(none).refusal,
+              QStringLiteral("The file %1 is empty.").arg(none));
+}
+
+// XDG_DATA_HOME when absolute, else HOME when usable, else the account's home.
+TEST(DataFolder, AnAbsoluteDataHomeElseAUsableHome) {
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"/data", "", "", "/data/app"},
+        {"data", "/home/kim", "/root", "/home/kim/.local/share/app"},
+        {"", "home/kim", "/root", "/root/.local/share/app"},
+        {"./data", "/", "/", ""},
+    };
+    for (const auto& [dataHome, home, account, folder] : cases) {
+        EXPECT_EQ(storage::xdgDataFolder(dataHome, home, account, QStringLiteral("app")), folder)
+            << dataHome << " | " << home << " | " << account;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Where the program keeps the user's data (the calibration history).
+namespace storage {
+
+// Told once, in the window and by the commands, when there is no data folder.
+inline constexpr const char* kNoDataFolder =
+    "The calibration history is not kept: no home folder was found (set HOME to an "
+    "absolute path).";
+
+// This program's data folder: on Linux and the other Unix systems but macOS, by the
+// XDG base-directory rules; elsewhere where QStandardPaths puts application data.
+// Empty when there is no usable home.
+QString dataFolder();
+
+// The XDG rule with the values it depends on: an absolute XDG_DATA_HOME
+// (`dataHome`), else .local/share in a usable home, taken from HOME or else from the
+// user's account; then `programFolder`. A home is usable when it is an absolute path
+// other than the root folder, which is nobody's own. Empty when none is.
+QString xdgDataFolder(const QString& dataHome, const QString& home, const QString& accountHome,
+                      const QString& programFolder);
+
+}  // namespace storage
