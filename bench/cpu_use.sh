@@ -17,7 +17,7 @@ while [ $# -gt 0 ]; do
         *) rates+=("$1"); shift ;;
     esac
 done
-[ ${#programs[@]} -eq 0 ] && programs=(build/default/src/qt/shifter-calibration)
+[ ${#programs[@]} -eq 0 ] && programs=(build/default/src/app/shifter-calibration)
 [ ${#rates[@]} -eq 0 ] && rates=(1 100 1000)
 ticks_per_second=$(getconf CLK_TCK)
 

@@ -8,9 +8,9 @@
 #include <QPainter>
 #include <memory>
 
-#include "qt/form_widget.h"
-#include "qt/load_window.h"
-#include "qt/qt_toolkit.h"
+#include "gui/form/form_widget.h"
+#include "gui/form/load_window.h"
+#include "gui/form/qt_toolkit.h"
 #include "sim/simulated_bus.h"
 #include "window/frm_main.h"
 
@@ -21,7 +21,7 @@ namespace {
 struct ShownWindow {
     ShownWindow()
         : adaptor(bus.addAdaptor()), window(bus, toolkit, simulatedOptions()), widget(window) {
-        qt::loadAndShow(window, widget, toolkit);
+        gui::loadAndShow(window, widget, toolkit);
         window.Timer.Enabled = false;
         widget.syncFromModel();
     }
@@ -34,9 +34,9 @@ struct ShownWindow {
 
     sim::SimulatedBus bus;
     sim::DeviceId adaptor;
-    qt::QtToolkitServices toolkit;
+    gui::QtToolkitServices toolkit;
     frmMain window;
-    qt::FormWidget widget;
+    gui::FormWidget widget;
 };
 
 void BM_PaintWholeWindow(benchmark::State& state) {

@@ -8,7 +8,7 @@ cd "$top"
 
 cmake --preset default -DSHIFTER_BUILD_TESTS=OFF -DSHIFTER_BUILD_BENCH=OFF >/dev/null
 cmake --build "$top/build/default" --target shifter-calibration -j"$(nproc)"
-program="$top/build/default/src/qt/shifter-calibration"
+program="$top/build/default/src/app/shifter-calibration"
 
 # An adaptor shows up as a hidraw node whose HID id names our vendor.
 adaptor_attached() {

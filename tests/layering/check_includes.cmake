@@ -20,7 +20,9 @@ foreach(chapter IN LISTS window_object)
 endforeach()
 set(allowed_resources "")
 set(allowed_storage protocol history)
-set(allowed_qt protocol hid sim history assistant diagnosis commands storage resources
+set(allowed_cli protocol hid sim history diagnosis commands storage resources)
+set(allowed_gui protocol hid history assistant diagnosis storage resources ${window_object})
+set(allowed_app protocol hid sim history diagnosis commands storage cli gui resources
     ${window_object})
 
 if(NOT SOURCE_DIR)

@@ -10,10 +10,10 @@
 #include <QTest>
 #include <memory>
 
-#include "qt/calibration_tools.h"
-#include "qt/gear_palette.h"
-#include "qt/plot_widget.h"
-#include "qt/qt_toolkit.h"
+#include "gui/assistant/calibration_tools.h"
+#include "gui/assistant/gear_palette.h"
+#include "gui/form/plot_widget.h"
+#include "gui/form/qt_toolkit.h"
 #include "shown_window.h"
 #include "sim/assistant_lever.h"
 #include "sim/simulated_bus.h"
@@ -28,7 +28,7 @@ class CalibrationToolsTest : public ::testing::Test {
         adaptor = bus.addAdaptor();
         bus.runScript(adaptor, lever.script, 125);
         showWindow(bus, services, frm, form);
-        tools = std::make_unique<qt::CalibrationTools>(*form, *frm);
+        tools = std::make_unique<gui::CalibrationTools>(*form, *frm);
     }
     void TearDown() override {
         if (!frm->isUnloaded()) {
@@ -63,10 +63,10 @@ class CalibrationToolsTest : public ::testing::Test {
     sim::SimulatedBus bus;
     sim::DeviceId adaptor = 0;
     sim::AssistantLever lever = sim::assistantHPatternLever({40, 165, 215}, 3);
-    qt::QtToolkitServices services;
+    gui::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qt::FormWidget> form;
-    std::unique_ptr<qt::CalibrationTools> tools;
+    std::unique_ptr<gui::FormWidget> form;
+    std::unique_ptr<gui::CalibrationTools> tools;
 };
 
 TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour) {
@@ -76,7 +76,7 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
     EXPECT_TRUE(tools->legend().isVisible());
     finishRound();
 
-    auto& plot = static_cast<qt::PlotWidget&>(*form->widgetFor(frm->Graph));
+    auto& plot = static_cast<gui::PlotWidget&>(*form->widgetFor(frm->Graph));
     const QImage& image = plot.rasterImage();
     int checked = 0;
     for (int x = 0; x < 256; ++x) {
@@ -93,9 +93,9 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
             const int py = static_cast<int>((255 - y) / 255.0 * (image.height() - 1) + 0.5);
             const std::uint8_t ink = frm->Graph.inkAt(px, py);
             ASSERT_GE(ink, assistant::kFirstGearInk);
-            EXPECT_EQ(
-                image.pixel(px, py),
-                qt::gearColour(static_cast<assistant::Gear>(ink - assistant::kFirstGearInk)).rgb());
+            EXPECT_EQ(image.pixel(px, py),
+                      gui::gearColour(static_cast<assistant::Gear>(ink - assistant::kFirstGearInk))
+                          .rgb());
             ++checked;
         }
     }
@@ -111,7 +111,7 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
 TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadRight) {
     tools->traceByGearAction().trigger();
     tools->assistantAction().trigger();
-    qt::AssistantWindow* window = tools->assistantWindow();
+    gui::AssistantWindow* window = tools->assistantWindow();
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(frm->calibrationAssistant);
     tickUntil(1ms);

@@ -1,5 +1,5 @@
 // The calibration files --write-file reads, and the JSON --read prints.
-#include "qt/command_json.h"
+#include "cli/command_json.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ class CalibrationFile : public ::testing::Test {
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(contents);
         file.close();
-        return qt::writeRequestFromFile(path);
+        return cli::writeRequestFromFile(path);
     }
     QTemporaryDir folder;
 };
@@ -52,7 +52,7 @@ TEST_F(CalibrationFile, ARefusedFileSaysWhyAndHoldsNothingToSend) {
               "the file " + folder.filePath(QStringLiteral("calibration.json")).toStdString() +
                   " is not a calibration exported by this program");
     const QString missing = folder.filePath(QStringLiteral("missing.json"));
-    EXPECT_EQ(qt::writeRequestFromFile(missing).assignments.error.rfind(
+    EXPECT_EQ(cli::writeRequestFromFile(missing).assignments.error.rfind(
                   "the file " + missing.toStdString() + " cannot be read: ", 0),
               0u);
 }
@@ -62,7 +62,7 @@ TEST(ReadJson, HoldsIdentityAndThresholdsByName) {
     result.identity = {"/dev/hidraw3", protocol::kKelvo, 0x0105,
                        "Corvane",      "Kelvo shifter",  "KV-1"};
     result.thresholds = commands::Thresholds{80, 175, 70, 185, 75, 180};
-    const QJsonObject object = QJsonDocument::fromJson(qt::readResultJson(result)).object();
+    const QJsonObject object = QJsonDocument::fromJson(cli::readResultJson(result)).object();
     EXPECT_EQ(object.value(QStringLiteral("path")).toString(), QStringLiteral("/dev/hidraw3"));
     EXPECT_EQ(object.value(QStringLiteral("productId")).toInt(), 0x10A0);
     EXPECT_EQ(object.value(QStringLiteral("version")).toString(), QStringLiteral("1.5"));
@@ -71,7 +71,7 @@ TEST(ReadJson, HoldsIdentityAndThresholdsByName) {
     EXPECT_EQ(thresholds.value(QStringLiteral("SEQH2")).toInt(), 75);
 
     result.thresholds.reset();  // the loader has none
-    EXPECT_FALSE(QJsonDocument::fromJson(qt::readResultJson(result))
+    EXPECT_FALSE(QJsonDocument::fromJson(cli::readResultJson(result))
                      .object()
                      .contains(QStringLiteral("thresholds")));
 }

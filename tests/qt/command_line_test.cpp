@@ -5,31 +5,31 @@
 #include <QDir>
 #include <tuple>
 
+#include "cli/command_line.h"
 #include "protocol/adaptor_protocol.h"
-#include "qt/command_line.h"
 
 namespace {
 
-qt::CommandLine parse(QStringList arguments) {
+cli::CommandLine parse(QStringList arguments) {
     arguments.prepend(QStringLiteral("shifter-calibration"));
-    return qt::parseCommandLine(arguments);
+    return cli::parseCommandLine(arguments);
 }
 
 TEST(CommandLine, NoArgumentsRunsOnTheRealBus) {
-    const qt::CommandLine line = parse({});
-    EXPECT_EQ(line.action, qt::LaunchAction::Run);
+    const cli::CommandLine line = parse({});
+    EXPECT_EQ(line.action, cli::LaunchAction::Run);
     EXPECT_FALSE(line.options.simulated.has_value());
     EXPECT_TRUE(line.options.screenshotPath.isEmpty());
     EXPECT_EQ(line.exitCode(), 0);
-    EXPECT_EQ(qt::parseCommandLine({}).action, qt::LaunchAction::Run);
+    EXPECT_EQ(cli::parseCommandLine({}).action, cli::LaunchAction::Run);
 }
 
 TEST(CommandLine, SimulateAloneMeansAKelvoAdaptor) {
-    const qt::CommandLine line = parse({"--simulate"});
-    ASSERT_EQ(line.action, qt::LaunchAction::Run);
+    const cli::CommandLine line = parse({"--simulate"});
+    ASSERT_EQ(line.action, cli::LaunchAction::Run);
     ASSERT_TRUE(line.options.simulated.has_value());
     EXPECT_EQ(line.options.simulated->productId, protocol::kKelvo);
-    EXPECT_DOUBLE_EQ(line.options.reportRateHz, qt::kDefaultReportRateHz);
+    EXPECT_DOUBLE_EQ(line.options.reportRateHz, cli::kDefaultReportRateHz);
 }
 
 TEST(CommandLine, SimulateNamesEachProduct) {
@@ -40,7 +40,7 @@ TEST(CommandLine, SimulateNamesEachProduct) {
                                                               {"MIRAD", protocol::kMirad}};
     for (const auto& [name, product] : products) {
         SCOPED_TRACE(name);
-        const qt::CommandLine line = parse({QStringLiteral("--simulate=%1").arg(name)});
+        const cli::CommandLine line = parse({QStringLiteral("--simulate=%1").arg(name)});
         ASSERT_TRUE(line.options.simulated.has_value());
         EXPECT_EQ(line.options.simulated->productId, product);
     }
@@ -50,8 +50,8 @@ TEST(CommandLine, UnknownSimulatedAdaptorFailsWithExitCodeTwo) {
     for (const QString& argument :
          {QStringLiteral("--simulate=wheel"), QStringLiteral("--simulate=")}) {
         SCOPED_TRACE(argument.toStdString());
-        const qt::CommandLine line = parse({argument});
-        EXPECT_EQ(line.action, qt::LaunchAction::Fail);
+        const cli::CommandLine line = parse({argument});
+        EXPECT_EQ(line.action, cli::LaunchAction::Fail);
         EXPECT_EQ(line.exitCode(), 2);
         EXPECT_TRUE(line.text.contains(QStringLiteral("--simulate")));
     }
@@ -59,8 +59,8 @@ TEST(CommandLine, UnknownSimulatedAdaptorFailsWithExitCodeTwo) {
 }
 
 TEST(CommandLine, ReportRateIsTakenWhenSimulating) {
-    const qt::CommandLine line = parse({"--simulate", "--report-rate=1000"});
-    ASSERT_EQ(line.action, qt::LaunchAction::Run);
+    const cli::CommandLine line = parse({"--simulate", "--report-rate=1000"});
+    ASSERT_EQ(line.action, cli::LaunchAction::Run);
     EXPECT_DOUBLE_EQ(line.options.reportRateHz, 1000.0);
     EXPECT_DOUBLE_EQ(parse({"--simulate=usb", "--report-rate", "12.5"}).options.reportRateHz, 12.5);
 }
@@ -68,34 +68,34 @@ TEST(CommandLine, ReportRateIsTakenWhenSimulating) {
 TEST(CommandLine, BadReportRatesFail) {
     for (const char* rate : {"abc", "0", "-5", "inf", "nan", "1e9", ""}) {
         SCOPED_TRACE(rate);
-        const qt::CommandLine line =
+        const cli::CommandLine line =
             parse({"--simulate", QStringLiteral("--report-rate=%1").arg(rate)});
-        EXPECT_EQ(line.action, qt::LaunchAction::Fail);
+        EXPECT_EQ(line.action, cli::LaunchAction::Fail);
         EXPECT_EQ(line.exitCode(), 2);
     }
     // Without a simulated adaptor there is nothing to set the rate of.
-    EXPECT_EQ(parse({"--report-rate=100"}).action, qt::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--report-rate=100"}).action, cli::LaunchAction::Fail);
 }
 
 TEST(CommandLine, ScreenshotTakesAFileName) {
-    const qt::CommandLine line = parse({"--simulate", "--screenshot", "out.png"});
-    ASSERT_EQ(line.action, qt::LaunchAction::Run);
+    const cli::CommandLine line = parse({"--simulate", "--screenshot", "out.png"});
+    ASSERT_EQ(line.action, cli::LaunchAction::Run);
     EXPECT_EQ(line.options.screenshotPath, QStringLiteral("out.png"));
     EXPECT_TRUE(line.options.simulated.has_value());
-    EXPECT_EQ(parse({"--screenshot"}).action, qt::LaunchAction::Fail);
-    EXPECT_EQ(parse({"--screenshot="}).action, qt::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--screenshot"}).action, cli::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--screenshot="}).action, cli::LaunchAction::Fail);
 }
 
 TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {
-    const qt::CommandLine version = parse({"--version"});
-    EXPECT_EQ(version.action, qt::LaunchAction::ShowVersion);
+    const cli::CommandLine version = parse({"--version"});
+    EXPECT_EQ(version.action, cli::LaunchAction::ShowVersion);
     EXPECT_EQ(
         version.text,
         QStringLiteral("shifter-calibration %1\n").arg(QLatin1String(resources::kDisplayVersion)));
     EXPECT_EQ(version.exitCode(), 0);
 
-    const qt::CommandLine help = parse({"--simulate=wheel", "--help"});
-    EXPECT_EQ(help.action, qt::LaunchAction::ShowHelp);
+    const cli::CommandLine help = parse({"--simulate=wheel", "--help"});
+    EXPECT_EQ(help.action, cli::LaunchAction::ShowHelp);
     EXPECT_EQ(help.exitCode(), 0);
     for (const char* option : {"--simulate[=", "--report-rate", "--screenshot", "--version"}) {
         EXPECT_TRUE(help.text.contains(QLatin1String(option))) << option;
@@ -104,10 +104,10 @@ TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {
 }
 
 TEST(CommandLine, UnknownOptionsAndStrayArgumentsFailWithAPointerToTheHelp) {
-    EXPECT_EQ(parse({"--fullscreen"}).action, qt::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--fullscreen"}).action, cli::LaunchAction::Fail);
     EXPECT_EQ(parse({"--fullscreen"}).exitCode(), 2);
-    const qt::CommandLine stray = parse({"--simulate", "wheel"});
-    EXPECT_EQ(stray.action, qt::LaunchAction::Fail);
+    const cli::CommandLine stray = parse({"--simulate", "wheel"});
+    EXPECT_EQ(stray.action, cli::LaunchAction::Fail);
     EXPECT_TRUE(stray.text.contains(QStringLiteral("wheel")));
     for (const QStringList& wrong :
          {QStringList{"--fullscreen"}, QStringList{"--simulate=wheel"},
@@ -133,59 +133,59 @@ TEST(CommandLine, AnOptionOfOursGivenTwiceIsRefused) {
 }
 
 TEST(CommandLine, TheAdaptorMayFollowSimulateAfterASpace) {
-    const qt::CommandLine spaced = parse({"--simulate", "mirad", "--report-rate", "50"});
-    ASSERT_EQ(spaced.action, qt::LaunchAction::Run) << spaced.text.toStdString();
+    const cli::CommandLine spaced = parse({"--simulate", "mirad", "--report-rate", "50"});
+    ASSERT_EQ(spaced.action, cli::LaunchAction::Run) << spaced.text.toStdString();
     ASSERT_TRUE(spaced.options.simulated);
     EXPECT_EQ(spaced.options.simulated->productId, sim::miradIdentity().productId);
     EXPECT_EQ(spaced.options.reportRateHz, 50);
 }
 
 TEST(CommandLine, QtsOwnOptionsAreLeftToQt) {
-    const qt::CommandLine withQt =
+    const cli::CommandLine withQt =
         parse({"-style", "Windows", "-platform", "xcb", "--simulate", "-reverse",
                "-stylesheet=dark.qss", "--platformtheme", "gtk3"});
-    EXPECT_EQ(withQt.action, qt::LaunchAction::Run) << withQt.text.toStdString();
+    EXPECT_EQ(withQt.action, cli::LaunchAction::Run) << withQt.text.toStdString();
     EXPECT_TRUE(withQt.options.simulated);
     // Only Qt's own names are passed over; a value-taking one needs its value.
-    EXPECT_EQ(parse({"-platform=xcb"}).action, qt::LaunchAction::Fail);
-    EXPECT_EQ(parse({"--", "-style", "Windows"}).action, qt::LaunchAction::Fail);
+    EXPECT_EQ(parse({"-platform=xcb"}).action, cli::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--", "-style", "Windows"}).action, cli::LaunchAction::Fail);
 }
 
 TEST(CommandLine, AScreenshotThatCannotBeWrittenIsRefusedAtOnce) {
-    const qt::CommandLine missing =
+    const cli::CommandLine missing =
         parse({"--screenshot", QDir::tempPath() + "/no-such-folder-here/shot.png"});
-    EXPECT_EQ(missing.action, qt::LaunchAction::Fail);
+    EXPECT_EQ(missing.action, cli::LaunchAction::Fail);
     EXPECT_TRUE(missing.text.contains(QStringLiteral("no-such-folder-here")));
-    EXPECT_EQ(parse({"--screenshot", QDir::tempPath()}).action, qt::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--screenshot", QDir::tempPath()}).action, cli::LaunchAction::Fail);
     EXPECT_EQ(parse({"--screenshot", QDir::tempPath() + "/shot.png"}).action,
-              qt::LaunchAction::Run);
+              cli::LaunchAction::Run);
 }
 
 TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
-    const std::tuple<QStringList, qt::Command, QString> commands[] = {
-        {{"--list"}, qt::Command::List, ""},
-        {{"--read", "--json"}, qt::Command::Read, ""},
-        {{"--write", "V1=80,SEQH2=75"}, qt::Command::Write, "V1=80,SEQH2=75"},
-        {{"--write-file=values.json"}, qt::Command::WriteFile, "values.json"},
-        {{"--dump", "--simulate"}, qt::Command::Dump, ""},
-        {{"--report", "-"}, qt::Command::Report, "-"},
+    const std::tuple<QStringList, cli::Command, QString> commands[] = {
+        {{"--list"}, cli::Command::List, ""},
+        {{"--read", "--json"}, cli::Command::Read, ""},
+        {{"--write", "V1=80,SEQH2=75"}, cli::Command::Write, "V1=80,SEQH2=75"},
+        {{"--write-file=values.json"}, cli::Command::WriteFile, "values.json"},
+        {{"--dump", "--simulate"}, cli::Command::Dump, ""},
+        {{"--report", "-"}, cli::Command::Report, "-"},
     };
     for (const auto& [arguments, command, value] : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        const qt::CommandLine line = parse(arguments);
-        ASSERT_EQ(line.action, qt::LaunchAction::Run);
+        const cli::CommandLine line = parse(arguments);
+        ASSERT_EQ(line.action, cli::LaunchAction::Run);
         EXPECT_EQ(line.options.command, command);
         EXPECT_EQ(line.options.commandValue, value);
     }
     EXPECT_TRUE(parse({"--read", "--json"}).options.json);
-    EXPECT_EQ(parse({}).options.command, qt::Command::None);
+    EXPECT_EQ(parse({}).options.command, cli::Command::None);
 
     for (const QStringList& wrong :
          {QStringList{"--list", "--dump"}, QStringList{"--list", "--json"}, QStringList{"--json"},
           QStringList{"--write"}, QStringList{"--report="}, QStringList{"--write-file="},
           QStringList{"--read", "--screenshot=x.png"}}) {
         SCOPED_TRACE(wrong.join(' ').toStdString());
-        EXPECT_EQ(parse(wrong).action, qt::LaunchAction::Fail);
+        EXPECT_EQ(parse(wrong).action, cli::LaunchAction::Fail);
         EXPECT_EQ(parse(wrong).exitCode(), 2);
     }
     const QString help = parse({"--help"}).text;
@@ -200,12 +200,12 @@ TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
 namespace {
 
 TEST(CommandLine, LeverOptionsPlaceTheAssistantsGatesAndShake) {
-    using Motion = qt::DemoLever::Motion;
-    qt::CommandLine line = parse({"--simulate", "--lever=assistant"});
-    ASSERT_EQ(line.action, qt::LaunchAction::Run);
+    using Motion = sim::DemoLever::Motion;
+    cli::CommandLine line = parse({"--simulate", "--lever=assistant"});
+    ASSERT_EQ(line.action, cli::LaunchAction::Run);
     EXPECT_EQ(line.options.lever.motion, Motion::Assistant);
     EXPECT_EQ(line.options.lever.gates.middle, 165);  // misread by the factory V2
-    EXPECT_EQ(line.options.lever.noise, qt::kAssistantLeverNoise);
+    EXPECT_EQ(line.options.lever.noise, cli::kAssistantLeverNoise);
 
     line = parse({"--simulate", "--lever=assistant", "--gates=30,128,220", "--noise=0"});
     EXPECT_EQ(line.options.lever.gates.left, 30);
@@ -232,8 +232,8 @@ TEST(CommandLine, BadLeverOptionsFailWithTheReason) {
     };
     for (const auto& [arguments, reason] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        const qt::CommandLine line = parse(arguments);
-        EXPECT_EQ(line.action, qt::LaunchAction::Fail);
+        const cli::CommandLine line = parse(arguments);
+        EXPECT_EQ(line.action, cli::LaunchAction::Fail);
         EXPECT_TRUE(line.text.contains(QLatin1String(reason))) << line.text.toStdString();
     }
 }

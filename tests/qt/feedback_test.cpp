@@ -10,11 +10,11 @@
 #include <QTest>
 #include <memory>
 
+#include "gui/form/app_icon.h"
+#include "gui/form/form_widget.h"
+#include "gui/form/qt_toolkit.h"
+#include "gui/form/window_placement.h"
 #include "protocol/adaptor_protocol.h"
-#include "qt/app_icon.h"
-#include "qt/form_widget.h"
-#include "qt/qt_toolkit.h"
-#include "qt/window_placement.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
 #include "support/fault_injecting_layer.h"
@@ -66,9 +66,9 @@ class FeedbackTest : public ::testing::Test {
 
     sim::SimulatedBus bus;
     support::FaultInjectingLayer hid{bus};
-    qt::QtToolkitServices services;
+    gui::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qt::FormWidget> form;
+    std::unique_ptr<gui::FormWidget> form;
     sim::DeviceId adaptor = 0;
 };
 
@@ -187,7 +187,7 @@ TEST_F(FeedbackTest, ScreenReadersHearTheBoxesTheGearAndThePositionButNotTheMark
 }
 
 TEST(ApplicationIcon, CarriesEveryBuiltInSize) {
-    const QList<QSize> sizes = qt::applicationIcon().availableSizes();
+    const QList<QSize> sizes = gui::applicationIcon().availableSizes();
     for (const int size : {16, 32, 48, 64, 128, 256}) {
         EXPECT_TRUE(sizes.contains(QSize(size, size))) << size;
     }
@@ -196,11 +196,11 @@ TEST(ApplicationIcon, CarriesEveryBuiltInSize) {
 TEST(WindowPlacement, TheFrameStaysWithinTheScreensFreeArea) {
     const QRect screen(0, 0, 1400, 1000);
     // Fits: centred.
-    EXPECT_EQ(qt::placementWithin(QRect(0, 0, 480, 600), screen), QPoint(460, 200));
+    EXPECT_EQ(gui::placementWithin(QRect(0, 0, 480, 600), screen), QPoint(460, 200));
     // Taller than the area at 2x scale: the title bar stays at the top.
-    EXPECT_EQ(qt::placementWithin(QRect(0, 0, 960, 1232), screen), QPoint(220, 0));
+    EXPECT_EQ(gui::placementWithin(QRect(0, 0, 960, 1232), screen), QPoint(220, 0));
     // A panel on the left and the top: the free area starts after it.
-    EXPECT_EQ(qt::placementWithin(QRect(0, 0, 1500, 1100), QRect(64, 32, 1336, 968)),
+    EXPECT_EQ(gui::placementWithin(QRect(0, 0, 1500, 1100), QRect(64, 32, 1336, 968)),
               QPoint(64, 32));
 }
 

@@ -18,9 +18,9 @@
 #include <functional>
 #include <memory>
 
+#include "gui/form/form_widget.h"
+#include "gui/form/qt_toolkit.h"
 #include "protocol/adaptor_protocol.h"
-#include "qt/form_widget.h"
-#include "qt/qt_toolkit.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
 #include "support/fault_injecting_layer.h"
@@ -63,9 +63,9 @@ class FormWidgetTest : public ::testing::Test {
 
     sim::SimulatedBus bus;
     support::FaultInjectingLayer hid{bus};
-    qt::QtToolkitServices services;
+    gui::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qt::FormWidget> form;
+    std::unique_ptr<gui::FormWidget> form;
 };
 
 // Thresholds unlike the factory ones, so showing them proves they were read.
@@ -155,7 +155,7 @@ TEST_F(ConnectedFormTest, SyncLeavesAnUnchangedTextAndItsCursorAlone) {
 TEST_F(ConnectedFormTest, WidgetsArePlacedAtTwipsOverFifteen) {
     // 7130 x 8020 twips, and 660 more for the status line naming the simulated adaptor.
     EXPECT_EQ(form->clientArea()->size(), QSize(475, 579));
-    EXPECT_EQ(form->clientArea()->y(), form->menu(qt::Menu::File)->parentWidget()->height());
+    EXPECT_EQ(form->clientArea()->y(), form->menu(gui::Menu::File)->parentWidget()->height());
     EXPECT_EQ(form->height(), 579 + form->clientArea()->y());
     int placed = 0;
     for (const toolkit::Control* control : frm->controls()) {

@@ -12,10 +12,10 @@
 #include <memory>
 #include <vector>
 
-#include "qt/about_dialog.h"
-#include "qt/calibration_menus.h"
-#include "qt/command_line.h"
-#include "qt/history_dialog.h"
+#include "cli/command_line.h"
+#include "gui/calibration/calibration_menus.h"
+#include "gui/calibration/history_dialog.h"
+#include "gui/help/about_dialog.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
 #include "storage/history_recorder.h"
@@ -27,7 +27,7 @@ using history::Event;
 
 constexpr history::Thresholds kFirst{61, 190, 77, 166, 93, 171};
 
-QAction* item(const qt::FormWidget& form, qt::Menu menu, const char* text) {
+QAction* item(const gui::FormWidget& form, gui::Menu menu, const char* text) {
     for (QAction* action : form.menu(menu)->actions()) {
         if (action->text() == QLatin1String(text)) {
             return action;
@@ -50,7 +50,7 @@ class HistoryEndToEnd : public ::testing::Test {
         form.reset();
         frm.reset();
         showWindow(hid, services, frm, form, &recorder);
-        new qt::CalibrationMenus(*form, *frm, &recorder.store(), QStringLiteral("0.13.1"));
+        new gui::CalibrationMenus(*form, *frm, &recorder.store(), QStringLiteral("0.13.1"));
     }
     void showReport() {
         bus.queueLever(adaptor, {10, 10, false});
@@ -77,9 +77,9 @@ class HistoryEndToEnd : public ::testing::Test {
     storage::HistoryStore store{dataFolder.path()};
     std::int64_t now = 1'764'770'520'000;
     storage::HistoryRecorder recorder{store, [this] { return now += 60'000; }};
-    qt::QtToolkitServices services;
+    gui::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qt::FormWidget> form;
+    std::unique_ptr<gui::FormWidget> form;
 };
 
 TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
@@ -106,7 +106,7 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
     bool dialogSeen = false;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = dynamic_cast<qt::HistoryDialog*>(QApplication::activeModalWidget());
+        auto* dialog = dynamic_cast<gui::HistoryDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {
             return;
         }
@@ -125,7 +125,7 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
     });
     poll.start(10);
     hid.clearLog();
-    item(*form, qt::Menu::Adaptor, "&History...")->trigger();
+    item(*form, gui::Menu::Adaptor, "&History...")->trigger();
     ASSERT_TRUE(dialogSeen);
     EXPECT_EQ(frm->CurrentThresholds(), kFirst);
     EXPECT_EQ(static_cast<QLineEdit*>(form->widgetFor(frm->Text9))->text(), QStringLiteral("61"));
@@ -134,7 +134,7 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
         EXPECT_NE(call.kind, support::CallKind::SetFeature);  // nothing sent yet
     }
 
-    item(*form, qt::Menu::Adaptor, "&Store all six thresholds")->trigger();
+    item(*form, gui::Menu::Adaptor, "&Store all six thresholds")->trigger();
     EXPECT_EQ(bus.adaptor(adaptor).settings, kFirst);
     EXPECT_EQ(eventsInFile().back(), Event::StoredAllSix);
 }
@@ -142,26 +142,27 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
 TEST_F(HistoryEndToEnd, AdaptorItemsWaitForAnAdaptorAndFileItemsComeBeforeQuit) {
     bus.unplug(adaptor);
     openWindow();
-    const QList<QAction*> file = form->menu(qt::Menu::File)->actions();
+    const QList<QAction*> file = form->menu(gui::Menu::File)->actions();
     ASSERT_EQ(file.size(), 4);
     EXPECT_EQ(file[0]->text(), QStringLiteral("&Export calibration..."));
     EXPECT_EQ(file[1]->text(), QStringLiteral("&Import calibration..."));
     EXPECT_EQ(file[3]->text(), QStringLiteral("&Quit"));
-    for (QAction* action : {file[0], file[1], item(*form, qt::Menu::Adaptor, "&History..."),
-                            item(*form, qt::Menu::Adaptor, "&Store all six thresholds")}) {
+    for (QAction* action : {file[0], file[1], item(*form, gui::Menu::Adaptor, "&History..."),
+                            item(*form, gui::Menu::Adaptor, "&Store all six thresholds")}) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     }
     EXPECT_TRUE(file[3]->isEnabled());
-    EXPECT_TRUE(item(*form, qt::Menu::Help, "&About")->isEnabled());
+    EXPECT_TRUE(item(*form, gui::Menu::Help, "&About")->isEnabled());
 
     bus.replug(adaptor);
     form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
-    EXPECT_TRUE(item(*form, qt::Menu::Adaptor, "&History...")->isEnabled());
+    EXPECT_TRUE(item(*form, gui::Menu::Adaptor, "&History...")->isEnabled());
 }
 
 TEST(About, NamesTheVersionsAndTheLicence) {
-    const QString text = qt::aboutText(QStringLiteral("0.13.1"));
-    for (const char* part : {qt::kProgramVersion, "hidapi 0.13.1", QT_VERSION_STR, "MIT License"}) {
+    const QString text = gui::aboutText(QStringLiteral("0.13.1"));
+    for (const char* part :
+         {cli::kProgramVersion, "hidapi 0.13.1", QT_VERSION_STR, "MIT License"}) {
         EXPECT_TRUE(text.contains(QLatin1String(part))) << part;
     }
 }

@@ -8,13 +8,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "qt/input_dialog.h"
+#include "gui/form/input_dialog.h"
 
 namespace {
 
 TEST(InputDialog, ShowsPromptTitleAndTheDefaultTextSelected) {
-    qt::InputDialog dialog(QStringLiteral("Copy this text"), QStringLiteral("Memory"),
-                           QStringLiteral("00 11 22 33"));
+    gui::InputDialog dialog(QStringLiteral("Copy this text"), QStringLiteral("Memory"),
+                            QStringLiteral("00 11 22 33"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory"));
     EXPECT_EQ(dialog.field()->text(), QStringLiteral("00 11 22 33"));
     EXPECT_EQ(dialog.field()->selectedText(), QStringLiteral("00 11 22 33"));
@@ -26,15 +26,15 @@ TEST(InputDialog, ShowsPromptTitleAndTheDefaultTextSelected) {
 }
 
 TEST(InputDialog, PromptIsPlainText) {
-    qt::InputDialog dialog(QStringLiteral("<b>bold</b> & <i>more</i>"), QString(), QString());
+    gui::InputDialog dialog(QStringLiteral("<b>bold</b> & <i>more</i>"), QString(), QString());
     const auto labels = dialog.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.front()->textFormat(), Qt::PlainText);
 }
 
 TEST(InputDialog, CopyPutsTheWholeTextOnTheClipboard) {
-    qt::InputDialog dialog(QStringLiteral("Prompt"), QStringLiteral("Title"),
-                           QStringLiteral("Kelvo;00 01 02"));
+    gui::InputDialog dialog(QStringLiteral("Prompt"), QStringLiteral("Title"),
+                            QStringLiteral("Kelvo;00 01 02"));
     QClipboard* clipboard = QGuiApplication::clipboard();
     ASSERT_NE(clipboard, nullptr);
     clipboard->setText(QStringLiteral("something else"));
@@ -48,7 +48,7 @@ TEST(InputDialog, CopyPutsTheWholeTextOnTheClipboard) {
 }
 
 TEST(InputDialog, TextIsWhatTheUserLeftInTheField) {
-    qt::InputDialog dialog(QString(), QString(), QStringLiteral("old"));
+    gui::InputDialog dialog(QString(), QString(), QStringLiteral("old"));
     QTest::keyClicks(dialog.field(), QStringLiteral("new"));  // replaces the selection
     EXPECT_EQ(dialog.text(), QStringLiteral("new"));
 }

@@ -7,7 +7,7 @@
 #include <QPaintEvent>
 #include <limits>
 
-#include "qt/plot_widget.h"
+#include "gui/form/plot_widget.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ class PlotWidgetTest : public ::testing::Test {
 
     toolkit::PictureBox box{"Graph"};
     QWidget parent;
-    qt::PlotWidget plot{box, &parent};
+    gui::PlotWidget plot{box, &parent};
 };
 
 TEST_F(PlotWidgetTest, RasterCellsAppearInsideTheBorder) {
@@ -200,7 +200,7 @@ TEST_F(PlotWidgetTest, WildModelValuesStillPaint) {
     EXPECT_EQ(picture().size(), QSize(260, 260));
 
     toolkit::PictureBox empty{"empty"};  // never drawn on: no raster at all
-    qt::PlotWidget emptyPlot(empty, &parent);
+    gui::PlotWidget emptyPlot(empty, &parent);
     emptyPlot.setGeometry(0, 0, 40, 40);
     EXPECT_EQ(emptyPlot.grab().size(), QSize(40, 40));
     EXPECT_FALSE(emptyPlot.rasterImage().isNull());

@@ -4,28 +4,28 @@
 #include <functional>
 #include <memory>
 
-#include "qt/form_widget.h"
-#include "qt/load_window.h"
-#include "qt/qt_toolkit.h"
+#include "gui/form/form_widget.h"
+#include "gui/form/load_window.h"
+#include "gui/form/qt_toolkit.h"
 #include "window/frm_main.h"
 
 // Loads a window on `hid` and shows it on screen, as the program does.
 // `history`, when given, is told what happens to the thresholds.
-inline void showWindow(hid::HidLayer& hid, qt::QtToolkitServices& services,
-                       std::unique_ptr<frmMain>& frm, std::unique_ptr<qt::FormWidget>& form,
+inline void showWindow(hid::HidLayer& hid, gui::QtToolkitServices& services,
+                       std::unique_ptr<frmMain>& frm, std::unique_ptr<gui::FormWidget>& form,
                        history::Recorder* history = nullptr) {
     WindowOptions options;
     options.adaptorIsSimulated = true;
     options.history = history;
     options.supportAddress = "support@example.invalid";
     frm = std::make_unique<frmMain>(hid, services, options);
-    form = std::make_unique<qt::FormWidget>(*frm);
-    qt::loadAndShow(*frm, *form, services);
+    form = std::make_unique<gui::FormWidget>(*frm);
+    gui::loadAndShow(*frm, *form, services);
 }
 
 // Waits until `done` holds for the models and the frame that shows it was painted: the
 // ticks' changes reach the widgets once a frame.
-inline bool waitUntilShown(const qt::FormWidget& form, const std::function<bool()>& done,
+inline bool waitUntilShown(const gui::FormWidget& form, const std::function<bool()>& done,
                            int timeoutMs = 3000) {
     return QTest::qWaitFor([&] { return done() && !form.framePending(); }, timeoutMs);
 }

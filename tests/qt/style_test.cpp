@@ -5,7 +5,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 
-#include "qt/style.h"
+#include "gui/form/style.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ TEST(FontFallback, ArialResolvesToAMetricCompatibleFont) {
     if (!anyInstalled(acceptable)) {
         GTEST_SKIP() << "neither Arial nor a metric-compatible font is installed";
     }
-    const QFontInfo info(qt::qtFont({"Arial", 48, 700}));
+    const QFontInfo info(gui::qtFont({"Arial", 48, 700}));
     EXPECT_TRUE(acceptable.contains(info.family(), Qt::CaseInsensitive))
         << info.family().toStdString();
     EXPECT_TRUE(info.bold());
@@ -37,7 +37,7 @@ TEST(FontFallback, MsSansSerifResolvesToACloseSansSerif) {
     if (!anyInstalled(acceptable)) {
         GTEST_SKIP() << "no close sans serif is installed";
     }
-    const QFontInfo info(qt::qtFont({"MS Sans Serif", 9, 400}));
+    const QFontInfo info(gui::qtFont({"MS Sans Serif", 9, 400}));
     EXPECT_TRUE(acceptable.contains(info.family(), Qt::CaseInsensitive))
         << info.family().toStdString();
     EXPECT_FALSE(info.bold());
@@ -45,7 +45,7 @@ TEST(FontFallback, MsSansSerifResolvesToACloseSansSerif) {
 }
 
 TEST(FontFallback, DesignFamilyComesFirstAndFallbacksFollow) {
-    QStringList families = qt::fontFamiliesFor("Arial");
+    QStringList families = gui::fontFamiliesFor("Arial");
     ASSERT_GE(families.size(), 2);
     EXPECT_EQ(families.front(), QStringLiteral("Arial"));
     EXPECT_TRUE(families.contains(QStringLiteral("Liberation Sans")));
@@ -53,10 +53,10 @@ TEST(FontFallback, DesignFamilyComesFirstAndFallbacksFollow) {
 }
 
 TEST(FontFallback, OutOfRangeValuesGiveAUsableFont) {
-    const QFont heavy = qt::qtFont({"Nonexistent Family", 0, 5000});
+    const QFont heavy = gui::qtFont({"Nonexistent Family", 0, 5000});
     EXPECT_EQ(heavy.weight(), QFont::Black);
     EXPECT_GT(heavy.pointSizeF(), 0);
-    const QFont light = qt::qtFont({"", -4, -1});
+    const QFont light = gui::qtFont({"", -4, -1});
     EXPECT_EQ(light.weight(), QFont::Thin);
     EXPECT_GT(QFontInfo(light).pointSizeF(), 0);
 }
@@ -75,37 +75,37 @@ QPalette distinctPalette() {
 TEST(Colours, SystemColoursComeFromTheirPaletteRoles) {
     const QPalette palette = distinctPalette();
     using toolkit::SystemColour;
-    EXPECT_EQ(qt::qtColour(toolkit::systemColour(SystemColour::WindowBackground), palette),
+    EXPECT_EQ(gui::qtColour(toolkit::systemColour(SystemColour::WindowBackground), palette),
               QColor(10, 20, 30));
-    EXPECT_EQ(qt::qtColour(toolkit::systemColour(SystemColour::WindowText), palette),
+    EXPECT_EQ(gui::qtColour(toolkit::systemColour(SystemColour::WindowText), palette),
               QColor(40, 50, 60));
-    EXPECT_EQ(qt::qtColour(toolkit::systemColour(SystemColour::ButtonText), palette),
+    EXPECT_EQ(gui::qtColour(toolkit::systemColour(SystemColour::ButtonText), palette),
               QColor(70, 80, 90));
-    EXPECT_EQ(qt::qtColour(toolkit::rgb(255, 0, 7), palette), QColor(255, 0, 7));
+    EXPECT_EQ(gui::qtColour(toolkit::rgb(255, 0, 7), palette), QColor(255, 0, 7));
 }
 
 TEST(Colours, FixedForegroundKeepsTheDisabledLook) {
     QPalette palette = distinctPalette();
     const QColor disabledBefore = palette.color(QPalette::Disabled, QPalette::WindowText);
-    qt::setPaletteColour(palette, QPalette::WindowText, toolkit::rgb(200, 0, 0), true);
+    gui::setPaletteColour(palette, QPalette::WindowText, toolkit::rgb(200, 0, 0), true);
     EXPECT_EQ(palette.color(QPalette::Active, QPalette::WindowText), QColor(200, 0, 0));
     EXPECT_EQ(palette.color(QPalette::Inactive, QPalette::WindowText), QColor(200, 0, 0));
     EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::WindowText), disabledBefore);
 
-    qt::setPaletteColour(palette, QPalette::Window, toolkit::rgb(0, 200, 0), false);
+    gui::setPaletteColour(palette, QPalette::Window, toolkit::rgb(0, 200, 0), false);
     EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::Window), QColor(0, 200, 0));
 }
 
 TEST(Colours, SystemColoursFollowEachGroupForTextButNotForBackgrounds) {
     QPalette palette = distinctPalette();
     using toolkit::SystemColour;
-    qt::setPaletteColour(palette, QPalette::WindowText,
-                         toolkit::systemColour(SystemColour::WindowText), true);
+    gui::setPaletteColour(palette, QPalette::WindowText,
+                          toolkit::systemColour(SystemColour::WindowText), true);
     EXPECT_EQ(palette.color(QPalette::Active, QPalette::WindowText), QColor(40, 50, 60));
     EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::WindowText), QColor(2, 2, 2));
 
-    qt::setPaletteColour(palette, QPalette::Window,
-                         toolkit::systemColour(SystemColour::WindowBackground), false);
+    gui::setPaletteColour(palette, QPalette::Window,
+                          toolkit::systemColour(SystemColour::WindowBackground), false);
     EXPECT_EQ(palette.color(QPalette::Active, QPalette::Window), QColor(10, 20, 30));
     EXPECT_EQ(palette.color(QPalette::Disabled, QPalette::Window), QColor(10, 20, 30));
 }

@@ -14,9 +14,9 @@
 #include <functional>
 #include <memory>
 
-#include "qt/form_widget.h"
-#include "qt/input_dialog.h"
-#include "qt/qt_toolkit.h"
+#include "gui/form/form_widget.h"
+#include "gui/form/input_dialog.h"
+#include "gui/form/qt_toolkit.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
 #include "when_modal_shows.h"
@@ -25,13 +25,13 @@ namespace {
 
 class ToolkitServicesTest : public ::testing::Test {
   protected:
-    qt::QtToolkitServices services;
+    gui::QtToolkitServices services;
 };
 
 TEST_F(ToolkitServicesTest, InputBoxGivesTheTextOnOk) {
     std::string seenTitle;
     QString seenSelection;
-    whenModalShows<qt::InputDialog>([&](qt::InputDialog& dialog) {
+    whenModalShows<gui::InputDialog>([&](gui::InputDialog& dialog) {
         seenTitle = dialog.windowTitle().toStdString();
         seenSelection = dialog.field()->selectedText();
         dialog.field()->setText(QStringLiteral("edited"));
@@ -43,7 +43,7 @@ TEST_F(ToolkitServicesTest, InputBoxGivesTheTextOnOk) {
 }
 
 TEST_F(ToolkitServicesTest, InputBoxGivesNothingOnCancel) {
-    whenModalShows<qt::InputDialog>([](qt::InputDialog& dialog) {
+    whenModalShows<gui::InputDialog>([](gui::InputDialog& dialog) {
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
     });
     EXPECT_EQ(services.InputBox("Prompt", "Title", "default"), "");
@@ -90,7 +90,7 @@ class ToolkitWithWindowTest : public ToolkitServicesTest {
 
     sim::SimulatedBus bus;
     std::unique_ptr<frmMain> frm;
-    std::unique_ptr<qt::FormWidget> form;
+    std::unique_ptr<gui::FormWidget> form;
 };
 
 TEST_F(ToolkitWithWindowTest, DoEventsFirstShowsWhatTheHandlerChanged) {
@@ -109,7 +109,7 @@ TEST_F(ToolkitWithWindowTest, UnloadingTheWindowClosesTheWidget) {
 
 TEST_F(ToolkitWithWindowTest, DialogsBelongToTheMainWidget) {
     QWidget* parent = nullptr;
-    whenModalShows<qt::InputDialog>([&](qt::InputDialog& dialog) {
+    whenModalShows<gui::InputDialog>([&](gui::InputDialog& dialog) {
         parent = dialog.parentWidget();
         dialog.reject();
     });
@@ -134,7 +134,7 @@ TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
     QString selected;
     QString prompt;
     int cursor = -1;
-    whenModalShows<qt::InputDialog>([&](qt::InputDialog& dialog) {
+    whenModalShows<gui::InputDialog>([&](gui::InputDialog& dialog) {
         title = dialog.windowTitle();
         selected = dialog.field()->selectedText();
         cursor = dialog.field()->cursorPosition();

@@ -1,0 +1,139 @@
+// The calibration window: picks the real or the simulated adaptor, keeps the history,
+// wires the window object to its widgets and runs it.
+#include "app/run_window.h"
+
+#include <QApplication>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app/screenshot.h"
+#include "cli/qt_options.h"
+#include "commands/exit_status.h"
+#include "diagnosis/system_access.h"
+#include "gui/assistant/calibration_tools.h"
+#include "gui/calibration/calibration_menus.h"
+#include "gui/form/app_icon.h"
+#include "gui/form/form_widget.h"
+#include "gui/form/load_window.h"
+#include "gui/form/lock_refusal.h"
+#include "gui/form/qt_toolkit.h"
+#include "hid/hidapi_backend.h"
+#include "sim/demo_adaptor.h"
+#include "sim/simulated_bus.h"
+#include "storage/data_folder.h"
+#include "storage/history_recorder.h"
+#include "window/frm_main.h"
+
+namespace app {
+namespace {
+
+constexpr std::chrono::milliseconds kScreenshotDelay{2000};
+
+// Qt ends the program with an abort when the window has no display to go to; a
+// sentence that says so is better. Qt's offscreen or any other chosen platform, or an
+// X display named with -display, needs no display in the environment.
+bool noDisplayForTheWindow(const QStringList& arguments) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           cli::qtOptionValue(arguments, QStringLiteral("platform")).isEmpty() &&
+           cli::qtOptionValue(arguments, QStringLiteral("display")).isEmpty() &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    (void)arguments;
+    return false;
+#endif
+}
+
+// Without a data folder nothing is kept; the status line says why at the first
+// calibration the window would have recorded.
+class NoDataFolder : public history::Recorder {
+  public:
+    history::Recorded record(history::Entry) override {
+        return {false, std::exchange(notice_, {})};
+    }
+
+  private:
+    std::string notice_ = storage::kNoDataFolder;
+};
+
+}  // namespace
+
+int runWindow(int argc, char** argv, const QStringList& arguments,
+              const cli::LaunchOptions& launch) {
+    if (noDisplayForTheWindow(arguments)) {
+        std::fprintf(stderr,
+                     "%s: there is no display to show the window on (neither DISPLAY nor "
+                     "WAYLAND_DISPLAY is set). The commands, such as --read, work without "
+                     "one.\nTry --help.\n",
+                     cli::kProgramName);
+        return commands::kExitFailed;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setWindowIcon(gui::applicationIcon());
+
+    // The simulated adaptor is private to each instance and needs no lock.
+    std::optional<storage::SingleInstance> realAdaptors;
+    std::unique_ptr<hid::HidLayer> hidLayer;
+    if (launch.simulated) {
+        auto bus = std::make_unique<sim::SimulatedBus>();
+        sim::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
+        hidLayer = std::move(bus);
+    } else {
+        if (!realAdaptors.emplace().acquire()) {
+            gui::reportNotAcquired(*realAdaptors);
+            return realAdaptors->heldByAnother() ? commands::kExitBusy : commands::kExitFailed;
+        }
+        hidLayer = std::make_unique<hid::HidapiBackend>();
+    }
+
+    WindowOptions options;
+    options.adaptorIsSimulated = launch.simulated.has_value();
+    // A demo leaves the user's data alone unless asked.
+    std::optional<storage::HistoryRecorder> history;
+    NoDataFolder noDataFolder;
+    if (!launch.simulated || launch.keepHistory) {
+        const QString folder = storage::HistoryStore::defaultFolder();
+        if (folder.isEmpty()) {
+            options.history = &noDataFolder;
+        } else {
+            options.history = &history.emplace(storage::HistoryStore(folder));
+        }
+    }
+    // The diagnosis explains the real adaptors only.
+    if (!launch.simulated) {
+        options.accessAdvice = diagnosis::accessAdvice;
+    }
+
+    gui::QtToolkitServices toolkit;
+    frmMain window(*hidLayer, toolkit, options);
+    gui::FormWidget widget(window);
+    new gui::CalibrationTools(widget, window);
+    new gui::CalibrationMenus(widget, window, history ? &history->store() : nullptr,
+                              QString::fromStdString(hid::hidapiVersion()));
+    if (!launch.simulated) {
+        widget.setAccessDetails([] { return QString::fromStdString(diagnosis::accessDetails()); });
+    }
+
+    gui::loadAndShow(window, widget, toolkit);
+
+    bool screenshotFailed = false;
+    if (!launch.screenshotPath.isEmpty()) {
+        app::screenshotThenClose(
+            widget, launch.screenshotPath, kScreenshotDelay, [&](const QString& error) {
+                if (!error.isEmpty()) {
+                    std::fprintf(stderr, "%s: could not write %s\n", cli::kProgramName,
+                                 error.toLocal8Bit().constData());
+                    screenshotFailed = true;
+                }
+            });
+    }
+    const int status = QApplication::exec();
+    return screenshotFailed ? 1 : status;
+}
+
+}  // namespace app

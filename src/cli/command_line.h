@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "commands/exit_status.h"
+#include "resources/program_version.h"
+#include "sim/adaptor_model.h"
+#include "sim/demo_adaptor.h"
+
+// The program's command line: what to run on, and what to do besides showing the window.
+namespace cli {
+
+inline constexpr const char* kProgramName = resources::kProgramName;
+inline constexpr const char* kProgramVersion = resources::kDisplayVersion;
+inline constexpr double kDefaultReportRateHz = 125;
+inline constexpr double kMaxReportRateHz = 10000;
+inline constexpr int kMaxLeverNoise = 20;
+// The shake of the assistant's simulated lever when none is asked for.
+inline constexpr int kAssistantLeverNoise = 3;
+
+// A command that runs without a window, and what it was given.
+enum class Command { None, List, Read, Write, WriteFile, Dump, Report };
+
+struct LaunchOptions {
+    // Set: run on a simulated adaptor of this identity instead of the real bus.
+    std::optional<sim::AdaptorIdentity> simulated;
+    double reportRateHz = kDefaultReportRateHz;
+    sim::DemoLever lever;
+    // Not empty: save a picture of the window there after a while, then close it.
+    QString screenshotPath;
+    // Keep the calibration history of a simulated adaptor too (real ones always have one).
+    bool keepHistory = false;
+    // Not None: run this command instead of the window.
+    Command command = Command::None;
+    QString commandValue;  // the assignments, the file to read, or the report's file
+    bool json = false;     // --read answers in JSON
+};
+
+enum class LaunchAction { Run, ShowHelp, ShowVersion, Fail };
+
+struct CommandLine {
+    LaunchAction action = LaunchAction::Run;
+    LaunchOptions options;
+    QString text;  // the help, the version line or the error, for printing
+    int exitCode() const { return action == LaunchAction::Fail ? commands::kExitUsage : 0; }
+};
+
+// `arguments` as the program got them, its own name first.
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The identity a --simulate value names: kelvo, mirad, usb or loader.
+std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name);
+
+}  // namespace cli

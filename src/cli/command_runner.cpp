@@ -1,0 +1,153 @@
+#include "cli/command_runner.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "cli/command_json.h"
+#include "commands/command_text.h"
+#include "commands/commands.h"
+#include "commands/support_report.h"
+#include "diagnosis/diagnosis.h"
+#include "diagnosis/rooted_system.h"
+#include "hid/hidapi_backend.h"
+#include "sim/simulated_bus.h"
+#include "storage/atomic_file.h"
+#include "storage/calibration_json.h"
+#include "storage/data_folder.h"
+#include "storage/history_recorder.h"
+#include "storage/single_instance.h"
+
+namespace cli {
+namespace {
+
+constexpr const char* kWindowRunning =
+    "The calibration window is using the adaptors; close it, then run the command again.\n";
+
+int finish(const commands::CommandOutput& output) {
+    std::fputs(output.out.c_str(), stdout);
+    std::fputs(output.err.c_str(), stderr);
+    return output.exitCode;
+}
+
+int writeReport(const QString& path, const std::string& text) {
+    if (path == QLatin1String("-")) {
+        return finish({commands::kExitOk, text, ""});
+    }
+    QString error;
+    if (!storage::writeFileAtomically(path, QByteArray::fromStdString(text), error)) {
+        return finish({commands::kExitFailed, "", "Could not write " + error.toStdString() + "\n"});
+    }
+    return finish(
+        {commands::kExitOk, "Support report written to " + path.toStdString() + "\n", ""});
+}
+
+constexpr std::size_t kHistoryTailEntries = 10;
+
+// The newest entries of the adaptor's history file, one a line.
+std::string historyTail(const storage::HistoryStore& store, const history::Identity& adaptor) {
+    const storage::HistoryStore::Loaded loaded = store.read(adaptor);
+    if (!loaded.history) {
+        return "  " + loaded.notice.toStdString() + "\n";
+    }
+    const std::vector<history::Entry>& entries = loaded.history->entries();
+    std::string text;
+    for (std::size_t i = entries.size() - std::min(entries.size(), kHistoryTailEntries);
+         i < entries.size(); ++i) {
+        const history::Entry& entry = entries[i];
+        text += "  " + storage::timeStamp(entry.time).toStdString() + "  " +
+                storage::eventText(entry.event).toStdString() +
+                (entry.accepted ? "" : " (refused)") + "  " +
+                commands::thresholdsText(entry.values) + "\n";
+    }
+    return text;
+}
+
+int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
+    // As in the window: a simulated adaptor's history is kept only when asked for.
+    std::optional<storage::HistoryRecorder> history;
+    if (!options.simulated || options.keepHistory) {
+        const QString folder = storage::HistoryStore::defaultFolder();
+        if (!folder.isEmpty()) {
+            history.emplace(storage::HistoryStore(folder));
+        } else if (options.command == Command::Write || options.command == Command::WriteFile ||
+                   options.command == Command::Report) {
+            // Told by the commands that keep or show a history only.
+            std::fprintf(stderr, "%s\n", storage::kNoDataFolder);
+        }
+    }
+    const diagnosis::RootedSystem system;
+    const diagnosis::Diagnosis access = diagnosis::diagnose(system, diagnosis::currentSession());
+    // The diagnosis explains the real adaptors only.
+    const diagnosis::Diagnosis* realAccess = options.simulated ? nullptr : &access;
+    switch (options.command) {
+        case Command::List:
+            return finish(commands::listAdaptorsCommand(hid, realAccess));
+        case Command::Read: {
+            const commands::ReadResult result = commands::readCommand(hid, realAccess);
+            if (options.json && result.exitCode != commands::kExitNoAdaptor) {
+                return finish(
+                    {result.exitCode, readResultJson(result).toStdString(), result.error});
+            }
+            return finish(commands::readOutput(result));
+        }
+        case Command::Write:
+        case Command::WriteFile: {
+            commands::WriteRequest request;
+            if (options.command == Command::Write) {
+                request.assignments =
+                    commands::parseAssignments(options.commandValue.toStdString());
+            } else {
+                request = writeRequestFromFile(options.commandValue);
+            }
+            request.history = history ? &*history : nullptr;
+            return finish(commands::writeCommand(hid, request, realAccess));
+        }
+        case Command::Dump:
+            return finish(commands::dumpCommand(hid, realAccess));
+        case Command::Report: {
+            commands::ReportFacts facts;
+            facts.created = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+            facts.programVersion = std::string(kProgramName) + " " + kProgramVersion;
+            facts.qtVersion = qVersion();
+            facts.hidapiVersion = hid::hidapiVersion();
+            facts.simulated = options.simulated.has_value();
+            if (history) {
+                facts.historyTail = [&](const history::Identity& adaptor) {
+                    return historyTail(history->store(), adaptor);
+                };
+            }
+            return writeReport(options.commandValue,
+                               commands::supportReport(facts, system, access, hid));
+        }
+        case Command::None:
+            break;
+    }
+    return commands::kExitUsage;
+}
+
+}  // namespace
+
+int runCommand(const LaunchOptions& options) {
+    if (options.simulated) {
+        sim::SimulatedBus bus;
+        bus.addAdaptor(*options.simulated);
+        return runOn(bus, options);
+    }
+    // Two programs must never interleave their reports to one adaptor.
+    storage::SingleInstance realAdaptors;
+    if (!realAdaptors.acquire()) {
+        if (realAdaptors.heldByAnother()) {
+            std::fputs(kWindowRunning, stderr);
+            return commands::kExitBusy;
+        }
+        std::fprintf(stderr, "%s\n", realAdaptors.problem().toLocal8Bit().constData());
+        return commands::kExitFailed;
+    }
+    hid::HidapiBackend hid;
+    return runOn(hid, options);
+}
+
+}  // namespace cli

@@ -1,0 +1,244 @@
+#include "gui/assistant/assistant_window.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <span>
+
+#include "assistant/proposal.h"
+
+namespace gui {
+
+namespace {
+
+constexpr int kRefreshMilliseconds = 100;
+// Rings on the plot for this many of the newest flickers.
+constexpr std::size_t kMarkedFlickers = 5;
+
+void setTextIfChanged(QTableWidgetItem& item, const QString& text) {
+    if (item.text() != text) {
+        item.setText(text);
+    }
+}
+
+QString sideNames(assistant::Threshold threshold, bool below) {
+    if (assistant::axisOf(threshold) == assistant::Axis::X) {
+        return below ? QStringLiteral("left") : QStringLiteral("right");
+    }
+    return below ? QStringLiteral("below") : QStringLiteral("above");
+}
+
+QString proposalLine(const assistant::ThresholdProposal& proposal) {
+    const QString name = QString::fromLatin1(assistant::nameOf(proposal.threshold));
+    if (!proposal.value) {
+        return QStringLiteral("<b>%1</b>: <span style=\"color:#a00000\">%2</span>")
+            .arg(name, QString::fromStdString(proposal.warning).toHtmlEscaped());
+    }
+    return QStringLiteral("<b>%1 = %2</b>, margin %3 %4, %5 %6")
+        .arg(name)
+        .arg(*proposal.value)
+        .arg(proposal.marginBelow)
+        .arg(sideNames(proposal.threshold, true))
+        .arg(proposal.marginAbove)
+        .arg(sideNames(proposal.threshold, false));
+}
+
+}  // namespace
+
+AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& marks)
+    : QWidget(&form, Qt::Window),
+      form_(form),
+      frm_(frm),
+      marks_(marks),
+      modeText_(new QLabel(this)),
+      steps_(new QTableWidget(0, 2, this)),
+      record_(new QPushButton(tr("&Record"), this)),
+      stop_(new QPushButton(tr("&Stop"), this)),
+      proposals_(new QLabel(this)),
+      flickers_(new QLabel(this)),
+      use_(new QPushButton(tr("&Use these values"), this)) {
+    setWindowTitle(tr("Calibration assistant"));
+    steps_->setHorizontalHeaderLabels({tr("Step"), tr("Reports")});
+    steps_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    steps_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    steps_->verticalHeader()->hide();
+    steps_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    steps_->setSelectionMode(QAbstractItemView::SingleSelection);
+    steps_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    proposals_->setTextFormat(Qt::RichText);
+    proposals_->setWordWrap(true);
+    flickers_->setWordWrap(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(record_);
+    buttons->addWidget(stop_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(modeText_);
+    layout->addWidget(steps_, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(new QLabel(tr("<b>Proposed thresholds</b>"), this));
+    layout->addWidget(proposals_);
+    layout->addWidget(flickers_);
+    layout->addWidget(use_, 0, Qt::AlignRight);
+    resize(520, 560);
+
+    connect(record_, &QPushButton::clicked, this, [this] { recordSelected(); });
+    connect(stop_, &QPushButton::clicked, this, [this] { stopRecording(); });
+    connect(use_, &QPushButton::clicked, this, [this] {
+        form_.deliverWork([](frmMain& window) { window.UseProposedValues(); });
+        refresh();
+    });
+    connect(steps_, &QTableWidget::itemSelectionChanged, this, [this] { refresh(); });
+    connect(&timer_, &QTimer::timeout, this, [this] { refresh(); });
+}
+
+void AssistantWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    timer_.start(kRefreshMilliseconds);
+    refresh();
+}
+
+void AssistantWindow::refresh() {
+    if (frm_.isUnloaded() || !frm_.calibrationAssistant) {
+        return;
+    }
+    const std::optional<assistant::Mode> mode = frm_.assistantMode();
+    showSteps(mode);
+    if (!mode) {
+        record_->setEnabled(false);
+        stop_->setEnabled(false);
+        use_->setEnabled(false);
+        proposals_->clear();
+    } else {
+        const assistant::Recording& recording = frm_.calibrationAssistant->recording(*mode);
+        showCounts(recording);
+        showProposals(*mode, recording);
+    }
+    showFlickers();
+}
+
+void AssistantWindow::showSteps(std::optional<assistant::Mode> mode) {
+    if (mode == mode_ && steps_->rowCount() > 0) {
+        return;
+    }
+    mode_ = mode;
+    steps_->setRowCount(0);
+    if (!mode) {
+        modeText_->setText(tr("Waiting for the adaptor's lever reports..."));
+        return;
+    }
+    modeText_->setText(*mode == assistant::Mode::Sequential
+                           ? tr("Sequential mode: take each step, then press Stop.")
+                           : tr("H-pattern mode: take each step, then press Stop."));
+    const std::span<const assistant::Step> steps = assistant::stepsOf(*mode);
+    steps_->setRowCount(static_cast<int>(steps.size()));
+    for (int row = 0; row < steps_->rowCount(); ++row) {
+        const auto step = steps[static_cast<std::size_t>(row)];
+        steps_->setItem(row, 0,
+                        new QTableWidgetItem(QString::fromLatin1(assistant::sentenceOf(step))));
+        auto* count = new QTableWidgetItem;
+        count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        steps_->setItem(row, 1, count);
+    }
+    steps_->selectRow(0);
+}
+
+void AssistantWindow::showCounts(const assistant::Recording& recording) {
+    const std::span<const assistant::Step> steps = assistant::stepsOf(*mode_);
+    for (int row = 0; row < steps_->rowCount(); ++row) {
+        const auto step = steps[static_cast<std::size_t>(row)];
+        QString text = QString::number(recording.reportCount(step));
+        if (recording.current() == step) {
+            text = tr("recording: %1").arg(text);
+        }
+        setTextIfChanged(*steps_->item(row, 1), text);
+    }
+    const std::optional<assistant::Step> selected = selectedStep();
+    record_->setEnabled(selected.has_value());
+    record_->setText(selected && recording.reportCount(*selected) > 0 ? tr("&Redo")
+                                                                      : tr("&Record"));
+    stop_->setEnabled(recording.current().has_value());
+}
+
+void AssistantWindow::showProposals(assistant::Mode mode, const assistant::Recording& recording) {
+    QStringList lines;
+    bool anyValue = false;
+    for (const assistant::ThresholdProposal& proposal :
+         assistant::propose(mode, recording.records())) {
+        lines << proposalLine(proposal);
+        anyValue = anyValue || proposal.value.has_value();
+    }
+    const QString text = lines.join(QStringLiteral("<br>"));
+    if (proposals_->text() != text) {
+        proposals_->setText(text);
+    }
+    use_->setEnabled(anyValue);
+}
+
+void AssistantWindow::showFlickers() {
+    const auto& recent = frm_.calibrationAssistant->flickers().recent(frm_.pollTime);
+    const std::vector<assistant::ThresholdAt> thresholds = frm_.shownThresholds();
+    const QString text = QString::fromStdString(assistant::flickerSummary(recent, thresholds));
+    if (flickers_->text() != text) {
+        flickers_->setText(text);
+    }
+    std::vector<QPoint> places;
+    const std::size_t first = recent.size() > kMarkedFlickers ? recent.size() - kMarkedFlickers : 0;
+    for (std::size_t i = first; i < recent.size(); ++i) {
+        places.emplace_back(recent[i].place.x, recent[i].place.y);
+    }
+    marks_.setPlaces(std::move(places));
+}
+
+std::optional<assistant::Step> AssistantWindow::selectedStep() const {
+    const QList<QTableWidgetItem*> selected = steps_->selectedItems();
+    if (!mode_ || selected.isEmpty()) {
+        return std::nullopt;
+    }
+    const std::span<const assistant::Step> steps = assistant::stepsOf(*mode_);
+    const auto row = static_cast<std::size_t>(selected.front()->row());
+    return row < steps.size() ? std::optional(steps[row]) : std::nullopt;
+}
+
+void AssistantWindow::recordSelected() {
+    const std::optional<assistant::Step> step = selectedStep();
+    if (!step || !mode_) {
+        return;
+    }
+    const assistant::Mode mode = *mode_;
+    form_.deliverWork([mode, step](frmMain& window) {
+        if (window.calibrationAssistant) {
+            window.calibrationAssistant->recording(mode).start(*step);
+        }
+    });
+    refresh();
+}
+
+// Stopping moves the selection on to the next step, ready for its Record.
+void AssistantWindow::stopRecording() {
+    if (!mode_) {
+        return;
+    }
+    const assistant::Mode mode = *mode_;
+    form_.deliverWork([mode](frmMain& window) {
+        if (window.calibrationAssistant) {
+            window.calibrationAssistant->recording(mode).stop();
+        }
+    });
+    const int next = steps_->currentRow() + 1;
+    if (next < steps_->rowCount()) {
+        steps_->selectRow(next);
+    }
+    refresh();
+}
+
+void AssistantWindow::closeEvent(QCloseEvent* event) {
+    timer_.stop();
+    form_.deliverWork([](frmMain& window) { window.calibrationAssistant.reset(); });
+    marks_.setPlaces({});
+    event->accept();
+}
+
+}  // namespace gui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QWidget>
+#include <optional>
+
+#include "assistant/steps.h"
+#include "gui/assistant/flicker_marks.h"
+#include "gui/form/form_widget.h"
+
+// The calibration assistant's window beside the main one: the steps of the adaptor's
+// mode with their counts, the proposals with their margins or warnings, the flicker
+// count, and "Use these values". It reads the window object a few times a second while
+// the poll cycle runs, and changes it only through the form.
+namespace gui {
+
+class AssistantWindow : public QWidget {
+  public:
+    AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& marks);
+
+    // Brings every part up to date with the window object.
+    void refresh();
+
+    QTableWidget& stepTable() const { return *steps_; }
+    QPushButton& recordButton() const { return *record_; }
+    QPushButton& stopButton() const { return *stop_; }
+    QPushButton& useButton() const { return *use_; }
+    const QLabel& proposalText() const { return *proposals_; }
+    const QLabel& flickerText() const { return *flickers_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    // Closing ends the assistant: its records and flicker count are gone.
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void showSteps(std::optional<assistant::Mode> mode);
+    void showCounts(const assistant::Recording& recording);
+    void showProposals(assistant::Mode mode, const assistant::Recording& recording);
+    void showFlickers();
+    std::optional<assistant::Step> selectedStep() const;
+    void recordSelected();
+    void stopRecording();
+
+    FormWidget& form_;
+    frmMain& frm_;
+    FlickerMarks& marks_;
+    std::optional<assistant::Mode> mode_;
+    QLabel* modeText_;
+    QTableWidget* steps_;
+    QPushButton* record_;
+    QPushButton* stop_;
+    QLabel* proposals_;
+    QLabel* flickers_;
+    QPushButton* use_;
+    QTimer timer_;
+};
+
+}  // namespace gui

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <vector>
+
+// Rings over the plot where the lever's gear flickered last, drawn above the trace.
+namespace gui {
+
+class FlickerMarks : public QWidget {
+  public:
+    // Covers the inner area of `plot`, whose border is `border` pixels wide.
+    FlickerMarks(QWidget* plot, int border);
+
+    // Lever positions (0..255 on each axis); repaints only when they change.
+    void setPlaces(std::vector<QPoint> places);
+    const std::vector<QPoint>& places() const { return places_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    std::vector<QPoint> places_;
+};
+
+}  // namespace gui

@@ -1,0 +1,41 @@
+#include "gui/assistant/gear_palette.h"
+
+#include <array>
+
+namespace gui {
+
+namespace {
+
+// Paul Tol's "muted" scheme, its nine colours, with a mid grey for neutral: distinct
+// in deuteranopia, protanopia and tritanopia, and dark enough on the white plot.
+constexpr std::array<QRgb, assistant::kGearCount> kColours{
+    qRgb(0x77, 0x77, 0x77),  // N or -
+    qRgb(0xCC, 0x66, 0x77),  // 1 rose
+    qRgb(0x33, 0x22, 0x88),  // 2 indigo
+    qRgb(0x11, 0x77, 0x33),  // 3 green
+    qRgb(0x99, 0x99, 0x33),  // 4 olive
+    qRgb(0x88, 0xCC, 0xEE),  // 5 cyan
+    qRgb(0x88, 0x22, 0x55),  // 6 wine
+    qRgb(0x44, 0xAA, 0x99),  // R teal
+    qRgb(0xAA, 0x44, 0x99),  // + purple
+};
+
+}  // namespace
+
+QColor gearColour(assistant::Gear gear) {
+    return QColor::fromRgb(kColours[assistant::indexOf(gear)]);
+}
+
+QString gearLegendLabel(assistant::Gear gear) {
+    static const std::array<const char*, assistant::kGearCount> kLabels{"N/-", "1", "2", "3", "4",
+                                                                        "5",   "6", "R", "+"};
+    return QString::fromLatin1(kLabels[assistant::indexOf(gear)]);
+}
+
+QVector<QRgb> inkTable(QColor trace) {
+    QVector<QRgb> table{qRgba(0, 0, 0, 0), trace.rgba()};
+    table.append(QVector<QRgb>(kColours.begin(), kColours.end()));
+    return table;
+}
+
+}  // namespace gui

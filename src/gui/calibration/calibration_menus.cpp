@@ -1,0 +1,176 @@
+#include "gui/calibration/calibration_menus.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <utility>
+
+#include "gui/calibration/history_dialog.h"
+#include "gui/help/about_dialog.h"
+#include "storage/calibration_file.h"
+#include "storage/calibration_json.h"
+#include "storage/data_folder.h"
+
+namespace gui {
+namespace {
+
+const QString kExportTitle = QStringLiteral("Export calibration");
+const QString kImportTitle = QStringLiteral("Import calibration");
+const QString kRevertTitle = QStringLiteral("Revert");
+const QString kHistoryTitle = QStringLiteral("History");
+const QString kFileFilter = QStringLiteral("Calibrations (*.json);;All files (*)");
+
+}  // namespace
+
+CalibrationMenus::CalibrationMenus(FormWidget& form, frmMain& window,
+                                   const storage::HistoryStore* store, QString hidapiVersion)
+    : QObject(&form),
+      form_(form),
+      window_(window),
+      store_(store),
+      hidapiVersion_(std::move(hidapiVersion)) {
+    addFileItems();
+    addAdaptorItems();
+    form_.menu(Menu::Help)->addAction(tr("&About"), this, [this] {
+        showAbout(&form_, hidapiVersion_);
+    });
+}
+
+QAction* CalibrationMenus::adaptorItem(const QString& text, std::function<void()> work) {
+    auto* action = new QAction(text, this);
+    connect(action, &QAction::triggered, this, std::move(work));
+    form_.addAdaptorAction(action);
+    return action;
+}
+
+void CalibrationMenus::addFileItems() {
+    QMenu* file = form_.menu(Menu::File);
+    QAction* quit = file->actions().value(0);  // stays last
+    file->insertActions(
+        quit, {adaptorItem(tr("&Export calibration..."), [this] { exportCalibration(); }),
+               adaptorItem(tr("&Import calibration..."), [this] { importCalibration(); })});
+    file->insertSeparator(quit);
+}
+
+void CalibrationMenus::addAdaptorItems() {
+    QMenu* adaptor = form_.menu(Menu::Adaptor);
+    adaptor->addAction(
+        adaptorItem(tr("&Revert to the values read at connection"), [this] { revert(); }));
+    adaptor->addAction(adaptorItem(tr("&History..."), [this] { showHistory(); }));
+    adaptor->addSeparator();
+    adaptor->addAction(adaptorItem(tr("&Store all six thresholds"), [this] {
+        form_.deliverWork([](frmMain& window) { window.StoreAllSix(); });
+    }));
+}
+
+std::optional<history::Entry> CalibrationMenus::readAtConnection(const QString& title) {
+    if (!window_.readAtConnection) {
+        QMessageBox::information(&form_, title,
+                                 tr("The adaptor's thresholds could not be read when it "
+                                    "connected; unplug it and plug it in again."));
+    }
+    return window_.readAtConnection;
+}
+
+void CalibrationMenus::restore(const history::Entry& read, const history::Thresholds& values,
+                               const QString& origin, const QString& title) {
+    if (window_.isUnloaded() || !window_.readAtConnection ||
+        window_.readAtConnection->adaptor != read.adaptor) {
+        QMessageBox::information(&form_, title,
+                                 tr("The adaptor was unplugged meanwhile; nothing was restored."));
+        return;
+    }
+    form_.deliverWork(
+        [&](frmMain& window) { window.RestoreThresholds(values, origin.toStdString()); });
+}
+
+void CalibrationMenus::notify(const QString& text) {
+    form_.deliverWork([&](frmMain& window) { window.status.notify(text.toStdString()); });
+}
+
+void CalibrationMenus::exportCalibration() {
+    const std::optional<history::Entry> read = readAtConnection(kExportTitle);
+    if (!read) {
+        return;
+    }
+    const QString suggested = QStringLiteral("calibration-%1.json")
+                                  .arg(QString::fromStdString(read->adaptor.serialNumber));
+    const QString path = QFileDialog::getSaveFileName(&form_, kExportTitle, suggested, kFileFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    QString error;
+    if (!storage::writeCalibrationFile(path, {read->adaptor, window_.CurrentThresholds()}, error)) {
+        QMessageBox::warning(&form_, kExportTitle,
+                             tr("The calibration could not be written: %1.").arg(error));
+        return;
+    }
+    notify(tr("Exported the calibration to %1").arg(QFileInfo(path).fileName()));
+}
+
+void CalibrationMenus::importCalibration() {
+    const std::optional<history::Entry> read = readAtConnection(kImportTitle);
+    if (!read) {
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(&form_, kImportTitle, {}, kFileFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    const storage::ImportedCalibration imported = storage::readCalibrationFile(path);
+    if (!imported.calibration) {
+        QMessageBox::warning(&form_, kImportTitle, imported.refusal);
+        return;
+    }
+    const storage::Calibration& calibration = *imported.calibration;
+    if (storage::comesFromAnotherProduct(calibration, read->adaptor) &&
+        QMessageBox::question(&form_, kImportTitle,
+                              tr("This calibration was exported from %1, not from the connected "
+                                 "%2. Use it anyway?")
+                                  .arg(storage::adaptorText(calibration.adaptor),
+                                       storage::adaptorText(read->adaptor)),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    restore(*read, calibration.values,
+            tr("the calibration from %1").arg(QFileInfo(path).fileName()), kImportTitle);
+}
+
+void CalibrationMenus::revert() {
+    if (const auto read = readAtConnection(kRevertTitle)) {
+        restore(*read, read->values, tr("the calibration read at connection"), kRevertTitle);
+    }
+}
+
+void CalibrationMenus::showHistory() {
+    const std::optional<history::Entry> read = readAtConnection(kHistoryTitle);
+    if (!read) {
+        return;
+    }
+    if (store_ == nullptr) {
+        // A demo without --keep-history, or no data folder to keep a history in.
+        QMessageBox::information(&form_, kHistoryTitle,
+                                 storage::HistoryStore::defaultFolder().isEmpty()
+                                     ? tr(storage::kNoDataFolder)
+                                     : tr("No history is kept for a simulated adaptor; start the "
+                                          "program with --keep-history to keep one."));
+        return;
+    }
+    const storage::HistoryStore::Loaded loaded = store_->read(read->adaptor);
+    if (!loaded.notice.isEmpty()) {
+        notify(loaded.notice);
+    }
+    if (!loaded.history) {
+        QMessageBox::warning(&form_, kHistoryTitle, loaded.notice);
+        return;
+    }
+    HistoryDialog dialog(read->adaptor, loaded.history->entries(), &form_);
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen() != nullptr) {
+        const history::Entry chosen = *dialog.chosen();
+        restore(*read, chosen.values,
+                tr("the calibration of %1").arg(storage::timeText(chosen.time)), kHistoryTitle);
+    }
+}
+
+}  // namespace gui

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "gui/form/form_widget.h"
+#include "storage/history_store.h"
+
+namespace gui {
+
+// The menu items around the calibration: File > Export and Import calibration,
+// Adaptor > Revert, History... and Store all six thresholds, Help > About. Every
+// restore only fills the window; nothing reaches the adaptor until the user stores.
+class CalibrationMenus : public QObject {
+  public:
+    // `store` is null when no history is kept (a simulated adaptor without the option).
+    CalibrationMenus(FormWidget& form, frmMain& window, const storage::HistoryStore* store,
+                     QString hidapiVersion);
+
+    void exportCalibration();
+    void importCalibration();
+    void revert();
+    void showHistory();
+
+  private:
+    void addFileItems();
+    void addAdaptorItems();
+    // An item that is offered only while an adaptor with a lever is connected.
+    QAction* adaptorItem(const QString& text, std::function<void()> work);
+    // The connection's read, or nothing after saying why there is none.
+    std::optional<history::Entry> readAtConnection(const QString& title);
+    // Puts `values` into the window, unless the adaptor of `read` went away while a
+    // dialog was open.
+    void restore(const history::Entry& read, const history::Thresholds& values,
+                 const QString& origin, const QString& title);
+    void notify(const QString& text);
+
+    FormWidget& form_;
+    frmMain& window_;
+    const storage::HistoryStore* store_;
+    QString hidapiVersion_;
+};
+
+}  // namespace gui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <vector>
+
+#include "history/entry.h"
+
+namespace gui {
+
+// The history of one adaptor as a table, newest first: time, event, the six
+// thresholds, accepted. "Restore" (or a double click) closes it with a row chosen.
+class HistoryDialog : public QDialog {
+  public:
+    HistoryDialog(const history::Identity& adaptor, const std::vector<history::Entry>& oldestFirst,
+                  QWidget* parent = nullptr);
+
+    // The entry of the row chosen with Restore; null until then.
+    const history::Entry* chosen() const;
+    QTableWidget* table() const { return table_; }
+    QPushButton* restoreButton() const { return restore_; }
+
+  private:
+    void fillTable();
+    void restoreSelectedRow();
+
+    std::vector<history::Entry> newestFirst_;
+    QTableWidget* table_;
+    QPushButton* restore_;
+    int chosenRow_ = -1;
+};
+
+}  // namespace gui

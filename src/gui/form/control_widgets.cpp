@@ -1,0 +1,212 @@
+#include "gui/form/control_widgets.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "gui/form/plot_widget.h"
+#include "gui/form/style.h"
+#include "gui/form/twips.h"
+
+namespace gui {
+namespace {
+
+using toolkit::ControlKind;
+
+// Fonts, colours and alignment are fixed by the design, so they are set once.
+void applyStyle(const toolkit::Control& control, QWidget& widget, QPalette::ColorRole foreRole,
+                QPalette::ColorRole backRole) {
+    widget.setObjectName(QString::fromStdString(control.name()));
+    if (control.font) {
+        widget.setFont(qtFont(*control.font));
+    }
+    QPalette palette = widget.palette();
+    if (control.foreColour) {
+        setPaletteColour(palette, foreRole, *control.foreColour, true);
+    }
+    if (control.backColour) {
+        setPaletteColour(palette, backRole, *control.backColour, false);
+        widget.setAutoFillBackground(true);
+    }
+    widget.setPalette(palette);
+}
+
+Qt::Alignment qtAlignment(toolkit::Alignment alignment) {
+    switch (alignment) {
+        case toolkit::Alignment::Right:
+            return Qt::AlignRight | Qt::AlignTop;
+        case toolkit::Alignment::Centre:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case toolkit::Alignment::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+QWidget* createLabel(const toolkit::Label& model, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    // Captions may come from the adaptor: never read them as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(qtAlignment(model.alignment));
+    label->setWordWrap(true);
+    applyStyle(model, *label, QPalette::WindowText, QPalette::Window);
+    return label;
+}
+
+// Marks only echo the lever position the plot already tells: a screen reader skips them.
+constexpr const char* kDecorationProperty = "shifterDecoration";
+
+class HiddenAccessible : public QAccessibleWidget {
+  public:
+    explicit HiddenAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
+    QAccessible::State state() const override {
+        QAccessible::State hidden = QAccessibleWidget::state();
+        hidden.invisible = true;
+        return hidden;
+    }
+};
+
+QAccessibleInterface* decorationAccessible(const QString& /*className*/, QObject* object) {
+    if (object != nullptr && object->isWidgetType() &&
+        object->property(kDecorationProperty).toBool()) {
+        return new HiddenAccessible(static_cast<QWidget*>(object));
+    }
+    return nullptr;
+}
+
+QWidget* createRectangle(const toolkit::RectangleShape& model, QWidget* parent) {
+    static const bool factoryInstalled = (QAccessible::installFactory(decorationAccessible), true);
+    (void)factoryInstalled;
+    auto* mark = new QWidget(parent);
+    mark->setProperty(kDecorationProperty, true);
+    mark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    applyStyle(model, *mark, QPalette::WindowText, QPalette::Window);
+    return mark;
+}
+
+template <typename Widget>
+void setIfDifferent(Widget& widget, const QString& text) {
+    if (widget.text() != text) {
+        widget.setText(text);
+    }
+}
+
+// What a screen reader and the hover hint say; empty model texts leave Qt's defaults.
+void updateDescriptions(const toolkit::Control& control, QWidget& widget) {
+    const auto apply = [&widget](const std::string& text, QString (QWidget::*get)() const,
+                                 void (QWidget::*set)(const QString&)) {
+        const QString wanted = QString::fromStdString(text);
+        if ((widget.*get)() != wanted) {
+            (widget.*set)(wanted);
+        }
+    };
+    apply(control.accessibleName, &QWidget::accessibleName, &QWidget::setAccessibleName);
+    apply(control.accessibleDescription, &QWidget::accessibleDescription,
+          &QWidget::setAccessibleDescription);
+    apply(control.toolTip, &QWidget::toolTip, &QWidget::setToolTip);
+}
+
+// A refused text gets a red frame until the box's text is accepted or refilled.
+void markRefused(QLineEdit& box, bool refused) {
+    static const QString kRefusedLook = QStringLiteral("QLineEdit { border: 2px solid red; }");
+    const QString look = refused ? kRefusedLook : QString();
+    if (box.styleSheet() != look) {
+        box.setStyleSheet(look);
+    }
+}
+
+}  // namespace
+
+QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent) {
+    QWidget* widget = nullptr;
+    switch (control.kind()) {
+        case ControlKind::CommandButton:
+            widget = new QPushButton(parent);
+            applyStyle(control, *widget, QPalette::ButtonText, QPalette::Button);
+            break;
+        case ControlKind::TextBox:
+            widget = new QLineEdit(parent);
+            applyStyle(control, *widget, QPalette::Text, QPalette::Base);
+            widget->setAutoFillBackground(false);
+            break;
+        case ControlKind::Frame:
+            widget = new QGroupBox(parent);
+            applyStyle(control, *widget, QPalette::WindowText, QPalette::Window);
+            break;
+        case ControlKind::Label:
+            widget = createLabel(static_cast<const toolkit::Label&>(control), parent);
+            break;
+        case ControlKind::PictureBox:
+            widget = new PlotWidget(static_cast<const toolkit::PictureBox&>(control), parent);
+            widget->setObjectName(QString::fromStdString(control.name()));
+            break;
+        case ControlKind::RectangleShape:
+            widget = createRectangle(static_cast<const toolkit::RectangleShape&>(control), parent);
+            break;
+        case ControlKind::LineShape:
+        case ControlKind::Timer:
+            return nullptr;
+    }
+    updateControlWidget(control, *widget);
+    return widget;
+}
+
+void updateControlWidget(const toolkit::Control& control, QWidget& widget) {
+    switch (control.kind()) {
+        case ControlKind::CommandButton:
+            setIfDifferent(static_cast<QPushButton&>(widget),
+                           QString::fromStdString(
+                               static_cast<const toolkit::CommandButton&>(control).Caption));
+            break;
+        case ControlKind::TextBox: {
+            const auto& box = static_cast<const toolkit::TextBox&>(control);
+            setIfDifferent(static_cast<QLineEdit&>(widget), QString::fromStdString(box.Text));
+            markRefused(static_cast<QLineEdit&>(widget), box.refused);
+            break;
+        }
+        case ControlKind::Label:
+            setIfDifferent(
+                static_cast<QLabel&>(widget),
+                QString::fromStdString(static_cast<const toolkit::Label&>(control).Caption));
+            break;
+        case ControlKind::Frame: {
+            auto& frame = static_cast<QGroupBox&>(widget);
+            const QString title =
+                QString::fromStdString(static_cast<const toolkit::Frame&>(control).Caption);
+            if (frame.title() != title) {
+                frame.setTitle(title);
+            }
+            break;
+        }
+        case ControlKind::PictureBox:
+            static_cast<PlotWidget&>(widget).refresh();
+            break;
+        case ControlKind::RectangleShape:
+        case ControlKind::LineShape:
+        case ControlKind::Timer:
+            break;
+    }
+    updateDescriptions(control, widget);
+    // The widget's own state: a disabled container greys its children by itself.
+    const bool enabled = !widget.testAttribute(Qt::WA_ForceDisabled);
+    if (enabled != control.Enabled) {
+        widget.setEnabled(control.Enabled);
+    }
+    if (widget.isHidden() == control.Visible) {
+        // Qt would hand the focus of a hidden box to the next one, where keystrokes
+        // meant for this box would change another threshold unseen.
+        if (!control.Visible && widget.hasFocus()) {
+            widget.clearFocus();
+        }
+        widget.setHidden(!control.Visible);
+    }
+    const QRect geometry = pixelGeometry(control);
+    if (widget.geometry() != geometry) {
+        widget.setGeometry(geometry);
+    }
+}
+
+}  // namespace gui

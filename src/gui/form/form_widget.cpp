@@ -1,0 +1,271 @@
+#include "gui/form/form_widget.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "gui/form/control_widgets.h"
+#include "gui/form/plot_widget.h"
+#include "gui/form/style.h"
+#include "gui/form/twips.h"
+#include "gui/help/access_details_dialog.h"
+
+namespace gui {
+
+FormWidget::FormWidget(frmMain& window, QWidget* parent)
+    : QWidget(parent), frm_(window), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
+    // A fixed-size dialog-like window: it can be minimised and closed, not maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(qtFont(kWindowFont));
+    createMenus();
+
+    for (toolkit::Control* control : frm_.controls()) {
+        ensureWidget(*control);
+    }
+    ensureWidget(frm_.lblStatus);
+    connectEvents();
+    orderTabs();
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &FormWidget::tick);
+    sinceFrame_.start();
+    syncFromModel();
+}
+
+QWidget* FormWidget::widgetFor(const toolkit::Control& control) const {
+    const auto found = std::find_if(widgets_.begin(), widgets_.end(), [&](const Rendered& entry) {
+        return entry.control == &control;
+    });
+    return found == widgets_.end() ? nullptr : found->widget;
+}
+
+// Containers get their widget before the controls inside them.
+QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
+    if (QWidget* existing = widgetFor(control)) {
+        return existing;
+    }
+    QWidget* parent = client_;
+    if (control.container != nullptr && control.container != &control) {
+        parent = ensureWidget(*control.container);
+        if (parent == nullptr) {
+            return nullptr;  // a container that is not drawn hides what it holds
+        }
+    }
+    if (control.kind() == toolkit::ControlKind::LineShape) {
+        // Lines are painted by the picture box that holds them.
+        if (auto* plot = dynamic_cast<PlotWidget*>(parent)) {
+            plot->addLine(static_cast<const toolkit::LineShape&>(control));
+        }
+        return nullptr;
+    }
+    QWidget* widget = createControlWidget(control, parent);
+    if (widget != nullptr) {
+        widgets_.push_back({&control, widget, {}});
+    }
+    return widget;
+}
+
+void FormWidget::createMenus() {
+    const char* titles[] = {"&File", "&Adaptor", "&View", "&Tools", "&Help"};
+    for (std::size_t i = 0; i < menus_.size(); ++i) {
+        menus_[i] = menuBar_->addMenu(tr(titles[i]));
+    }
+    QAction* quit = menu(Menu::File)->addAction(tr("&Quit"), this, &QWidget::close);
+    quit->setShortcut(QKeySequence::Quit);
+}
+
+QMenu* FormWidget::menu(Menu which) const {
+    return menus_[static_cast<std::size_t>(which)];
+}
+
+void FormWidget::addAdaptorAction(QAction* action) {
+    adaptorActions_.push_back(action);
+    action->setEnabled(frm_.session.isConnected && protocol::reportsLever(frm_.session.productId));
+}
+
+void FormWidget::setAccessDetails(std::function<QString()> details) {
+    accessDetails_ = std::move(details);
+    if (detailsLink_ == nullptr) {
+        detailsLink_ = new QLabel(QStringLiteral("<a href=\"details\">Details</a>"), client_);
+        detailsLink_->setObjectName(QStringLiteral("accessDetailsLink"));
+        detailsLink_->setTextFormat(Qt::RichText);
+        detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());
+        detailsLink_->hide();
+        connect(detailsLink_, &QLabel::linkActivated, this,
+                [this] { showAccessDetails(this, accessDetails_()); });
+    }
+    syncFromModel();
+}
+
+void FormWidget::connectEvents() {
+    const std::pair<const toolkit::CommandButton*, void (frmMain::*)()> clicks[] = {
+        {&frm_.btnUpdate, &frmMain::btnUpdate_Click},
+        {&frm_.Command1, &frmMain::Command1_Click},
+        {&frm_.UpgradeFW, &frmMain::UpgradeFW_Click},
+    };
+    for (const auto& [button, handler] : clicks) {
+        if (auto* widget = dynamic_cast<QPushButton*>(widgetFor(*button))) {
+            connect(widget, &QPushButton::clicked, this, [this, handler] { deliver(handler); });
+            widget->installEventFilter(this);
+        }
+    }
+    for (const auto& [control, widget, look] : widgets_) {
+        if (control->kind() != toolkit::ControlKind::TextBox) {
+            continue;
+        }
+        auto* box = static_cast<toolkit::TextBox*>(control);
+        // Only the user's edits: text set from the model does not come back.
+        connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this,
+                [this, box](const QString& text) {
+                    if (frm_.isUnloaded()) {
+                        return;
+                    }
+                    box->Text = text.toStdString();
+                    syncFromModel();
+                });
+    }
+}
+
+// Tab moves through buttons and text boxes by tab index; Qt skips hidden and
+// disabled ones as it goes.
+void FormWidget::orderTabs() {
+    std::vector<std::pair<int, QWidget*>> stops;
+    for (const auto& [control, widget, look] : widgets_) {
+        const bool focusable = control->kind() == toolkit::ControlKind::CommandButton ||
+                               control->kind() == toolkit::ControlKind::TextBox;
+        if (focusable && control->TabIndex >= 0) {
+            stops.emplace_back(control->TabIndex, widget);
+        } else {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(stops[i - 1].second, stops[i].second);
+    }
+}
+
+void FormWidget::deliver(void (frmMain::*handler)()) {
+    if (frm_.isUnloaded()) {
+        return;
+    }
+    (frm_.*handler)();
+    syncFromModel();
+}
+
+void FormWidget::tick() {
+    if (frm_.isUnloaded()) {
+        return;
+    }
+    frm_.Timer_Timer();
+    programTimer();
+    // Without further ticks no later frame would come.
+    if (sinceFrame_.elapsed() >= kFrameMilliseconds || !timer_.isActive()) {
+        syncFromModel();
+    } else {
+        framePending_ = true;
+    }
+}
+
+void FormWidget::syncFromModel() {
+    framePending_ = false;
+    sinceFrame_.restart();
+    if (shownCaption_ != frm_.Caption) {
+        shownCaption_ = frm_.Caption;
+        setWindowTitle(QString::fromStdString(shownCaption_));
+    }
+    // The window grows while the status line shows.
+    const QSize clientSize(pixelsFromTwips(frmMain::kClientWidth),
+                           pixelsFromTwips(frm_.ClientHeight()));
+    if (menuHeight_ < 0) {
+        menuHeight_ = menuBar_->sizeHint().height();
+    }
+    const int menuHeight = menuHeight_;
+    if (client_->size() != clientSize || menuBar_->height() != menuHeight) {
+        menuBar_->setGeometry(0, 0, clientSize.width(), menuHeight);
+        client_->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
+    }
+    const QSize size(clientSize.width(), clientSize.height() + menuHeight);
+    if (this->size() != size || minimumSize() != size) {
+        setFixedSize(size);
+    }
+    const bool adaptorConnected =
+        frm_.session.isConnected && protocol::reportsLever(frm_.session.productId);
+    for (QAction* action : adaptorActions_) {
+        action->setEnabled(adaptorConnected);
+    }
+    for (Rendered& rendered : widgets_) {
+        // The plot tells by itself what changed in the raster and the lines it holds.
+        if (!rendered.look.unchanged(*rendered.control) ||
+            rendered.control->kind() == toolkit::ControlKind::PictureBox) {
+            updateControlWidget(*rendered.control, *rendered.widget);
+        }
+    }
+    placeDetailsLink();
+    programTimer();
+}
+
+// The link sits in a margin the status text leaves free at its right.
+void FormWidget::placeDetailsLink() {
+    QWidget* status = widgetFor(frm_.lblStatus);
+    if (detailsLink_ == nullptr || status == nullptr) {
+        return;
+    }
+    const bool show = frm_.status.shows(window::Condition::AccessRefused);
+    const int linkWidth = detailsLink_->sizeHint().width();
+    const QMargins margins(0, 0, show ? linkWidth + 6 : 0, 0);
+    if (status->contentsMargins() != margins) {
+        status->setContentsMargins(margins);
+    }
+    if (show) {
+        detailsLink_->setGeometry(status->geometry().right() + 1 - linkWidth,
+                                  status->geometry().top(), linkWidth,
+                                  detailsLink_->sizeHint().height());
+        detailsLink_->raise();
+    }
+    detailsLink_->setVisible(show);
+}
+
+void FormWidget::programTimer() {
+    const toolkit::Timer& model = frm_.Timer;
+    if (frm_.isUnloaded() || !model.Enabled || model.Interval <= 0) {
+        timer_.stop();
+    } else if (!timer_.isActive() || timer_.interval() != model.Interval) {
+        timer_.start(model.Interval);
+    }
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            button->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FormWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        menuHeight_ = -1;  // the next frame lays the window out again
+    }
+    QWidget::changeEvent(event);
+}
+
+void FormWidget::closeEvent(QCloseEvent* event) {
+    // Closing while a firmware transfer runs waits for its end, which unloads anyway.
+    if (!frm_.isUnloaded() && !frm_.QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    syncFromModel();
+    event->accept();
+}
+
+}  // namespace gui

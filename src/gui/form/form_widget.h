@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gui/form/shown_look.h"
+#include "window/frm_main.h"
+
+// The window on screen. It renders the window object's controls and forwards clicks,
+// typing, the close and timer ticks to it. After a click, typing or the close it brings
+// the widgets up to date with the models at once; the poll ticks come faster than a
+// screen shows, so what they change is shown at most once a frame.
+namespace gui {
+
+// The menus of the menu bar above the designed controls, in their order.
+enum class Menu { File, Adaptor, View, Tools, Help };
+
+class FormWidget : public QWidget {
+  public:
+    explicit FormWidget(frmMain& window, QWidget* parent = nullptr);
+
+    // Title, every control's widget and the poll timer, from the models.
+    void syncFromModel();
+    // A tick ran whose changes a later frame will show.
+    bool framePending() const { return framePending_; }
+    // The shortest time between frames that show what the ticks changed: about 60
+    // frames a second at most, 50 with the 10 ms poll.
+    static constexpr int kFrameMilliseconds = 16;
+
+    // The widget that renders `control`; null for line shapes and the timer.
+    QWidget* widgetFor(const toolkit::Control& control) const;
+    const QTimer& pollTimer() const { return timer_; }
+
+    // The menu bar sits above the client area, which holds the designed controls at
+    // their places; the window is taller by the bar's height.
+    QMenu* menu(Menu which) const;
+    QWidget* clientArea() const { return client_; }
+    // An action that is only offered while an adaptor with a lever is connected.
+    void addAdaptorAction(QAction* action);
+    // Shows a "Details" link at the end of the status line while it says that the
+    // system refuses the adaptor; a click shows what `details` gives in a dialog.
+    void setAccessDetails(std::function<QString()> details);
+
+    // Runs `work` on the window object, then shows what it changed.
+    template <typename Work>
+    void deliverWork(Work&& work) {
+        if (!frm_.isUnloaded()) {
+            work(frm_);
+            syncFromModel();
+        }
+    }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    // A new font or style may change the menu bar's height.
+    void changeEvent(QEvent* event) override;
+    // Enter and keypad Enter press a focused button, as Space does.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* ensureWidget(toolkit::Control& control);
+    void createMenus();
+    void connectEvents();
+    void orderTabs();
+    // Runs an event handler of the window object, then shows what it changed.
+    void deliver(void (frmMain::*handler)());
+    // Runs the poll tick; shows its changes when a frame is due, else a later tick will.
+    void tick();
+    void programTimer();
+    void placeDetailsLink();
+
+    struct Rendered {
+        toolkit::Control* control;
+        QWidget* widget;
+        ShownLook look;
+    };
+
+    frmMain& frm_;
+    QMenuBar* menuBar_;
+    std::array<QMenu*, 5> menus_{};
+    QWidget* client_;
+    std::vector<QAction*> adaptorActions_;
+    std::vector<Rendered> widgets_;
+    QTimer timer_;
+    std::function<QString()> accessDetails_;
+    QLabel* detailsLink_ = nullptr;
+    QElapsedTimer sinceFrame_;
+    bool framePending_ = false;
+    std::string shownCaption_;
+    int menuHeight_ = -1;  // asked of the menu bar once, not every frame
+};
+
+}  // namespace gui
