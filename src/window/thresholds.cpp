@@ -1,61 +1,44 @@
 // Where each threshold lives in the window: its variable, its box and its line.
+#include <array>
+
 #include "window/frm_main.h"
 
-using protocol::Threshold;
+namespace {
 
-std::int16_t& frmMain::thresholdOf(Threshold threshold) {
-    switch (threshold) {
-        case Threshold::V1:
-            return thresholdV1;
-        case Threshold::V2:
-            return thresholdV2;
-        case Threshold::H1:
-            return thresholdH1;
-        case Threshold::H2:
-            return thresholdH2;
-        case Threshold::SeqH1:
-            return thresholdSeqH1;
-        case Threshold::SeqH2:
-            return thresholdSeqH2;
-    }
-    return thresholdV1;
+struct Parts {
+    std::int16_t frmMain::*variable;
+    toolkit::TextBox frmMain::*box;  // the sequential pair shares the upper two boxes
+    toolkit::LineShape frmMain::*line;
+};
+
+// In the order of protocol::Threshold.
+const std::array<Parts, protocol::kThresholdCount> kParts{{
+    {&frmMain::thresholdV1, &frmMain::Text9, &frmMain::lineV1},
+    {&frmMain::thresholdV2, &frmMain::Text10, &frmMain::lineV2},
+    {&frmMain::thresholdH1, &frmMain::Text7, &frmMain::lineH1},
+    {&frmMain::thresholdH2, &frmMain::Text8, &frmMain::LineH2},
+    {&frmMain::thresholdSeqH1, &frmMain::Text7, &frmMain::SeqH1},
+    {&frmMain::thresholdSeqH2, &frmMain::Text8, &frmMain::SeqH2},
+}};
+
+const Parts& partsOf(protocol::Threshold threshold) {
+    return kParts[static_cast<std::size_t>(threshold)];
 }
 
-std::int16_t frmMain::thresholdOf(Threshold threshold) const {
-    return const_cast<frmMain&>(*this).thresholdOf(threshold);
+}  // namespace
+
+std::int16_t& frmMain::thresholdOf(protocol::Threshold threshold) {
+    return this->*partsOf(threshold).variable;
 }
 
-// The sequential thresholds share the upper two boxes with H1 and H2.
-toolkit::TextBox& frmMain::boxOf(Threshold threshold) {
-    switch (threshold) {
-        case Threshold::H1:
-        case Threshold::SeqH1:
-            return Text7;
-        case Threshold::H2:
-        case Threshold::SeqH2:
-            return Text8;
-        case Threshold::V1:
-            return Text9;
-        case Threshold::V2:
-            return Text10;
-    }
-    return Text7;
+std::int16_t frmMain::thresholdOf(protocol::Threshold threshold) const {
+    return this->*partsOf(threshold).variable;
 }
 
-toolkit::LineShape& frmMain::thresholdLine(Threshold threshold) {
-    switch (threshold) {
-        case Threshold::V1:
-            return lineV1;
-        case Threshold::V2:
-            return lineV2;
-        case Threshold::H1:
-            return lineH1;
-        case Threshold::H2:
-            return LineH2;
-        case Threshold::SeqH1:
-            return SeqH1;
-        case Threshold::SeqH2:
-            return SeqH2;
-    }
-    return lineV1;
+toolkit::TextBox& frmMain::boxOf(protocol::Threshold threshold) {
+    return this->*partsOf(threshold).box;
+}
+
+toolkit::LineShape& frmMain::thresholdLine(protocol::Threshold threshold) {
+    return this->*partsOf(threshold).line;
 }
