@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "assistant/assistant.h"
 #include "sim/simulated_bus.h"
 #include "support/recording_toolkit.h"
 #include "window/frm_main.h"
@@ -31,13 +32,13 @@ struct ConnectedWindow {
         }
         if (byGear) {
             window->ShowTraceByGear(true);
-            window->calibrationAssistant.emplace();
-            window->calibrationAssistant->recording(assistant::Mode::HPattern)
-                .start(assistant::Step::Neutral);
+            window->attach(assistant);
+            assistant.recording(assistant::Mode::HPattern).start(assistant::Step::Neutral);
         }
         show(0, 0, false);  // the first report draws the whole map once
     }
 
+    assistant::Assistant assistant;  // attached only when `byGear`
     void show(std::uint8_t x, std::uint8_t y, bool sequential) {
         bus.queueLever(adaptor, {x, y, sequential});
         window->Timer_Timer();

@@ -22,6 +22,7 @@
 #include "gui/form/lock_refusal.h"
 #include "gui/form/qt_toolkit.h"
 #include "hid/hidapi_backend.h"
+#include "history/window_recorder.h"
 #include "sim/demo_adaptor.h"
 #include "sim/simulated_bus.h"
 #include "storage/data_folder.h"
@@ -96,12 +97,13 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     // A demo leaves the user's data alone unless asked.
     std::optional<storage::HistoryRecorder> history;
     NoDataFolder noDataFolder;
+    history::Recorder* recorder = nullptr;
     if (!launch.simulated || launch.keepHistory) {
         const QString folder = storage::HistoryStore::defaultFolder();
         if (folder.isEmpty()) {
-            options.history = &noDataFolder;
+            recorder = &noDataFolder;
         } else {
-            options.history = &history.emplace(storage::HistoryStore(folder));
+            recorder = &history.emplace(storage::HistoryStore(folder));
         }
     }
     // The diagnosis explains the real adaptors only.
@@ -111,9 +113,11 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
 
     gui::QtToolkitServices toolkit;
     frmMain window(*hidLayer, toolkit, options);
+    history::WindowRecorder connection(recorder);
+    window.attach(connection);
     gui::FormWidget widget(window);
     new gui::CalibrationTools(widget, window);
-    new gui::CalibrationMenus(widget, window, history ? &history->store() : nullptr,
+    new gui::CalibrationMenus(widget, window, connection, history ? &history->store() : nullptr,
                               QString::fromStdString(hid::hidapiVersion()));
     if (!launch.simulated) {
         widget.setAccessDetails([] { return QString::fromStdString(diagnosis::accessDetails()); });

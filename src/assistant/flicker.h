@@ -7,11 +7,13 @@
 #include <span>
 #include <string>
 
-#include "assistant/gear.h"
 #include "assistant/steps.h"
 #include "assistant/threshold.h"
+#include "protocol/gear.h"
 
 namespace assistant {
+
+using protocol::Gear;
 
 // A gear change that came back within kComeBack: 3, N, 3 at a boundary.
 struct Flicker {

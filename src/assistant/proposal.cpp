@@ -117,4 +117,15 @@ std::vector<ThresholdProposal> propose(Mode mode, const Records& records) {
     return proposals;
 }
 
+std::vector<protocol::ThresholdValue> proposedValues(
+    const std::vector<ThresholdProposal>& proposals) {
+    std::vector<protocol::ThresholdValue> values;
+    for (const ThresholdProposal& proposal : proposals) {
+        if (proposal.value) {
+            values.push_back({proposal.threshold, *proposal.value});
+        }
+    }
+    return values;
+}
+
 }  // namespace assistant

@@ -27,4 +27,8 @@ struct ThresholdProposal {
 // SeqH1, SeqH2), each in the middle of the gap between the gates it separates.
 std::vector<ThresholdProposal> propose(Mode mode, const Records& records);
 
+// The proposed values, as the window takes them; thresholds without one are left out.
+std::vector<protocol::ThresholdValue> proposedValues(
+    const std::vector<ThresholdProposal>& proposals);
+
 }  // namespace assistant

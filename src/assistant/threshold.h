@@ -22,9 +22,6 @@ constexpr const char* axisName(Axis axis) {
 }
 
 // A threshold and the value it has in the window.
-struct ThresholdAt {
-    Threshold threshold{};
-    int value = 0;
-};
+using ThresholdAt = protocol::ThresholdValue;
 
 }  // namespace assistant

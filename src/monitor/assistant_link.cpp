@@ -1,8 +1,7 @@
-// The window's side of the gear-coloured trace and the calibration assistant: both
-// only watch displayed reports and, on request, fill the text boxes.
+// The window's side of the gear-coloured trace and of the features that watch the
+// displayed reports; filling the boxes as if typed, for restores and proposals.
 #include <string>
 
-#include "assistant/proposal.h"
 #include "window/frm_main.h"
 
 namespace {
@@ -22,15 +21,8 @@ void frmMain::ShowTraceByGear(bool on) {
     }
 }
 
-std::optional<assistant::Mode> frmMain::assistantMode() const {
-    if (shownMode == 255) {
-        return std::nullopt;
-    }
-    return isSequential(shownMode) ? assistant::Mode::Sequential : assistant::Mode::HPattern;
-}
-
-std::vector<assistant::ThresholdAt> frmMain::shownThresholds() const {
-    std::vector<assistant::ThresholdAt> shown;
+std::vector<protocol::ThresholdValue> frmMain::shownThresholds() const {
+    std::vector<protocol::ThresholdValue> shown;
     for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
         if (shownMode != 255 && facts.sequential == isSequential(shownMode)) {
             shown.push_back({facts.threshold, thresholdOf(facts.threshold)});
@@ -39,42 +31,43 @@ std::vector<assistant::ThresholdAt> frmMain::shownThresholds() const {
     return shown;
 }
 
-bool frmMain::UseProposedValues() {
-    const std::optional<assistant::Mode> mode = assistantMode();
-    if (!calibrationAssistant || !mode) {
-        return false;
-    }
-    const std::vector<assistant::ThresholdProposal> proposals =
-        assistant::propose(*mode, calibrationAssistant->recording(*mode).records());
-    bool filled = false;
-    for (const assistant::ThresholdProposal& proposal : proposals) {
-        if (proposal.value) {
-            boxOf(proposal.threshold).Text = std::to_string(*proposal.value);
-            filled = true;
+void frmMain::TypeThresholds(const std::vector<protocol::ThresholdValue>& values) {
+    // The upper two boxes show H1 and H2, or the sequential pair, by the newest mode.
+    const bool sequential = lastReportMode == protocol::kSequentialMode;
+    for (const protocol::ThresholdValue& typed : values) {
+        thresholdOf(typed.threshold) = static_cast<std::int16_t>(typed.value);
+        const protocol::ThresholdFacts& facts = protocol::factsOf(typed.threshold);
+        if (facts.axis == protocol::Axis::X || facts.sequential == sequential) {
+            toolkit::TextBox& box = boxOf(typed.threshold);
+            box.Text = std::to_string(typed.value);
+            typingRunOf(box).settle();  // typing on starts from the value put in
         }
     }
-    if (!filled) {
+    if (lastReportMode) {
+        TakeThresholdEdits(*lastReportMode);  // the lines follow the boxes at once
+    }
+}
+
+bool frmMain::UseProposedValues(const std::vector<protocol::ThresholdValue>& proposed) {
+    if (shownMode == 255) {
+        return false;
+    }
+    if (proposed.empty()) {
         status.notify("No threshold could be proposed yet: see the assistant's warnings");
         return false;
     }
-    // The lines move at once, as they do for typing; typing on starts from the proposals.
-    TakeThresholdEdits(shownMode);
-    for (const assistant::ThresholdProposal& proposal : proposals) {
-        if (proposal.value) {
-            typingRunOf(boxOf(proposal.threshold)).settle();
-        }
-    }
+    TypeThresholds(proposed);
     status.notify("Proposed thresholds are in the boxes: press \"Update settings\" to store them");
     return true;
 }
 
-void frmMain::ObserveForAssistant(const protocol::ReportBuffer& report, std::int32_t bytesRead) {
-    if (!calibrationAssistant ||
-        bytesRead < static_cast<std::int32_t>(protocol::kShifterStateLength)) {
+void frmMain::TellReportShown(const protocol::ReportBuffer& report, std::int32_t bytesRead) {
+    if (bytesRead < static_cast<std::int32_t>(protocol::kShifterStateLength)) {
         return;
     }
-    const std::uint8_t mode = protocol::modeOf(report[5]);
-    calibrationAssistant->observe(
-        isSequential(mode) ? assistant::Mode::Sequential : assistant::Mode::HPattern,
-        {report[1], report[2]}, assistant::gearOf(report[3]), pollTime);
+    const events::ShownReport shown{isSequential(protocol::modeOf(report[5])), report[1], report[2],
+                                    report[3], pollTime};
+    for (events::WindowObserver* observer : observers_) {
+        observer->reportShown(shown);
+    }
 }

@@ -80,6 +80,6 @@ void frmMain::DisplayReport(const protocol::ReportBuffer& report, std::int32_t b
     ShowLinesOf(mode);
     RedrawVisitedMap(mode);
     TakeThresholdEdits(mode);
-    ObserveForAssistant(report, bytesRead);
+    TellReportShown(report, bytesRead);
     lastReportMode = mode;
 }

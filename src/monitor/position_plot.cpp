@@ -2,9 +2,9 @@
 #include <array>
 #include <string>
 
-#include "assistant/gear.h"
 #include "monitor/gear_caption.h"
 #include "monitor/plot_mapping.h"
+#include "protocol/gear.h"
 #include "window/frm_main.h"
 
 namespace {
@@ -38,9 +38,9 @@ void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t byte
     const std::uint8_t mode = protocol::modeOf(report[5]);
     const bool sequential = mode == protocol::kSequentialMode;
     monitor::TraceMap& trace = sequential ? traceSequential : traceHPattern;
-    trace.visit(x, y, assistant::gearOf(report[3]));
+    trace.visit(x, y, protocol::gearOf(report[3]));
     if (draw || mode == shownMode) {
-        drawPosition(Graph, x, y, traceByGear ? trace.inkAt(x, y) : assistant::kTraceInk);
+        drawPosition(Graph, x, y, traceByGear ? trace.inkAt(x, y) : protocol::kTraceInk);
     }
 }
 
@@ -85,7 +85,7 @@ void frmMain::RedrawVisitedMap(std::uint8_t mode) {
             const auto cellY = static_cast<std::uint8_t>(y);
             if (trace.isVisited(cellX, cellY)) {
                 Graph.PSet(columnX, rowY[y],
-                           traceByGear ? trace.inkAt(cellX, cellY) : assistant::kTraceInk);
+                           traceByGear ? trace.inkAt(cellX, cellY) : protocol::kTraceInk);
             }
         }
     }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "assistant/gear.h"
+#include "protocol/gear.h"
 
 namespace monitor {
 
@@ -17,10 +17,10 @@ class TraceMap {
 
     void clear() { cells_.fill(kUnvisited); }
     // A report at (x, y); a point keeps the last gear reported at it.
-    void visit(std::uint8_t x, std::uint8_t y, std::optional<assistant::Gear> gear) {
+    void visit(std::uint8_t x, std::uint8_t y, std::optional<protocol::Gear> gear) {
         std::uint8_t& cell = cells_[index(x, y)];
         if (gear) {
-            cell = static_cast<std::uint8_t>(kFirstGear + assistant::indexOf(*gear));
+            cell = static_cast<std::uint8_t>(kFirstGear + protocol::indexOf(*gear));
         } else if (cell == kUnvisited) {
             cell = kNoGear;
         }
@@ -28,16 +28,16 @@ class TraceMap {
     bool isVisited(std::uint8_t x, std::uint8_t y) const {
         return cells_[index(x, y)] != kUnvisited;
     }
-    std::optional<assistant::Gear> gearAt(std::uint8_t x, std::uint8_t y) const {
+    std::optional<protocol::Gear> gearAt(std::uint8_t x, std::uint8_t y) const {
         const std::uint8_t cell = cells_[index(x, y)];
-        return cell < kFirstGear ? std::nullopt
-                                 : std::optional<assistant::Gear>(
-                                       static_cast<assistant::Gear>(cell - kFirstGear));
+        return cell < kFirstGear
+                   ? std::nullopt
+                   : std::optional<protocol::Gear>(static_cast<protocol::Gear>(cell - kFirstGear));
     }
     // The ink of a point: its gear's, or the plain trace's where no gear was reported.
     std::uint8_t inkAt(std::uint8_t x, std::uint8_t y) const {
-        const std::optional<assistant::Gear> gear = gearAt(x, y);
-        return gear ? assistant::inkOf(*gear) : assistant::kTraceInk;
+        const std::optional<protocol::Gear> gear = gearAt(x, y);
+        return gear ? protocol::inkOf(*gear) : protocol::kTraceInk;
     }
 
   private:

@@ -56,6 +56,12 @@ constexpr const char* nameOf(Threshold threshold) {
     return factsOf(threshold).name;
 }
 
+// A threshold and a value for it.
+struct ThresholdValue {
+    Threshold threshold{};
+    int value = 0;
+};
+
 // The order thresholds are stored in: a mode's by "Update settings", all six by the
 // close (H1, H2, V1, V2, then Seq H1, Seq H2).
 inline constexpr std::array<Threshold, kThresholdCount> kStoreOrder{

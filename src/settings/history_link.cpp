@@ -1,4 +1,5 @@
-// What the window tells its history, and putting a calibration back into the window.
+// What the window tells the features that watch it, and putting a calibration back into
+// the window.
 #include <string_view>
 
 #include "window/frm_main.h"
@@ -16,54 +17,59 @@ std::string labelText(const toolkit::Label& label) {
 
 }  // namespace
 
-history::Thresholds frmMain::CurrentThresholds() const {
-    history::Thresholds values{};
+protocol::Thresholds frmMain::CurrentThresholds() const {
+    protocol::Thresholds values{};
     for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
         values[facts.address] = static_cast<std::uint8_t>(thresholdOf(facts.threshold));
     }
     return values;
 }
 
-void frmMain::RestoreThresholds(const history::Thresholds& values, const std::string& origin) {
+void frmMain::RestoreThresholds(const protocol::Thresholds& values, const std::string& origin) {
+    std::vector<protocol::ThresholdValue> typed;
     for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
-        thresholdOf(facts.threshold) = values[facts.address];
+        typed.push_back({facts.threshold, values[facts.address]});
     }
-    FillThresholdBoxes();
-    if (lastReportMode) {
-        TakeThresholdEdits(*lastReportMode);  // the lines follow the boxes at once
-    }
-    RecordCalibration(history::Event::Restored);
+    TypeThresholds(typed);
+    TellThresholds(events::Event::Restored);
     status.notify("Restored " + origin + "; press Store all six to write it to the adaptor");
 }
 
-void frmMain::RecordRead() {
-    readAtConnection.reset();
-    if (!settingsReadFromAdaptor || !protocol::reportsLever(session.productId)) {
-        return;
+void frmMain::TellConnection() {
+    refusedSettingWrites_ = 0;
+    std::optional<events::Reading> read;
+    if (settingsReadFromAdaptor && protocol::reportsLever(session.productId)) {
+        read.emplace();
+        read->adaptor.productId = static_cast<std::uint16_t>(session.productId);
+        read->adaptor.product = labelText(lblProduct);
+        read->adaptor.serialNumber = labelText(lblSerialNumber);
+        read->adaptor.version = session.attributes.VersionNumber;
+        read->values = CurrentThresholds();
     }
-    history::Entry read;
-    read.adaptor.productId = static_cast<std::uint16_t>(session.productId);
-    read.adaptor.product = labelText(lblProduct);
-    read.adaptor.serialNumber = labelText(lblSerialNumber);
-    read.adaptor.version = session.attributes.VersionNumber;
-    read.values = CurrentThresholds();
-    readAtConnection = read;
-    RecordCalibration(history::Event::Read);
+    for (events::WindowObserver* observer : observers_) {
+        notifyIfAny(observer->connected(read));
+    }
 }
 
-void frmMain::RecordCalibration(history::Event event) {
+void frmMain::TellThresholds(events::Event event) {
     const bool accepted = refusedSettingWrites_ == 0;
     refusedSettingWrites_ = 0;
-    if (!readAtConnection || options_.history == nullptr) {
-        return;
+    const protocol::Thresholds values = CurrentThresholds();
+    for (events::WindowObserver* observer : observers_) {
+        notifyIfAny(observer->thresholdsChanged(event, values, accepted));
     }
-    history::Entry entry;
-    entry.adaptor = readAtConnection->adaptor;
-    entry.event = event;
-    entry.values = CurrentThresholds();
-    entry.accepted = accepted;
-    const std::string notice = options_.history->record(entry).notice;
+}
+
+void frmMain::notifyIfAny(const std::string& notice) {
     if (!notice.empty()) {
         status.notify(notice);
     }
+}
+
+void frmMain::attach(events::WindowObserver& observer) {
+    observers_.push_back(&observer);
+}
+
+void frmMain::detach(events::WindowObserver& observer) {
+    std::erase(observers_, &observer);
 }

@@ -56,7 +56,7 @@ void frmMain::ReadDeviceSettings() {
         UpgradeFW.Enabled = true;
         UpgradeFW.Visible = true;
     }
-    RecordRead();
+    TellConnection();
 }
 
 void frmMain::FillThresholdBoxes() {

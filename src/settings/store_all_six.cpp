@@ -26,7 +26,7 @@ void frmMain::StoreAllSix() {
         run.settle();
     }
     const std::size_t refused = refusedSettingWrites_;
-    RecordCalibration(history::Event::StoredAllSix);
+    TellThresholds(events::Event::StoredAllSix);
     status.notify(refused == 0 ? std::string("Stored all six thresholds in the adaptor")
                                : "The adaptor did not accept " + std::to_string(refused) +
                                      " of the six thresholds; try again");

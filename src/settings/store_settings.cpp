@@ -79,6 +79,6 @@ void frmMain::btnUpdate_Click() {
         // What went out is the box's value now: typing on from it starts a new run.
         typingRunOf(setting.box).settle();
     }
-    RecordCalibration(history::Event::StoredByUpdate);
+    TellThresholds(events::Event::StoredByUpdate);
     status.notify(storedNotice(settings, refused));
 }

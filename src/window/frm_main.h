@@ -8,12 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "assistant/assistant.h"
-#include "assistant/threshold.h"
 #include "device/device_session.h"
+#include "events/window_events.h"
 #include "hid/hid_layer.h"
-#include "history/entry.h"
-#include "history/recorder.h"
 #include "maintenance/firmware_image.h"
 #include "maintenance/support_address.h"
 #include "monitor/trace_map.h"
@@ -29,8 +26,6 @@ struct WindowOptions {
     // True when the HID layer is the simulated bus: only then may the test image go out.
     bool adaptorIsSimulated = false;
     std::string supportAddress = maintenance::defaultSupportAddress();
-    // Told of every read, store and restore of the thresholds; null keeps no history.
-    history::Recorder* history = nullptr;
     // Why the system refuses the adaptor and the fix, in one sentence, asked when the
     // refusal first shows; unset, the status line gives the general advice.
     std::function<std::string()> accessAdvice;
@@ -71,9 +66,9 @@ class frmMain {
     // Puts `values` into the window as if the user had typed them: the thresholds, the
     // current mode's boxes and lines, the other mode's values for its next refill.
     // Sends nothing; the status line names `origin` ("the calibration of ...").
-    void RestoreThresholds(const history::Thresholds& values, const std::string& origin);
+    void RestoreThresholds(const protocol::Thresholds& values, const std::string& origin);
     // The six threshold variables by setting address.
-    history::Thresholds CurrentThresholds() const;
+    protocol::Thresholds CurrentThresholds() const;
     // A threshold's variable, its text box and its line in this window.
     std::int16_t& thresholdOf(protocol::Threshold threshold);
     std::int16_t thresholdOf(protocol::Threshold threshold) const;
@@ -145,24 +140,25 @@ class frmMain {
     bool settingsReadFromAdaptor = false;
     // The mode of the newest input report displayed, if any.
     std::optional<std::uint8_t> lastReportMode;
-    // The connected adaptor and the thresholds it gave at this connection; empty when
-    // they could not be read or the adaptor has no lever.
-    std::optional<history::Entry> readAtConnection;
 
-    // --- the gear-coloured trace and the calibration assistant ------------------------
+    // --- the gear-coloured trace, and the features that watch the window -------------
     bool traceByGear = false;
     // Draws the trace in its gears' colours, or all in the drawing colour.
     void ShowTraceByGear(bool on);
 
-    // Open while the user has the assistant's window; it watches displayed reports.
-    std::optional<assistant::Assistant> calibrationAssistant;
-    // The mode of the reports shown, as the assistant names it; none before the first.
-    std::optional<assistant::Mode> assistantMode() const;
     // The thresholds of the shown mode as their boxes hold them.
-    std::vector<assistant::ThresholdAt> shownThresholds() const;
-    // Fills the shown mode's text boxes with the assistant's proposals, as if typed;
-    // storing them stays the user's click. False when nothing was proposed.
-    bool UseProposedValues();
+    std::vector<protocol::ThresholdValue> shownThresholds() const;
+    // Fills the shown mode's text boxes with proposed values, as if typed; storing them
+    // stays the user's click. False when nothing was proposed.
+    bool UseProposedValues(const std::vector<protocol::ThresholdValue>& proposed);
+    // Puts `values` into the window as if the user had typed them: the thresholds, the
+    // boxes that show them, the lines. Restores and proposals go this way.
+    void TypeThresholds(const std::vector<protocol::ThresholdValue>& values);
+
+    // Features that watch the window (the history, the assistant): told of each
+    // connection, displayed report and change to the thresholds, in attach order.
+    void attach(events::WindowObserver& observer);
+    void detach(events::WindowObserver& observer);
 
     // Poll time in milliseconds: the sum of the ticks' intervals. The window has no
     // clock of its own; the status line and the flicker count measure time by it.
@@ -191,9 +187,10 @@ class frmMain {
     // The six WriteSetting reports of the close, in its order.
     void WriteAllSixThresholds();
 
-    // history: tells the recorder, if any, what happened to the thresholds
-    void RecordRead();
-    void RecordCalibration(history::Event event);
+    // watchers: what they are told, and notices they give for the status line
+    void TellConnection();
+    void TellThresholds(events::Event event);
+    void notifyIfAny(const std::string& notice);
 
     // monitor
     void LoseConnection();
@@ -209,7 +206,7 @@ class frmMain {
     // boxes hold even when no tick came since the last keystroke.
     void TakeShownThresholdEdits();
     monitor::TypingRun& typingRunOf(const toolkit::TextBox& box);
-    void ObserveForAssistant(const protocol::ReportBuffer& report, std::int32_t bytesRead);
+    void TellReportShown(const protocol::ReportBuffer& report, std::int32_t bytesRead);
 
     // maintenance: sends the image, closes the connection; gives the blocks refused
     std::size_t SendFirmwareImage();
@@ -220,6 +217,7 @@ class frmMain {
     toolkit::ToolkitServices& toolkit_;
     WindowOptions options_;
     std::vector<toolkit::Control*> controls_;
+    std::vector<events::WindowObserver*> observers_;
 
     // The plot holds every visited point of this mode since the erase it counts.
     std::optional<std::uint8_t> plotCompleteMode_;

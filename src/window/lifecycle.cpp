@@ -59,7 +59,7 @@ void frmMain::Form_Unload() {
     if (settingsReadFromAdaptor && !protocol::isProduct(session.productId, protocol::kLoader)) {
         TakeShownThresholdEdits();
         WriteAllSixThresholds();
-        RecordCalibration(history::Event::StoredAtClose);
+        TellThresholds(events::Event::StoredAtClose);
     }
     CloseConnection();
 }

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "assistant/assistant.h"
 #include "assistant/proposal.h"
 #include "sim/assistant_lever.h"
 #include "support/window_fixture.h"
@@ -23,8 +24,10 @@ class AssistantEndToEnd : public WindowTest {
     void SetUp() override {
         adaptor = bus.addAdaptor();
         loadWindow();
+        window->attach(watcher);
         bus.runScript(adaptor, lever.script, 125);
     }
+    void TearDown() override { window->detach(watcher); }
     // Script time, which started with the bus's.
     std::chrono::microseconds scriptTime() const { return bus.now() % lever.script.period(); }
     void tick() {
@@ -48,15 +51,14 @@ class AssistantEndToEnd : public WindowTest {
     }
 
     sim::AssistantLever lever = sim::assistantHPatternLever(kMisreadGates, kNoise);
+    assistant::Assistant watcher;
     sim::DeviceId adaptor = 0;
 };
 
 TEST_F(AssistantEndToEnd, ProposalsFromTheScriptedLeverFixAMisreadingAdaptor) {
     using assistant::Step;
     const auto steps = assistant::stepsOf(assistant::Mode::HPattern);
-    window->calibrationAssistant.emplace();
-    assistant::Recording& recording =
-        window->calibrationAssistant->recording(assistant::Mode::HPattern);
+    assistant::Recording& recording = watcher.recording(assistant::Mode::HPattern);
 
     // First round: each step records while the lever does what it asks; with the
     // factory thresholds some of 3rd reads as 5th.
@@ -97,7 +99,7 @@ TEST_F(AssistantEndToEnd, ProposalsFromTheScriptedLeverFixAMisreadingAdaptor) {
     }
 
     // "Use these values" fills the boxes as typing would; "Update settings" stores them.
-    ASSERT_TRUE(window->UseProposedValues());
+    ASSERT_TRUE(window->UseProposedValues(assistant::proposedValues(proposals)));
     EXPECT_EQ(window->Text7.Text, std::to_string(*proposals[0].value));
     EXPECT_EQ(window->Text10.Text, std::to_string(*proposals[3].value));
     EXPECT_EQ(window->thresholdV2, *proposals[3].value);
@@ -123,8 +125,7 @@ TEST_F(AssistantEndToEnd, ProposalsFromTheScriptedLeverFixAMisreadingAdaptor) {
 
 TEST_F(AssistantEndToEnd, TheAssistantSendsNothingToTheAdaptor) {
     hid.clearLog();
-    window->calibrationAssistant.emplace();
-    auto& recording = window->calibrationAssistant->recording(assistant::Mode::HPattern);
+    auto& recording = watcher.recording(assistant::Mode::HPattern);
     for (const assistant::Step step : assistant::stepsOf(assistant::Mode::HPattern)) {
         recording.start(step);
         for (int i = 0; i < 50; ++i) {
@@ -134,9 +135,10 @@ TEST_F(AssistantEndToEnd, TheAssistantSendsNothingToTheAdaptor) {
     EXPECT_EQ(callsOf(support::CallKind::SetFeature), 0u);
     EXPECT_EQ(callsOf(support::CallKind::GetFeature), 0u);
     // Without records nothing is proposed, and the boxes keep what they hold.
-    window->calibrationAssistant.emplace();
+    const assistant::Assistant fresh;
     const std::string before = window->Text9.Text;
-    EXPECT_FALSE(window->UseProposedValues());
+    EXPECT_FALSE(window->UseProposedValues(assistant::proposedValues(assistant::propose(
+        assistant::Mode::HPattern, fresh.recording(assistant::Mode::HPattern).records()))));
     EXPECT_EQ(window->Text9.Text, before);
 }
 

@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "assistant/gear.h"
+#include "protocol/gear.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -35,7 +35,7 @@ class GearTrace : public WindowTest {
     }
     std::uint8_t expectedInk(std::uint8_t x, std::uint8_t y) const {
         const sim::GearReading reading = factoryAdaptor.gearFor({x, y, false});
-        return assistant::inkOf(*assistant::gearOf(reading.gearMask));
+        return protocol::inkOf(*protocol::gearOf(reading.gearMask));
     }
     // Visited points whose neighbours all read the same gear: nothing overdraws them.
     template <typename Check>
@@ -84,7 +84,7 @@ TEST_F(GearTrace, AfterATourEveryVisitedPointIsDrawnInItsGearsColour) {
     EXPECT_EQ(inks.size(), 7u);  // neutral and the six gears
     // No drawn pixel keeps the plain ink.
     for (const std::uint8_t ink : window->Graph.raster()) {
-        EXPECT_NE(ink, assistant::kTraceInk);
+        EXPECT_NE(ink, protocol::kTraceInk);
     }
 }
 
@@ -92,7 +92,7 @@ TEST_F(GearTrace, TheViewOptionRedrawsTheWholeTraceEitherWay) {
     tour();
     const std::vector<std::uint8_t> plain = window->Graph.raster();
     for (const std::uint8_t ink : plain) {
-        EXPECT_LE(ink, assistant::kTraceInk);  // off by default
+        EXPECT_LE(ink, protocol::kTraceInk);  // off by default
     }
     window->ShowTraceByGear(true);
     forEachInnerPoint([&](std::uint8_t x, std::uint8_t y) {

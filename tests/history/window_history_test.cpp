@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "history/recorder.h"
+#include "history/window_recorder.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -34,8 +35,8 @@ class WindowHistory : public WindowTest {
         adaptor = bus.addAdaptor(identity);
         bus.adaptor(adaptor).settings = settings;
         WindowOptions options = simulatedOptions();
-        options.history = &recorder;
-        createWindow(options).Form_Load();
+        createWindow(options).attach(watcher);
+        window->Form_Load();
         return *window;
     }
     void showReport(bool sequential) {
@@ -61,6 +62,7 @@ class WindowHistory : public WindowTest {
     }
 
     ListRecorder recorder;
+    history::WindowRecorder watcher{&recorder};
     sim::DeviceId adaptor = 0;
 };
 
@@ -72,7 +74,7 @@ TEST_F(WindowHistory, RecordsTheReadEveryStoreAndTheCloseWithAllSixValues) {
     EXPECT_EQ(read.values, kStored);
     EXPECT_EQ(read.adaptor,
               (history::Identity{protocol::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105}));
-    EXPECT_EQ(window.readAtConnection, read);
+    EXPECT_EQ(watcher.readAtConnection(), read);
 
     showReport(false);
     window.Text9.Text = "50";
@@ -123,7 +125,7 @@ TEST_F(WindowHistory, RefusedReportsMarkTheEntryAndTheStatusSaysSo) {
 TEST_F(WindowHistory, NothingIsRecordedOrStoredWithoutThresholdsReadFromALever) {
     hid.failCalls(support::CallKind::GetFeature);
     frmMain& window = connect();
-    EXPECT_FALSE(window.readAtConnection);
+    EXPECT_FALSE(watcher.readAtConnection());
     hid.clearLog();
     window.StoreAllSix();
     window.Unload();

@@ -92,10 +92,10 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
             const int px = static_cast<int>(x / 255.0 * (image.width() - 1) + 0.5);
             const int py = static_cast<int>((255 - y) / 255.0 * (image.height() - 1) + 0.5);
             const std::uint8_t ink = frm->Graph.inkAt(px, py);
-            ASSERT_GE(ink, assistant::kFirstGearInk);
-            EXPECT_EQ(image.pixel(px, py),
-                      gui::gearColour(static_cast<assistant::Gear>(ink - assistant::kFirstGearInk))
-                          .rgb());
+            ASSERT_GE(ink, protocol::kFirstGearInk);
+            EXPECT_EQ(
+                image.pixel(px, py),
+                gui::gearColour(static_cast<protocol::Gear>(ink - protocol::kFirstGearInk)).rgb());
             ++checked;
         }
     }
@@ -113,7 +113,7 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     tools->assistantAction().trigger();
     gui::AssistantWindow* window = tools->assistantWindow();
     ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(frm->calibrationAssistant);
+    ASSERT_NE(window->model(), nullptr);
     tickUntil(1ms);
     window->refresh();
     ASSERT_EQ(window->stepTable().rowCount(), 8);  // neutral, six gears, reverse
@@ -152,7 +152,7 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
 
     // Closing the assistant takes its rings off the plot.
     window->close();
-    EXPECT_FALSE(frm->calibrationAssistant);
+    EXPECT_EQ(window->model(), nullptr);
     EXPECT_TRUE(tools->flickerMarks().places().empty());
 
     // A fresh trace after the stored values: a round of the gates, all read right.
@@ -170,7 +170,7 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
             const auto gear = frm->traceHPattern.gearAt(static_cast<std::uint8_t>(x),
                                                         static_cast<std::uint8_t>(y));
             if (gear) {
-                EXPECT_EQ(*gear, assistant::Gear::Third) << x << ", " << y;
+                EXPECT_EQ(*gear, protocol::Gear::Third) << x << ", " << y;
                 ++thirds;
             }
         }

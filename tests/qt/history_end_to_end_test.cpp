@@ -16,6 +16,7 @@
 #include "gui/calibration/calibration_menus.h"
 #include "gui/calibration/history_dialog.h"
 #include "gui/help/about_dialog.h"
+#include "history/window_recorder.h"
 #include "shown_window.h"
 #include "sim/simulated_bus.h"
 #include "storage/history_recorder.h"
@@ -49,8 +50,9 @@ class HistoryEndToEnd : public ::testing::Test {
     void openWindow() {
         form.reset();
         frm.reset();
-        showWindow(hid, services, frm, form, &recorder);
-        new gui::CalibrationMenus(*form, *frm, &recorder.store(), QStringLiteral("0.13.1"));
+        showWindow(hid, services, frm, form, &watcher);
+        new gui::CalibrationMenus(*form, *frm, watcher, &recorder.store(),
+                                  QStringLiteral("0.13.1"));
     }
     void showReport() {
         bus.queueLever(adaptor, {10, 10, false});
@@ -77,6 +79,7 @@ class HistoryEndToEnd : public ::testing::Test {
     storage::HistoryStore store{dataFolder.path()};
     std::int64_t now = 1'764'770'520'000;
     storage::HistoryRecorder recorder{store, [this] { return now += 60'000; }};
+    history::WindowRecorder watcher{&recorder};
     gui::QtToolkitServices services;
     std::unique_ptr<frmMain> frm;
     std::unique_ptr<gui::FormWidget> form;

@@ -4,21 +4,24 @@
 #include <functional>
 #include <memory>
 
+#include "events/window_events.h"
 #include "gui/form/form_widget.h"
 #include "gui/form/load_window.h"
 #include "gui/form/qt_toolkit.h"
 #include "window/frm_main.h"
 
 // Loads a window on `hid` and shows it on screen, as the program does.
-// `history`, when given, is told what happens to the thresholds.
+// `watcher`, when given, watches the window from its first connection.
 inline void showWindow(hid::HidLayer& hid, gui::QtToolkitServices& services,
                        std::unique_ptr<frmMain>& frm, std::unique_ptr<gui::FormWidget>& form,
-                       history::Recorder* history = nullptr) {
+                       events::WindowObserver* watcher = nullptr) {
     WindowOptions options;
     options.adaptorIsSimulated = true;
-    options.history = history;
     options.supportAddress = "support@example.invalid";
     frm = std::make_unique<frmMain>(hid, services, options);
+    if (watcher != nullptr) {
+        frm->attach(*watcher);
+    }
     form = std::make_unique<gui::FormWidget>(*frm);
     gui::loadAndShow(*frm, *form, services);
 }

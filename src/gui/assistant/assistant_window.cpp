@@ -87,11 +87,38 @@ AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& m
     connect(record_, &QPushButton::clicked, this, [this] { recordSelected(); });
     connect(stop_, &QPushButton::clicked, this, [this] { stopRecording(); });
     connect(use_, &QPushButton::clicked, this, [this] {
-        form_.deliverWork([](frmMain& window) { window.UseProposedValues(); });
+        useProposals();
         refresh();
     });
     connect(steps_, &QTableWidget::itemSelectionChanged, this, [this] { refresh(); });
     connect(&timer_, &QTimer::timeout, this, [this] { refresh(); });
+}
+
+void AssistantWindow::startWatching() {
+    form_.deliverWork([this](frmMain& window) {
+        if (!model_) {
+            window.attach(model_.emplace());
+        }
+    });
+}
+
+std::optional<assistant::Mode> AssistantWindow::shownMode() const {
+    if (frm_.shownMode == 255) {
+        return std::nullopt;
+    }
+    return frm_.shownMode == protocol::kSequentialMode ? assistant::Mode::Sequential
+                                                       : assistant::Mode::HPattern;
+}
+
+void AssistantWindow::useProposals() {
+    form_.deliverWork([this](frmMain& window) {
+        const std::optional<assistant::Mode> mode = shownMode();
+        if (!model_ || !mode) {
+            return;
+        }
+        window.UseProposedValues(assistant::proposedValues(
+            assistant::propose(*mode, model_->recording(*mode).records())));
+    });
 }
 
 void AssistantWindow::showEvent(QShowEvent* event) {
@@ -101,10 +128,10 @@ void AssistantWindow::showEvent(QShowEvent* event) {
 }
 
 void AssistantWindow::refresh() {
-    if (frm_.isUnloaded() || !frm_.calibrationAssistant) {
+    if (frm_.isUnloaded() || !model_) {
         return;
     }
-    const std::optional<assistant::Mode> mode = frm_.assistantMode();
+    const std::optional<assistant::Mode> mode = shownMode();
     showSteps(mode);
     if (!mode) {
         record_->setEnabled(false);
@@ -112,7 +139,7 @@ void AssistantWindow::refresh() {
         use_->setEnabled(false);
         proposals_->clear();
     } else {
-        const assistant::Recording& recording = frm_.calibrationAssistant->recording(*mode);
+        const assistant::Recording& recording = model_->recording(*mode);
         showCounts(recording);
         showProposals(*mode, recording);
     }
@@ -178,7 +205,7 @@ void AssistantWindow::showProposals(assistant::Mode mode, const assistant::Recor
 }
 
 void AssistantWindow::showFlickers() {
-    const auto& recent = frm_.calibrationAssistant->flickers().recent(frm_.pollTime);
+    const auto& recent = model_->flickers().recent(frm_.pollTime);
     const std::vector<assistant::ThresholdAt> thresholds = frm_.shownThresholds();
     const QString text = QString::fromStdString(assistant::flickerSummary(recent, thresholds));
     if (flickers_->text() != text) {
@@ -208,9 +235,9 @@ void AssistantWindow::recordSelected() {
         return;
     }
     const assistant::Mode mode = *mode_;
-    form_.deliverWork([mode, step](frmMain& window) {
-        if (window.calibrationAssistant) {
-            window.calibrationAssistant->recording(mode).start(*step);
+    form_.deliverWork([this, mode, step](frmMain&) {
+        if (model_) {
+            model_->recording(mode).start(*step);
         }
     });
     refresh();
@@ -222,9 +249,9 @@ void AssistantWindow::stopRecording() {
         return;
     }
     const assistant::Mode mode = *mode_;
-    form_.deliverWork([mode](frmMain& window) {
-        if (window.calibrationAssistant) {
-            window.calibrationAssistant->recording(mode).stop();
+    form_.deliverWork([this, mode](frmMain&) {
+        if (model_) {
+            model_->recording(mode).stop();
         }
     });
     const int next = steps_->currentRow() + 1;
@@ -236,7 +263,13 @@ void AssistantWindow::stopRecording() {
 
 void AssistantWindow::closeEvent(QCloseEvent* event) {
     timer_.stop();
-    form_.deliverWork([](frmMain& window) { window.calibrationAssistant.reset(); });
+    // The assistant forgets what it learnt once its window closes.
+    form_.deliverWork([this](frmMain& window) {
+        if (model_) {
+            window.detach(*model_);
+            model_.reset();
+        }
+    });
     marks_.setPlaces({});
     event->accept();
 }

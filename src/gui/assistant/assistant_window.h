@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "assistant/assistant.h"
 #include "assistant/steps.h"
 #include "gui/assistant/flicker_marks.h"
 #include "gui/form/form_widget.h"
@@ -23,6 +24,10 @@ class AssistantWindow : public QWidget {
 
     // Brings every part up to date with the window object.
     void refresh();
+    // Starts the assistant watching the window's reports; it stops when this closes.
+    void startWatching();
+    // What the assistant learnt while watching; null while it does not watch.
+    const assistant::Assistant* model() const { return model_ ? &*model_ : nullptr; }
 
     QTableWidget& stepTable() const { return *steps_; }
     QPushButton& recordButton() const { return *record_; }
@@ -41,6 +46,8 @@ class AssistantWindow : public QWidget {
     void showCounts(const assistant::Recording& recording);
     void showProposals(assistant::Mode mode, const assistant::Recording& recording);
     void showFlickers();
+    std::optional<assistant::Mode> shownMode() const;
+    void useProposals();
     std::optional<assistant::Step> selectedStep() const;
     void recordSelected();
     void stopRecording();
@@ -49,6 +56,7 @@ class AssistantWindow : public QWidget {
     frmMain& frm_;
     FlickerMarks& marks_;
     std::optional<assistant::Mode> mode_;
+    std::optional<assistant::Assistant> model_;
     QLabel* modeText_;
     QTableWidget* steps_;
     QPushButton* record_;

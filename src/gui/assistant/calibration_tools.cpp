@@ -39,14 +39,12 @@ void CalibrationTools::showTraceByGear(bool on) {
 }
 
 void CalibrationTools::openAssistant() {
-    if (!frm_.calibrationAssistant) {
-        form_.deliverWork([](frmMain& window) { window.calibrationAssistant.emplace(); });
-    }
     if (assistant_ == nullptr) {
         assistant_ = new AssistantWindow(form_, frm_, *marks_);
         const QRect main = form_.frameGeometry();
         assistant_->move(main.right() + kAssistantGap, main.top());
     }
+    assistant_->startWatching();
     assistant_->show();
     assistant_->raise();
     assistant_->activateWindow();

@@ -24,14 +24,14 @@ int GearLegend::rowHeight() const {
 
 QSize GearLegend::sizeHint() const {
     return {kSwatch + kGap + fontMetrics().horizontalAdvance(QStringLiteral("N/-")) + 2,
-            rowHeight() * static_cast<int>(assistant::kGearCount)};
+            rowHeight() * static_cast<int>(protocol::kGearCount)};
 }
 
 void GearLegend::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const int row = rowHeight();
-    for (std::size_t i = 0; i < assistant::kGearCount; ++i) {
-        const auto gear = static_cast<assistant::Gear>(i);
+    for (std::size_t i = 0; i < protocol::kGearCount; ++i) {
+        const auto gear = static_cast<protocol::Gear>(i);
         const int top = static_cast<int>(i) * row;
         painter.fillRect(0, top + (row - kSwatch) / 2, kSwatch, kSwatch, gearColour(gear));
         painter.setPen(palette().color(QPalette::WindowText));

@@ -8,7 +8,7 @@ namespace {
 
 // Paul Tol's "muted" scheme, its nine colours, with a mid grey for neutral: distinct
 // in deuteranopia, protanopia and tritanopia, and dark enough on the white plot.
-constexpr std::array<QRgb, assistant::kGearCount> kColours{
+constexpr std::array<QRgb, protocol::kGearCount> kColours{
     qRgb(0x77, 0x77, 0x77),  // N or -
     qRgb(0xCC, 0x66, 0x77),  // 1 rose
     qRgb(0x33, 0x22, 0x88),  // 2 indigo
@@ -22,14 +22,14 @@ constexpr std::array<QRgb, assistant::kGearCount> kColours{
 
 }  // namespace
 
-QColor gearColour(assistant::Gear gear) {
-    return QColor::fromRgb(kColours[assistant::indexOf(gear)]);
+QColor gearColour(protocol::Gear gear) {
+    return QColor::fromRgb(kColours[protocol::indexOf(gear)]);
 }
 
-QString gearLegendLabel(assistant::Gear gear) {
-    static const std::array<const char*, assistant::kGearCount> kLabels{"N/-", "1", "2", "3", "4",
-                                                                        "5",   "6", "R", "+"};
-    return QString::fromLatin1(kLabels[assistant::indexOf(gear)]);
+QString gearLegendLabel(protocol::Gear gear) {
+    static const std::array<const char*, protocol::kGearCount> kLabels{"N/-", "1", "2", "3", "4",
+                                                                       "5",   "6", "R", "+"};
+    return QString::fromLatin1(kLabels[protocol::indexOf(gear)]);
 }
 
 QVector<QRgb> inkTable(QColor trace) {

@@ -4,15 +4,15 @@
 #include <QString>
 #include <QVector>
 
-#include "assistant/gear.h"
+#include "protocol/gear.h"
 
 // The colours of the gear-coloured trace: one fixed palette of nine that people with
 // any common colour-vision deficiency can tell apart.
 namespace gui {
 
-QColor gearColour(assistant::Gear gear);
+QColor gearColour(protocol::Gear gear);
 // "N/-", "1" ... "6", "R", "+": as the legend names the colours.
-QString gearLegendLabel(assistant::Gear gear);
+QString gearLegendLabel(protocol::Gear gear);
 
 // A picture box's ink table: transparent, then `trace` for ink 1, then the gears.
 QVector<QRgb> inkTable(QColor trace);

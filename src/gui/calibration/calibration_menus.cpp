@@ -23,10 +23,12 @@ const QString kFileFilter = QStringLiteral("Calibrations (*.json);;All files (*)
 }  // namespace
 
 CalibrationMenus::CalibrationMenus(FormWidget& form, frmMain& window,
+                                   const history::WindowRecorder& connection,
                                    const storage::HistoryStore* store, QString hidapiVersion)
     : QObject(&form),
       form_(form),
       window_(window),
+      connection_(connection),
       store_(store),
       hidapiVersion_(std::move(hidapiVersion)) {
     addFileItems();
@@ -64,18 +66,18 @@ void CalibrationMenus::addAdaptorItems() {
 }
 
 std::optional<history::Entry> CalibrationMenus::readAtConnection(const QString& title) {
-    if (!window_.readAtConnection) {
+    if (!connection_.readAtConnection()) {
         QMessageBox::information(&form_, title,
                                  tr("The adaptor's thresholds could not be read when it "
                                     "connected; unplug it and plug it in again."));
     }
-    return window_.readAtConnection;
+    return connection_.readAtConnection();
 }
 
 void CalibrationMenus::restore(const history::Entry& read, const history::Thresholds& values,
                                const QString& origin, const QString& title) {
-    if (window_.isUnloaded() || !window_.readAtConnection ||
-        window_.readAtConnection->adaptor != read.adaptor) {
+    if (window_.isUnloaded() || !connection_.readAtConnection() ||
+        connection_.readAtConnection()->adaptor != read.adaptor) {
         QMessageBox::information(&form_, title,
                                  tr("The adaptor was unplugged meanwhile; nothing was restored."));
         return;

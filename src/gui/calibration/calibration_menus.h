@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "gui/form/form_widget.h"
+#include "history/window_recorder.h"
 #include "storage/history_store.h"
 
 namespace gui {
@@ -15,9 +16,10 @@ namespace gui {
 // restore only fills the window; nothing reaches the adaptor until the user stores.
 class CalibrationMenus : public QObject {
   public:
-    // `store` is null when no history is kept (a simulated adaptor without the option).
-    CalibrationMenus(FormWidget& form, frmMain& window, const storage::HistoryStore* store,
-                     QString hidapiVersion);
+    // `store` is null when no history is kept (a simulated adaptor without the option);
+    // `connection` watches `window` and knows what its adaptor held when it connected.
+    CalibrationMenus(FormWidget& form, frmMain& window, const history::WindowRecorder& connection,
+                     const storage::HistoryStore* store, QString hidapiVersion);
 
     void exportCalibration();
     void importCalibration();
@@ -39,6 +41,7 @@ class CalibrationMenus : public QObject {
 
     FormWidget& form_;
     frmMain& window_;
+    const history::WindowRecorder& connection_;
     const storage::HistoryStore* store_;
     QString hidapiVersion_;
 };

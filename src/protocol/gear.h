@@ -5,7 +5,7 @@
 #include <optional>
 
 // The gears a report can name, as the trace colours and the assistant tell them apart.
-namespace assistant {
+namespace protocol {
 
 // Neutral stands for both "N" and "-": the adaptor reports no gear either way.
 enum class Gear : std::uint8_t {
@@ -35,4 +35,4 @@ constexpr std::uint8_t inkOf(Gear gear) {
     return static_cast<std::uint8_t>(kFirstGearInk + indexOf(gear));
 }
 
-}  // namespace assistant
+}  // namespace protocol

@@ -1,8 +1,8 @@
-#include "assistant/gear.h"
+#include "protocol/gear.h"
 
 #include <bit>
 
-namespace assistant {
+namespace protocol {
 
 std::optional<Gear> gearOf(std::uint8_t gearMask) {
     if (gearMask == 0) {
@@ -15,4 +15,4 @@ std::optional<Gear> gearOf(std::uint8_t gearMask) {
     return static_cast<Gear>(std::countr_zero(gearMask) + 1);
 }
 
-}  // namespace assistant
+}  // namespace protocol
