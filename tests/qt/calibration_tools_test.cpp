@@ -8,32 +8,21 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
-#include <memory>
 
-#include "gui/assistant/calibration_tools.h"
 #include "gui/assistant/gear_palette.h"
 #include "gui/form/plot_widget.h"
-#include "gui/form/qt_toolkit.h"
 #include "shown_window.h"
 #include "sim/assistant_lever.h"
-#include "sim/simulated_bus.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-class CalibrationToolsTest : public ::testing::Test {
+class CalibrationToolsTest : public ShownWindowTest {
   protected:
     void SetUp() override {
-        adaptor = bus.addAdaptor();
-        bus.runScript(adaptor, lever.script, 125);
-        showWindow(bus, services, frm, form);
-        tools = std::make_unique<gui::CalibrationTools>(*form, *frm);
-    }
-    void TearDown() override {
-        if (!frm->isUnloaded()) {
-            form->close();
-        }
+        bus.runScript(plugIn(), lever.script, 125);  // reports a second, as by default
+        showWindow();
     }
     std::chrono::microseconds scriptTime() const { return bus.now() % lever.script.period(); }
     // Poll ticks on the bus's clock, each delivered as the timer would.
@@ -60,13 +49,7 @@ class CalibrationToolsTest : public ::testing::Test {
         }
     }
 
-    sim::SimulatedBus bus;
-    sim::DeviceId adaptor = 0;
     sim::AssistantLever lever = sim::assistantHPatternLever({40, 165, 215}, 3);
-    gui::QtToolkitServices services;
-    std::unique_ptr<frmMain> frm;
-    std::unique_ptr<gui::FormWidget> form;
-    std::unique_ptr<gui::CalibrationTools> tools;
 };
 
 TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour) {

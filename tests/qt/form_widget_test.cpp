@@ -18,14 +18,8 @@
 #include <functional>
 #include <memory>
 
-#include "gui/form/form_widget.h"
-#include "gui/form/qt_toolkit.h"
-#include "protocol/adaptor_protocol.h"
 #include "shown_window.h"
-#include "sim/simulated_bus.h"
-#include "support/fault_injecting_layer.h"
 #include "when_modal_shows.h"
-#include "window/frm_main.h"
 #include "window/window_texts.h"
 
 namespace {
@@ -35,38 +29,7 @@ QRect twipsRect(const toolkit::Control& control) {
     return {px(control.Left), px(control.Top), px(control.Width), px(control.Height)};
 }
 
-class FormWidgetTest : public ::testing::Test {
-  protected:
-    void TearDown() override {
-        if (form && frm && !frm->isUnloaded()) {
-            form->close();
-        }
-    }
-
-    void start() { showWindow(hid, services, frm, form); }
-
-    template <typename Widget>
-    Widget* child(const char* name) const {
-        return form->findChild<Widget*>(QString::fromLatin1(name));
-    }
-
-    std::vector<std::vector<std::uint8_t>> writeSettingReports() const {
-        std::vector<std::vector<std::uint8_t>> writes;
-        for (const support::CallRecord& call : hid.log()) {
-            if (call.kind == support::CallKind::SetFeature && call.result &&
-                call.bytes.size() > 3 && call.bytes[1] == protocol::kWriteSetting) {
-                writes.push_back(call.bytes);
-            }
-        }
-        return writes;
-    }
-
-    sim::SimulatedBus bus;
-    support::FaultInjectingLayer hid{bus};
-    gui::QtToolkitServices services;
-    std::unique_ptr<frmMain> frm;
-    std::unique_ptr<gui::FormWidget> form;
-};
+using FormWidgetTest = ShownWindowTest;
 
 // Thresholds unlike the factory ones, so showing them proves they were read.
 constexpr std::array<std::uint8_t, protocol::kSettingCount> kStored{61, 190, 77, 166, 93, 171};
@@ -74,11 +37,9 @@ constexpr std::array<std::uint8_t, protocol::kSettingCount> kStored{61, 190, 77,
 class ConnectedFormTest : public FormWidgetTest {
   protected:
     void SetUp() override {
-        adaptor = bus.addAdaptor(sim::kelvoIdentity());
-        bus.adaptor(adaptor).settings = kStored;
-        start();
+        plugIn(sim::kelvoIdentity(), kStored);
+        showWindow();
     }
-    sim::DeviceId adaptor = 0;
 };
 
 TEST_F(ConnectedFormTest, TextBoxesShowTheStoredThresholdsAndTheTitleNamesTheProduct) {
@@ -109,7 +70,7 @@ TEST_F(ConnectedFormTest, ClickOnUpdateSettingsWritesTheThresholds) {
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
 
-    const auto writes = writeSettingReports();
+    const auto writes = settingWrites();
     ASSERT_EQ(writes.size(), 4U);
     std::vector<std::pair<int, int>> written;
     for (const auto& report : writes) {
@@ -130,10 +91,10 @@ TEST_F(ConnectedFormTest, TypingReachesTheTextBoxModelAndTheThresholds) {
 
     // The next report shown takes the typed threshold: the same value goes out.
     bus.queueLever(adaptor, {128, 128, false});
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->thresholdV1 == 104; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->thresholdV1 == 104; }));
     hid.clearLog();
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
-    const auto writes = writeSettingReports();
+    const auto writes = settingWrites();
     EXPECT_TRUE(std::any_of(writes.begin(), writes.end(), [](const auto& report) {
         return report[2] == protocol::kAddressV1 && report[3] == 104;
     }));
@@ -186,7 +147,7 @@ TEST_F(ConnectedFormTest, PlotShowsTheTraceOfQueuedReports) {
         bus.queueLever(adaptor, {static_cast<std::uint8_t>(20 + i),
                                  static_cast<std::uint8_t>(230 - i), false});
     }
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "29"; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == "29"; }));
     const QImage image = child<QWidget>("Graph")->grab().toImage();
     ASSERT_EQ(image.size(), QSize(260, 260));
 
@@ -208,7 +169,7 @@ TEST_F(ConnectedFormTest, PlotShowsTheTraceOfQueuedReports) {
 
 TEST_F(ConnectedFormTest, ATracePointIsOnTheScreenAfterItsTicksFrame) {
     bus.queueLever(adaptor, {20, 230, false});
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "20"; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == "20"; }));
     QWidget* plot = child<QWidget>("Graph");
     const double inner = frm->Graph.ScaleWidth() / 15.0;
     const auto onScreen = [&](int x, int y) {
@@ -223,7 +184,7 @@ TEST_F(ConnectedFormTest, ATracePointIsOnTheScreenAfterItsTicksFrame) {
     for (int i = 1; i <= 5; ++i) {
         const auto x = static_cast<std::uint8_t>(20 + 10 * i);
         bus.queueLever(adaptor, {x, 230, false});
-        ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == std::to_string(x); }));
+        ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == std::to_string(x); }));
         EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(x, 230); }, 200)) << "point " << i;
     }
     EXPECT_TRUE(onScreen(20, 230));
@@ -231,7 +192,7 @@ TEST_F(ConnectedFormTest, ATracePointIsOnTheScreenAfterItsTicksFrame) {
 
 TEST_F(ConnectedFormTest, MarksAndValuesFollowTheLever) {
     bus.queueLever(adaptor, {200, 30, false});
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "200"; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == "200"; }));
     EXPECT_EQ(child<QLabel>("lblX")->text(), QStringLiteral("200"));
     EXPECT_EQ(child<QLabel>("lblY")->text(), QStringLiteral("30"));
     QWidget* tick = child<QWidget>("TickH1");
@@ -267,7 +228,7 @@ TEST_F(ConnectedFormTest, ClosingUnloadsTheWindowAndLeavesCalibrationMode) {
 
 TEST_F(ConnectedFormTest, UnpluggingShowsTheDisconnectedLook) {
     bus.unplug(adaptor);
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return !frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown([&] { return !frm->session.isConnected; }));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Corvane Shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isHidden());
     EXPECT_FALSE(child<QPushButton>("btnUpdate")->isEnabled());
@@ -275,7 +236,7 @@ TEST_F(ConnectedFormTest, UnpluggingShowsTheDisconnectedLook) {
 
 class DisconnectedFormTest : public FormWidgetTest {
   protected:
-    void SetUp() override { start(); }
+    void SetUp() override { showWindow(); }
 };
 
 TEST_F(DisconnectedFormTest, ShowsTheDisconnectedLook) {
@@ -300,35 +261,34 @@ TEST_F(DisconnectedFormTest, ShowsTheDisconnectedLook) {
 
 TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
     bus.addAdaptor(sim::miradIdentity());
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirad shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isVisible());
     EXPECT_EQ(child<QLineEdit>("Text9")->text(), QString::number(sim::kFactorySettings[0]));
 }
 
 TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused) {
-    const sim::DeviceId held = bus.addAdaptor(sim::kelvoIdentity());
+    const sim::DeviceId held = plugIn();
     bus.device(held).refuseOpen = true;
-    start();
+    showWindow();
     const int designedHeight = form->height();
     auto* status = child<QLabel>("lblStatus");
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(status->isHidden());
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return status->isVisible(); }));
+    ASSERT_TRUE(waitUntilShown([&] { return status->isVisible(); }));
     EXPECT_GT(form->height(), designedHeight);
     EXPECT_GE(status->geometry().top(), child<QPushButton>("btnUpdate")->geometry().bottom());
     EXPECT_TRUE(status->text().contains(QStringLiteral("udevadm")));
 
     bus.device(held).refuseOpen = false;
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
     EXPECT_EQ(status->text(), QString::fromLatin1(window::kSimulatedStatus));
 }
 
 TEST_F(FormWidgetTest, ADetailsLinkBesideTheRefusalShowsTheFullDiagnosis) {
-    const sim::DeviceId held = bus.addAdaptor(sim::kelvoIdentity());
+    const sim::DeviceId held = plugIn();
     bus.device(held).refuseOpen = true;
-    start();
-    form->setAccessDetails([] { return QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"); });
+    showWindow({.accessDetails = [] { return QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"); }});
     auto* link = child<QLabel>("accessDetailsLink");
     auto* status = child<QLabel>("lblStatus");
     ASSERT_NE(link, nullptr);
