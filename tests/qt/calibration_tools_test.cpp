@@ -61,6 +61,7 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
 
     auto& plot = static_cast<gui::PlotWidget&>(*form->widgetFor(frm->Graph));
     const QImage& image = plot.rasterImage();
+    ASSERT_EQ(image.size(), QSize(256, 256));
     int checked = 0;
     for (int x = 0; x < 256; ++x) {
         for (int y = 0; y < 256; ++y) {
@@ -70,10 +71,10 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
             if (!frm->traceHPattern.isVisited(cx, cy) || !gear) {
                 continue;
             }
-            // The pixel the model drew the point in carries that point's or a
-            // neighbour's ink; either way the image shows the ink's gear colour.
-            const int px = static_cast<int>(x / 255.0 * (image.width() - 1) + 0.5);
-            const int py = static_cast<int>((255 - y) / 255.0 * (image.height() - 1) + 0.5);
+            // The image has a pixel a point, point (x, y) at pixel (x, 255 - y); its ink
+            // is a gear's, and the image shows that gear's colour.
+            const int px = x;
+            const int py = 255 - y;
             const std::uint8_t ink = frm->Graph.inkAt(px, py);
             ASSERT_GE(ink, assistant::kFirstGearInk);
             EXPECT_EQ(image.pixel(px, py),

@@ -54,9 +54,7 @@ TEST_F(FeedbackTest, ADarkSchemeKeepsTheTraceTheBoxesAndTheGearReadable) {
     connect();
     report(20, 230);
     const QImage plot = child<QWidget>("Graph")->grab().toImage();
-    const double inner = frm->Graph.ScaleWidth() / 15.0;
-    const QColor trace = plot.pixelColor(2 + static_cast<int>(std::lround(20 / 255.0 * inner)),
-                                         2 + static_cast<int>(std::lround(25 / 255.0 * inner)));
+    const QColor trace = plot.pixelColor(22, 27);  // where lever (20, 230) is drawn
     const QColor background = plot.pixelColor(130, 132);
     EXPECT_GT(brightnessGap(trace, background), 150);
 
