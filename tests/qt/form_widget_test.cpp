@@ -286,7 +286,7 @@ TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
     ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirad shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isVisible());
-    EXPECT_EQ(child<QLineEdit>("Text9")->text(), QString::number(sim::kFactorySettings[0]));
+    EXPECT_EQ(child<QLineEdit>("Text9")->text(), QStringLiteral("80"));  // the factory V1
 }
 
 TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused) {
