@@ -15,7 +15,6 @@ class DisplayMode : public WindowTest {
         bus.queueLever(adaptor, {128, 128, sequential});
         window->Timer_Timer();
     }
-    static constexpr float kInner = 3840;
     sim::DeviceId adaptor = 0;
 };
 
@@ -25,8 +24,9 @@ TEST_F(DisplayMode, ShowsTheLinesAndBoxesOfTheReportedMode) {
     EXPECT_TRUE(w.lineH1.Visible && w.LineH2.Visible && w.lineV1.Visible && w.lineV2.Visible);
     EXPECT_FALSE(w.SeqH1.Visible || w.SeqH2.Visible);
     EXPECT_TRUE(w.Text9.Visible && w.Text10.Visible);
-    EXPECT_EQ(w.lineV1.X1, static_cast<float>(40 / 255.0 * kInner));
-    EXPECT_EQ(w.lineH1.Y1, static_cast<float>((255 - 190) / 255.0 * kInner));
+    // V1 40 and H1 190 of the plot's 3840-twip inside.
+    EXPECT_EQ(w.lineV1.X1, 602.352966F);
+    EXPECT_EQ(w.lineH1.Y1, 978.823547F);
     EXPECT_EQ(w.lineH1.Y2, w.lineH1.Y1);
 
     tick(true);
@@ -46,15 +46,15 @@ TEST_F(DisplayMode, PlacesTheLinesAtTheTypedValues) {
     w.Text9.Text = "0";
     tick();
     EXPECT_EQ(w.thresholdH1, 254);
-    EXPECT_EQ(w.lineH1.Y1, static_cast<float>(1 / 255.0 * kInner));
+    EXPECT_EQ(w.lineH1.Y1, 15.0588236F);  // H1 254: one step below the top
     EXPECT_EQ(w.lineV1.X1, 0);
     EXPECT_EQ(w.lineV1.X2, 0);
 
     w.Text7.Text = "0";
     w.Text9.Text = "254";
     tick();
-    EXPECT_EQ(w.lineH1.Y1, kInner);
-    EXPECT_EQ(w.lineV1.X1, static_cast<float>(254 / 255.0 * kInner));
+    EXPECT_EQ(w.lineH1.Y1, 3840);         // H1 0: the bottom
+    EXPECT_EQ(w.lineV1.X1, 3824.94116F);  // V1 254: one step left of the right edge
 
     const float before = w.lineH1.Y1;
     w.Text7.Text = "255";

@@ -43,14 +43,15 @@ class FastReports : public WindowTest {
                                              ? window->traceSequential
                                              : window->traceHPattern;
         std::vector<bool> expected(256 * 256, false);
-        const auto pixel = [](double twips) { return static_cast<int>(std::lround(twips / 15)); };
+        // 256 pixels for 255 steps: from 128 on a point is a pixel further on.
+        const auto pixel = [](int step) { return step < 128 ? step : step + 1; };
         for (int x = 0; x < 256; ++x) {
             for (int y = 0; y < 256; ++y) {
                 if (!shown.isVisited(static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y))) {
                     continue;
                 }
-                const int px = pixel(x / 255.0 * 3840);
-                const int py = pixel((255 - y) / 255.0 * 3840);
+                const int px = pixel(x);
+                const int py = pixel(255 - y);
                 ASSERT_TRUE(window->Graph.isDrawn(std::min(px, 255), std::min(py, 255)))
                     << x << "," << y;
                 for (int qx : {px - 1, px}) {

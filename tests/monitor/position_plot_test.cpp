@@ -73,10 +73,12 @@ TEST_F(PositionPlot, MovesTheTickMarksAlongThePlotsOuterEdges) {
     EXPECT_EQ(window->TickV1.Top, 2805 + 3900);
     EXPECT_EQ(window->TickH1.Left, 1485 + 3900);
 
-    showPosition(100, 17);  // single precision, multiplication first
-    EXPECT_EQ(window->TickV1.Top, 2805.0F + 238.0F * 3900.0F / 255.0F);
-    EXPECT_EQ(window->TickH1.Left, 1485.0F + 100.0F * 3900.0F / 255.0F);
-    EXPECT_EQ(window->lblX.Left, window->TickH1.Left - 496);
+    // In single precision, multiplication first: X 100 is 3014.41162, not the exact
+    // 3014.41176, twips from the left.
+    showPosition(100, 17);
+    EXPECT_EQ(window->TickV1.Top, 6445);
+    EXPECT_EQ(window->TickH1.Left, 3014.41162F);
+    EXPECT_EQ(window->lblX.Left, 2518.41162F);
 }
 
 TEST_F(PositionPlot, MarksEachPositionInTheMapOfItsOwnMode) {
@@ -93,18 +95,14 @@ TEST_F(PositionPlot, MarksEachPositionInTheMapOfItsOwnMode) {
 }
 
 TEST_F(PositionPlot, ShowsOnlyTheTraceOfTheCurrentMode) {
-    const auto pixelOf = [](int x, int y) {
-        return std::pair{x * 3840 / 255 / 15, (255 - y) * 3840 / 255 / 15};
-    };
     showPosition(30, 40);
     showPosition(200, 210, 0x02);
-    auto [hx, hy] = pixelOf(30, 40);
-    EXPECT_FALSE(window->Graph.isDrawn(hx, hy));
+    // Lever (30, 40) is pixel (30, 215) of the plot, (200, 210) is (200, 45).
+    EXPECT_FALSE(window->Graph.isDrawn(30, 215));
     EXPECT_TRUE(window->traceHPattern.isVisited(30, 40));
     showPosition(100, 100);
-    EXPECT_TRUE(window->Graph.isDrawn(hx, hy));
-    auto [sx, sy] = pixelOf(200, 210);
-    EXPECT_FALSE(window->Graph.isDrawn(sx, sy));
+    EXPECT_TRUE(window->Graph.isDrawn(30, 215));
+    EXPECT_FALSE(window->Graph.isDrawn(200, 45));
 }
 
 TEST_F(PositionPlot, AShortReportDrawsNothingButStillSetsTheLabels) {

@@ -8,32 +8,21 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
-#include <memory>
 
-#include "gui/assistant/calibration_tools.h"
 #include "gui/assistant/gear_palette.h"
 #include "gui/form/plot_widget.h"
-#include "gui/form/qt_toolkit.h"
 #include "shown_window.h"
 #include "sim/assistant_lever.h"
-#include "sim/simulated_bus.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-class CalibrationToolsTest : public ::testing::Test {
+class CalibrationToolsTest : public ShownWindowTest {
   protected:
     void SetUp() override {
-        adaptor = bus.addAdaptor();
-        bus.runScript(adaptor, lever.script, 125);
-        showWindow(bus, services, frm, form);
-        tools = std::make_unique<gui::CalibrationTools>(*form, *frm);
-    }
-    void TearDown() override {
-        if (!frm->isUnloaded()) {
-            form->close();
-        }
+        bus.runScript(plugIn(), lever.script, 125);  // reports a second, as by default
+        showWindow();
     }
     std::chrono::microseconds scriptTime() const { return bus.now() % lever.script.period(); }
     // Poll ticks on the bus's clock, each delivered as the timer would.
@@ -60,13 +49,7 @@ class CalibrationToolsTest : public ::testing::Test {
         }
     }
 
-    sim::SimulatedBus bus;
-    sim::DeviceId adaptor = 0;
     sim::AssistantLever lever = sim::assistantHPatternLever({40, 165, 215}, 3);
-    gui::QtToolkitServices services;
-    std::unique_ptr<frmMain> frm;
-    std::unique_ptr<gui::FormWidget> form;
-    std::unique_ptr<gui::CalibrationTools> tools;
 };
 
 TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour) {
@@ -78,6 +61,7 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
 
     auto& plot = static_cast<gui::PlotWidget&>(*form->widgetFor(frm->Graph));
     const QImage& image = plot.rasterImage();
+    ASSERT_EQ(image.size(), QSize(256, 256));
     int checked = 0;
     for (int x = 0; x < 256; ++x) {
         for (int y = 0; y < 256; ++y) {
@@ -87,10 +71,10 @@ TEST_F(CalibrationToolsTest, TheViewOptionPaintsEachVisitedPointInItsGearsColour
             if (!frm->traceHPattern.isVisited(cx, cy) || !gear) {
                 continue;
             }
-            // The pixel the model drew the point in carries that point's or a
-            // neighbour's ink; either way the image shows the ink's gear colour.
-            const int px = static_cast<int>(x / 255.0 * (image.width() - 1) + 0.5);
-            const int py = static_cast<int>((255 - y) / 255.0 * (image.height() - 1) + 0.5);
+            // The image has a pixel a point, point (x, y) at pixel (x, 255 - y); its ink
+            // is a gear's, and the image shows that gear's colour.
+            const int px = x;
+            const int py = 255 - y;
             const std::uint8_t ink = frm->Graph.inkAt(px, py);
             ASSERT_GE(ink, protocol::kFirstGearInk);
             EXPECT_EQ(

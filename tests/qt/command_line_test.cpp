@@ -29,7 +29,7 @@ TEST(CommandLine, SimulateAloneMeansAKelvoAdaptor) {
     ASSERT_EQ(line.action, cli::LaunchAction::Run);
     ASSERT_TRUE(line.options.simulated.has_value());
     EXPECT_EQ(line.options.simulated->productId, protocol::kKelvo);
-    EXPECT_DOUBLE_EQ(line.options.reportRateHz, cli::kDefaultReportRateHz);
+    EXPECT_DOUBLE_EQ(line.options.reportRateHz, 125);  // reports a second, as --help says
 }
 
 TEST(CommandLine, SimulateNamesEachProduct) {

@@ -8,17 +8,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <memory>
 
 #include "gui/form/app_icon.h"
-#include "gui/form/form_widget.h"
-#include "gui/form/qt_toolkit.h"
 #include "gui/form/window_placement.h"
-#include "protocol/adaptor_protocol.h"
 #include "shown_window.h"
-#include "sim/simulated_bus.h"
-#include "support/fault_injecting_layer.h"
-#include "window/frm_main.h"
 #include "window/window_texts.h"
 
 namespace {
@@ -41,35 +34,18 @@ int brightnessGap(QColor a, QColor b) {
     return std::abs(qGray(a.rgb()) - qGray(b.rgb()));
 }
 
-class FeedbackTest : public ::testing::Test {
+class FeedbackTest : public ShownWindowTest {
   protected:
-    void TearDown() override {
-        if (form && frm && !frm->isUnloaded()) {
-            form->close();
-        }
-    }
     void connect() {
-        adaptor = bus.addAdaptor(sim::kelvoIdentity());
-        bus.adaptor(adaptor).settings = {40, 200, 60, 190, 70, 180};
-        showWindow(hid, services, frm, form);
-    }
-    template <typename Widget>
-    Widget* child(const char* name) const {
-        return form->findChild<Widget*>(QString::fromLatin1(name));
+        plugIn(sim::kelvoIdentity(), Settings{40, 200, 60, 190, 70, 180});
+        showWindow();
     }
     QString statusText() const { return child<QLabel>("lblStatus")->text(); }
     // Queues one report and waits until the window showed it.
     void report(std::uint8_t x, std::uint8_t y, bool sequential = false) {
         bus.queueLever(adaptor, {x, y, sequential});
-        ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == std::to_string(x); }));
+        ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == std::to_string(x); }));
     }
-
-    sim::SimulatedBus bus;
-    support::FaultInjectingLayer hid{bus};
-    gui::QtToolkitServices services;
-    std::unique_ptr<frmMain> frm;
-    std::unique_ptr<gui::FormWidget> form;
-    sim::DeviceId adaptor = 0;
 };
 
 TEST_F(FeedbackTest, ADarkSchemeKeepsTheTraceTheBoxesAndTheGearReadable) {
@@ -78,9 +54,7 @@ TEST_F(FeedbackTest, ADarkSchemeKeepsTheTraceTheBoxesAndTheGearReadable) {
     connect();
     report(20, 230);
     const QImage plot = child<QWidget>("Graph")->grab().toImage();
-    const double inner = frm->Graph.ScaleWidth() / 15.0;
-    const QColor trace = plot.pixelColor(2 + static_cast<int>(std::lround(20 / 255.0 * inner)),
-                                         2 + static_cast<int>(std::lround(25 / 255.0 * inner)));
+    const QColor trace = plot.pixelColor(22, 27);  // where lever (20, 230) is drawn
     const QColor background = plot.pixelColor(130, 132);
     EXPECT_GT(brightnessGap(trace, background), 150);
 
@@ -129,10 +103,9 @@ TEST_F(FeedbackTest, TheStatusLineSaysWhatWasStoredAndThatTheAdaptorIsSimulated)
 }
 
 TEST_F(FeedbackTest, WithoutAnAdaptorTheStatusLineSaysSoAfterASecond) {
-    showWindow(hid, services, frm, form);
+    showWindow();
     EXPECT_TRUE(child<QLabel>("lblStatus")->isHidden());
-    ASSERT_TRUE(waitUntilShown(
-        *form, [&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
+    ASSERT_TRUE(waitUntilShown([&] { return child<QLabel>("lblStatus")->isVisible(); }, 4000));
     EXPECT_EQ(statusText(), QString::fromLatin1(window::kNoAdaptorStatus));
 }
 
@@ -140,19 +113,11 @@ TEST_F(FeedbackTest, EnterAndKeypadEnterPressTheFocusedButton) {
     connect();
     report(20, 230);
     auto* button = child<QPushButton>("btnUpdate");
-    const auto writes = [&] {
-        std::size_t count = 0;
-        for (const support::CallRecord& call : hid.log()) {
-            count += call.kind == support::CallKind::SetFeature && call.bytes.size() > 1 &&
-                     call.bytes[1] == protocol::kWriteSetting;
-        }
-        return count;
-    };
     hid.clearLog();
     QTest::keyClick(button, Qt::Key_Return);
-    EXPECT_EQ(writes(), 4U);
+    EXPECT_EQ(settingWrites().size(), 4U);
     QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
-    EXPECT_EQ(writes(), 8U);
+    EXPECT_EQ(settingWrites().size(), 8U);
 }
 
 TEST_F(FeedbackTest, AFocusedBoxThatHidesTakesTheFocusToNoOtherBox) {

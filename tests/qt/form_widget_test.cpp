@@ -14,59 +14,18 @@
 #include <QTest>
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
-#include "gui/form/form_widget.h"
-#include "gui/form/qt_toolkit.h"
-#include "protocol/adaptor_protocol.h"
 #include "shown_window.h"
-#include "sim/simulated_bus.h"
-#include "support/fault_injecting_layer.h"
 #include "when_modal_shows.h"
-#include "window/frm_main.h"
 #include "window/window_texts.h"
 
 namespace {
 
-QRect twipsRect(const toolkit::Control& control) {
-    const auto px = [](float twips) { return static_cast<int>(std::lround(twips / 15.0F)); };
-    return {px(control.Left), px(control.Top), px(control.Width), px(control.Height)};
-}
-
-class FormWidgetTest : public ::testing::Test {
-  protected:
-    void TearDown() override {
-        if (form && frm && !frm->isUnloaded()) {
-            form->close();
-        }
-    }
-
-    void start() { showWindow(hid, services, frm, form); }
-
-    template <typename Widget>
-    Widget* child(const char* name) const {
-        return form->findChild<Widget*>(QString::fromLatin1(name));
-    }
-
-    std::vector<std::vector<std::uint8_t>> writeSettingReports() const {
-        std::vector<std::vector<std::uint8_t>> writes;
-        for (const support::CallRecord& call : hid.log()) {
-            if (call.kind == support::CallKind::SetFeature && call.result &&
-                call.bytes.size() > 3 && call.bytes[1] == protocol::kWriteSetting) {
-                writes.push_back(call.bytes);
-            }
-        }
-        return writes;
-    }
-
-    sim::SimulatedBus bus;
-    support::FaultInjectingLayer hid{bus};
-    gui::QtToolkitServices services;
-    std::unique_ptr<frmMain> frm;
-    std::unique_ptr<gui::FormWidget> form;
-};
+using FormWidgetTest = ShownWindowTest;
 
 // Thresholds unlike the factory ones, so showing them proves they were read.
 constexpr std::array<std::uint8_t, protocol::kSettingCount> kStored{61, 190, 77, 166, 93, 171};
@@ -74,11 +33,9 @@ constexpr std::array<std::uint8_t, protocol::kSettingCount> kStored{61, 190, 77,
 class ConnectedFormTest : public FormWidgetTest {
   protected:
     void SetUp() override {
-        adaptor = bus.addAdaptor(sim::kelvoIdentity());
-        bus.adaptor(adaptor).settings = kStored;
-        start();
+        plugIn(sim::kelvoIdentity(), kStored);
+        showWindow();
     }
-    sim::DeviceId adaptor = 0;
 };
 
 TEST_F(ConnectedFormTest, TextBoxesShowTheStoredThresholdsAndTheTitleNamesTheProduct) {
@@ -109,7 +66,7 @@ TEST_F(ConnectedFormTest, ClickOnUpdateSettingsWritesTheThresholds) {
     ASSERT_NE(button, nullptr);
     QTest::mouseClick(button, Qt::LeftButton);
 
-    const auto writes = writeSettingReports();
+    const auto writes = settingWrites();
     ASSERT_EQ(writes.size(), 4U);
     std::vector<std::pair<int, int>> written;
     for (const auto& report : writes) {
@@ -130,10 +87,10 @@ TEST_F(ConnectedFormTest, TypingReachesTheTextBoxModelAndTheThresholds) {
 
     // The next report shown takes the typed threshold: the same value goes out.
     bus.queueLever(adaptor, {128, 128, false});
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->thresholdV1 == 104; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->thresholdV1 == 104; }));
     hid.clearLog();
     QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
-    const auto writes = writeSettingReports();
+    const auto writes = settingWrites();
     EXPECT_TRUE(std::any_of(writes.begin(), writes.end(), [](const auto& report) {
         return report[2] == protocol::kAddressV1 && report[3] == 104;
     }));
@@ -157,25 +114,53 @@ TEST_F(ConnectedFormTest, WidgetsArePlacedAtTwipsOverFifteen) {
     EXPECT_EQ(form->clientArea()->size(), QSize(475, 579));
     EXPECT_EQ(form->clientArea()->y(), form->menu(gui::Menu::File)->parentWidget()->height());
     EXPECT_EQ(form->height(), 579 + form->clientArea()->y());
-    int placed = 0;
+    // Every control but the timer and the six lines, at its designed twips over 15,
+    // rounded: lblX is 1000 twips wide, 66.7 pixels. The ticks and lblY stand where
+    // they stand before the first report.
+    const std::map<std::string, QRect> placed{
+        {"Command1", {344, 488, 121, 33}},
+        {"btnUpdate", {160, 488, 145, 33}},
+        {"Text10", {264, 144, 49, 25}},
+        {"Text9", {144, 144, 49, 25}},
+        {"Text8", {376, 384, 49, 25}},
+        {"Text7", {376, 224, 49, 25}},
+        {"UpgradeFW", {8, 488, 129, 33}},
+        {"Frame1", {8, 8, 457, 121}},
+        {"lblSerialNumber", {112, 96, 228, 22}},
+        {"lblVersion", {112, 72, 228, 22}},
+        {"lblProduct", {112, 48, 252, 22}},
+        {"lblManuf", {112, 24, 252, 22}},
+        {"Label2", {16, 72, 97, 19}},
+        {"Label5", {16, 48, 81, 19}},
+        {"Label4", {16, 24, 81, 19}},
+        {"Label3", {16, 96, 121, 19}},
+        {"Graph", {99, 187, 260, 260}},
+        {"Gear", {376, 280, 53, 75}},
+        {"TickV2", {360, 208, 11, 3}},
+        {"TickV1", {88, 208, 11, 3}},
+        {"TickH1", {104, 176, 3, 11}},
+        {"TickH2", {104, 448, 3, 11}},
+        {"lblY", {40, 312, 41, 17}},
+        {"lblX", {192, 464, 67, 17}},
+    };
+    int widgets = 0;
     for (const toolkit::Control* control : frm->controls()) {
         QWidget* widget = form->widgetFor(*control);
         if (widget == nullptr) {
             continue;
         }
         SCOPED_TRACE(control->name());
-        ++placed;
-        EXPECT_EQ(widget->geometry(), twipsRect(*control));
+        ++widgets;
+        const auto expected = placed.find(control->name());
+        ASSERT_NE(expected, placed.end());
+        EXPECT_EQ(widget->geometry(), expected->second);
         QWidget* expectedParent = control->container == nullptr
                                       ? form->clientArea()
                                       : form->widgetFor(*control->container);
         EXPECT_EQ(widget->parentWidget(), expectedParent);
     }
     // Every control but the timer and the six lines has a widget.
-    EXPECT_EQ(placed, 31 - 1 - 6);
-    // Spot checks against the design: the plot and a label inside the frame.
-    EXPECT_EQ(child<QWidget>("Graph")->geometry(), QRect(99, 187, 260, 260));
-    EXPECT_EQ(child<QLabel>("lblManuf")->geometry(), QRect(112, 24, 252, 22));
+    EXPECT_EQ(widgets, 31 - 1 - 6);
     EXPECT_EQ(child<QLabel>("lblManuf")->parentWidget(), child<QGroupBox>("Frame1"));
 }
 
@@ -186,35 +171,31 @@ TEST_F(ConnectedFormTest, PlotShowsTheTraceOfQueuedReports) {
         bus.queueLever(adaptor, {static_cast<std::uint8_t>(20 + i),
                                  static_cast<std::uint8_t>(230 - i), false});
     }
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "29"; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == "29"; }));
     const QImage image = child<QWidget>("Graph")->grab().toImage();
     ASSERT_EQ(image.size(), QSize(260, 260));
 
-    const double inner = frm->Graph.ScaleWidth() / 15.0;
+    // Inside the 2-pixel border the 256 pixels of the plot's inside stand for 0..255, so
+    // lever (20, 230) is pixel (22, 27), and so on down the diagonal.
     for (int i = 0; i < kPoints; ++i) {
-        const int x = 2 + static_cast<int>(std::lround((20 + i) / 255.0 * inner));
-        const int y = 2 + static_cast<int>(std::lround((255 - (230 - i)) / 255.0 * inner));
         SCOPED_TRACE(i);
-        EXPECT_LT(qGray(image.pixel(x, y)), 100);
+        EXPECT_LT(qGray(image.pixel(22 + i, 27 + i)), 100);
     }
     // Between the threshold lines nothing was drawn.
     EXPECT_EQ(image.pixel(130, 132), qRgb(255, 255, 255));
-    // The vertical line of setting 0 crosses the empty middle in blue.
-    const int lineX = 2 + static_cast<int>(std::lround(kStored[0] / 255.0 * inner));
-    const QRgb onLine = image.pixel(lineX, 132);
-    const QRgb besideLine = image.pixel(lineX - 1, 132);
+    // The vertical line of setting 0 (61) crosses the empty middle in blue at x 63.
+    const QRgb onLine = image.pixel(63, 132);
+    const QRgb besideLine = image.pixel(62, 132);
     EXPECT_TRUE(onLine == qRgb(0, 0, 255) || besideLine == qRgb(0, 0, 255));
 }
 
 TEST_F(ConnectedFormTest, ATracePointIsOnTheScreenAfterItsTicksFrame) {
     bus.queueLever(adaptor, {20, 230, false});
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "20"; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == "20"; }));
     QWidget* plot = child<QWidget>("Graph");
-    const double inner = frm->Graph.ScaleWidth() / 15.0;
+    // A pixel of the plot: lever (20, 230) is (22, 27), (30, 230) is (32, 27) and so on.
     const auto onScreen = [&](int x, int y) {
-        const QPoint at = plot->mapTo(
-            form.get(), QPoint(2 + static_cast<int>(std::lround(x / 255.0 * inner)),
-                               2 + static_cast<int>(std::lround((255 - y) / 255.0 * inner))));
+        const QPoint at = plot->mapTo(form.get(), QPoint(x, y));
         // What the window system has of the window, not a fresh paint of it.
         const QImage screen = QGuiApplication::primaryScreen()->grabWindow(form->winId()).toImage();
         return qGray(screen.pixel(at)) < 100;
@@ -223,21 +204,23 @@ TEST_F(ConnectedFormTest, ATracePointIsOnTheScreenAfterItsTicksFrame) {
     for (int i = 1; i <= 5; ++i) {
         const auto x = static_cast<std::uint8_t>(20 + 10 * i);
         bus.queueLever(adaptor, {x, 230, false});
-        ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == std::to_string(x); }));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(x, 230); }, 200)) << "point " << i;
+        ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == std::to_string(x); }));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(22 + 10 * i, 27); }, 200))
+            << "point " << i;
     }
-    EXPECT_TRUE(onScreen(20, 230));
+    EXPECT_TRUE(onScreen(22, 27));
 }
 
 TEST_F(ConnectedFormTest, MarksAndValuesFollowTheLever) {
     bus.queueLever(adaptor, {200, 30, false});
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->lblX.Caption == "200"; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == "200"; }));
     EXPECT_EQ(child<QLabel>("lblX")->text(), QStringLiteral("200"));
     EXPECT_EQ(child<QLabel>("lblY")->text(), QStringLiteral("30"));
     QWidget* tick = child<QWidget>("TickH1");
     ASSERT_NE(tick, nullptr);
     EXPECT_TRUE(tick->isVisible());
-    EXPECT_EQ(tick->geometry(), twipsRect(frm->TickH1));
+    // Under X 200: 4544 twips from the left, 303 pixels.
+    EXPECT_EQ(tick->geometry(), QRect(303, 176, 3, 11));
     EXPECT_GT(tick->x(), child<QWidget>("Graph")->geometry().center().x());
 }
 
@@ -267,7 +250,7 @@ TEST_F(ConnectedFormTest, ClosingUnloadsTheWindowAndLeavesCalibrationMode) {
 
 TEST_F(ConnectedFormTest, UnpluggingShowsTheDisconnectedLook) {
     bus.unplug(adaptor);
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return !frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown([&] { return !frm->session.isConnected; }));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Corvane Shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isHidden());
     EXPECT_FALSE(child<QPushButton>("btnUpdate")->isEnabled());
@@ -275,7 +258,7 @@ TEST_F(ConnectedFormTest, UnpluggingShowsTheDisconnectedLook) {
 
 class DisconnectedFormTest : public FormWidgetTest {
   protected:
-    void SetUp() override { start(); }
+    void SetUp() override { showWindow(); }
 };
 
 TEST_F(DisconnectedFormTest, ShowsTheDisconnectedLook) {
@@ -300,35 +283,34 @@ TEST_F(DisconnectedFormTest, ShowsTheDisconnectedLook) {
 
 TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
     bus.addAdaptor(sim::miradIdentity());
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirad shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isVisible());
-    EXPECT_EQ(child<QLineEdit>("Text9")->text(), QString::number(sim::kFactorySettings[0]));
+    EXPECT_EQ(child<QLineEdit>("Text9")->text(), QStringLiteral("80"));  // the factory V1
 }
 
 TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused) {
-    const sim::DeviceId held = bus.addAdaptor(sim::kelvoIdentity());
+    const sim::DeviceId held = plugIn();
     bus.device(held).refuseOpen = true;
-    start();
+    showWindow();
     const int designedHeight = form->height();
     auto* status = child<QLabel>("lblStatus");
     ASSERT_NE(status, nullptr);
     EXPECT_TRUE(status->isHidden());
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return status->isVisible(); }));
+    ASSERT_TRUE(waitUntilShown([&] { return status->isVisible(); }));
     EXPECT_GT(form->height(), designedHeight);
     EXPECT_GE(status->geometry().top(), child<QPushButton>("btnUpdate")->geometry().bottom());
     EXPECT_TRUE(status->text().contains(QStringLiteral("udevadm")));
 
     bus.device(held).refuseOpen = false;
-    ASSERT_TRUE(waitUntilShown(*form, [&] { return frm->session.isConnected; }));
+    ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
     EXPECT_EQ(status->text(), QString::fromLatin1(window::kSimulatedStatus));
 }
 
 TEST_F(FormWidgetTest, ADetailsLinkBesideTheRefusalShowsTheFullDiagnosis) {
-    const sim::DeviceId held = bus.addAdaptor(sim::kelvoIdentity());
+    const sim::DeviceId held = plugIn();
     bus.device(held).refuseOpen = true;
-    start();
-    form->setAccessDetails([] { return QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"); });
+    showWindow({.accessDetails = [] { return QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"); }});
     auto* link = child<QLabel>("accessDetailsLink");
     auto* status = child<QLabel>("lblStatus");
     ASSERT_NE(link, nullptr);

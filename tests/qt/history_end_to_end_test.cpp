@@ -9,18 +9,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <memory>
 #include <vector>
 
 #include "cli/command_line.h"
-#include "gui/calibration/calibration_menus.h"
 #include "gui/calibration/history_dialog.h"
 #include "gui/help/about_dialog.h"
-#include "history/window_recorder.h"
 #include "shown_window.h"
-#include "sim/simulated_bus.h"
-#include "storage/history_recorder.h"
-#include "support/fault_injecting_layer.h"
 
 namespace {
 
@@ -38,22 +32,11 @@ QAction* item(const gui::FormWidget& form, gui::Menu menu, const char* text) {
     return nullptr;
 }
 
-class HistoryEndToEnd : public ::testing::Test {
+class HistoryEndToEnd : public ShownWindowTest {
   protected:
-    void TearDown() override {
-        if (form && frm && !frm->isUnloaded()) {
-            form->close();
-        }
-    }
-
-    // A new window over the same simulated adaptor, with the menus and the history.
-    void openWindow() {
-        form.reset();
-        frm.reset();
-        showWindow(hid, services, frm, form, &watcher);
-        new gui::CalibrationMenus(*form, *frm, watcher, &recorder.store(),
-                                  QStringLiteral("0.13.1"));
-    }
+    void SetUp() override { plugIn(); }
+    // A new window over the same simulated adaptor, with the history.
+    void openWindow() { showWindow({.history = &recorder}); }
     void showReport() {
         bus.queueLever(adaptor, {10, 10, false});
         form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
@@ -72,17 +55,10 @@ class HistoryEndToEnd : public ::testing::Test {
         return {protocol::kKelvo, "Kelvo shifter adaptor", "KV-0001234", 0x0105};
     }
 
-    sim::SimulatedBus bus;
-    support::FaultInjectingLayer hid{bus};
-    sim::DeviceId adaptor = bus.addAdaptor();
     QTemporaryDir dataFolder;
     storage::HistoryStore store{dataFolder.path()};
     std::int64_t now = 1'764'770'520'000;
     storage::HistoryRecorder recorder{store, [this] { return now += 60'000; }};
-    history::WindowRecorder watcher{&recorder};
-    gui::QtToolkitServices services;
-    std::unique_ptr<frmMain> frm;
-    std::unique_ptr<gui::FormWidget> form;
 };
 
 TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {

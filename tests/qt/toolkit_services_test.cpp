@@ -11,22 +11,15 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <functional>
-#include <memory>
 
-#include "gui/form/form_widget.h"
 #include "gui/form/input_dialog.h"
-#include "gui/form/qt_toolkit.h"
 #include "shown_window.h"
-#include "sim/simulated_bus.h"
 #include "when_modal_shows.h"
 
 namespace {
 
-class ToolkitServicesTest : public ::testing::Test {
-  protected:
-    gui::QtToolkitServices services;
-};
+// The services alone at first; the suites below show a window with them.
+using ToolkitServicesTest = ShownWindowTest;
 
 TEST_F(ToolkitServicesTest, InputBoxGivesTheTextOnOk) {
     std::string seenTitle;
@@ -76,21 +69,7 @@ TEST_F(ToolkitServicesTest, DoEventsRunsWhatIsPending) {
 
 class ToolkitWithWindowTest : public ToolkitServicesTest {
   protected:
-    void SetUp() override { showWindow(bus, services, frm, form); }
-    void TearDown() override {
-        if (!frm->isUnloaded()) {
-            form->close();
-        }
-    }
-
-    template <typename Widget>
-    Widget* child(const char* name) const {
-        return form->findChild<Widget*>(QString::fromLatin1(name));
-    }
-
-    sim::SimulatedBus bus;
-    std::unique_ptr<frmMain> frm;
-    std::unique_ptr<gui::FormWidget> form;
+    void SetUp() override { showWindow(); }
 };
 
 TEST_F(ToolkitWithWindowTest, DoEventsFirstShowsWhatTheHandlerChanged) {
@@ -120,13 +99,12 @@ TEST_F(ToolkitWithWindowTest, DialogsBelongToTheMainWidget) {
 class KelvoWindowTest : public ToolkitWithWindowTest {
   protected:
     void SetUp() override {
-        adaptor = bus.addAdaptor(sim::kelvoIdentity());
+        plugIn();
         for (std::size_t i = 0; i < bus.adaptor(adaptor).memory.size(); ++i) {
             bus.adaptor(adaptor).memory[i] = static_cast<std::uint8_t>(i);
         }
-        ToolkitWithWindowTest::SetUp();
+        showWindow();
     }
-    sim::DeviceId adaptor = 0;
 };
 
 TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
@@ -158,10 +136,9 @@ TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
 class LoaderWindowTest : public ToolkitWithWindowTest {
   protected:
     void SetUp() override {
-        adaptor = bus.addAdaptor(sim::loaderIdentity());
-        ToolkitWithWindowTest::SetUp();
+        plugIn(sim::loaderIdentity());
+        showWindow();
     }
-    sim::DeviceId adaptor = 0;
 };
 
 TEST_F(LoaderWindowTest, CloseDuringTheUpgradeWaitsAndTheUpgradeEndsTheProgram) {
