@@ -310,7 +310,9 @@ TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused
 TEST_F(FormWidgetTest, ADetailsLinkBesideTheRefusalShowsTheFullDiagnosis) {
     const sim::DeviceId held = plugIn();
     bus.device(held).refuseOpen = true;
-    showWindow({.accessDetails = [] { return QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"); }});
+    WindowSetup setup;
+    setup.accessDetails = [] { return QStringLiteral("Adaptor nodes:\n  /dev/hidraw3"); };
+    showWindow(setup);
     auto* link = child<QLabel>("accessDetailsLink");
     auto* status = child<QLabel>("lblStatus");
     ASSERT_NE(link, nullptr);

@@ -36,7 +36,11 @@ class HistoryEndToEnd : public ShownWindowTest {
   protected:
     void SetUp() override { plugIn(); }
     // A new window over the same simulated adaptor, with the history.
-    void openWindow() { showWindow({.history = &recorder}); }
+    void openWindow() {
+        WindowSetup setup;
+        setup.history = &recorder;
+        showWindow(setup);
+    }
     void showReport() {
         bus.queueLever(adaptor, {10, 10, false});
         form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
