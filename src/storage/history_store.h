@@ -21,7 +21,7 @@ std::optional<history::History> historyFromJson(const QByteArray& json);
 class HistoryStore {
   public:
     explicit HistoryStore(QString folder);
-    // The user's data folder for this program (QStandardPaths::AppDataLocation).
+    // The user's data folder for this program (storage::dataFolder); empty when there is none.
     static QString defaultFolder();
 
     const QString& folder() const { return folder_; }
