@@ -94,6 +94,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
 
     WindowOptions options;
     options.adaptorIsSimulated = launch.simulated.has_value();
+    options.simulatedHistoryKept = launch.simulated && launch.keepHistory;
     // A demo leaves the user's data alone unless asked.
     std::optional<storage::HistoryRecorder> history;
     NoDataFolder noDataFolder;

@@ -1,14 +1,27 @@
 // Finding and opening the adaptor, and closing the connection.
+#include <string>
+
 #include "protocol/link_rules.h"
 #include "window/frm_main.h"
 #include "window/window_texts.h"
 
 using protocol::isAcceptedAdaptor;
 
+namespace {
+
+std::string unusableLengthStatus(std::size_t length) {
+    return "The adaptor is plugged in, but its feature reports are " + std::to_string(length) +
+           " bytes long, and this program can exchange settings only in reports of " +
+           std::to_string(protocol::kSettingsReportLength) + " to " +
+           std::to_string(protocol::kBufferSize) + " bytes: nothing is sent to it.";
+}
+
+}  // namespace
+
 bool frmMain::FindTheHid() {
     session.isConnected = false;
     accessRefused_ = false;
-    adaptorUnreadable_ = false;
+    unreadableStatus_.clear();
     std::vector<hid::InterfaceIdentity> interfaces;
     session.lastResult = hid_.enumerate(interfaces);
 
@@ -34,13 +47,16 @@ bool frmMain::FindTheHid() {
         }
         if (isAcceptedAdaptor(session.attributes.VendorID, session.attributes.ProductID)) {
             ReadHidCaps();
-            // Without its report sizes nothing could be exchanged with the adaptor, so it
-            // is refused like one that cannot be opened.
+            // Without report sizes that can carry its settings nothing could be exchanged
+            // with the adaptor, so it is refused like one that cannot be opened.
             const bool capsRead = session.lastResult != 0;
-            adaptorUnreadable_ = adaptorUnreadable_ || !capsRead;
-            if (capsRead &&
-                protocol::isUsableAdaptor(session.attributes.VendorID, session.attributes.ProductID,
-                                          session.caps.FeatureReportByteLength)) {
+            const std::size_t length = session.caps.FeatureReportByteLength;
+            if (!capsRead) {
+                unreadableStatus_ = window::kAdaptorUnreadableStatus;
+            } else if (!protocol::isUsableFeatureLength(length)) {
+                unreadableStatus_ = unusableLengthStatus(length);
+            } else if (protocol::isUsableAdaptor(session.attributes.VendorID,
+                                                 session.attributes.ProductID, length)) {
                 session.isConnected = true;
                 break;
             }
@@ -51,7 +67,7 @@ bool frmMain::FindTheHid() {
         return false;
     }
     accessRefused_ = false;
-    adaptorUnreadable_ = false;
+    unreadableStatus_.clear();
 
     session.productId = protocol::signExtendedProduct(session.attributes.ProductID);
     session.lastResult =
@@ -81,13 +97,9 @@ void frmMain::CloseConnection() {
 
 // Right after a plug-in the system may refuse the open until the access rule applies;
 // only a refusal that lasts about a second (three searches) is worth a word. An adaptor
-// whose report sizes cannot be read stays so until it is replugged: said at once.
+// whose report sizes are unknown or unusable stays so until it is replugged: said at once.
 void frmMain::ShowAccessStatus() {
-    if (adaptorUnreadable_) {
-        status.setCondition(window::Condition::AdaptorUnreadable, window::kAdaptorUnreadableStatus);
-    } else {
-        status.clearCondition(window::Condition::AdaptorUnreadable);
-    }
+    status.setCondition(window::Condition::AdaptorUnreadable, unreadableStatus_);
     constexpr int kSearchesBeforeStatus = 3;
     refusedSearches_ = accessRefused_ ? refusedSearches_ + 1 : 0;
     if (refusedSearches_ == kSearchesBeforeStatus) {

@@ -43,6 +43,9 @@ bool frmMain::ReadInputReport() {
 bool frmMain::WriteSetting(std::uint8_t address, std::int16_t value) {
     protocol::writeWriteSetting(session.featureBuffer, address, static_cast<std::uint8_t>(value));
     const bool accepted = SendFeatureBuffer(protocol::kCommandLength);
-    refusedSettingWrites_ += accepted ? 0 : 1;
+    refusedStoreReports_ += accepted ? 0 : 1;
+    if (accepted && adaptorHolds_) {
+        (*adaptorHolds_)[address] = static_cast<std::uint8_t>(value);
+    }
     return accepted;
 }

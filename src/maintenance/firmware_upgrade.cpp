@@ -12,14 +12,24 @@ constexpr const char* kUpgradeTitle = "Upgrade Firmware";
 constexpr const char* kDoneCaption = "Done.Exiting...";
 constexpr int kExitPause = 100;
 
+constexpr const char* kUpgradeQuestion =
+    "The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built "
+    "into this program, which takes a few seconds. Keep the adaptor plugged in until it is "
+    "done. When it is done, this program closes.\n\nSend the firmware now?";
+
 std::string upgradeOutcome(std::size_t failedBlocks, std::size_t blocks) {
+    constexpr const char* kClosing = " This program now closes.";
     if (failedBlocks == 0) {
-        return "The firmware image was sent; please unplug the adaptor and plug it in again.";
+        return std::string(
+                   "The firmware image was sent; please unplug the adaptor and plug it "
+                   "in again.") +
+               kClosing;
     }
     return "The adaptor did not accept " + std::to_string(failedBlocks) + " of the " +
            std::to_string(blocks) +
            " firmware blocks and is still waiting for a firmware image, so please start "
-           "this program again and repeat the upgrade.";
+           "this program again and repeat the upgrade." +
+           kClosing;
 }
 
 }  // namespace
@@ -35,6 +45,10 @@ void frmMain::UpgradeFW_Click() {
     if (const auto refusal = maintenance::upgradeRefusal(
             options_.firmware, session.caps.FeatureReportByteLength, options_.adaptorIsSimulated)) {
         toolkit_.MessageBox(kUpgradeTitle, *refusal);
+        Timer.Enabled = true;
+        return;
+    }
+    if (!toolkit_.Confirm(kUpgradeTitle, kUpgradeQuestion)) {
         Timer.Enabled = true;
         return;
     }

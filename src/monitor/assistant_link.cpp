@@ -46,6 +46,7 @@ void frmMain::TypeThresholds(const std::vector<protocol::ThresholdValue>& values
     if (lastReportMode) {
         TakeThresholdEdits(*lastReportMode);  // the lines follow the boxes at once
     }
+    ShowDifferences();
 }
 
 bool frmMain::UseProposedValues(const std::vector<protocol::ThresholdValue>& proposed) {

@@ -57,6 +57,7 @@ void frmMain::Timer_Timer() {
     }
     ShowAccessStatus();
     ShowPresenceStatus(elapsed);
+    ShowDifferences();
 }
 
 void frmMain::LoseConnection() {

@@ -2,9 +2,13 @@
 
 namespace protocol {
 
+bool isUsableFeatureLength(std::size_t featureReportLength) {
+    return featureReportLength >= kSettingsReportLength && featureReportLength <= kBufferSize;
+}
+
 bool isUsableAdaptor(std::uint16_t vendorId, std::uint16_t productId,
                      std::size_t featureReportLength) {
-    return isAcceptedAdaptor(vendorId, productId) && featureReportLength <= kBufferSize;
+    return isAcceptedAdaptor(vendorId, productId) && isUsableFeatureLength(featureReportLength);
 }
 
 bool carriesWholeReply(std::int64_t bytesRead, std::size_t lengthNeeded) {

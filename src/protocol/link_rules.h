@@ -13,8 +13,12 @@ namespace protocol {
 // The six thresholds by setting address.
 using Thresholds = std::array<std::uint8_t, kSettingCount>;
 
+// Feature reports of this length (report ID included) carry a settings reply and fit
+// the connection's buffers.
+bool isUsableFeatureLength(std::size_t featureReportLength);
+
 // An opened device can be talked to: one of ours by its own attributes, with feature
-// reports that the connection's buffers can hold.
+// reports of a usable length.
 bool isUsableAdaptor(std::uint16_t vendorId, std::uint16_t productId,
                      std::size_t featureReportLength);
 

@@ -56,6 +56,17 @@ constexpr const char* nameOf(Threshold threshold) {
     return factsOf(threshold).name;
 }
 
+// Two lines that bound gates from either side: `low`'s value lies below `high`'s (V1
+// left of V2, H2 below H1), or the lines have crossed.
+struct BoundingPair {
+    Threshold low;
+    Threshold high;
+};
+inline constexpr std::array<BoundingPair, 2> kBoundingPairs{{
+    {Threshold::V1, Threshold::V2},
+    {Threshold::H2, Threshold::H1},
+}};
+
 // A threshold and a value for it.
 struct ThresholdValue {
     Threshold threshold{};

@@ -36,7 +36,7 @@ void frmMain::RestoreThresholds(const protocol::Thresholds& values, const std::s
 }
 
 void frmMain::TellConnection() {
-    refusedSettingWrites_ = 0;
+    refusedStoreReports_ = 0;
     std::optional<events::Reading> read;
     if (settingsReadFromAdaptor && protocol::reportsLever(session.productId)) {
         read.emplace();
@@ -49,15 +49,17 @@ void frmMain::TellConnection() {
     for (events::WindowObserver* observer : observers_) {
         notifyIfAny(observer->connected(read));
     }
+    ShowDifferences();
 }
 
 void frmMain::TellThresholds(events::Event event) {
-    const bool accepted = refusedSettingWrites_ == 0;
-    refusedSettingWrites_ = 0;
+    const bool accepted = refusedStoreReports_ == 0;
+    refusedStoreReports_ = 0;
     const protocol::Thresholds values = CurrentThresholds();
     for (events::WindowObserver* observer : observers_) {
         notifyIfAny(observer->thresholdsChanged(event, values, accepted));
     }
+    ShowDifferences();
 }
 
 void frmMain::notifyIfAny(const std::string& notice) {

@@ -21,10 +21,14 @@ void frmMain::ReadDeviceSettings() {
     // failed request the adaptor may hand out any other pending reply). Otherwise they
     // and the text boxes keep what they held, and the close will not write them back.
     settingsReadFromAdaptor = requested && fetched;
+    adaptorHolds_.reset();
     if (settingsReadFromAdaptor) {
         const protocol::Thresholds read = protocol::thresholdsOfReply(session.inputBuffer);
         for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
             thresholdOf(facts.threshold) = read[facts.address];
+        }
+        if (protocol::reportsLever(session.productId)) {
+            adaptorHolds_ = read;
         }
     }
     shownMode = 255;

@@ -25,7 +25,7 @@ void frmMain::StoreAllSix() {
     for (monitor::TypingRun& run : typingRuns_) {
         run.settle();
     }
-    const std::size_t refused = refusedSettingWrites_;
+    const std::size_t refused = refusedStoreReports_;
     TellThresholds(events::Event::StoredAllSix);
     status.notify(refused == 0 ? std::string("Stored all six thresholds in the adaptor")
                                : "The adaptor did not accept " + std::to_string(refused) +

@@ -88,9 +88,12 @@ void frmMain::createControls() {
 
     place(Command1, 5160, 7320, 1815, 495, 6);
     Command1.Caption = "Read shifter memory";
+    Command1.toolTip = "Reads the adaptor's 128 bytes of memory and shows them for support";
 
     place(btnUpdate, 2400, 7320, 2175, 495, 5);
     btnUpdate.Caption = "Update settings";
+    btnUpdate.toolTip =
+        "Stores the thresholds of the adaptor's current mode; closing the window stores all six";
     btnUpdate.font = kSansSerif9Bold;
 
     designTextBox(Text10, protocol::Threshold::V2, 3960, 2160, 2);
@@ -100,6 +103,7 @@ void frmMain::createControls() {
 
     place(UpgradeFW, 120, 7320, 1935, 495, 15);
     UpgradeFW.Caption = "Upgrade Firmware";
+    UpgradeFW.toolTip = "Sends the built-in firmware to the adaptor; asks first";
     UpgradeFW.font = kSansSerif9;
     UpgradeFW.Enabled = false;
     UpgradeFW.Visible = false;

@@ -25,6 +25,8 @@ struct WindowOptions {
     maintenance::FirmwareImage firmware = maintenance::builtInFirmwareImage();
     // True when the HID layer is the simulated bus: only then may the test image go out.
     bool adaptorIsSimulated = false;
+    // The history of a simulated adaptor is kept, as asked: the status line says so.
+    bool simulatedHistoryKept = false;
     std::string supportAddress = maintenance::defaultSupportAddress();
     // Why the system refuses the adaptor and the fix, in one sentence, asked when the
     // refusal first shows; unset, the status line gives the general advice.
@@ -187,6 +189,12 @@ class frmMain {
     // The six WriteSetting reports of the close, in its order.
     void WriteAllSixThresholds();
 
+    // What the window holds that the adaptor does not, and lines that crossed: the
+    // boxes' marks and the status line's conditions.
+    void ShowDifferences();
+    // The boxes show the sequential pair now.
+    bool boxesShowSequential() const;
+
     // watchers: what they are told, and notices they give for the status line
     void TellConnection();
     void TellThresholds(events::Event event);
@@ -226,16 +234,21 @@ class frmMain {
     // An accepted adaptor was seen that the system would not open, and none opened.
     bool accessRefused_ = false;
     int refusedSearches_ = 0;
-    // An accepted adaptor opened but its capabilities could not be read, and none connected.
-    bool adaptorUnreadable_ = false;
+    // Why an accepted adaptor that opened could not be used (its capabilities unread, its
+    // feature reports of a length nothing can be exchanged in), while none connected;
+    // empty otherwise.
+    std::string unreadableStatus_;
     // Poll time since the window last had an adaptor.
     int absentMilliseconds_ = 0;
 
     // What each threshold box (Text7 to Text10) took since its value was last settled.
     std::array<monitor::TypingRun, 4> typingRuns_;
 
-    // WriteSetting reports the adaptor refused since the last recorded event.
-    std::size_t refusedSettingWrites_ = 0;
+    // Reports of a store the adaptor refused since the last recorded event.
+    std::size_t refusedStoreReports_ = 0;
+    // The thresholds the adaptor holds, as read when it connected and stored since; unset
+    // when they could not be read.
+    std::optional<protocol::Thresholds> adaptorHolds_;
 
     bool upgradeInProgress_ = false;
     bool unloaded_ = false;

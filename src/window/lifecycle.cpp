@@ -42,7 +42,9 @@ void frmMain::ShowPresenceStatus(int elapsedMilliseconds) {
         status.clearCondition(window::Condition::NoAdaptor);
     }
     if (session.isConnected && options_.adaptorIsSimulated) {
-        status.setCondition(window::Condition::Simulated, window::kSimulatedStatus);
+        status.setCondition(window::Condition::Simulated, options_.simulatedHistoryKept
+                                                              ? window::kSimulatedHistoryKeptStatus
+                                                              : window::kSimulatedStatus);
     } else {
         status.clearCondition(window::Condition::Simulated);
     }
@@ -53,7 +55,8 @@ void frmMain::Form_Unload() {
         return;  // no handle is open: there is nothing to send or close
     }
     protocol::writeSetCalibrationMode(session.featureBuffer, false);
-    SendFeatureBuffer(protocol::kCommandLength);
+    // The close's record says whether the adaptor took all it was sent, this included.
+    refusedStoreReports_ += SendFeatureBuffer(protocol::kCommandLength) ? 0 : 1;
     // A loader's answer to the settings request is no thresholds, and it could take
     // written settings as image data: it gets none.
     if (settingsReadFromAdaptor && !protocol::isProduct(session.productId, protocol::kLoader)) {
@@ -148,4 +151,5 @@ void frmMain::DisableUI() {
     UpgradeFW.Visible = false;
     Timer.Interval = 500;
     Caption = window::kDisconnectedCaption;
+    adaptorHolds_.reset();
 }

@@ -14,6 +14,8 @@ enum class Condition : std::size_t {
     AccessRefused,
     AdaptorUnreadable,
     NoAdaptor,
+    CrossedLines,
+    UnstoredValues,
     Simulated,
     Count
 };

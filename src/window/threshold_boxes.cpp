@@ -9,13 +9,23 @@ std::string description(protocol::Threshold threshold) {
     return std::string(facts.shownName) + ", " + facts.line + ", " + kThresholdRange;
 }
 
+// The hover hint says what the box's marks mean.
+std::string toolTipOf(const toolkit::TextBox& box, protocol::Threshold threshold) {
+    std::string tip = box.refused ? std::string(kThresholdRange) : description(threshold);
+    if (box.adaptorValue) {
+        tip += "; the adaptor holds " + std::to_string(*box.adaptorValue) + " until it is stored";
+    }
+    return tip;
+}
+
 }  // namespace
 
 void describeThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold) {
     box.accessibleName = protocol::factsOf(threshold).shownName;
     box.accessibleDescription = description(threshold);
     box.refused = false;
-    box.toolTip = box.accessibleDescription;
+    box.adaptorValue.reset();
+    box.toolTip = toolTipOf(box, threshold);
 }
 
 void markThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold, bool refused) {
@@ -23,7 +33,16 @@ void markThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold, bool
         return;  // every tick checks the boxes: leave unchanged texts alone
     }
     box.refused = refused;
-    box.toolTip = refused ? kThresholdRange : description(threshold);
+    box.toolTip = toolTipOf(box, threshold);
+}
+
+void markDifference(toolkit::TextBox& box, protocol::Threshold threshold,
+                    std::optional<std::int16_t> adaptorValue) {
+    if (box.adaptorValue == adaptorValue) {
+        return;
+    }
+    box.adaptorValue = adaptorValue;
+    box.toolTip = toolTipOf(box, threshold);
 }
 
 }  // namespace window

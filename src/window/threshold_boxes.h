@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "protocol/thresholds.h"
@@ -11,9 +13,13 @@ namespace window {
 // The range a box accepts, and the hint on a box whose text was refused.
 inline constexpr const char* kThresholdRange = "0 to 254";
 
-// Names `box` after the threshold it holds now, and clears any refused mark.
+// Names `box` after the threshold it holds now, and clears its marks.
 void describeThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold);
 // Marks `box` as refused (its text moves no line) or accepted.
 void markThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold, bool refused);
+// Marks `box` as holding another value than the adaptor's `adaptorValue`, or clears
+// the mark (unset).
+void markDifference(toolkit::TextBox& box, protocol::Threshold threshold,
+                    std::optional<std::int16_t> adaptorValue);
 
 }  // namespace window

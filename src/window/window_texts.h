@@ -21,5 +21,7 @@ inline constexpr const char* kNoAdaptorStatus =
     "No adaptor found. Plug one in: the window comes alive by itself.";
 inline constexpr const char* kSimulatedStatus =
     "Simulated adaptor: nothing is kept when the program ends";
+inline constexpr const char* kSimulatedHistoryKeptStatus =
+    "Simulated adaptor: its thresholds are lost when the program ends, its history is kept";
 
 }  // namespace window

@@ -122,6 +122,14 @@ TEST_F(WindowHistory, RefusedReportsMarkTheEntryAndTheStatusSaysSo) {
     EXPECT_TRUE(recorder.entries[2].accepted);
 }
 
+TEST_F(WindowHistory, TheClosesEntryIsNotAcceptedWhenCalibrationOffWasRefused) {
+    frmMain& window = connect();
+    hid.failCall(hid.callCount() + 1);  // the close's first report
+    window.Unload();
+    ASSERT_EQ(eventsRecorded(), (std::vector<Event>{Event::Read, Event::StoredAtClose}));
+    EXPECT_FALSE(recorder.entries[1].accepted);
+}
+
 TEST_F(WindowHistory, NothingIsRecordedOrStoredWithoutThresholdsReadFromALever) {
     hid.failCalls(support::CallKind::GetFeature);
     frmMain& window = connect();

@@ -103,8 +103,13 @@ TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
     EXPECT_EQ(sends[kChunks].handle, hid::Handle::None);
     EXPECT_EQ(toolkit.doEventsCount, static_cast<int>(kChunks));
 
+    // Asked first, told last, both saying that the program closes.
+    ASSERT_EQ(toolkit.questions.size(), 1u);
+    EXPECT_NE(toolkit.questions[0].text.find("Keep the adaptor plugged in"), std::string::npos);
+    EXPECT_NE(toolkit.questions[0].text.find("this program closes"), std::string::npos);
     ASSERT_EQ(toolkit.messages.size(), 1u);
     EXPECT_NE(toolkit.messages[0].text.find("unplug"), std::string::npos);
+    EXPECT_NE(toolkit.messages[0].text.find("This program now closes."), std::string::npos);
     EXPECT_EQ(window->UpgradeFW.Caption, "Done.Exiting...");
     EXPECT_FALSE(window->UpgradeFW.Enabled);
     EXPECT_FALSE(window->UpgradeFW.Visible);
@@ -113,6 +118,19 @@ TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
     EXPECT_TRUE(window->isUnloaded());
     EXPECT_EQ(toolkit.unloadCount, 1);
     EXPECT_EQ(bus.openHandleCount(), 0u);
+}
+
+TEST_F(FirmwareUpgradeTest, CancelSendsNothingAndPollingGoesOn) {
+    connectLoader();
+    toolkit.confirmAnswer = false;
+    window->UpgradeFW_Click();
+    EXPECT_EQ(toolkit.questions.size(), 1u);
+    EXPECT_TRUE(sendAttempts().empty());
+    EXPECT_TRUE(toolkit.messages.empty());
+    EXPECT_TRUE(window->Timer.Enabled);
+    EXPECT_TRUE(window->UpgradeFW.Visible);
+    EXPECT_FALSE(window->isUnloaded());
+    EXPECT_EQ(bus.adaptor(loader).firmwareChunksReceived, 0U);
 }
 
 TEST_F(FirmwareUpgradeTest, AdaptorRestartsWithTheImageAndIsFoundAgain) {

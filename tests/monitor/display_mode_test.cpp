@@ -96,7 +96,8 @@ TEST_F(DisplayMode, MarksARefusedBoxUntilItsTextIsAcceptedOrRefilled) {
     w.Text10.Text = "30";
     tick();
     EXPECT_FALSE(w.Text10.refused);
-    EXPECT_EQ(w.Text10.toolTip, "V2, right vertical line, 0 to 254");
+    EXPECT_EQ(w.Text10.toolTip,
+              "V2, right vertical line, 0 to 254; the adaptor holds 200 until it is stored");
 
     // The mode switch refills the boxes it shows and names them after their thresholds.
     w.Text7.Text = "abc";

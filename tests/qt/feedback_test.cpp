@@ -87,7 +87,8 @@ TEST_F(FeedbackTest, ARefusedValueIsFramedRedUntilAValueIsAccepted) {
     report(22, 230);
     ASSERT_FALSE(frm->Text10.refused);
     EXPECT_NE(box->grab().toImage().pixelColor(0, look.height() / 2), QColor(Qt::red));
-    EXPECT_EQ(box->toolTip(), QStringLiteral("V2, right vertical line, 0 to 254"));
+    EXPECT_EQ(box->toolTip(), QStringLiteral("V2, right vertical line, 0 to 254; the adaptor "
+                                             "holds 200 until it is stored"));
 }
 
 TEST_F(FeedbackTest, TheStatusLineSaysWhatWasStoredAndThatTheAdaptorIsSimulated) {

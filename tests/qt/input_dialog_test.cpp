@@ -1,56 +1,55 @@
-// The prompt with one editable line: its text starts selected, Copy copies all of it.
+// The prompt with an editable text: shown whole in a fixed-width font, opening
+// unselected, and Copy copies the text as given, whatever was typed since.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "gui/form/input_dialog.h"
 
 namespace {
 
-TEST(InputDialog, ShowsPromptTitleAndTheDefaultTextSelected) {
-    gui::InputDialog dialog(QStringLiteral("Copy this text"), QStringLiteral("Memory"),
-                            QStringLiteral("00 11 22 33"));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory"));
-    EXPECT_EQ(dialog.field()->text(), QStringLiteral("00 11 22 33"));
-    EXPECT_EQ(dialog.field()->selectedText(), QStringLiteral("00 11 22 33"));
-    EXPECT_EQ(dialog.field()->cursorPosition(), 0);  // shown from its start
-    EXPECT_FALSE(dialog.field()->isReadOnly());
-    const auto labels = dialog.findChildren<QLabel*>();
-    ASSERT_EQ(labels.size(), 1);
-    EXPECT_EQ(labels.front()->text(), QStringLiteral("Copy this text"));
-}
+const QString kDump = QStringLiteral("Kelvo: ") + QStringLiteral(" 5A").repeated(128);
 
-TEST(InputDialog, PromptIsPlainText) {
-    gui::InputDialog dialog(QStringLiteral("<b>bold</b> & <i>more</i>"), QString(), QString());
+TEST(InputDialog, ShowsTheWholeTextUnselectedInAFixedWidthFont) {
+    gui::InputDialog dialog(QStringLiteral("<b>Copy</b> this text"), QStringLiteral("Memory"),
+                            kDump);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Memory"));
     const auto labels = dialog.findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 1);
     EXPECT_EQ(labels.front()->textFormat(), Qt::PlainText);
+
+    QPlainTextEdit* field = dialog.field();
+    EXPECT_EQ(field->toPlainText(), kDump);
+    EXPECT_FALSE(field->textCursor().hasSelection());
+    EXPECT_FALSE(field->isReadOnly());
+    EXPECT_TRUE(QFontInfo(field->font()).fixedPitch());
+    // All of it in view: nothing to scroll to.
+    EXPECT_EQ(field->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(field->hasFocus());  // a keystroke does not land in it unasked
 }
 
-TEST(InputDialog, CopyPutsTheWholeTextOnTheClipboard) {
-    gui::InputDialog dialog(QStringLiteral("Prompt"), QStringLiteral("Title"),
-                            QStringLiteral("Kelvo;00 01 02"));
+TEST(InputDialog, CopyGivesTheTextAsReadAfterAnEdit) {
+    gui::InputDialog dialog(QStringLiteral("Prompt"), QStringLiteral("Title"), kDump);
     QClipboard* clipboard = QGuiApplication::clipboard();
     ASSERT_NE(clipboard, nullptr);
-    clipboard->setText(QStringLiteral("something else"));
-    dialog.field()->setSelection(0, 3);  // a part selected must not shorten the copy
+    dialog.field()->selectAll();
+    QTest::keyClicks(dialog.field(), QStringLiteral("x"));
+    EXPECT_EQ(dialog.text(), QStringLiteral("x"));  // the field stays editable
     QTest::mouseClick(dialog.copyButton(), Qt::LeftButton);
-    EXPECT_EQ(clipboard->text(), QStringLiteral("Kelvo;00 01 02"));
+    EXPECT_EQ(clipboard->text(), kDump);
     EXPECT_EQ(dialog.result(), 0);  // copying leaves the dialog open
     // The button says it worked, for a moment.
     EXPECT_EQ(dialog.copyButton()->text(), QStringLiteral("Copied"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.copyButton()->text() == "Copy"; }, 3000));
-}
-
-TEST(InputDialog, TextIsWhatTheUserLeftInTheField) {
-    gui::InputDialog dialog(QString(), QString(), QStringLiteral("old"));
-    QTest::keyClicks(dialog.field(), QStringLiteral("new"));  // replaces the selection
-    EXPECT_EQ(dialog.text(), QStringLiteral("new"));
 }
 
 }  // namespace

@@ -35,6 +35,10 @@ class RecordingToolkit : public toolkit::ToolkitServices {
     void MessageBox(const std::string& title, const std::string& text) override {
         messages.push_back({title, text});
     }
+    bool Confirm(const std::string& title, const std::string& text) override {
+        questions.push_back({title, text});
+        return confirmAnswer;
+    }
 
     std::vector<InputBoxCall> inputBoxes;
     std::string inputBoxAnswer;
@@ -43,4 +47,6 @@ class RecordingToolkit : public toolkit::ToolkitServices {
     int unloadCount = 0;
     std::vector<int> sleeps;
     std::vector<Message> messages;
+    std::vector<Message> questions;
+    bool confirmAnswer = true;
 };

@@ -296,6 +296,26 @@ TEST_F(Lifecycle, AnAdaptorWhoseCapabilitiesCannotBeReadIsRefusedAndTheUserToldT
     EXPECT_EQ(window.status.text(), window::kSimulatedStatus);
 }
 
+// Feature reports too short for the settings reply, or too long for the buffers: refused
+// like unreadable capabilities, and the status line says why.
+TEST_F(Lifecycle, AnAdaptorWithUnusableFeatureReportsIsRefusedAndTheStatusSaysWhy) {
+    for (const std::uint16_t length : {7, 258}) {
+        sim::AdaptorIdentity identity = sim::kelvoIdentity();
+        identity.featureReportByteLength = length;
+        const sim::DeviceId held = addAdaptorWith(identity);
+        frmMain& window = loadWindow();
+        EXPECT_FALSE(window.session.isConnected);
+        EXPECT_EQ(window.status.text(),
+                  "The adaptor is plugged in, but its feature reports are " +
+                      std::to_string(length) +
+                      " bytes long, and this program can exchange settings only in reports of 8 "
+                      "to 257 bytes: nothing is sent to it.");
+        EXPECT_EQ(callsOf(CallKind::SetFeature), 0U);
+        EXPECT_EQ(bus.openHandleCount(), 0U);
+        bus.unplug(held);
+    }
+}
+
 TEST_F(Lifecycle, SaysNoAdaptorOnlyAfterMoreThanASecondWithoutOne) {
     bus.addForeignDevice(0x046D, 0xC52B);
     frmMain& window = loadWindow();
@@ -312,6 +332,13 @@ TEST_F(Lifecycle, SaysNoAdaptorOnlyAfterMoreThanASecondWithoutOne) {
     window.Timer_Timer();
     ASSERT_TRUE(window.session.isConnected);
     EXPECT_EQ(window.status.text(), window::kSimulatedStatus);
+
+    // A simulated adaptor whose history is kept does not say that nothing is.
+    WindowOptions kept = simulatedOptions();
+    kept.simulatedHistoryKept = true;
+    frmMain keeping(hid, toolkit, kept);
+    keeping.Form_Load();
+    EXPECT_EQ(keeping.status.text(), window::kSimulatedHistoryKeptStatus);
 }
 
 TEST_F(Lifecycle, AReplugIsNoAbsenceAndARealAdaptorHasNoNote) {

@@ -2,10 +2,13 @@
 
 #include <QClipboard>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -15,6 +18,9 @@ namespace {
 const QString kCopyCaption = QStringLiteral("Copy");
 const QString kCopiedCaption = QStringLiteral("Copied");
 constexpr int kCopiedMilliseconds = 1500;
+// Sixteen three-character byte fields a line, and room for all 128 bytes and a label.
+constexpr int kColumns = 16 * 3 + 2;
+constexpr int kRows = 9;
 
 }  // namespace
 
@@ -28,18 +34,23 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
     promptLabel->setTextFormat(Qt::PlainText);
     promptLabel->setWordWrap(true);
 
-    field_ = new QLineEdit(text, this);
-    field_->setMinimumWidth(360);
-    // All selected, shown from its start: the selection runs back to the first character.
-    field_->setSelection(static_cast<int>(text.size()), -static_cast<int>(text.size()));
+    field_ = new QPlainTextEdit(text, this);
+    field_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    field_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    const QFontMetrics metrics(field_->font());
+    const int frame =
+        2 * (field_->frameWidth() + static_cast<int>(field_->document()->documentMargin()));
+    field_->setMinimumSize(metrics.horizontalAdvance(QString(kColumns, QLatin1Char('0'))) + frame +
+                               field_->verticalScrollBar()->sizeHint().width(),
+                           metrics.lineSpacing() * kRows + frame);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     copyButton_ = buttons->addButton(kCopyCaption, QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(copyButton_, &QPushButton::clicked, this, [this] {
+    connect(copyButton_, &QPushButton::clicked, this, [this, text] {
         if (QClipboard* clipboard = QGuiApplication::clipboard()) {
-            clipboard->setText(field_->text());
+            clipboard->setText(text);
             // The clipboard shows nothing by itself: the button says it worked.
             copyButton_->setText(kCopiedCaption);
             QTimer::singleShot(kCopiedMilliseconds, copyButton_,
@@ -51,11 +62,13 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
     layout->addWidget(promptLabel);
     layout->addWidget(field_);
     layout->addWidget(buttons);
-    field_->setFocus();
+    // The focus on Copy: typing changes nothing until the field is clicked.
+    copyButton_->setDefault(true);
+    copyButton_->setFocus();
 }
 
 QString InputDialog::text() const {
-    return field_->text();
+    return field_->toPlainText();
 }
 
 }  // namespace gui

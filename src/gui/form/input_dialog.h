@@ -3,11 +3,12 @@
 #include <QDialog>
 #include <QString>
 
-class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
-// A modal prompt with one editable line. The line starts selected so it can be copied
-// at once; the Copy button puts all of it on the clipboard.
+// A modal prompt with an editable text, shown whole in a fixed-width font and opening
+// unselected, so a stray keystroke replaces nothing. Copy puts the text as it was given
+// on the clipboard, whatever was typed into the field since.
 namespace gui {
 
 class InputDialog : public QDialog {
@@ -16,11 +17,11 @@ class InputDialog : public QDialog {
                 QWidget* parent = nullptr);
 
     QString text() const;
-    QLineEdit* field() const { return field_; }
+    QPlainTextEdit* field() const { return field_; }
     QPushButton* copyButton() const { return copyButton_; }
 
   private:
-    QLineEdit* field_ = nullptr;
+    QPlainTextEdit* field_ = nullptr;
     QPushButton* copyButton_ = nullptr;
 };
 

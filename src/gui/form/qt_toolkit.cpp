@@ -58,4 +58,15 @@ void QtToolkitServices::MessageBox(const std::string& title, const std::string& 
     box.exec();
 }
 
+bool QtToolkitServices::Confirm(const std::string& title, const std::string& text) {
+    showModelState();
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
+                    QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    mainWidget_.data());
+    box.setTextFormat(Qt::PlainText);
+    // Enter alone must not start what cannot be taken back.
+    box.setDefaultButton(QMessageBox::Cancel);
+    return box.exec() == QMessageBox::Ok;
+}
+
 }  // namespace gui

@@ -23,21 +23,24 @@ const std::string& shownText(const toolkit::Control& control) {
     return kNone;
 }
 
-bool refusedOf(const toolkit::Control& control) {
-    return control.kind() == toolkit::ControlKind::TextBox &&
-           static_cast<const toolkit::TextBox&>(control).refused;
+const toolkit::TextBox* boxOf(const toolkit::Control& control) {
+    return control.kind() == toolkit::ControlKind::TextBox
+               ? &static_cast<const toolkit::TextBox&>(control)
+               : nullptr;
 }
 
 }  // namespace
 
 bool ShownLook::unchanged(const toolkit::Control& control) {
     const std::string& text = shownText(control);
-    const bool refused = refusedOf(control);
+    const toolkit::TextBox* box = boxOf(control);
+    const bool refused = box != nullptr && box->refused;
+    const bool differs = box != nullptr && box->adaptorValue.has_value();
     if (recorded_ && text == text_ && control.accessibleName == accessibleName_ &&
         control.accessibleDescription == accessibleDescription_ && control.toolTip == toolTip_ &&
-        refused == refused_ && control.Enabled == enabled_ && control.Visible == visible_ &&
-        control.Left == left_ && control.Top == top_ && control.Width == width_ &&
-        control.Height == height_) {
+        refused == refused_ && differs == differs_ && control.Enabled == enabled_ &&
+        control.Visible == visible_ && control.Left == left_ && control.Top == top_ &&
+        control.Width == width_ && control.Height == height_) {
         return true;
     }
     recorded_ = true;
@@ -46,6 +49,7 @@ bool ShownLook::unchanged(const toolkit::Control& control) {
     accessibleDescription_ = control.accessibleDescription;
     toolTip_ = control.toolTip;
     refused_ = refused;
+    differs_ = differs;
     enabled_ = control.Enabled;
     visible_ = control.Visible;
     left_ = control.Left;

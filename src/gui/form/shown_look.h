@@ -20,6 +20,7 @@ class ShownLook {
     std::string accessibleDescription_;
     std::string toolTip_;
     bool refused_ = false;
+    bool differs_ = false;
     bool enabled_ = false;
     bool visible_ = false;
     float left_ = 0;

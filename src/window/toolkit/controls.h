@@ -95,6 +95,9 @@ class TextBox : public Control {
     std::string Text;
     // The text was refused: the front end marks the box until it is accepted or refilled.
     bool refused = false;
+    // Set while the box's threshold differs from what the adaptor holds: the adaptor's
+    // value. The front end marks the box meanwhile.
+    std::optional<std::int16_t> adaptorValue;
 };
 
 class Label : public Control {

@@ -21,6 +21,8 @@ class ToolkitServices {
     virtual void Sleep(int milliseconds) = 0;
     // A modal message the user acknowledges.
     virtual void MessageBox(const std::string& title, const std::string& text) = 0;
+    // A modal question: true when the user chose OK, false on Cancel or a close.
+    virtual bool Confirm(const std::string& title, const std::string& text) = 0;
 };
 
 }  // namespace toolkit

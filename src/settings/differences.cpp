@@ -1,0 +1,71 @@
+// What the window holds that the adaptor does not: the boxes that differ are marked with
+// the adaptor's value, and the status line counts the values a close would store. Lines
+// that crossed are named too, since the adaptor takes them without a word.
+#include <string>
+
+#include "window/frm_main.h"
+#include "window/threshold_boxes.h"
+
+namespace {
+
+std::string unstoredText(std::size_t count) {
+    if (count == 1) {
+        return "1 value is not stored in the adaptor yet; closing the window stores it";
+    }
+    return std::to_string(count) +
+           " values are not stored in the adaptor yet; closing the window stores them";
+}
+
+std::string shownValue(protocol::Threshold threshold, int value) {
+    return std::string(protocol::factsOf(threshold).shownName) + " (" + std::to_string(value) + ")";
+}
+
+std::string crossedText(const protocol::Thresholds& values) {
+    std::string text;
+    for (const protocol::BoundingPair& pair : protocol::kBoundingPairs) {
+        const protocol::ThresholdFacts& low = protocol::factsOf(pair.low);
+        const protocol::ThresholdFacts& high = protocol::factsOf(pair.high);
+        const int lowValue = values[low.address];
+        const int highValue = values[high.address];
+        if (lowValue <= highValue) {
+            continue;
+        }
+        text += text.empty() ? "" : "; ";
+        text += low.axis == protocol::Axis::X
+                    ? shownValue(pair.high, highValue) + " lies left of " +
+                          shownValue(pair.low, lowValue)
+                    : shownValue(pair.low, lowValue) + " lies above " +
+                          shownValue(pair.high, highValue);
+    }
+    return text.empty() ? text : text + ": the lines have crossed";
+}
+
+}  // namespace
+
+bool frmMain::boxesShowSequential() const {
+    const std::optional<std::uint8_t> mode =
+        shownMode == 255 ? lastReportMode : std::optional<std::uint8_t>(shownMode);
+    return mode == protocol::kSequentialMode;
+}
+
+void frmMain::ShowDifferences() {
+    const protocol::Thresholds held = CurrentThresholds();
+    std::size_t unstored = 0;
+    if (adaptorHolds_) {
+        for (std::size_t address = 0; address < held.size(); ++address) {
+            unstored += held[address] != (*adaptorHolds_)[address] ? 1 : 0;
+        }
+    }
+    for (const protocol::Threshold threshold : protocol::thresholdsOfMode(boxesShowSequential())) {
+        const std::size_t address = protocol::factsOf(threshold).address;
+        std::optional<std::int16_t> adaptorValue;
+        if (adaptorHolds_ && held[address] != (*adaptorHolds_)[address]) {
+            adaptorValue = (*adaptorHolds_)[address];
+        }
+        window::markDifference(boxOf(threshold), threshold, adaptorValue);
+    }
+    status.setCondition(window::Condition::UnstoredValues,
+                        unstored == 0 ? std::string() : unstoredText(unstored));
+    status.setCondition(window::Condition::CrossedLines,
+                        adaptorHolds_ ? crossedText(held) : std::string());
+}
