@@ -1,5 +1,6 @@
-// The calibration window: picks the real or the simulated adaptor, keeps the history,
-// wires the window object to its widgets and runs it.
+// The calibration window: picks the real, the simulated or a recorded adaptor, records
+// the session when asked, keeps the history, wires the window object to its widgets and
+// runs it.
 #include "app/run_window.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 #include "app/screenshot.h"
 #include "cli/qt_options.h"
+#include "cli/recorded_session.h"
 #include "commands/exit_status.h"
 #include "diagnosis/system_access.h"
 #include "gui/assistant/calibration_tools.h"
@@ -80,7 +82,9 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     // The simulated adaptor is private to each instance and needs no lock.
     std::optional<storage::SingleInstance> realAdaptors;
     std::unique_ptr<hid::HidLayer> hidLayer;
-    if (launch.simulated) {
+    if (launch.recorded) {
+        hidLayer = std::make_unique<recording::RecordedAdaptor>(*launch.recorded);
+    } else if (launch.simulated) {
         auto bus = std::make_unique<sim::SimulatedBus>();
         sim::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
         hidLayer = std::move(bus);
@@ -111,8 +115,9 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         options.accessAdvice = diagnosis::accessAdvice;
     }
 
+    cli::SessionRecording recording(*hidLayer, launch);
     gui::QtToolkitServices toolkit;
-    frmMain window(*hidLayer, toolkit, options);
+    frmMain window(recording.layer(), toolkit, options);
     history::WindowRecorder connection(recorder);
     window.attach(connection);
     gui::FormWidget widget(window);
@@ -137,7 +142,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
             });
     }
     const int status = QApplication::exec();
-    return screenshotFailed ? 1 : status;
+    return recording.finish(screenshotFailed ? commands::kExitFailed : status);
 }
 
 }  // namespace app
