@@ -23,6 +23,7 @@
 #include "gui/form/load_window.h"
 #include "gui/form/lock_refusal.h"
 #include "gui/form/qt_toolkit.h"
+#include "gui/help/support_recording_dialog.h"
 #include "hid/hidapi_backend.h"
 #include "history/window_recorder.h"
 #include "sim/demo_adaptor.h"
@@ -115,7 +116,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         options.accessAdvice = diagnosis::accessAdvice;
     }
 
-    cli::SessionRecording recording(*hidLayer, launch);
+    cli::SessionRecording recording(*hidLayer, launch, true);
     gui::QtToolkitServices toolkit;
     frmMain window(recording.layer(), toolkit, options);
     history::WindowRecorder connection(recorder);
@@ -124,6 +125,9 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     new gui::CalibrationTools(widget, window);
     new gui::CalibrationMenus(widget, window, connection, history ? &history->store() : nullptr,
                               QString::fromStdString(hid::hidapiVersion()));
+    if (recording::RecordingLayer* support = recording.supportRecording()) {
+        gui::addSupportRecording(widget, *support);
+    }
     if (!launch.simulated) {
         widget.setAccessDetails([] { return QString::fromStdString(diagnosis::accessDetails()); });
     }

@@ -56,12 +56,18 @@ std::shared_ptr<const recording::RecordedDevice> loadRecordedAdaptor(const QStri
     return nullptr;
 }
 
-SessionRecording::SessionRecording(hid::HidLayer& inner, const LaunchOptions& options)
+SessionRecording::SessionRecording(hid::HidLayer& inner, const LaunchOptions& options,
+                                   bool offerSupportRecording)
     : inner_(inner), path_(options.recordPath) {
+    recording::RecordingOptions recordingOptions;
     if (path_.isEmpty()) {
+        if (offerSupportRecording) {
+            recordingOptions.startIdle = true;
+            recorder_.emplace(inner, sessionHeader(), recording::RecordingLayer::Saver(),
+                              recordingOptions);
+        }
         return;
     }
-    recording::RecordingOptions recordingOptions;
     recordingOptions.anonymous = options.recordAnonymous;
     recorder_.emplace(
         inner, sessionHeader(),
@@ -77,8 +83,12 @@ hid::HidLayer& SessionRecording::layer() {
     return recorder_ ? static_cast<hid::HidLayer&>(*recorder_) : inner_;
 }
 
+recording::RecordingLayer* SessionRecording::supportRecording() {
+    return path_.isEmpty() && recorder_ ? &*recorder_ : nullptr;
+}
+
 int SessionRecording::finish(int status) {
-    if (!recorder_) {
+    if (!recorder_ || path_.isEmpty()) {
         return status;
     }
     recorder_->finish();

@@ -18,15 +18,19 @@ namespace cli {
 std::shared_ptr<const recording::RecordedDevice> loadRecordedAdaptor(const QString& path,
                                                                      QString& error);
 
-// Records every HID call of the session into the file --record names, when it names one.
+// Records every HID call of the session into the file --record names, when it names one;
+// without one, the window may still offer a recording started and saved by the user.
 class SessionRecording {
   public:
-    SessionRecording(hid::HidLayer& inner, const LaunchOptions& options);
+    SessionRecording(hid::HidLayer& inner, const LaunchOptions& options,
+                     bool offerSupportRecording = false);
     SessionRecording(const SessionRecording&) = delete;
     SessionRecording& operator=(const SessionRecording&) = delete;
 
     // The layer the session talks to: the recorder, or `inner` when nothing is recorded.
     hid::HidLayer& layer();
+    // The recording the user starts, stops and saves; null when --record records all.
+    recording::RecordingLayer* supportRecording();
     // Ends the recording and tells how it went on standard error; a session that went
     // well fails when the file could not be written.
     int finish(int status);

@@ -38,7 +38,8 @@ RecordingLayer::RecordingLayer(hid::HidLayer& inner, Header header, Saver saver,
       header_(headerLine(header)),
       saver_(std::move(saver)),
       options_(options),
-      clock_(std::move(clock)) {
+      clock_(std::move(clock)),
+      recording_(!options.startIdle) {
     if (!clock_) {
         const auto start = std::chrono::steady_clock::now();
         clock_ = [start] {
@@ -52,6 +53,14 @@ std::string RecordingLayer::text(std::string_view reason) const {
     return header_ + body_ + endLine(clock_().count(), reason);
 }
 
+void RecordingLayer::start() {
+    body_ = prelude_;
+    recording_ = true;
+    finished_ = false;
+    stoppedAtLimit_ = false;
+    lastSave_ = clock_();
+}
+
 void RecordingLayer::finish() {
     if (finished_) {
         return;
@@ -59,7 +68,25 @@ void RecordingLayer::finish() {
     // Saved again after the size limit too, in case that save failed.
     finished_ = true;
     recording_ = false;
-    saver_(text(stoppedAtLimit_ ? kEndSizeLimit : kEndStopped));
+    save(stoppedAtLimit_ ? kEndSizeLimit : kEndStopped);
+}
+
+void RecordingLayer::save(std::string_view reason) {
+    if (saver_) {
+        saver_(text(reason));
+    }
+}
+
+void RecordingLayer::keepPrelude(const Call& call, const std::string& lines) {
+    if (call.kind == CallKind::Enumerate) {
+        prelude_.clear();
+        preludeOpen_ = true;
+    } else if (call.kind == CallKind::ReadInput) {
+        preludeOpen_ = false;
+    }
+    if (preludeOpen_) {
+        prelude_ += lines;
+    }
 }
 
 Call RecordingLayer::begin(CallKind kind, hid::Handle handle) const {
@@ -71,22 +98,27 @@ Call RecordingLayer::begin(CallKind kind, hid::Handle handle) const {
 }
 
 bool RecordingLayer::add(const Call& call) {
-    if (!recording_) {
+    const bool inPrelude = call.kind == CallKind::Enumerate || preludeOpen_;
+    if (!recording_ && !inPrelude) {
         return call.ok;
     }
     const std::string lines = callLines(call);
+    keepPrelude(call, lines);
+    if (!recording_) {
+        return call.ok;
+    }
     const std::size_t endRoom = endLine(call.timeUs, kEndSizeLimit).size();
     if (header_.size() + body_.size() + lines.size() + endRoom > options_.sizeLimit) {
         recording_ = false;
         stoppedAtLimit_ = true;
-        saver_(text(kEndSizeLimit));
+        save(kEndSizeLimit);
         return call.ok;
     }
     body_ += lines;
     const std::chrono::microseconds now(call.timeUs);
     if (now - lastSave_ >= options_.saveEvery) {
         lastSave_ = now;
-        saver_(text(kEndRunning));
+        save(kEndRunning);
     }
     return call.ok;
 }

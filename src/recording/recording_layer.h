@@ -19,11 +19,14 @@ struct RecordingOptions {
     std::size_t sizeLimit = kSizeLimit;
     // How often the text is handed to the saver while the session runs.
     std::chrono::microseconds saveEvery = std::chrono::seconds(5);
+    // Waits for start(), keeping meanwhile only how the current connection was made.
+    bool startIdle = false;
 };
 
 class RecordingLayer : public hid::HidLayer {
   public:
-    // Gets the whole text each time it is saved; a failed save is the caller's to report.
+    // Gets the whole text each time it is saved (may be empty: the text is then only
+    // taken with text()); a failed save is the caller's to report.
     using Saver = std::function<void(const std::string& text)>;
     // The time since the recording began; a steady clock when not given.
     using Clock = std::function<std::chrono::microseconds()>;
@@ -31,8 +34,13 @@ class RecordingLayer : public hid::HidLayer {
     RecordingLayer(hid::HidLayer& inner, Header header, Saver saver, RecordingOptions options = {},
                    Clock clock = {});
 
+    // Starts (again) an idle or finished recording: it begins with the calls that made
+    // the current connection, from the latest enumeration up to the first input read.
+    void start();
     // Ends the recording and saves it a last time; later calls pass unrecorded.
     void finish();
+    bool isRecording() const { return recording_; }
+    std::size_t size() const { return header_.size() + body_.size(); }
     // True once the size limit ended the recording.
     bool stoppedAtLimit() const { return stoppedAtLimit_; }
     // The recording as it would be saved now, ending for `reason`.
@@ -57,6 +65,8 @@ class RecordingLayer : public hid::HidLayer {
     Call begin(CallKind kind, hid::Handle handle = hid::Handle::None) const;
     // Adds the call's lines, saving now and then; stops at the size limit.
     bool add(const Call& call);
+    void keepPrelude(const Call& call, const std::string& lines);
+    void save(std::string_view reason);
     std::string shownPath(const std::string& path);
 
     hid::HidLayer& inner_;
@@ -67,6 +77,8 @@ class RecordingLayer : public hid::HidLayer {
     std::string body_;
     std::chrono::microseconds lastSave_{0};
     bool recording_ = true;
+    std::string prelude_;  // the current connection's calls
+    bool preludeOpen_ = false;
     bool stoppedAtLimit_ = false;
     bool finished_ = false;
     std::map<std::string, std::string> anonymousPaths_;

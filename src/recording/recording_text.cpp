@@ -1,5 +1,6 @@
 #include "recording/recording_text.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "recording/line_object.h"
@@ -140,11 +141,13 @@ class CallReader {
         if (call_.kind == CallKind::GetString) {
             return true;
         }
-        if (!object_.number("read", -1, length, bytesRead)) {
+        if (!object_.number("read", -1, kMaxLength, bytesRead)) {
             return false;
         }
         call_.bytesRead = static_cast<std::int32_t>(bytesRead);
-        return true;
+        // An answered call holds the reply as far as the device said it went.
+        const std::int64_t held = std::min(length, std::max<std::int64_t>(bytesRead, 0));
+        return !call_.ok || static_cast<std::int64_t>(call_.reply.size()) == held;
     }
     bool identityString() {
         std::string name;

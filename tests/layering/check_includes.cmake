@@ -23,7 +23,7 @@ endforeach()
 set(allowed_resources "")
 set(allowed_storage protocol events history)
 set(allowed_cli protocol events hid sim recording history diagnosis commands storage resources)
-set(allowed_gui protocol events hid history assistant diagnosis storage resources ${window_object})
+set(allowed_gui protocol events hid recording history assistant diagnosis storage resources ${window_object})
 set(allowed_app protocol events hid sim recording history diagnosis commands storage cli gui resources
     ${window_object})
 

@@ -88,6 +88,41 @@ TEST(RecordingLayer, AnonymousRecordingsHideTheSerialAndPathsAndLimitsStopIt) {
     EXPECT_EQ(parsedRecording(cut).end, "size limit");
 }
 
+TEST(RecordingLayer, StartedLaterBeginsWithHowTheConnectionWasMade) {
+    sim::SimulatedBus bus;
+    const sim::DeviceId id = bus.addAdaptor(sim::miradIdentity());
+    for (int i = 0; i < 3; ++i) {
+        bus.queueLever(id, {});
+    }
+    recording::RecordingOptions idle;
+    idle.startIdle = true;
+    std::string saved;
+    recording::RecordingLayer layer(
+        bus, {}, [&](const std::string& text) { saved = text; }, idle);
+    std::vector<hid::InterfaceIdentity> listed;
+    hid::Handle handle{};
+    std::uint8_t buffer[8] = {};
+    std::int32_t count = 0;
+    layer.enumerate(listed);
+    layer.open("sim:0", hid::OpenMode::NonBlockingInput, handle);
+    layer.readInput(handle, buffer, count);  // the connection's made: not kept
+    layer.readInput(handle, buffer, count);
+    EXPECT_EQ(saved, "");
+    layer.start();
+    layer.readInput(handle, buffer, count);
+    layer.finish();
+
+    const recording::Recording session = parsedRecording(saved);
+    ASSERT_EQ(session.calls.size(), 3u);
+    EXPECT_EQ(session.calls[0].kind, recording::CallKind::Enumerate);
+    EXPECT_EQ(session.calls[1].kind, recording::CallKind::Open);
+    EXPECT_EQ(session.calls[2].kind, recording::CallKind::ReadInput);
+    std::string error;
+    const auto device = recording::recordedDevice(session, error);
+    ASSERT_TRUE(device) << error;
+    EXPECT_EQ(device->identity.productId, protocol::kMirad);
+}
+
 TEST(RecordingReader, RefusesWhatIsNotAWholeRecordingInOneSentence) {
     sim::SimulatedBus bus;
     bus.addAdaptor();
