@@ -54,7 +54,7 @@ TEST(RecordingLayer, ChangesNothingAndWritesDownEveryCallAsItWent) {
         const recording::Call& call = session.calls[i];
         const support::CallRecord& made = logged.log()[i];
         SCOPED_TRACE(recording::describe(call));
-        EXPECT_EQ(static_cast<int>(call.kind), static_cast<int>(made.kind));
+        EXPECT_EQ(call.kind, made.kind);
         EXPECT_EQ(call.handle, static_cast<std::uint32_t>(made.handle));
         EXPECT_EQ(call.ok, made.result);
         EXPECT_EQ(call.timeUs, static_cast<std::int64_t>(i + 1) * 1000);
