@@ -345,6 +345,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                .arg(name));
         }
     }
+    for (const QCommandLineOption* demoOnly : {&reportRate, &lever, &gates, &noise}) {
+        if (result.options.recorded && parser.isSet(*demoOnly)) {
+            return failure(QStringLiteral("--%1 does not apply to a recording, which plays the "
+                                          "reports it holds")
+                               .arg(demoOnly->names().constFirst()));
+        }
+    }
     if (parser.isSet(reportRate)) {
         if (!result.options.simulated) {
             return failure(QStringLiteral("--report-rate applies to --simulate only"));

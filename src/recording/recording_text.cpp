@@ -10,7 +10,8 @@ namespace {
 
 constexpr std::int64_t kMaxHandle = std::numeric_limits<std::uint32_t>::max();
 constexpr std::int64_t kMaxLength = 65535;
-constexpr std::int64_t kMaxTime = std::numeric_limits<std::int64_t>::max();
+// Far beyond any session (about 31 years), and far from overflowing when times are added.
+constexpr std::int64_t kMaxTime = 1'000'000'000'000'000;
 
 std::string_view stringName(hid::IdentityString which) {
     switch (which) {

@@ -104,6 +104,8 @@ TEST(CommandLine, RecordingsAreReadAndRecordTargetsCheckedBeforeAnythingRuns) {
         const char* error;
     } refused[] = {
         {{QStringLiteral("--simulate=%1").arg(cut)}, "shifter-cut.rec: The recording is cut short"},
+        {{QStringLiteral("--simulate=%1").arg(kept), "--lever=assistant"},
+         "--lever does not apply to a recording"},
         {{"--record-anonymous"}, "--record-anonymous applies to --record only"},
         {{"--record", "/no-such-folder/session.rec"}, "--record cannot write into the folder"},
         {{"--read", "--record", QDir::tempPath()}, "--record needs a file name, and"},
