@@ -52,11 +52,8 @@ commands::WriteRequest writeOf(const char* assignments) {
     return request;
 }
 
-protocol::Thresholds factoryWith(std::size_t address, std::uint8_t value, std::size_t address2,
-                                 std::uint8_t value2) {
-    protocol::Thresholds values = sim::kFactorySettings;
+protocol::Thresholds with(protocol::Thresholds values, std::size_t address, std::uint8_t value) {
     values[address] = value;
-    values[address2] = value2;
     return values;
 }
 
@@ -80,16 +77,34 @@ const std::vector<KeptSession>& keptSessions() {
         std::vector<KeptSession> kept;
         // Made by the program: see tests/recordings/README.md.
         kept.push_back({"kelvo-read.rec", {}, kRead, protocol::kKelvo, u"KV-0001234", factory});
-        kept.push_back({"mirad-write.rec",
-                        {},
-                        [](hid::HidLayer& hid) {
-                            commands::writeCommand(hid, writeOf("V1=90,SEQH1=170"), nullptr);
-                        },
-                        protocol::kMirad,
-                        u"",  // a write asks for no identity strings
-                        factoryWith(protocol::kAddressV1, 90, protocol::kAddressSeqH1, 170)});
+        kept.push_back(
+            {"mirad-write.rec",
+             {},
+             [](hid::HidLayer& hid) {
+                 commands::writeCommand(hid, writeOf("V1=90,SEQH1=170"), nullptr);
+             },
+             protocol::kMirad,
+             u"",  // a write asks for no identity strings
+             with(with(factory, protocol::kAddressV1, 90), protocol::kAddressSeqH1, 170)});
         kept.push_back(
             {"usb-read-anonymous.rec", {}, kRead, protocol::kUsbShifter, u"ANONYMOUS", factory});
+        // Made in the kernel guest (tests/e2e): the real hidapi backend on a hidraw node of
+        // the uhid adaptor, whose thresholds are not the factory ones.
+        const protocol::Thresholds guest{72, 181, 66, 190, 78, 176};
+        kept.push_back({"guest-read.rec", {}, kRead, protocol::kKelvo, u"KV-0001234", guest});
+        kept.push_back(
+            {"guest-write.rec",
+             {},
+             [](hid::HidLayer& hid) { commands::writeCommand(hid, writeOf("V1=90"), nullptr); },
+             protocol::kKelvo,
+             u"",
+             with(guest, protocol::kAddressV1, 90)});
+        kept.push_back({"guest-dump.rec",
+                        {},
+                        [](hid::HidLayer& hid) { commands::dumpCommand(hid, nullptr); },
+                        protocol::kKelvo,
+                        u"",
+                        factory});  // a dump reads no settings
         // Made by make_recordings.
         kept.push_back({"kelvo-window.rec",
                         [](sim::SimulatedBus& bus, support::FaultInjectingLayer&) {
