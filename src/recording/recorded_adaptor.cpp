@@ -80,7 +80,11 @@ class DeviceTracker {
                 break;
             case CallKind::ReadInput:
                 if (call.ok && call.bytesRead > 0) {
-                    device_.input.push_back({call.timeUs, call.reply});
+                    // Times never run backwards, so every loop of the reports moves on.
+                    const std::int64_t at =
+                        device_.input.empty() ? call.timeUs
+                                              : std::max(call.timeUs, device_.input.back().timeUs);
+                    device_.input.push_back({at, call.reply});
                 }
                 break;
             case CallKind::ProbePresence:
