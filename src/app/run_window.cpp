@@ -1,5 +1,6 @@
-// The calibration window: picks the real or the simulated adaptor, keeps the history,
-// wires the window object to its widgets and runs it.
+// The calibration window: picks the real, the simulated or a recorded adaptor, records
+// the session when asked, keeps the history, wires the window object to its widgets and
+// runs it.
 #include "app/run_window.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 #include "app/screenshot.h"
 #include "cli/qt_options.h"
+#include "cli/recorded_session.h"
 #include "commands/exit_status.h"
 #include "diagnosis/system_access.h"
 #include "gui/assistant/calibration_tools.h"
@@ -21,6 +23,7 @@
 #include "gui/form/load_window.h"
 #include "gui/form/lock_refusal.h"
 #include "gui/form/qt_toolkit.h"
+#include "gui/help/support_recording_dialog.h"
 #include "hid/hidapi_backend.h"
 #include "history/window_recorder.h"
 #include "sim/demo_adaptor.h"
@@ -80,7 +83,9 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     // The simulated adaptor is private to each instance and needs no lock.
     std::optional<storage::SingleInstance> realAdaptors;
     std::unique_ptr<hid::HidLayer> hidLayer;
-    if (launch.simulated) {
+    if (launch.recorded) {
+        hidLayer = std::make_unique<recording::RecordedAdaptor>(*launch.recorded);
+    } else if (launch.simulated) {
         auto bus = std::make_unique<sim::SimulatedBus>();
         sim::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
         hidLayer = std::move(bus);
@@ -112,14 +117,18 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         options.accessAdvice = diagnosis::accessAdvice;
     }
 
+    cli::SessionRecording recording(*hidLayer, launch, true);
     gui::QtToolkitServices toolkit;
-    frmMain window(*hidLayer, toolkit, options);
+    frmMain window(recording.layer(), toolkit, options);
     history::WindowRecorder connection(recorder);
     window.attach(connection);
     gui::FormWidget widget(window);
     new gui::CalibrationTools(widget, window);
     new gui::CalibrationMenus(widget, window, connection, history ? &history->store() : nullptr,
                               QString::fromStdString(hid::hidapiVersion()));
+    if (recording::RecordingLayer* support = recording.supportRecording()) {
+        gui::addSupportRecording(widget, *support);
+    }
     if (!launch.simulated) {
         widget.setAccessDetails([] { return QString::fromStdString(diagnosis::accessDetails()); });
     }
@@ -138,7 +147,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
             });
     }
     const int status = QApplication::exec();
-    return screenshotFailed ? 1 : status;
+    return recording.finish(screenshotFailed ? commands::kExitFailed : status);
 }
 
 }  // namespace app

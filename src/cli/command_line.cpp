@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/qt_options.h"
+#include "cli/recorded_session.h"
 
 namespace cli {
 namespace {
@@ -105,18 +106,35 @@ std::optional<sim::DemoLever::Motion> leverMotionNamed(const QString& name) {
     return std::nullopt;
 }
 
-// A screenshot that cannot be written is refused at once, not after the window ran.
-std::optional<QString> screenshotProblem(const QString& path) {
+// A screenshot or recording that cannot be written is refused at once, not after the
+// session ran.
+std::optional<QString> outputFileProblem(const QString& option, const QString& path) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (target.isDir()) {
-        return QStringLiteral("--screenshot needs a file name, and %1 is a folder").arg(path);
+        return QStringLiteral("--%1 needs a file name, and %2 is a folder").arg(option, path);
     }
     if (!folder.isDir() || !folder.isWritable()) {
-        return QStringLiteral("--screenshot cannot write into the folder %1")
-            .arg(QDir::toNativeSeparators(folder.filePath()));
+        return QStringLiteral("--%1 cannot write into the folder %2")
+            .arg(option, QDir::toNativeSeparators(folder.filePath()));
     }
     return std::nullopt;
+}
+
+// --record FILE and --record-anonymous; an empty text when they are fine.
+QString takeRecordOptions(const QCommandLineParser& parser, const QCommandLineOption& record,
+                          const QCommandLineOption& anonymous, LaunchOptions& options) {
+    options.recordAnonymous = parser.isSet(anonymous);
+    if (!parser.isSet(record)) {
+        return options.recordAnonymous
+                   ? QStringLiteral("--record-anonymous applies to --record only")
+                   : QString();
+    }
+    options.recordPath = parser.value(record);
+    if (options.recordPath.isEmpty()) {
+        return QStringLiteral("--record needs a file name");
+    }
+    return outputFileProblem(QStringLiteral("record"), options.recordPath).value_or(QString());
 }
 
 // "40,165,215": three columns from left to right, each 0..255.
@@ -220,8 +238,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
         QStringLiteral("Runs on a simulated adaptor whose lever moves by itself: kelvo "
-                       "(when no value is given), mirad, usb or loader."),
-        QStringLiteral("kelvo|mirad|usb|loader"));
+                       "(when no value is given), mirad, usb or loader; or on the adaptor a "
+                       "recording made with --record holds, given as --simulate=FILE."),
+        QStringLiteral("kelvo|mirad|usb|loader|FILE"));
+    const QCommandLineOption record(
+        QStringLiteral("record"),
+        QStringLiteral("Records every call to the adaptors and each answer into FILE, with the "
+                       "window or any command. The recording holds the adaptor's serial "
+                       "number and thresholds; it stops at 50 MB."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption recordAnonymous(
+        QStringLiteral("record-anonymous"),
+        QStringLiteral("With --record: writes a stand-in for the serial number and the "
+                       "device paths."));
     const QCommandLineOption reportRate(
         QStringLiteral("report-rate"),
         QStringLiteral("Reports a second the simulated adaptor sends (default 125)."),
@@ -251,8 +280,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Units the simulated lever shakes in X and Y (default 3 for the "
                        "assistant's lever, 0 for the tour)."),
         QStringLiteral("UNITS"));
-    parser.addOptions(
-        {help, version, simulate, reportRate, lever, gates, noise, screenshot, keepHistory});
+    parser.addOptions({help, version, simulate, reportRate, lever, gates, noise, screenshot,
+                       keepHistory, record, recordAnonymous});
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --read: answers in JSON."));
     const std::vector<CommandOption> commandChoices = commandOptions();
@@ -276,8 +305,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
         text.replace(0, usageEnd < 0 ? 0 : usageEnd,
                      QStringLiteral("Usage: %1 [options]").arg(QLatin1String(kProgramName)));
-        result.text = text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader>"),
-                                   QLatin1String("--simulate[=kelvo|mirad|usb|loader]")) +
+        result.text = text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader|FILE>"),
+                                   QLatin1String("--simulate[=kelvo|mirad|usb|loader|FILE]")) +
                       QLatin1String(kCommandHelp);
         return result;
     }
@@ -302,10 +331,25 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(simulate)) {
         const QString name = parser.value(simulate);
         result.options.simulated = simulatedIdentityNamed(name);
+        if (!result.options.simulated && QFileInfo::exists(name)) {
+            QString error;
+            result.options.recorded = loadRecordedAdaptor(name, error);
+            if (!result.options.recorded) {
+                return failure(error);
+            }
+            result.options.simulated = result.options.recorded->identity;
+        }
         if (!result.options.simulated) {
             return failure(QStringLiteral("unknown adaptor '%1' for --simulate: use kelvo, "
-                                          "mirad, usb or loader")
+                                          "mirad, usb, loader or a recording's file")
                                .arg(name));
+        }
+    }
+    for (const QCommandLineOption* demoOnly : {&reportRate, &lever, &gates, &noise}) {
+        if (result.options.recorded && parser.isSet(*demoOnly)) {
+            return failure(QStringLiteral("--%1 does not apply to a recording, which plays the "
+                                          "reports it holds")
+                               .arg(demoOnly->names().constFirst()));
         }
     }
     if (parser.isSet(reportRate)) {
@@ -351,12 +395,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         !wrong.isEmpty()) {
         return failure(wrong);
     }
+    if (const QString wrong = takeRecordOptions(parser, record, recordAnonymous, result.options);
+        !wrong.isEmpty()) {
+        return failure(wrong);
+    }
     if (parser.isSet(screenshot)) {
         result.options.screenshotPath = parser.value(screenshot);
         if (result.options.screenshotPath.isEmpty()) {
             return failure(QStringLiteral("--screenshot needs a file name"));
         }
-        if (const auto problem = screenshotProblem(result.options.screenshotPath)) {
+        if (const auto problem =
+                outputFileProblem(QStringLiteral("screenshot"), result.options.screenshotPath)) {
             return failure(*problem);
         }
     }

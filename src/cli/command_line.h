@@ -2,9 +2,11 @@
 
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 #include "commands/exit_status.h"
+#include "recording/recorded_adaptor.h"
 #include "resources/program_version.h"
 #include "sim/adaptor_model.h"
 #include "sim/demo_adaptor.h"
@@ -26,6 +28,11 @@ enum class Command { None, List, Read, Write, WriteFile, Dump, Report };
 struct LaunchOptions {
     // Set: run on a simulated adaptor of this identity instead of the real bus.
     std::optional<sim::AdaptorIdentity> simulated;
+    // Set with `simulated`: the simulated adaptor plays this recording.
+    std::shared_ptr<const recording::RecordedDevice> recorded;
+    // Not empty: every HID call of the session is recorded into this file.
+    QString recordPath;
+    bool recordAnonymous = false;  // with a stand-in for the serial number and the paths
     double reportRateHz = kDefaultReportRateHz;
     sim::DemoLever lever;
     // Not empty: save a picture of the window there after a while, then close it.
@@ -50,7 +57,8 @@ struct CommandLine {
 // `arguments` as the program got them, its own name first.
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// The identity a --simulate value names: kelvo, mirad, usb or loader.
+// The identity a --simulate value names: kelvo, mirad, usb or loader (a recording's file
+// is read by the parser itself).
 std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name);
 
 }  // namespace cli

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli/command_json.h"
+#include "cli/recorded_session.h"
 #include "commands/command_text.h"
 #include "commands/commands.h"
 #include "commands/support_report.h"
@@ -128,13 +129,22 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
     return commands::kExitUsage;
 }
 
+int runRecorded(hid::HidLayer& hid, const LaunchOptions& options) {
+    SessionRecording recording(hid, options);
+    return recording.finish(runOn(recording.layer(), options));
+}
+
 }  // namespace
 
 int runCommand(const LaunchOptions& options) {
+    if (options.recorded) {
+        recording::RecordedAdaptor adaptor(*options.recorded);
+        return runRecorded(adaptor, options);
+    }
     if (options.simulated) {
         sim::SimulatedBus bus;
         bus.addAdaptor(*options.simulated);
-        return runOn(bus, options);
+        return runRecorded(bus, options);
     }
     // Two programs must never interleave their reports to one adaptor.
     storage::SingleInstance realAdaptors;
@@ -147,7 +157,7 @@ int runCommand(const LaunchOptions& options) {
         return commands::kExitFailed;
     }
     hid::HidapiBackend hid;
-    return runOn(hid, options);
+    return runRecorded(hid, options);
 }
 
 }  // namespace cli

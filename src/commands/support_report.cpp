@@ -58,6 +58,16 @@ std::string adaptorSection(hid::HidLayer& hid, const hid::InterfaceIdentity& can
     return text;
 }
 
+// How to add what the adaptor did to the report.
+constexpr const char* kAttachRecording =
+    "\n== Recording ==\n"
+    "To show what the adaptor does, attach a recording of a session to this report: run\n"
+    "  shifter-calibration --record session.rec\n"
+    "(or choose Help > Record a session for support... in the window), do what goes\n"
+    "wrong, close the window and attach session.rec. A recording holds the adaptor's\n"
+    "serial number and thresholds; --record-anonymous leaves out the serial number and\n"
+    "the device paths.\n";
+
 }  // namespace
 
 std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView& system,
@@ -87,7 +97,7 @@ std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView&
     if (number == 0) {
         text += "\n== Adaptors ==\nNone found.\n";
     }
-    return text;
+    return text + kAttachRecording;
 }
 
 }  // namespace commands

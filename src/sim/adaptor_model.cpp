@@ -120,18 +120,28 @@ bool AdaptorModel::handleGetFeature(std::span<std::uint8_t> report) {
             put(protocol::kSettingsOffset, settings);
             pending_ = PendingReply::None;
             break;
-        case PendingReply::MemoryBlocks:
+        case PendingReply::MemoryBlocks: {
+            const auto dumped = dumpedMemory();
             put(protocol::kMemoryBlockOffset,
-                std::span(memory).subspan(nextBlock_ * protocol::kMemoryBlockSize,
+                std::span(dumped).subspan(nextBlock_ * protocol::kMemoryBlockSize,
                                           protocol::kMemoryBlockSize));
             if (++nextBlock_ == protocol::kMemoryBlockCount) {
                 pending_ = PendingReply::None;
             }
             break;
+        }
         case PendingReply::None:
             break;  // nothing asked for: a zero payload
     }
     return true;
+}
+
+std::array<std::uint8_t, protocol::kMemorySize> AdaptorModel::dumpedMemory() const {
+    std::array<std::uint8_t, protocol::kMemorySize> bytes = memory;
+    if (settingsInMemory) {
+        std::copy(settings.begin(), settings.end(), bytes.begin());
+    }
+    return bytes;
 }
 
 GearReading AdaptorModel::gearFor(const LeverPosition& lever) const {

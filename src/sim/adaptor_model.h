@@ -67,6 +67,11 @@ class AdaptorModel {
 
     std::array<std::uint8_t, protocol::kSettingCount> settings = kFactorySettings;
     std::array<std::uint8_t, protocol::kMemorySize> memory{};
+    // This adaptor keeps setting address k in memory byte k, so a dump shows the stored
+    // settings there; off for memory that came from elsewhere (a recorded dump).
+    bool settingsInMemory = true;
+    // The 128 bytes a dump hands out.
+    std::array<std::uint8_t, protocol::kMemorySize> dumpedMemory() const;
     bool calibrationMode = false;
 
     // Loader: the image received so far, and whether all of it arrived.

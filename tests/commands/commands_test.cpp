@@ -232,6 +232,7 @@ TEST_F(Commands, WriteReportsARefusedReportInItsStatus) {
 
 TEST_F(Commands, DumpShowsTheMemoryAsTheDialogDoes) {
     const sim::DeviceId adaptor = bus.addAdaptor(sim::miradIdentity());
+    bus.adaptor(adaptor).settingsInMemory = false;  // every byte the pattern's
     for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
         bus.adaptor(adaptor).memory[i] = static_cast<std::uint8_t>(i);
     }

@@ -31,7 +31,7 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
 
     sim::SimulatedBus bus;
     const sim::DeviceId adaptor = bus.addAdaptor();
-    bus.adaptor(adaptor).memory[0] = 0xA5;
+    bus.adaptor(adaptor).memory[6] = 0xA5;  // after the six settings the adaptor keeps there
     bus.adaptor(adaptor).memory[127] = 0x5A;
     bus.addAdaptor(sim::loaderIdentity());
 
@@ -45,12 +45,12 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
 
     const std::string zeros = [] {
         std::string fields;
-        for (int i = 0; i < 126; ++i) {
+        for (int i = 0; i < 120; ++i) {
             fields += " 00";
         }
         return fields;
     }();
-    EXPECT_EQ(masked(report),
+    EXPECT_EQ(masked(report.substr(0, report.find("\n== Recording =="))),
               "Shifter calibration support report\n"
               "Created: <masked>\n"
               "Program: <masked>\n"
@@ -79,7 +79,7 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
               "Version: 1.5\n"
               "Serial number: KV-0001234\n"
               "Thresholds: V1=80 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=75\n"
-              "Memory: Kelvo:  A5" +
+              "Memory: Kelvo:  50 AF 46 B9 4B B4 A5" +
                   zeros +
                   " 5A\n"
                   "History, newest last:\n"
@@ -90,6 +90,10 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
                   "Manufacturer: Corvane\n"
                   "Version: 0.1\n"
                   "Serial number: \n");
+    // The report ends saying how to attach a recording of a session.
+    EXPECT_NE(report.find("\n== Recording ==\n", report.find("== Adaptor 2 ==")),
+              std::string::npos);
+    EXPECT_NE(report.find("--record session.rec"), std::string::npos);
     // Only the exchanges of --read and --dump reached the adaptors: nothing was stored.
     EXPECT_EQ(bus.adaptor(adaptor).settings, sim::kFactorySettings);
 }

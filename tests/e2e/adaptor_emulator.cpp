@@ -66,6 +66,7 @@ sim::AdaptorModel startModel(const sim::AdaptorIdentity& identity) {
     sim::AdaptorModel model(identity);
     model.settings = kStartSettings;
     model.memory = startMemory();
+    model.settingsInMemory = false;  // every byte as the guest session expects it
     return model;
 }
 

@@ -1,7 +1,8 @@
 // The window on the hidapi backend against the uhid adaptor, through the guest
 // kernel's HID stack: discovery, identity and settings, reports shown, a stored
 // threshold, the memory dump, unplug and replug, the close, and a firmware upgrade.
-// Checks what the adaptor model received byte for byte.
+// Checks what the adaptor model received byte for byte. The commands' recordings come
+// out on the console, for tests/recordings/.
 //   guest_session UHID_ADAPTOR_PROGRAM [gtest options]
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -17,10 +18,12 @@
 
 #include "adaptor_contents.h"
 #include "adaptor_process.h"
+#include "commands/commands.h"
 #include "hid/hidapi_backend.h"
 #include "hid/hidraw_node.h"
 #include "maintenance/firmware_image.h"
 #include "monitor/gear_caption.h"
+#include "recording/recording_layer.h"
 #include "support/recording_toolkit.h"
 #include "window/frm_main.h"
 #include "window/window_texts.h"
@@ -429,6 +432,40 @@ TEST(GuestSession, LoaderTakesTheFirmwareAndComesBackAsKelvo) {
     expectKelvoShown(after);
     expectThresholds(after, e2e::kStartSettings);
     EXPECT_TRUE(after.QueryUnload());
+    EXPECT_EQ(adaptor.quit(), 0);
+}
+
+// --read, --write and --dump through the kernel, each recorded as --record records it and
+// printed between marker lines that run_guest.sh takes the files from.
+TEST(GuestSession, CommandsRecordedThroughTheKernel) {
+    e2e::AdaptorProcess adaptor(adaptorProgram, "kelvo", "/tmp/commands.log");
+    ASSERT_TRUE(adaptor.started());
+    ASSERT_EQ(adaptor.nextStatus(kStatusTimeout), "up 10a0");
+    ASSERT_TRUE(waitForAdaptorNode(protocol::kKelvo));
+    hid::HidapiBackend backend;
+    commands::WriteRequest write;
+    write.assignments = commands::parseAssignments("V1=90");
+    const std::pair<const char*, std::function<int(hid::HidLayer&)>> sessions[] = {
+        {"guest-read.rec",
+         [](hid::HidLayer& hid) { return commands::readCommand(hid, nullptr).exitCode; }},
+        {"guest-write.rec",
+         [&](hid::HidLayer& hid) { return commands::writeCommand(hid, write, nullptr).exitCode; }},
+        {"guest-dump.rec",
+         [](hid::HidLayer& hid) { return commands::dumpCommand(hid, nullptr).exitCode; }},
+    };
+    recording::Header header;
+    header.program = "guest_session";
+    header.platform = "linux guest: hidapi on hidraw over uhid";
+    header.date = "";
+    for (const auto& [file, run] : sessions) {
+        std::string text;
+        recording::RecordingLayer recorder(backend, header,
+                                           [&](const std::string& saved) { text = saved; });
+        EXPECT_EQ(run(recorder), commands::kExitOk) << file;
+        recorder.finish();
+        std::printf("=== recording %s ===\n%s=== end of recording ===\n", file, text.c_str());
+        std::fflush(stdout);
+    }
     EXPECT_EQ(adaptor.quit(), 0);
 }
 

@@ -71,7 +71,15 @@ timeout "$boot_timeout" qemu-system-x86_64 -accel tcg -cpu max -m 512 -smp 1 \
     -display none -serial stdio -monitor none -no-reboot -nic none \
     -kernel "$kernel_cache/kernel" -initrd "$work/initramfs.cpio" \
     -append "console=ttyS0 quiet panic=-1" \
-    -device isa-debug-exit,iobase=0xf4,iosize=0x04 </dev/null || status=$?
+    -device isa-debug-exit,iobase=0xf4,iosize=0x04 </dev/null | tee "$work/console.log" ||
+    status=$?
+
+# The recordings the guest session printed, as files for tests/recordings/.
+mkdir -p "$work/recordings"
+tr -d '\r' <"$work/console.log" | awk -v dir="$work/recordings" '
+    /^=== recording .* ===$/ { file = dir "/" $3; next }
+    /^=== end of recording ===$/ { close(file); file = ""; next }
+    file != "" { print > file }'
 
 case $status in
     1)

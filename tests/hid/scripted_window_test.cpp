@@ -79,6 +79,7 @@ TEST(ScriptedWindow, AWholeSettingsReplyIsWrittenBackAsItCame) {
 
 TEST(ScriptedWindow, AShortMemoryBlockShowsUnreadFieldsForWhatItDidNotCarry) {
     Rig rig;
+    rig.adaptor.adaptor->settingsInMemory = false;
     for (std::size_t i = 0; i < rig.adaptor.adaptor->memory.size(); ++i) {
         rig.adaptor.adaptor->memory[i] = static_cast<std::uint8_t>(i);
     }

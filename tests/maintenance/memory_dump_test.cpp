@@ -15,6 +15,7 @@ class MemoryDumpTest : public WindowTest {
     // An adaptor whose byte i holds a value that differs from its neighbours'.
     sim::DeviceId addAdaptorWithMemory(sim::AdaptorIdentity identity) {
         const sim::DeviceId id = bus.addAdaptor(std::move(identity));
+        bus.adaptor(id).settingsInMemory = false;  // every byte the pattern's
         for (std::size_t i = 0; i < protocol::kMemorySize; ++i) {
             bus.adaptor(id).memory[i] = static_cast<std::uint8_t>(i * 37 + 11);
         }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <tuple>
 
 #include "cli/command_line.h"
@@ -84,6 +85,38 @@ TEST(CommandLine, ScreenshotTakesAFileName) {
     EXPECT_TRUE(line.options.simulated.has_value());
     EXPECT_EQ(parse({"--screenshot"}).action, cli::LaunchAction::Fail);
     EXPECT_EQ(parse({"--screenshot="}).action, cli::LaunchAction::Fail);
+}
+
+TEST(CommandLine, RecordingsAreReadAndRecordTargetsCheckedBeforeAnythingRuns) {
+    const QString kept = QStringLiteral(SHIFTER_RECORDINGS_DIR "/mirad-window.rec");
+    const cli::CommandLine simulated = parse({QStringLiteral("--simulate=%1").arg(kept)});
+    ASSERT_EQ(simulated.action, cli::LaunchAction::Run) << simulated.text.toStdString();
+    ASSERT_TRUE(simulated.options.recorded);
+    EXPECT_EQ(simulated.options.simulated->productId, protocol::kMirad);
+
+    const QString cut = QDir::temp().filePath(QStringLiteral("shifter-cut.rec"));
+    QFile file(cut);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"format\":\"shifter-recording\",\"version\":1");
+    file.close();
+    const struct {
+        QStringList arguments;
+        const char* error;
+    } refused[] = {
+        {{QStringLiteral("--simulate=%1").arg(cut)}, "shifter-cut.rec: The recording is cut short"},
+        {{QStringLiteral("--simulate=%1").arg(kept), "--lever=assistant"},
+         "--lever does not apply to a recording"},
+        {{"--record-anonymous"}, "--record-anonymous applies to --record only"},
+        {{"--record", "/no-such-folder/session.rec"}, "--record cannot write into the folder"},
+        {{"--read", "--record", QDir::tempPath()}, "--record needs a file name, and"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        const cli::CommandLine line = parse(c.arguments);
+        EXPECT_EQ(line.action, cli::LaunchAction::Fail);
+        EXPECT_TRUE(line.text.contains(QLatin1String(c.error))) << line.text.toStdString();
+    }
+    QFile::remove(cut);
 }
 
 TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {

@@ -201,6 +201,23 @@ TEST(Program, ASimulatedAdaptorsHistoryIsKeptOnlyWhenAskedFor) {
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relative-data")));
 }
 
+TEST(Program, ARecordedWritePlaysBackWithWhatItStored) {
+    const QString path = outputPath("write.rec");
+    QFile::remove(path);
+    const ProgramRun write =
+        runProgram({QStringLiteral("--simulate=usb"), QStringLiteral("--write"),
+                    QStringLiteral("H2=66"), QStringLiteral("--record"), path});
+    ASSERT_EQ(write.exitCode, 0) << write.err.toStdString();
+    EXPECT_TRUE(write.err.contains(QStringLiteral("Recorded the session to")));
+    const ProgramRun read = runProgram({QStringLiteral("--simulate=%1").arg(path),
+                                        QStringLiteral("--read"), QStringLiteral("--json")});
+    ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
+    const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
+    EXPECT_EQ(object.value(QStringLiteral("product")).toString(), QStringLiteral("USB shifter"));
+    EXPECT_EQ(object.value(QStringLiteral("thresholds")).toObject().value(QStringLiteral("H2")),
+              66);
+}
+
 TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
     QProcessEnvironment noDisplay = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {

@@ -98,6 +98,7 @@ class KelvoWindowTest : public ToolkitWithWindowTest {
   protected:
     void SetUp() override {
         plugIn();
+        bus.adaptor(adaptor).settingsInMemory = false;
         for (std::size_t i = 0; i < bus.adaptor(adaptor).memory.size(); ++i) {
             bus.adaptor(adaptor).memory[i] = static_cast<std::uint8_t>(i);
         }

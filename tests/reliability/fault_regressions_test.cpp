@@ -33,6 +33,7 @@ Outcome dumpReconnectStoreAndClose(const std::set<std::uint64_t>& failing) {
     const sim::DeviceId id = bus.addAdaptor(sim::kelvoIdentity());
     bus.adaptor(id).settings = kStored;
     bus.adaptor(id).memory.fill(0x33);
+    bus.adaptor(id).settingsInMemory = false;
     for (std::uint64_t call : failing) {
         hid.failCall(call);
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "sim/adaptor_model.h"
@@ -55,10 +56,15 @@ TEST(AdaptorModelCommands, WriteSettingStoresOnlyAddressesUpToFive) {
     auto expected = kFactorySettings;
     expected[5] = 99;
     EXPECT_EQ(model.settings, expected);
+    // The adaptor keeps setting address k in memory byte k; a dump shows the store.
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), model.dumpedMemory().begin()));
+    model.settingsInMemory = false;
+    EXPECT_EQ(model.dumpedMemory(), model.memory);
 }
 
 TEST(AdaptorModelCommands, MemoryDumpGivesEightBlocksInOrderAndRestarts) {
     AdaptorModel model;
+    model.settingsInMemory = false;
     for (std::size_t i = 0; i < model.memory.size(); ++i) {
         model.memory[i] = static_cast<std::uint8_t>(i * 7 + 1);
     }

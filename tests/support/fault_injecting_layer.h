@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "hid/hid_layer.h"
+#include "recording/recording.h"
 
 // A HID layer around any other (the simulated bus, the real backend on the hidapi
 // stand-in): it numbers and logs every call, and injects faults at chosen calls. A call
@@ -17,19 +18,8 @@
 // unplug, say) may run just before a call.
 namespace support {
 
-enum class CallKind {
-    Enumerate,
-    Open,
-    Close,
-    GetAttributes,
-    GetCapabilities,
-    SetFeature,
-    GetFeature,
-    ReadInput,
-    GetString,
-    ProbePresence,
-    CreateReadEvent,
-};
+// The calls as recordings name them.
+using CallKind = recording::CallKind;
 
 struct CallRecord {
     std::uint64_t index = 0;  // 0, 1, 2, ... over the layer's life

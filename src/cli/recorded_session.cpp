@@ -1,0 +1,111 @@
+#include "cli/recorded_session.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QSysInfo>
+#include <cstdio>
+
+#include "commands/exit_status.h"
+#include "recording/recording_text.h"
+#include "storage/atomic_file.h"
+
+namespace cli {
+namespace {
+
+constexpr std::size_t kMegabyte = 1024 * 1024;
+
+recording::Header sessionHeader() {
+    recording::Header header;
+    header.program = std::string(kProgramName) + " " + kProgramVersion;
+    header.platform =
+        (QSysInfo::kernelType() + QLatin1Char(' ') + QSysInfo::currentCpuArchitecture())
+            .toStdString();
+    header.date = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+    return header;
+}
+
+void tell(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+}  // namespace
+
+std::shared_ptr<const recording::RecordedDevice> loadRecordedAdaptor(const QString& path,
+                                                                     QString& error) {
+    const QString shown = QDir::toNativeSeparators(path);
+    const storage::FileBytes file = storage::readSmallFile(path, recording::kSizeLimit);
+    if (file.tooLarge) {
+        error = QStringLiteral("%1 is larger than the %2 MB a recording may hold")
+                    .arg(shown)
+                    .arg(recording::kSizeLimit / kMegabyte);
+        return nullptr;
+    }
+    if (!file.bytes) {
+        error = QStringLiteral("cannot read the recording %1: %2").arg(shown, file.reason);
+        return nullptr;
+    }
+    const recording::ReadResult read =
+        recording::readRecording(std::string_view(file.bytes->constData(), file.bytes->size()));
+    std::string problem = read.error;
+    if (read.recording) {
+        if (auto device = recording::recordedDevice(*read.recording, problem)) {
+            return std::make_shared<const recording::RecordedDevice>(std::move(*device));
+        }
+    }
+    error = QStringLiteral("%1: %2").arg(shown, QString::fromStdString(problem));
+    return nullptr;
+}
+
+SessionRecording::SessionRecording(hid::HidLayer& inner, const LaunchOptions& options,
+                                   bool offerSupportRecording)
+    : inner_(inner), path_(options.recordPath) {
+    recording::RecordingOptions recordingOptions;
+    if (path_.isEmpty()) {
+        if (offerSupportRecording) {
+            recordingOptions.startIdle = true;
+            recorder_.emplace(inner, sessionHeader(), recording::RecordingLayer::Saver(),
+                              recordingOptions);
+        }
+        return;
+    }
+    recordingOptions.anonymous = options.recordAnonymous;
+    recorder_.emplace(
+        inner, sessionHeader(),
+        [this](const std::string& text) {
+            QString error;
+            storage::writeFileAtomically(path_, QByteArray::fromStdString(text), error);
+            error_ = error;
+        },
+        recordingOptions);
+}
+
+hid::HidLayer& SessionRecording::layer() {
+    return recorder_ ? static_cast<hid::HidLayer&>(*recorder_) : inner_;
+}
+
+recording::RecordingLayer* SessionRecording::supportRecording() {
+    return path_.isEmpty() && recorder_ ? &*recorder_ : nullptr;
+}
+
+int SessionRecording::finish(int status) {
+    if (!recorder_ || path_.isEmpty()) {
+        return status;
+    }
+    recorder_->finish();
+    const QString shown = QDir::toNativeSeparators(path_);
+    if (!error_.isEmpty()) {
+        tell(QStringLiteral("Could not write the recording %1").arg(error_));
+        return status == commands::kExitOk ? commands::kExitFailed : status;
+    }
+    if (recorder_->stoppedAtLimit()) {
+        tell(QStringLiteral("The recording reached its size limit of %1 MB and stopped; %2 "
+                            "holds the session up to then.")
+                 .arg(recording::kSizeLimit / kMegabyte)
+                 .arg(shown));
+    } else {
+        tell(QStringLiteral("Recorded the session to %1.").arg(shown));
+    }
+    return status;
+}
+
+}  // namespace cli

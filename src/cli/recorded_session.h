@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+
+#include "cli/command_line.h"
+#include "hid/hid_layer.h"
+#include "recording/recorded_adaptor.h"
+#include "recording/recording_layer.h"
+
+// Recorded sessions on the command line: --record FILE writes one, --simulate=FILE runs
+// on one.
+namespace cli {
+
+// The adaptor a recording's file holds; null with `error` set to one sentence when the
+// file cannot be read or is no whole recording.
+std::shared_ptr<const recording::RecordedDevice> loadRecordedAdaptor(const QString& path,
+                                                                     QString& error);
+
+// Records every HID call of the session into the file --record names, when it names one;
+// without one, the window may still offer a recording started and saved by the user.
+class SessionRecording {
+  public:
+    SessionRecording(hid::HidLayer& inner, const LaunchOptions& options,
+                     bool offerSupportRecording = false);
+    SessionRecording(const SessionRecording&) = delete;
+    SessionRecording& operator=(const SessionRecording&) = delete;
+
+    // The layer the session talks to: the recorder, or `inner` when nothing is recorded.
+    hid::HidLayer& layer();
+    // The recording the user starts, stops and saves; null when --record records all.
+    recording::RecordingLayer* supportRecording();
+    // Ends the recording and tells how it went on standard error; a session that went
+    // well fails when the file could not be written.
+    int finish(int status);
+
+  private:
+    hid::HidLayer& inner_;
+    QString path_;
+    QString error_;  // the last save's failure, empty after a save that worked
+    std::optional<recording::RecordingLayer> recorder_;
+};
+
+}  // namespace cli

@@ -1,0 +1,57 @@
+// Help > Record a session for support...: started, the recording takes every call from
+// then on after the connection's own; stopped, it can be saved.
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gui/help/support_recording_dialog.h"
+#include "recording/recording_text.h"
+#include "shown_window.h"
+#include "when_modal_shows.h"
+
+namespace {
+
+class SupportRecording : public ShownWindowTest {};
+
+TEST_F(SupportRecording, StartsStopsAndHoldsWhatCameBetween) {
+    plugIn();
+    showWindow();
+    recording::RecordingOptions idle;
+    idle.startIdle = true;
+    recording::RecordingLayer recorder(bus, {}, {}, idle);
+    gui::addSupportRecording(*form, recorder);
+    QAction* entry = form->menu(gui::Menu::Help)->actions().constLast();
+    ASSERT_EQ(entry->text(), QStringLiteral("Record a session for support..."));
+
+    std::vector<hid::InterfaceIdentity> listed;
+    QStringList states;
+    whenModalShows<QDialog>([&](QDialog& dialog) {
+        const auto button = [&](const char* text) {
+            for (QPushButton* candidate : dialog.findChildren<QPushButton*>()) {
+                if (candidate->text() == QLatin1String(text)) {
+                    return candidate;
+                }
+            }
+            return static_cast<QPushButton*>(nullptr);
+        };
+        const auto state = [&] { return dialog.findChildren<QLabel*>().constLast()->text(); };
+        states << state();
+        EXPECT_FALSE(button("Save as...")->isEnabled());
+        button("Start")->click();
+        states << state();
+        recorder.enumerate(listed);
+        button("Stop")->click();
+        states << state();
+        EXPECT_TRUE(button("Save as...")->isEnabled());
+        dialog.reject();
+    });
+    entry->trigger();
+    EXPECT_EQ(states, (QStringList{"Not recording.", "Recording: 0 KB so far.",
+                                   "Stopped: the recording holds 0 KB."}));
+    const recording::ReadResult read = recording::readRecording(recorder.text("stopped"));
+    ASSERT_TRUE(read.recording) << read.error;
+    ASSERT_EQ(read.recording->calls.size(), 1u);
+    EXPECT_EQ(read.recording->calls[0].interfaces.size(), 1u);
+}
+
+}  // namespace
