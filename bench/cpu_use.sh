@@ -93,7 +93,7 @@ for platform in xcb offscreen; do
             for program in "${programs[@]}"; do
                 # A build from before --scale opens at the design's size by itself.
                 size=()
-                if "$program" --help | grep -q -- --scale; then
+                if grep -q -- --scale <<< "$("$program" --help 2>&1 || true)"; then
                     size=(--scale="$scale")
                 elif [ "$scale" != 1 ]; then
                     continue

@@ -18,8 +18,10 @@ namespace gui {
 
 FormWidget::FormWidget(frmMain& window, QWidget* parent)
     : QWidget(parent), frm_(window), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
-    client_->setFont(windowFont(QApplication::font(), scale_));
     createMenus();
+    // The menu bar keeps the design's size; the client area scales.
+    setFont(windowFont(QApplication::font(), 1));
+    client_->setFont(windowFont(QApplication::font(), scale_));
 
     for (toolkit::Control* control : frm_.controls()) {
         ensureWidget(*control);
