@@ -56,7 +56,10 @@ void PlotWidget::setLivePosition(std::optional<QPointF> twips) {
     }
     const QRect before = markerArea();
     livePosition_ = twips;
-    update(QRegion(before) + markerArea());
+    // Drawn at whole pixels, so a move within the pixel costs no repaint.
+    if (markerArea() != before) {
+        update(QRegion(before) + markerArea());
+    }
 }
 
 namespace {
@@ -113,7 +116,7 @@ const QPixmap& PlotWidget::markerPicture() const {
 
 void PlotWidget::paintMarker(QPainter& painter) const {
     if (livePosition_) {
-        painter.drawPixmap(markerRect().topLeft(), markerPicture());
+        painter.drawPixmap(markerRect().toAlignedRect().topLeft(), markerPicture());
     }
 }
 
