@@ -162,28 +162,37 @@ QColor PlotWidget::traceColour() const {
         drawingPalette());
 }
 
-// Cells start at whole pixels and are squares of the pen's scaled size, so that the
-// trace stays crisp at any scale; at a fractional scale a cell overlaps its neighbour
-// by at most one pixel rather than leaving a gap.
-int PlotWidget::cellLeft(int x) const {
+// Cells start at whole device pixels and are squares of the pen's scaled size, so that
+// the trace stays crisp at any scale and pixel ratio; at a fractional scale a cell
+// overlaps its neighbour by at most one device pixel rather than leaving a gap.
+double PlotWidget::cellLeft(int x) const {
     const QRect inner = innerRect();
-    return inner.x() + static_cast<int>(std::floor(static_cast<double>(x) * inner.width() /
-                                                   std::max(image_.width(), 1)));
+    const double ratio = devicePixelRatioF();
+    return inner.x() + std::floor(static_cast<double>(x) * inner.width() * ratio /
+                                  std::max(image_.width(), 1)) /
+                           ratio;
 }
 
-int PlotWidget::cellTop(int y) const {
+double PlotWidget::cellTop(int y) const {
     const QRect inner = innerRect();
-    return inner.y() + static_cast<int>(std::floor(static_cast<double>(y) * inner.height() /
-                                                   std::max(image_.height(), 1)));
+    const double ratio = devicePixelRatioF();
+    return inner.y() + std::floor(static_cast<double>(y) * inner.height() * ratio /
+                                  std::max(image_.height(), 1)) /
+                           ratio;
 }
 
-int PlotWidget::cellSide() const {
-    return std::max(1, static_cast<int>(std::ceil(scale_ - 1e-9)));
+double PlotWidget::cellSide() const {
+    const double ratio = devicePixelRatioF();
+    return std::max(1.0, std::ceil(scale_ * ratio - 1e-9)) / ratio;
+}
+
+QRectF PlotWidget::cellsRect(int x, int y, int count) const {
+    return {QPointF(cellLeft(x), cellTop(y)),
+            QPointF(cellLeft(x + count - 1) + cellSide(), cellTop(y) + cellSide())};
 }
 
 QRect PlotWidget::cellsArea(int x, int y, int count) const {
-    const int side = cellSide();
-    return {cellLeft(x), cellTop(y), cellLeft(x + count - 1) + side - cellLeft(x), side};
+    return cellsRect(x, y, count).toAlignedRect();
 }
 
 // Runs of cells of one ink in each row of `area`, one rectangle a run.
@@ -213,7 +222,7 @@ void PlotWidget::paintCells(QPainter& painter, const QRect& area) const {
                 ++x;
             }
             if (ink != 0 && ink < inks.size()) {
-                painter.fillRect(cellsArea(first, y, x - first), QColor::fromRgba(inks[ink]));
+                painter.fillRect(cellsRect(first, y, x - first), QColor::fromRgba(inks[ink]));
             }
         }
     }

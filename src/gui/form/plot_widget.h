@@ -59,9 +59,10 @@ class PlotWidget : public QWidget {
     QRegion updateImage();
     // The area of cells [x, x + count) in row y; each cell is a square of the scaled pen.
     QRect cellsArea(int x, int y, int count) const;
-    int cellLeft(int x) const;
-    int cellTop(int y) const;
-    int cellSide() const;
+    QRectF cellsRect(int x, int y, int count) const;
+    double cellLeft(int x) const;
+    double cellTop(int y) const;
+    double cellSide() const;
     void paintCells(QPainter& painter, const QRect& area) const;
     QPointF markerCentre() const;
     double markerSize() const;
