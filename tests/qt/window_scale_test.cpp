@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include "gui/form/plot_widget.h"
 #include "gui/form/twips.h"
+#include "gui/form/window_memory.h"
 #include "gui/form/window_placement.h"
 #include "shown_window.h"
 
@@ -90,6 +93,22 @@ TEST_F(WindowScaleTest, OnA1024By600ScreenAt2xTheWindowOpensSmallerAndInside) {
     // On a large screen it opens at the design's size.
     gui::fitInto(*form, QRect(0, 0, 1280, 1024));
     EXPECT_DOUBLE_EQ(form->scale(), 1);
+}
+
+TEST_F(WindowScaleTest, SizeAndViewChoicesComeBackFromTheSettingsStoreTheCallerChose) {
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("window.ini")), QSettings::IniFormat);
+    gui::WindowMemory memory(settings);
+    EXPECT_FALSE(memory.restore(*form));  // nothing kept yet
+    form->resize(form->sizeAtScale(2));
+    tools->traceByGearAction().setChecked(true);
+    memory.save(*form);
+
+    showWindow();
+    ASSERT_FALSE(frm->traceByGear);
+    ASSERT_TRUE(memory.restore(*form));
+    EXPECT_EQ(form->size(), form->sizeAtScale(2));
+    EXPECT_TRUE(frm->traceByGear);
 }
 
 TEST(AssistantPlacement, BesideTheMainWindowWhereThereIsRoomElseOverItAlwaysInside) {
