@@ -4,6 +4,7 @@
 #include "app/run_window.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -24,6 +25,7 @@
 #include "gui/form/lock_refusal.h"
 #include "gui/form/qt_toolkit.h"
 #include "gui/help/support_recording_dialog.h"
+#include "gui/form/window_memory.h"
 #include "hid/hidapi_backend.h"
 #include "history/window_recorder.h"
 #include "sim/demo_adaptor.h"
@@ -133,7 +135,15 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         widget.setAccessDetails([] { return QString::fromStdString(diagnosis::accessDetails()); });
     }
 
-    gui::loadAndShow(window, widget, toolkit);
+    // A window opened at a chosen scale or for a picture leaves the kept size alone, so
+    // that pictures and measurements do not depend on the user's last session.
+    static_assert(cli::kMinWindowScale == gui::FormWidget::kMinimumScale &&
+                  cli::kMaxWindowScale == gui::FormWidget::kMaximumScale);
+    const bool remember = !launch.windowScale && launch.screenshotPath.isEmpty();
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QLatin1String(cli::kProgramName),
+                       QStringLiteral("window"));
+    gui::WindowMemory memory(settings);
+    gui::loadAndShow(window, widget, toolkit, {launch.windowScale, remember ? &memory : nullptr});
 
     bool screenshotFailed = false;
     if (!launch.screenshotPath.isEmpty()) {
@@ -147,6 +157,9 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
             });
     }
     const int status = QApplication::exec();
+    if (remember) {
+        memory.save(widget);
+    }
     return recording.finish(screenshotFailed ? commands::kExitFailed : status);
 }
 

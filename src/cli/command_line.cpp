@@ -260,6 +260,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("Saves a PNG picture of the window to FILE after about two seconds, "
                        "then closes the window."),
         QStringLiteral("FILE"));
+    const QCommandLineOption scale(
+        QStringLiteral("scale"),
+        QStringLiteral("Opens the window at FACTOR times the design's size (0.4 to 8), and "
+                       "keeps its size, place and View choices for the next run unchanged."),
+        QStringLiteral("FACTOR"));
     const QCommandLineOption keepHistory(
         QStringLiteral("keep-history"),
         QStringLiteral("Keeps the calibration history of a simulated adaptor in the user's data "
@@ -281,7 +286,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "assistant's lever, 0 for the tour)."),
         QStringLiteral("UNITS"));
     parser.addOptions({help, version, simulate, reportRate, lever, gates, noise, screenshot,
-                       keepHistory, record, recordAnonymous});
+                       scale, keepHistory, record, recordAnonymous});
     const QCommandLineOption json(QStringLiteral("json"),
                                   QStringLiteral("With --read: answers in JSON."));
     const std::vector<CommandOption> commandChoices = commandOptions();
@@ -388,8 +393,22 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (result.options.json && result.options.command != Command::Read) {
         return failure(QStringLiteral("--json applies to --read only"));
     }
-    if (result.options.command != Command::None && parser.isSet(screenshot)) {
-        return failure(QStringLiteral("--screenshot needs the window, not a command"));
+    for (const QCommandLineOption* windowOnly : {&screenshot, &scale}) {
+        if (result.options.command != Command::None && parser.isSet(*windowOnly)) {
+            return failure(QStringLiteral("--%1 needs the window, not a command")
+                               .arg(windowOnly->names().constFirst()));
+        }
+    }
+    if (parser.isSet(scale)) {
+        bool isNumber = false;
+        const double factor = parser.value(scale).toDouble(&isNumber);
+        if (!isNumber || !(factor >= kMinWindowScale && factor <= kMaxWindowScale)) {
+            return failure(QStringLiteral("--scale needs a factor from %1 to %2, not '%3'")
+                               .arg(kMinWindowScale)
+                               .arg(kMaxWindowScale)
+                               .arg(parser.value(scale)));
+        }
+        result.options.windowScale = factor;
     }
     if (const QString wrong = takeLeverOptions(parser, lever, gates, noise, result.options);
         !wrong.isEmpty()) {

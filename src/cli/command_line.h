@@ -19,6 +19,8 @@ inline constexpr const char* kProgramVersion = resources::kDisplayVersion;
 inline constexpr double kDefaultReportRateHz = 125;
 inline constexpr double kMaxReportRateHz = 10000;
 inline constexpr int kMaxLeverNoise = 20;
+inline constexpr double kMinWindowScale = 0.4;
+inline constexpr double kMaxWindowScale = 8;
 // The shake of the assistant's simulated lever when none is asked for.
 inline constexpr int kAssistantLeverNoise = 3;
 
@@ -37,6 +39,9 @@ struct LaunchOptions {
     sim::DemoLever lever;
     // Not empty: save a picture of the window there after a while, then close it.
     QString screenshotPath;
+    // Set: open the window at this many times the design's size; the size, place and
+    // View choices kept from earlier runs are then neither used nor changed.
+    std::optional<double> windowScale;
     // Keep the calibration history of a simulated adaptor too (real ones always have one).
     bool keepHistory = false;
     // Not None: run this command instead of the window.

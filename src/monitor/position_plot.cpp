@@ -38,7 +38,7 @@ void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t byte
     const std::uint8_t mode = protocol::modeOf(report[5]);
     const bool sequential = mode == protocol::kSequentialMode;
     monitor::TraceMap& trace = sequential ? traceSequential : traceHPattern;
-    trace.visit(x, y, protocol::gearOf(report[3]));
+    trace.visit(x, y, protocol::gearOf(report[3], report[4]));
     if (draw || mode == shownMode) {
         drawPosition(Graph, x, y, traceByGear ? trace.inkAt(x, y) : protocol::kTraceInk);
     }

@@ -15,4 +15,8 @@ std::optional<Gear> gearOf(std::uint8_t gearMask) {
     return static_cast<Gear>(std::countr_zero(gearMask) + 1);
 }
 
+std::optional<Gear> gearOf(std::uint8_t gearMask, std::uint8_t flag) {
+    return gearMask == 0 && flag != 0 ? Gear::Minus : gearOf(gearMask);
+}
+
 }  // namespace protocol

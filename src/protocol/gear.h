@@ -7,7 +7,8 @@
 // The gears a report can name, as the trace colours and the assistant tell them apart.
 namespace protocol {
 
-// Neutral stands for both "N" and "-": the adaptor reports no gear either way.
+// Neutral is "N", Minus is "-": the adaptor reports no gear bit for either, and tells
+// them apart by the report's flag byte.
 enum class Gear : std::uint8_t {
     Neutral,
     First,
@@ -17,12 +18,16 @@ enum class Gear : std::uint8_t {
     Fifth,
     Sixth,
     Reverse,
-    Plus
+    Plus,
+    Minus
 };
-inline constexpr std::size_t kGearCount = 9;
+inline constexpr std::size_t kGearCount = 10;
 
-// The gear a report's gear mask names; none when the mask is not a value the adaptor uses.
+// The gear a report's gear mask names, a mask of 0 taken as "N"; none when the mask is
+// not a value the adaptor uses.
 std::optional<Gear> gearOf(std::uint8_t gearMask);
+// The same with the report's flag byte, which makes a mask of 0 "-" when set.
+std::optional<Gear> gearOf(std::uint8_t gearMask, std::uint8_t flag);
 
 constexpr std::size_t indexOf(Gear gear) {
     return static_cast<std::size_t>(gear);

@@ -35,7 +35,7 @@ class GearTrace : public WindowTest {
     }
     std::uint8_t expectedInk(std::uint8_t x, std::uint8_t y) const {
         const sim::GearReading reading = factoryAdaptor.gearFor({x, y, false});
-        return protocol::inkOf(*protocol::gearOf(reading.gearMask));
+        return protocol::inkOf(*protocol::gearOf(reading.gearMask, reading.flag));
     }
     // Visited points whose neighbours all read the same gear: nothing overdraws them.
     template <typename Check>

@@ -76,6 +76,7 @@ TEST(CommandLine, BadReportRatesFail) {
     }
     // Without a simulated adaptor there is nothing to set the rate of.
     EXPECT_EQ(parse({"--report-rate=100"}).action, cli::LaunchAction::Fail);
+    EXPECT_EQ(parse({"--scale", "2.5"}).options.windowScale, 2.5);
 }
 
 TEST(CommandLine, ScreenshotTakesAFileName) {
@@ -144,7 +145,9 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsFailWithAPointerToTheHelp) {
     EXPECT_TRUE(stray.text.contains(QStringLiteral("wheel")));
     for (const QStringList& wrong :
          {QStringList{"--fullscreen"}, QStringList{"--simulate=wheel"},
-          QStringList{"--report-rate=5"}, QStringList{"--simulate", "--report-rate=-1"}}) {
+          QStringList{"--report-rate=5"}, QStringList{"--simulate", "--report-rate=-1"},
+          QStringList{"--scale=0.3"}, QStringList{"--scale=nan"}, QStringList{"--scale=9"},
+          QStringList{"--read", "--scale=2"}}) {
         EXPECT_TRUE(parse(wrong).text.endsWith(QStringLiteral("\nTry --help.\n")))
             << parse(wrong).text.toStdString();
     }

@@ -2,6 +2,11 @@
 // marked, the status line's notes, the keyboard, screen-reader texts and placement.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <tuple>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
@@ -9,7 +14,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "gui/assistant/gear_palette.h"
 #include "gui/form/app_icon.h"
+#include "gui/form/plot_widget.h"
+#include "gui/form/style.h"
 #include "gui/form/window_placement.h"
 #include "shown_window.h"
 #include "window/window_texts.h"
@@ -32,6 +40,28 @@ QPalette darkPalette() {
 
 int brightnessGap(QColor a, QColor b) {
     return std::abs(qGray(a.rgb()) - qGray(b.rgb()));
+}
+
+// The contrast of a text as drawn: its background is the picture's commonest colour, its
+// ink the pixel of the `ink` kind that stands out most from that.
+double renderedContrast(
+    const QImage& picture, const std::function<bool(QColor)>& ink = [](QColor) { return true; }) {
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            ++counts[picture.pixel(x, y)];
+        }
+    }
+    const auto background = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                                return a.second < b.second;
+                            })->first;
+    double most = 1;
+    for (const auto& [colour, count] : counts) {
+        if (ink(QColor(colour))) {
+            most = std::max(most, gui::contrastRatio(QColor(colour), QColor(background)));
+        }
+    }
+    return most;
 }
 
 class FeedbackTest : public ShownWindowTest {
@@ -66,6 +96,63 @@ TEST_F(FeedbackTest, ADarkSchemeKeepsTheTraceTheBoxesAndTheGearReadable) {
         150);
     form->close();
     QApplication::setPalette(before);
+}
+
+TEST_F(FeedbackTest, InADarkSchemeBoxesWarningsStatusAndLegendReadAtLeast4And5To1) {
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(darkPalette());
+    connect();
+    report(20, 230);
+    tools->traceByGearAction().setChecked(true);
+    tools->assistantAction().trigger();  // nothing recorded yet: every proposal warns
+    auto* refused = child<QLineEdit>("Text10");
+    const QFont font = refused->font();
+    QTest::keyClicks(refused, QStringLiteral("x"));
+    report(21, 230);
+    ASSERT_TRUE(frm->Text10.refused);
+    // The legend's names, right of its swatches.
+    const QImage legendText =
+        form->clientArea()->grab(tools->legend().geometry().adjusted(14, 0, 0, 0)).toImage();
+    const std::pair<const char*, QImage> texts[] = {
+        {"box", child<QLineEdit>("Text9")->grab().toImage()},
+        {"refused box", refused->grab().toImage()},
+        {"status line", child<QLabel>("lblStatus")->grab().toImage()},
+        {"legend", legendText},
+    };
+    for (const auto& [name, picture] : texts) {
+        EXPECT_GE(renderedContrast(picture), gui::kReadableContrast) << name;
+    }
+    // The warnings' own red, not the names in bold before them.
+    const QImage warnings =
+        tools->assistantWindow()->findChild<QLabel*>(QStringLiteral("proposals"))->grab().toImage();
+    EXPECT_GE(renderedContrast(warnings, [](QColor c) { return c.red() > c.green() + 60; }),
+              gui::kReadableContrast);
+    EXPECT_EQ(QFontInfo(refused->font()).pointSizeF(), QFontInfo(font).pointSizeF());
+    EXPECT_EQ(refused->font().family(), font.family());
+    tools->assistantWindow()->close();
+    form->close();
+    QApplication::setPalette(before);
+}
+
+TEST_F(FeedbackTest, SequentialMinusAndPlusTraceInColoursOfTheirOwnAndTheLegendListsTheModes) {
+    using protocol::Gear;
+    connect();
+    tools->traceByGearAction().setChecked(true);
+    auto& plot = static_cast<gui::PlotWidget&>(*form->widgetFor(frm->Graph));
+    const gui::GearLegend& legend = tools->legend();
+    // Pulled below Seq H2 70, pushed above Seq H1 180; the raster row of each lever Y.
+    const std::tuple<std::uint8_t, Gear, int> pulledAndPushed[] = {{30, Gear::Minus, 225},
+                                                                   {230, Gear::Plus, 25}};
+    for (const auto& [y, gear, row] : pulledAndPushed) {
+        report(y == 30 ? 128 : 130, y, true);
+        EXPECT_EQ(plot.rasterImage().pixel(y == 30 ? 128 : 130, row), gui::gearColour(gear).rgb())
+            << int(y);
+    }
+    EXPECT_NE(gui::gearColour(Gear::Minus), gui::gearColour(Gear::Neutral));
+    EXPECT_EQ(legend.gears(), (std::vector<Gear>{Gear::Neutral, Gear::Minus, Gear::Plus}));
+    report(20, 230);
+    EXPECT_EQ(legend.gears().size(), 8U);  // N, 1 to 6, R
+    EXPECT_GE(legend.x(), 8);
 }
 
 TEST_F(FeedbackTest, ARefusedValueIsFramedRedUntilAValueIsAccepted) {

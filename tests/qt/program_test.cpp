@@ -74,14 +74,15 @@ int countPixels(const QImage& image, QRgb colour) {
 TEST(Program, ScreenshotOfTheSimulatedWindowIsAPngOfTheWholeWindow) {
     const QString path = outputPath("shifter-calibration-screenshot.png");
     QFile::remove(path);
-    const ProgramRun run =
-        runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"), path});
+    const ProgramRun run = runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"),
+                                       path, QStringLiteral("--scale"), QStringLiteral("1")});
     ASSERT_TRUE(run.finished) << run.err.toStdString();
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
 
     QImage image;
     ASSERT_TRUE(image.load(path, "PNG")) << path.toStdString();
-    // The client area is 7130 x 8020 twips, about 475 x 535 pixels at 96 dpi, with the
+    // At the design's size (the offscreen screen's 800 x 600 would make it smaller): the
+    // client area is 7130 x 8020 twips, about 475 x 535 pixels at 96 dpi, with the
     // menu bar above it and the status line saying the adaptor is simulated (44) below.
     EXPECT_NEAR(image.width() / image.devicePixelRatio(), 475, 3);
     EXPECT_GT(image.height() / image.devicePixelRatio(), 579 + 10);

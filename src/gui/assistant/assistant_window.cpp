@@ -7,6 +7,7 @@
 #include <span>
 
 #include "assistant/proposal.h"
+#include "gui/form/style.h"
 
 namespace gui {
 
@@ -29,11 +30,13 @@ QString sideNames(assistant::Threshold threshold, bool below) {
     return below ? QStringLiteral("below") : QStringLiteral("above");
 }
 
-QString proposalLine(const assistant::ThresholdProposal& proposal) {
+// A warning in a dark red, or a light one on a dark scheme: readable either way.
+QString proposalLine(const assistant::ThresholdProposal& proposal, const QColor& background) {
     const QString name = QString::fromLatin1(assistant::nameOf(proposal.threshold));
     if (!proposal.value) {
-        return QStringLiteral("<b>%1</b>: <span style=\"color:#a00000\">%2</span>")
-            .arg(name, QString::fromStdString(proposal.warning).toHtmlEscaped());
+        const QColor warning = readableOn(QColor(0xa0, 0, 0), background);
+        return QStringLiteral("<b>%1</b>: <span style=\"color:%2\">%3</span>")
+            .arg(name, warning.name(), QString::fromStdString(proposal.warning).toHtmlEscaped());
     }
     return QStringLiteral("<b>%1 = %2</b>, margin %3 %4, %5 %6")
         .arg(name)
@@ -66,6 +69,7 @@ AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& m
     steps_->setSelectionBehavior(QAbstractItemView::SelectRows);
     steps_->setSelectionMode(QAbstractItemView::SingleSelection);
     steps_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    proposals_->setObjectName(QStringLiteral("proposals"));
     proposals_->setTextFormat(Qt::RichText);
     proposals_->setWordWrap(true);
     flickers_->setWordWrap(true);
@@ -194,7 +198,7 @@ void AssistantWindow::showProposals(assistant::Mode mode, const assistant::Recor
     bool anyValue = false;
     for (const assistant::ThresholdProposal& proposal :
          assistant::propose(mode, recording.records())) {
-        lines << proposalLine(proposal);
+        lines << proposalLine(proposal, proposals_->palette().color(QPalette::Window));
         anyValue = anyValue || proposal.value.has_value();
     }
     const QString text = lines.join(QStringLiteral("<br>"));

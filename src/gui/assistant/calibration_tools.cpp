@@ -1,12 +1,17 @@
 #include "gui/assistant/calibration_tools.h"
 
+#include <QEvent>
 #include <QMenu>
+#include <QScreen>
+#include <cmath>
+
+#include "gui/form/window_placement.h"
 
 namespace gui {
 
 namespace {
 
-constexpr int kLegendMargin = 4;
+constexpr int kLegendMargin = 8;  // design pixels from the window's edge
 constexpr int kAssistantGap = 8;  // pixels between the main window and the assistant
 
 }  // namespace
@@ -17,20 +22,59 @@ CalibrationTools::CalibrationTools(FormWidget& form, frmMain& frm)
       frm_(frm),
       traceByGear_(form.menu(Menu::View)->addAction(tr("&Colour the trace by gear"))),
       openAssistant_(form.menu(Menu::Tools)->addAction(tr("Calibration &assistant..."))),
-      legend_(new GearLegend(form.clientArea())) {
+      legend_(new GearLegend(form.clientArea())),
+      legendMode_(*legend_) {
     QWidget* plot = form.widgetFor(frm.Graph);
-    // The legend sits in the margin left of the plot, level with its top.
-    const QPoint plotTopLeft = plot != nullptr ? plot->pos() : QPoint();
-    legend_->setGeometry(QRect(QPoint(kLegendMargin, plotTopLeft.y()), legend_->sizeHint()));
+    placeLegend();
     legend_->setVisible(frm.traceByGear);
-    marks_ = new FlickerMarks(plot != nullptr ? plot : form.clientArea(), frm.Graph.BorderPixels);
+    form.clientArea()->installEventFilter(this);
+    frm.attach(legendMode_);
+    marks_ = new FlickerMarks(plot != nullptr ? plot : form.clientArea());
     marks_->show();
 
+    // Kept between runs by this name.
+    traceByGear_->setObjectName(QStringLiteral("traceByGear"));
     traceByGear_->setCheckable(true);
     traceByGear_->setChecked(frm.traceByGear);
     connect(traceByGear_, &QAction::toggled, this, [this](bool on) { showTraceByGear(on); });
     form.addAdaptorAction(openAssistant_);
     connect(openAssistant_, &QAction::triggered, this, [this] { openAssistant(); });
+}
+
+// The window object outlives its widget and the tools on it.
+CalibrationTools::~CalibrationTools() {
+    frm_.detach(legendMode_);
+}
+
+// The legend sits in the margin left of the plot, level with its top and clear of the
+// window's edge.
+void CalibrationTools::placeLegend() {
+    const QWidget* plot = form_.widgetFor(frm_.Graph);
+    legend_->setScale(form_.scale());
+    const int margin = static_cast<int>(std::lround(kLegendMargin * form_.scale()));
+    legend_->move(margin, plot != nullptr ? plot->y() : margin);
+}
+
+bool CalibrationTools::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == form_.clientArea() && event->type() == QEvent::Resize) {
+        placeLegend();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// Beside the main window where the screen has room, else over it; never outside the
+// screen's free area, shrunk to it where needed. Its frame is taken to be as large as
+// the main window's, which the same window manager drew.
+void CalibrationTools::placeAssistant() {
+    const QScreen* screen = form_.screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect available = screen->availableGeometry();
+    const QSize frame = form_.frameGeometry().size() - form_.size();
+    assistant_->resize(assistant_->size().boundedTo(available.size() - frame));
+    assistant_->move(placementBeside(form_.frameGeometry(), assistant_->size() + frame, available,
+                                     kAssistantGap));
 }
 
 void CalibrationTools::showTraceByGear(bool on) {
@@ -41,8 +85,7 @@ void CalibrationTools::showTraceByGear(bool on) {
 void CalibrationTools::openAssistant() {
     if (assistant_ == nullptr) {
         assistant_ = new AssistantWindow(form_, frm_, *marks_);
-        const QRect main = form_.frameGeometry();
-        assistant_->move(main.right() + kAssistantGap, main.top());
+        placeAssistant();
     }
     assistant_->startWatching();
     assistant_->show();

@@ -14,6 +14,7 @@ namespace gui {
 class CalibrationTools : public QObject {
   public:
     CalibrationTools(FormWidget& form, frmMain& frm);
+    ~CalibrationTools() override;
 
     QAction& traceByGearAction() const { return *traceByGear_; }
     QAction& assistantAction() const { return *openAssistant_; }
@@ -22,9 +23,27 @@ class CalibrationTools : public QObject {
     // Null until the assistant was first opened.
     AssistantWindow* assistantWindow() const { return assistant_; }
 
+  protected:
+    // The legend follows the client area's scale.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    // Lists the gears of the mode of the reports shown.
+    class LegendMode : public events::WindowObserver {
+      public:
+        explicit LegendMode(GearLegend& legend) : legend_(legend) {}
+        void reportShown(const events::ShownReport& report) override {
+            legend_.setSequential(report.sequential);
+        }
+
+      private:
+        GearLegend& legend_;
+    };
+
     void showTraceByGear(bool on);
     void openAssistant();
+    void placeLegend();
+    void placeAssistant();
 
     FormWidget& form_;
     frmMain& frm_;
@@ -33,6 +52,7 @@ class CalibrationTools : public QObject {
     GearLegend* legend_;
     FlickerMarks* marks_;
     AssistantWindow* assistant_ = nullptr;
+    LegendMode legendMode_;
 };
 
 }  // namespace gui

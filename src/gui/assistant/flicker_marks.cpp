@@ -1,5 +1,6 @@
 #include "gui/assistant/flicker_marks.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <utility>
 
@@ -13,9 +14,18 @@ constexpr int kRingRadius = 5;
 
 }  // namespace
 
-FlickerMarks::FlickerMarks(QWidget* plot, int border) : QWidget(plot) {
+FlickerMarks::FlickerMarks(QWidget* plot) : QWidget(plot) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(plot->rect().adjusted(border, border, -border, -border));
+    setGeometry(plot->contentsRect());
+    plot->installEventFilter(this);
+}
+
+// The marks cover the plot's inner area, which grows and shrinks with the window.
+bool FlickerMarks::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize) {
+        setGeometry(parentWidget()->contentsRect());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FlickerMarks::setPlaces(std::vector<QPoint> places) {

@@ -9,8 +9,8 @@ namespace gui {
 
 class FlickerMarks : public QWidget {
   public:
-    // Covers the inner area of `plot`, whose border is `border` pixels wide.
-    FlickerMarks(QWidget* plot, int border);
+    // Covers the inner area of `plot`, inside its contents margins, at any size.
+    explicit FlickerMarks(QWidget* plot);
 
     // Lever positions (0..255 on each axis); repaints only when they change.
     void setPlaces(std::vector<QPoint> places);
@@ -18,6 +18,7 @@ class FlickerMarks : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::vector<QPoint> places_;

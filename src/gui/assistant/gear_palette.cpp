@@ -6,10 +6,10 @@ namespace gui {
 
 namespace {
 
-// Paul Tol's "muted" scheme, its nine colours, with a mid grey for neutral: distinct
+// Paul Tol's "muted" scheme, all nine of its colours, with a mid grey for N: distinct
 // in deuteranopia, protanopia and tritanopia, and dark enough on the white plot.
 constexpr std::array<QRgb, protocol::kGearCount> kColours{
-    qRgb(0x77, 0x77, 0x77),  // N or -
+    qRgb(0x77, 0x77, 0x77),  // N
     qRgb(0xCC, 0x66, 0x77),  // 1 rose
     qRgb(0x33, 0x22, 0x88),  // 2 indigo
     qRgb(0x11, 0x77, 0x33),  // 3 green
@@ -18,6 +18,7 @@ constexpr std::array<QRgb, protocol::kGearCount> kColours{
     qRgb(0x88, 0x22, 0x55),  // 6 wine
     qRgb(0x44, 0xAA, 0x99),  // R teal
     qRgb(0xAA, 0x44, 0x99),  // + purple
+    qRgb(0xDD, 0xCC, 0x77),  // - sand
 };
 
 }  // namespace
@@ -27,8 +28,8 @@ QColor gearColour(protocol::Gear gear) {
 }
 
 QString gearLegendLabel(protocol::Gear gear) {
-    static const std::array<const char*, protocol::kGearCount> kLabels{"N/-", "1", "2", "3", "4",
-                                                                       "5",   "6", "R", "+"};
+    static const std::array<const char*, protocol::kGearCount> kLabels{"N", "1", "2", "3", "4",
+                                                                       "5", "6", "R", "+", "-"};
     return QString::fromLatin1(kLabels[protocol::indexOf(gear)]);
 }
 

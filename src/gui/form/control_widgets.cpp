@@ -16,13 +16,11 @@ namespace {
 
 using toolkit::ControlKind;
 
-// Fonts, colours and alignment are fixed by the design, so they are set once.
+// Colours and alignment are fixed by the design, so they are set once; fonts follow the
+// scale.
 void applyStyle(const toolkit::Control& control, QWidget& widget, QPalette::ColorRole foreRole,
                 QPalette::ColorRole backRole) {
     widget.setObjectName(QString::fromStdString(control.name()));
-    if (control.font) {
-        widget.setFont(qtFont(*control.font));
-    }
     QPalette palette = widget.palette();
     if (control.foreColour) {
         setPaletteColour(palette, foreRole, *control.foreColour, true);
@@ -109,10 +107,16 @@ void updateDescriptions(const toolkit::Control& control, QWidget& widget) {
     apply(control.toolTip, &QWidget::toolTip, &QWidget::setToolTip);
 }
 
-// A refused text gets a red frame until the box's text is accepted or refilled.
+// A refused text gets a red frame until the box's text is accepted or refilled. A style
+// sheet draws with its own colours, so it names the box's own.
 void markRefused(QLineEdit& box, bool refused) {
-    static const QString kRefusedLook = QStringLiteral("QLineEdit { border: 2px solid red; }");
-    const QString look = refused ? kRefusedLook : QString();
+    const QPalette& colours = box.palette();
+    const QString look = refused ? QStringLiteral(
+                                       "QLineEdit { border: 2px solid red; color: %1; "
+                                       "background-color: %2; }")
+                                       .arg(colours.color(QPalette::Active, QPalette::Text).name(),
+                                            colours.color(QPalette::Active, QPalette::Base).name())
+                                 : QString();
     if (box.styleSheet() != look) {
         box.setStyleSheet(look);
     }
@@ -120,7 +124,7 @@ void markRefused(QLineEdit& box, bool refused) {
 
 }  // namespace
 
-QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent) {
+QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent, double scale) {
     QWidget* widget = nullptr;
     switch (control.kind()) {
         case ControlKind::CommandButton:
@@ -150,11 +154,23 @@ QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent) {
         case ControlKind::Timer:
             return nullptr;
     }
-    updateControlWidget(control, *widget);
+    scaleControlWidget(control, *widget, scale);
+    updateControlWidget(control, *widget, scale);
     return widget;
 }
 
-void updateControlWidget(const toolkit::Control& control, QWidget& widget) {
+void scaleControlWidget(const toolkit::Control& control, QWidget& widget, double scale) {
+    // A widget without a font of its own takes its container's, which scales alike.
+    if (control.font) {
+        widget.setFont(qtFont(*control.font, scale));
+    }
+    if (auto* plot = dynamic_cast<PlotWidget*>(&widget)) {
+        plot->setScale(scale);
+    }
+    widget.setGeometry(pixelGeometry(control, scale));
+}
+
+void updateControlWidget(const toolkit::Control& control, QWidget& widget, double scale) {
     switch (control.kind()) {
         case ControlKind::CommandButton:
             setIfDifferent(static_cast<QPushButton&>(widget),
@@ -203,7 +219,7 @@ void updateControlWidget(const toolkit::Control& control, QWidget& widget) {
         }
         widget.setHidden(!control.Visible);
     }
-    const QRect geometry = pixelGeometry(control);
+    const QRect geometry = pixelGeometry(control, scale);
     if (widget.geometry() != geometry) {
         widget.setGeometry(geometry);
     }

@@ -1,10 +1,12 @@
 #include "gui/form/form_widget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 
 #include "gui/form/control_widgets.h"
 #include "gui/form/plot_widget.h"
@@ -16,12 +18,10 @@ namespace gui {
 
 FormWidget::FormWidget(frmMain& window, QWidget* parent)
     : QWidget(parent), frm_(window), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
-    // A fixed-size dialog-like window: it can be minimised and closed, not maximised.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    setFont(qtFont(kWindowFont));
     createMenus();
+    // The menu bar keeps the design's size; the client area scales.
+    setFont(windowFont(QApplication::font(), 1));
+    client_->setFont(windowFont(QApplication::font(), scale_));
 
     for (toolkit::Control* control : frm_.controls()) {
         ensureWidget(*control);
@@ -29,6 +29,9 @@ FormWidget::FormWidget(frmMain& window, QWidget* parent)
     ensureWidget(frm_.lblStatus);
     connectEvents();
     orderTabs();
+    shownClientHeight_ = frm_.ClientHeight();
+    setMinimumSize(sizeAtScale(kMinimumScale));
+    resize(sizeAtScale(scale_));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &FormWidget::tick);
     sinceFrame_.start();
@@ -61,7 +64,7 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
         }
         return nullptr;
     }
-    QWidget* widget = createControlWidget(control, parent);
+    QWidget* widget = createControlWidget(control, parent, scale_);
     if (widget != nullptr) {
         widgets_.push_back({&control, widget, {}});
     }
@@ -178,20 +181,13 @@ void FormWidget::syncFromModel() {
         shownCaption_ = frm_.Caption;
         setWindowTitle(QString::fromStdString(shownCaption_));
     }
-    // The window grows while the status line shows.
-    const QSize clientSize(pixelsFromTwips(frmMain::kClientWidth),
-                           pixelsFromTwips(frm_.ClientHeight()));
-    if (menuHeight_ < 0) {
-        menuHeight_ = menuBar_->sizeHint().height();
-    }
-    const int menuHeight = menuHeight_;
-    if (client_->size() != clientSize || menuBar_->height() != menuHeight) {
-        menuBar_->setGeometry(0, 0, clientSize.width(), menuHeight);
-        client_->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
-    }
-    const QSize size(clientSize.width(), clientSize.height() + menuHeight);
-    if (this->size() != size || minimumSize() != size) {
-        setFixedSize(size);
+    // The window grows by the status line's height, at its scale, while the line shows.
+    if (frm_.ClientHeight() != shownClientHeight_) {
+        const int growth = pixelsFromTwips(frm_.ClientHeight() - shownClientHeight_, scale_);
+        shownClientHeight_ = frm_.ClientHeight();
+        setMinimumSize(sizeAtScale(kMinimumScale));
+        resize(width(), std::max(height() + growth, minimumHeight()));
+        layoutDesign();
     }
     const bool adaptorConnected =
         frm_.session.isConnected && protocol::reportsLever(frm_.session.productId);
@@ -202,9 +198,10 @@ void FormWidget::syncFromModel() {
         // The plot tells by itself what changed in the raster and the lines it holds.
         if (!rendered.look.unchanged(*rendered.control) ||
             rendered.control->kind() == toolkit::ControlKind::PictureBox) {
-            updateControlWidget(*rendered.control, *rendered.widget);
+            updateControlWidget(*rendered.control, *rendered.widget, scale_);
         }
     }
+    showLivePosition();
     placeDetailsLink();
     programTimer();
 }
@@ -251,9 +248,94 @@ bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// Scaled from the design's whole pixels, so that whole scales give whole multiples.
+QSize FormWidget::designSize(double scale) const {
+    const auto scaled = [scale](float twips) {
+        return static_cast<int>(std::lround(pixelsFromTwips(twips, 1) * scale));
+    };
+    return {scaled(frmMain::kClientWidth), scaled(frm_.ClientHeight())};
+}
+
+int FormWidget::menuHeight() {
+    if (menuHeight_ < 0) {
+        menuHeight_ = menuBar_->sizeHint().height();
+    }
+    return menuHeight_;
+}
+
+QSize FormWidget::sizeAtScale(double scale) {
+    const QSize design = designSize(scale);
+    return {design.width(), design.height() + menuHeight()};
+}
+
+double FormWidget::scaleToFit(const QSize& area, const QSize& design) {
+    if (design.width() <= 0 || design.height() <= 0) {
+        return 1;
+    }
+    const double scale = std::min(static_cast<double>(area.width()) / design.width(),
+                                  static_cast<double>(area.height()) / design.height());
+    return std::clamp(scale, kMinimumScale, kMaximumScale);
+}
+
+// The design fills the client area below the menu bar as far as its proportions allow,
+// centred in what is left.
+void FormWidget::layoutDesign() {
+    const int top = menuHeight();
+    menuBar_->setGeometry(0, 0, width(), top);
+    const QSize area(width(), std::max(0, height() - top));
+    const double scale = scaleToFit(area, designSize(1));
+    if (scale != scale_) {
+        applyScale(scale);
+    }
+    const QSize shown = designSize(scale);
+    client_->setGeometry(QRect(QPoint(std::max(0, (area.width() - shown.width()) / 2),
+                                      top + std::max(0, (area.height() - shown.height()) / 2)),
+                               shown));
+}
+
+void FormWidget::applyScale(double scale) {
+    scale_ = scale;
+    client_->setFont(windowFont(QApplication::font(), scale));
+    for (const Rendered& rendered : widgets_) {
+        scaleControlWidget(*rendered.control, *rendered.widget, scale);
+    }
+    if (detailsLink_ != nullptr) {
+        detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());
+    }
+    placeDetailsLink();
+}
+
+// The marker follows the tick marks, which the window object places at the lever's
+// position along the plot's outer edges; the trace's points use its inner area.
+void FormWidget::showLivePosition() {
+    auto* plot = dynamic_cast<PlotWidget*>(widgetFor(frm_.Graph));
+    if (plot == nullptr) {
+        return;
+    }
+    const bool shown = frm_.session.isConnected && frm_.lastReportMode.has_value() &&
+                       protocol::reportsLever(frm_.session.productId);
+    const toolkit::PictureBox& graph = frm_.Graph;
+    if (!shown || graph.Width <= 0 || graph.Height <= 0) {
+        plot->setLivePosition(std::nullopt);
+        return;
+    }
+    plot->setLivePosition(
+        QPointF((frm_.TickH1.Left - graph.Left) * graph.ScaleWidth() / graph.Width,
+                (frm_.TickV1.Top - graph.Top) * graph.ScaleHeight() / graph.Height));
+}
+
+void FormWidget::resizeEvent(QResizeEvent* event) {
+    layoutDesign();
+    QWidget::resizeEvent(event);
+}
+
 void FormWidget::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        menuHeight_ = -1;  // the next frame lays the window out again
+        // The menu bar may be of another height now, and the desktop's font family
+        // another one.
+        menuHeight_ = -1;
+        applyScale(scale_);
+        layoutDesign();
     }
     QWidget::changeEvent(event);
 }

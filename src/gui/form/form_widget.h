@@ -42,8 +42,16 @@ class FormWidget : public QWidget {
     const QTimer& pollTimer() const { return timer_; }
 
     // The menu bar sits above the client area, which holds the designed controls at
-    // their places; the window is taller by the bar's height.
+    // their places, at the largest scale the window's size allows, centred.
     QMenu* menu(Menu which) const;
+    double scale() const { return scale_; }
+    // The window's size for the design at `scale`, menu bar included.
+    QSize sizeAtScale(double scale);
+    int menuHeight();
+    // The largest scale at which `design` fits into `area`, within the limits below.
+    static double scaleToFit(const QSize& area, const QSize& design);
+    static constexpr double kMinimumScale = 0.4;
+    static constexpr double kMaximumScale = 8;
     QWidget* clientArea() const { return client_; }
     // An action that is only offered while an adaptor with a lever is connected.
     void addAdaptorAction(QAction* action);
@@ -62,8 +70,9 @@ class FormWidget : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    // A new font or style may change the menu bar's height.
+    // A new font or style may change the menu bar's height and the window's font.
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Enter and keypad Enter press a focused button, as Space does.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -78,6 +87,11 @@ class FormWidget : public QWidget {
     void tick();
     void programTimer();
     void placeDetailsLink();
+    // The client area's size for the design at `scale`.
+    QSize designSize(double scale) const;
+    void layoutDesign();
+    void applyScale(double scale);
+    void showLivePosition();
 
     struct Rendered {
         toolkit::Control* control;
@@ -98,6 +112,8 @@ class FormWidget : public QWidget {
     bool framePending_ = false;
     std::string shownCaption_;
     int menuHeight_ = -1;  // asked of the menu bar once, not every frame
+    double scale_ = 1;
+    float shownClientHeight_ = 0;
 };
 
 }  // namespace gui

@@ -1,13 +1,50 @@
 #include "gui/form/load_window.h"
 
+#include <QScreen>
+#include <QStyle>
+#include <algorithm>
+
 #include "gui/form/window_placement.h"
 
 namespace gui {
 
-void loadAndShow(frmMain& window, FormWidget& widget, QtToolkitServices& toolkit) {
+namespace {
+
+// The window manager's frame, once known; before the first show, what a title bar and
+// a frame usually take.
+QSize frameAllowance(const QWidget& widget) {
+    const QSize known = widget.frameGeometry().size() - widget.size();
+    if (!known.isEmpty()) {
+        return known;
+    }
+    constexpr int kFrame = 4;
+    const int titleBar = widget.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &widget);
+    return {2 * kFrame, titleBar + 2 * kFrame};
+}
+
+}  // namespace
+
+void fitInto(FormWidget& widget, const QRect& available) {
+    const QSize menu(0, widget.menuHeight());
+    const QSize room = available.size() - frameAllowance(widget) - menu;
+    const double scale = std::min(1.0, FormWidget::scaleToFit(room, widget.sizeAtScale(1) - menu));
+    widget.resize(widget.sizeAtScale(scale));
+}
+
+void loadAndShow(frmMain& window, FormWidget& widget, QtToolkitServices& toolkit,
+                 const Opening& opening) {
     toolkit.setMainWidget(&widget);
     window.Form_Load();
     widget.syncFromModel();
+    if (opening.scale) {
+        widget.resize(widget.sizeAtScale(*opening.scale));
+    } else if (opening.memory != nullptr && opening.memory->restore(widget)) {
+        widget.show();
+        keepOnScreen(widget);
+        return;
+    } else if (const QScreen* screen = widget.screen()) {
+        fitInto(widget, screen->availableGeometry());
+    }
     widget.show();
     placeOnScreen(widget);
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "gui/assistant/gear_palette.h"
@@ -16,6 +17,7 @@ namespace gui {
 PlotWidget::PlotWidget(const toolkit::PictureBox& box, QWidget* parent)
     : QWidget(parent), box_(box) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setScale(1);
 }
 
 void PlotWidget::addLine(const toolkit::LineShape& line) {
@@ -34,19 +36,99 @@ PlotWidget::LineLook PlotWidget::lookOf(const toolkit::LineShape& line) {
             line.foreColour.value_or(toolkit::Colour{})};
 }
 
+// The contents margins tell widgets laid over the plot where its inner area is.
+void PlotWidget::setScale(double scale) {
+    scale_ = scale;
+    const int border = scaledPixels(std::clamp(box_.BorderPixels, 0, 1000), scale);
+    setContentsMargins(border, border, border, border);
+    update();
+}
+
 QRect PlotWidget::innerRect() const {
-    const int border = std::clamp(box_.BorderPixels, 0, std::min(width(), height()) / 2);
+    const int border = std::min(scaledPixels(std::clamp(box_.BorderPixels, 0, 1000), scale_),
+                                std::min(width(), height()) / 2);
     return rect().adjusted(border, border, -border, -border);
+}
+
+void PlotWidget::setLivePosition(std::optional<QPointF> twips) {
+    if (twips == livePosition_) {
+        return;
+    }
+    const QRect before = markerArea();
+    livePosition_ = twips;
+    // Drawn at whole pixels, so a move within the pixel costs no repaint.
+    if (markerArea() != before) {
+        update(QRegion(before) + markerArea());
+    }
+}
+
+namespace {
+
+// The marker: a ring in the ticks' red around the newest point, which stays visible
+// inside it, as the trace does under the thin ring.
+constexpr double kMarkerRadius = 5;
+constexpr double kMarkerPen = 2;
+
+}  // namespace
+
+QPointF PlotWidget::markerCentre() const {
+    return QPointF(exactPixelsFromTwips(static_cast<float>(livePosition_->x()), scale_),
+                   exactPixelsFromTwips(static_cast<float>(livePosition_->y()), scale_)) +
+           innerRect().topLeft();
+}
+
+// Never smaller than at the design's size, so that it stays clear of the trace's dots.
+double PlotWidget::markerSize() const {
+    return std::max(scale_, 1.0);
+}
+
+QRectF PlotWidget::markerRect() const {
+    const double reach = (kMarkerRadius + kMarkerPen) * markerSize() + 1;
+    const QPointF centre = markerCentre();
+    return {centre - QPointF(reach, reach), centre + QPointF(reach, reach)};
+}
+
+QRect PlotWidget::markerArea() const {
+    return livePosition_ ? markerRect().toAlignedRect().intersected(rect()) : QRect();
+}
+
+// Drawn once a scale: the marker moves every frame, and a copy costs less than
+// drawing its rings again.
+const QPixmap& PlotWidget::markerPicture() const {
+    const double pixelRatio = devicePixelRatioF();
+    if (markerPicture_.isNull() || markerPictureSize_ != markerSize() ||
+        markerPicture_.devicePixelRatio() != pixelRatio) {
+        const QSizeF size = markerRect().size();
+        markerPicture_ = QPixmap((size * pixelRatio).toSize());
+        markerPicture_.setDevicePixelRatio(pixelRatio);
+        markerPicture_.fill(Qt::transparent);
+        markerPictureSize_ = markerSize();
+        QPainter painter(&markerPicture_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setBrush(Qt::NoBrush);
+        const QPointF centre(size.width() / 2, size.height() / 2);
+        const double radius = kMarkerRadius * markerSize();
+        painter.setPen(QPen(QColor(255, 0, 0), kMarkerPen * markerSize()));
+        painter.drawEllipse(centre, radius, radius);
+    }
+    return markerPicture_;
+}
+
+void PlotWidget::paintMarker(QPainter& painter) const {
+    if (livePosition_) {
+        painter.drawPixmap(markerRect().toAlignedRect().topLeft(), markerPicture());
+    }
 }
 
 QRect PlotWidget::areaOf(const LineLook& look) const {
     if (!look.visible) {
         return {};
     }
-    const double reach = std::clamp(look.width, 1, 100) / 2.0 + 1;
+    const double reach = scaledPixels(std::clamp(look.width, 1, 100), scale_) / 2.0 + 1;
     const QRectF area =
-        QRectF(QPointF(exactPixelsFromTwips(look.x1), exactPixelsFromTwips(look.y1)),
-               QPointF(exactPixelsFromTwips(look.x2), exactPixelsFromTwips(look.y2)))
+        QRectF(
+            QPointF(exactPixelsFromTwips(look.x1, scale_), exactPixelsFromTwips(look.y1, scale_)),
+            QPointF(exactPixelsFromTwips(look.x2, scale_), exactPixelsFromTwips(look.y2, scale_)))
             .normalized()
             .adjusted(-reach, -reach, reach, reach);
     return area.toAlignedRect().translated(innerRect().topLeft()).intersected(rect());
@@ -80,13 +162,70 @@ QColor PlotWidget::traceColour() const {
         drawingPalette());
 }
 
-QRect PlotWidget::cellsArea(int x, int y, int count) const {
+// Cells start at whole device pixels and are squares of the pen's scaled size, so that
+// the trace stays crisp at any scale and pixel ratio; at a fractional scale a cell
+// overlaps its neighbour by at most one device pixel rather than leaving a gap.
+double PlotWidget::cellLeft(int x) const {
     const QRect inner = innerRect();
-    const double cellWidth = static_cast<double>(inner.width()) / std::max(image_.width(), 1);
-    const double cellHeight = static_cast<double>(inner.height()) / std::max(image_.height(), 1);
-    return QRectF(inner.x() + x * cellWidth, inner.y() + y * cellHeight, count * cellWidth,
-                  cellHeight)
-        .toAlignedRect();
+    const double ratio = devicePixelRatioF();
+    return inner.x() + std::floor(static_cast<double>(x) * inner.width() * ratio /
+                                  std::max(image_.width(), 1)) /
+                           ratio;
+}
+
+double PlotWidget::cellTop(int y) const {
+    const QRect inner = innerRect();
+    const double ratio = devicePixelRatioF();
+    return inner.y() + std::floor(static_cast<double>(y) * inner.height() * ratio /
+                                  std::max(image_.height(), 1)) /
+                           ratio;
+}
+
+double PlotWidget::cellSide() const {
+    const double ratio = devicePixelRatioF();
+    return std::max(1.0, std::ceil(scale_ * ratio - 1e-9)) / ratio;
+}
+
+QRectF PlotWidget::cellsRect(int x, int y, int count) const {
+    return {QPointF(cellLeft(x), cellTop(y)),
+            QPointF(cellLeft(x + count - 1) + cellSide(), cellTop(y) + cellSide())};
+}
+
+QRect PlotWidget::cellsArea(int x, int y, int count) const {
+    return cellsRect(x, y, count).toAlignedRect();
+}
+
+// Runs of cells of one ink in each row of `area`, one rectangle a run.
+void PlotWidget::paintCells(QPainter& painter, const QRect& area) const {
+    const QRect inner = innerRect();
+    if (inner.isEmpty() || image_.isNull()) {
+        return;
+    }
+    const auto cellAt = [](int pixel, int origin, int length, int cells) {
+        return std::clamp(static_cast<int>(static_cast<long long>(pixel - origin) * cells / length),
+                          0, cells - 1);
+    };
+    // One cell more on each side: a neighbour's square may reach into the area.
+    const int firstX =
+        std::max(cellAt(area.left(), inner.x(), inner.width(), image_.width()) - 1, 0);
+    const int lastX = cellAt(area.right(), inner.x(), inner.width(), image_.width());
+    const int firstY =
+        std::max(cellAt(area.top(), inner.y(), inner.height(), image_.height()) - 1, 0);
+    const int lastY = cellAt(area.bottom(), inner.y(), inner.height(), image_.height());
+    const QVector<QRgb> inks = image_.colorTable();
+    for (int y = firstY; y <= lastY; ++y) {
+        const uchar* row = image_.constScanLine(y);
+        for (int x = firstX; x <= lastX;) {
+            const uchar ink = row[x];
+            const int first = x;
+            while (x <= lastX && row[x] == ink) {
+                ++x;
+            }
+            if (ink != 0 && ink < inks.size()) {
+                painter.fillRect(cellsRect(first, y, x - first), QColor::fromRgba(inks[ink]));
+            }
+        }
+    }
 }
 
 const QImage& PlotWidget::rasterImage() {
@@ -179,7 +318,13 @@ void PlotWidget::paintEvent(QPaintEvent* event) {
     }
 
     painter.setClipRegion(event->region().intersected(inner));
-    painter.drawImage(inner, image_);
+    if (inner.size() == image_.size()) {
+        // One pixel a cell: a plain copy of the part being painted.
+        const QRect part = event->rect().translated(-inner.topLeft()).intersected(image_.rect());
+        painter.drawImage(inner.topLeft() + part.topLeft(), image_, part);
+    } else {
+        paintCells(painter, event->rect());
+    }
 
     // Line shapes are placed in the inner area's own coordinates.
     painter.translate(inner.topLeft());
@@ -189,12 +334,18 @@ void PlotWidget::paintEvent(QPaintEvent* event) {
             continue;
         }
         QPen pen(qtColour(look.colour, colours));
-        pen.setWidth(std::clamp(look.width, 1, 100));
+        pen.setWidth(scaledPixels(std::clamp(look.width, 1, 100), scale_));
         pen.setCapStyle(Qt::FlatCap);
         painter.setPen(pen);
-        painter.drawLine(QPointF(exactPixelsFromTwips(look.x1), exactPixelsFromTwips(look.y1)),
-                         QPointF(exactPixelsFromTwips(look.x2), exactPixelsFromTwips(look.y2)));
+        painter.drawLine(
+            QPointF(exactPixelsFromTwips(look.x1, scale_), exactPixelsFromTwips(look.y1, scale_)),
+            QPointF(exactPixelsFromTwips(look.x2, scale_), exactPixelsFromTwips(look.y2, scale_)));
     }
+
+    // The marker goes over the trace and the lines, and may reach into the border.
+    painter.resetTransform();
+    painter.setClipRegion(event->region());
+    paintMarker(painter);
 }
 
 }  // namespace gui

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QPixmap>
 #include <QRegion>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "window/toolkit/controls.h"
 
-// The picture box: its border, its raster and the line shapes it contains. It reads the
+// The picture box: its border, its raster and the line shapes it contains, at the
+// window's scale, and a marker at the lever's live position over them. It reads the
 // models when it paints, and repaints only the cells that were drawn or erased and the
-// old and new places of lines that moved.
+// old and new places of lines and the marker that moved.
 namespace gui {
 
 class PlotWidget : public QWidget {
@@ -20,6 +24,12 @@ class PlotWidget : public QWidget {
     void addLine(const toolkit::LineShape& line);
     // Schedules a repaint of what changed in the models since the last refresh.
     void refresh();
+    // The size at which the design shows: 1 is one pixel a raster cell.
+    void setScale(double scale);
+    // The lever's position in the box's inner area, in twips; none hides the marker.
+    void setLivePosition(std::optional<QPointF> twips);
+    // Where the marker is painted; empty while hidden.
+    QRect markerArea() const;
 
     // The raster as an image, one pixel a cell, each drawn cell in its ink's colour.
     const QImage& rasterImage();
@@ -47,8 +57,18 @@ class PlotWidget : public QWidget {
     QColor traceColour() const;
     // Brings the image up to date with the raster and gives the area that changed.
     QRegion updateImage();
-    // The area of cells [x, x + count) in row y.
+    // The area of cells [x, x + count) in row y; each cell is a square of the scaled pen.
     QRect cellsArea(int x, int y, int count) const;
+    QRectF cellsRect(int x, int y, int count) const;
+    double cellLeft(int x) const;
+    double cellTop(int y) const;
+    double cellSide() const;
+    void paintCells(QPainter& painter, const QRect& area) const;
+    QPointF markerCentre() const;
+    double markerSize() const;
+    QRectF markerRect() const;  // uncut by the widget's edges
+    const QPixmap& markerPicture() const;
+    void paintMarker(QPainter& painter) const;
 
     const toolkit::PictureBox& box_;
     std::vector<const toolkit::LineShape*> lines_;
@@ -57,6 +77,10 @@ class PlotWidget : public QWidget {
     std::uint64_t imageRevision_ = 0;
     std::uint64_t imageEraseCount_ = 0;
     bool imageValid_ = false;
+    double scale_ = 1;
+    std::optional<QPointF> livePosition_;
+    mutable QPixmap markerPicture_;
+    mutable double markerPictureSize_ = 0;
 };
 
 }  // namespace gui

@@ -1,6 +1,7 @@
 #include "gui/form/style.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace gui {
@@ -19,15 +20,59 @@ QStringList fontFamiliesFor(const std::string& family) {
     return families;
 }
 
-QFont qtFont(const toolkit::Font& font) {
+namespace {
+
+void setDesignSize(QFont& result, const toolkit::Font& font, double scale) {
+    if (font.pointSize > 0 && font.pointSize < 1000 && scale > 0 && scale < 100) {
+        result.setPointSizeF(font.pointSize * scale);
+    }
+    result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
+}
+
+// Relative luminance of an sRGB colour.
+double luminance(const QColor& colour) {
+    const auto linear = [](double channel) {
+        return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+}  // namespace
+
+QFont qtFont(const toolkit::Font& font, double scale) {
     QFont result;
     result.setFamilies(fontFamiliesFor(font.family));
     result.setStyleHint(QFont::SansSerif);
-    if (font.pointSize > 0 && font.pointSize < 1000) {
-        result.setPointSizeF(font.pointSize);
-    }
-    result.setWeight(static_cast<QFont::Weight>(std::clamp(font.weight, 100, 900)));
+    setDesignSize(result, font, scale);
     return result;
+}
+
+QFont windowFont(const QFont& desktop, double scale) {
+    QFont result = desktop;
+    setDesignSize(result, kWindowFont, scale);
+    return result;
+}
+
+double contrastRatio(const QColor& a, const QColor& b) {
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+QColor readableOn(const QColor& wanted, const QColor& background) {
+    const bool darkBackground = luminance(background) < 0.18;
+    QColor colour = wanted;
+    // Lightness moves in small steps towards white or black, which always reach 4.5:1.
+    for (int step = 0; step < 40 && contrastRatio(colour, background) < kReadableContrast; ++step) {
+        colour = darkBackground ? colour.lighter(110) : colour.darker(110);
+        if (darkBackground && colour.lightness() >= 250) {
+            return QColor(Qt::white);
+        }
+    }
+    return contrastRatio(colour, background) < kReadableContrast
+               ? QColor(darkBackground ? Qt::white : Qt::black)
+               : colour;
 }
 
 namespace {

@@ -5,23 +5,50 @@
 
 namespace gui {
 
-QPoint placementWithin(const QRect& frame, const QRect& available) {
-    QRect placed = frame;
-    placed.moveCenter(available.center());
+QPoint movedWithin(const QRect& frame, const QRect& available) {
     // Right and bottom first, so that an oversized frame ends at the top left.
     const int left =
-        std::max(std::min(placed.left(), available.right() - placed.width() + 1), available.left());
+        std::max(std::min(frame.left(), available.right() - frame.width() + 1), available.left());
     const int top =
-        std::max(std::min(placed.top(), available.bottom() - placed.height() + 1), available.top());
+        std::max(std::min(frame.top(), available.bottom() - frame.height() + 1), available.top());
     return {left, top};
 }
 
-void placeOnScreen(QWidget& window) {
+QPoint placementWithin(const QRect& frame, const QRect& available) {
+    QRect placed = frame;
+    placed.moveCenter(available.center());
+    return movedWithin(placed, available);
+}
+
+QPoint placementBeside(const QRect& main, const QSize& dialog, const QRect& available, int gap) {
+    QRect placed(QPoint(main.right() + 1 + gap, main.top()), dialog);
+    if (placed.right() > available.right()) {
+        placed.moveRight(main.left() - 1 - gap);
+        if (placed.left() < available.left()) {
+            placed.moveCenter(main.center());
+        }
+    }
+    return movedWithin(placed, available);
+}
+
+namespace {
+
+void moveOnScreen(QWidget& window, QPoint (*placement)(const QRect&, const QRect&)) {
     const QScreen* screen = window.screen();
     if (screen == nullptr) {
         return;
     }
-    window.move(placementWithin(window.frameGeometry(), screen->availableGeometry()));
+    window.move(placement(window.frameGeometry(), screen->availableGeometry()));
+}
+
+}  // namespace
+
+void placeOnScreen(QWidget& window) {
+    moveOnScreen(window, placementWithin);
+}
+
+void keepOnScreen(QWidget& window) {
+    moveOnScreen(window, movedWithin);
 }
 
 }  // namespace gui

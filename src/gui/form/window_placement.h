@@ -2,16 +2,24 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QWidget>
 
 namespace gui {
 
-// Where a window frame goes in a screen's free area: centred, and moved inside it where
-// it would stick out; a frame larger than the area starts at its top left, so the title
-// bar stays reachable.
+// Where a window frame goes in a screen's free area: where it sticks out it moves in;
+// a frame larger than the area starts at its top left, so the title bar stays reachable.
+QPoint movedWithin(const QRect& frame, const QRect& available);
+// The same for a frame centred on the area first.
 QPoint placementWithin(const QRect& frame, const QRect& available);
+
+// Where a dialog's frame goes next to the main window's: right of it where the area
+// has room, else left of it, else over it, `gap` pixels apart; always inside the area.
+QPoint placementBeside(const QRect& main, const QSize& dialog, const QRect& available, int gap);
 
 // Puts a shown window, frame included, on its screen's free area as placementWithin says.
 void placeOnScreen(QWidget& window);
+// Moves a shown window only as far as needed to be inside its screen's free area.
+void keepOnScreen(QWidget& window);
 
 }  // namespace gui
