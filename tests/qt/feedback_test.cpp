@@ -176,6 +176,23 @@ TEST_F(FeedbackTest, ARefusedValueIsFramedRedUntilAValueIsAccepted) {
     EXPECT_NE(box->grab().toImage().pixelColor(0, look.height() / 2), QColor(Qt::red));
     EXPECT_EQ(box->toolTip(), QStringLiteral("V2, right vertical line, 0 to 254; the adaptor "
                                              "holds 200 until it is stored"));
+
+    // 30 is not what the adaptor holds: a dashed amber frame until it is stored.
+    const auto framedAmber = [box] {
+        const QImage now = box->grab().toImage();
+        for (int y = 0; y < now.height(); ++y) {
+            if (now.pixelColor(0, y) == QColor(0xd9, 0x77, 0x06)) {
+                return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(framedAmber());
+    // V2 at 30 lies left of V1 at 40: that note comes first.
+    EXPECT_TRUE(statusText().startsWith(QStringLiteral("V2 (30) lies left of V1 (40)")));
+    EXPECT_TRUE(frm->status.hasCondition(window::Condition::UnstoredValues));
+    QTest::mouseClick(child<QPushButton>("btnUpdate"), Qt::LeftButton);
+    EXPECT_FALSE(framedAmber());
 }
 
 TEST_F(FeedbackTest, TheStatusLineSaysWhatWasStoredAndThatTheAdaptorIsSimulated) {

@@ -107,16 +107,24 @@ void updateDescriptions(const toolkit::Control& control, QWidget& widget) {
     apply(control.toolTip, &QWidget::toolTip, &QWidget::setToolTip);
 }
 
-// A refused text gets a red frame until the box's text is accepted or refilled. A style
-// sheet draws with its own colours, so it names the box's own.
-void markRefused(QLineEdit& box, bool refused) {
+// A refused text gets a solid red frame until the box's text is accepted or refilled; a
+// value the adaptor does not hold yet, a dashed amber one (dashed, so that it differs
+// from the refusal without its colour). A style sheet draws with its own colours, so it
+// names the box's own.
+void markBox(QLineEdit& box, const toolkit::TextBox& model) {
+    QString border;
+    if (model.refused) {
+        border = QStringLiteral("2px solid red");
+    } else if (model.adaptorValue) {
+        border = QStringLiteral("2px dashed #d97706");
+    }
     const QPalette& colours = box.palette();
-    const QString look = refused ? QStringLiteral(
-                                       "QLineEdit { border: 2px solid red; color: %1; "
-                                       "background-color: %2; }")
-                                       .arg(colours.color(QPalette::Active, QPalette::Text).name(),
-                                            colours.color(QPalette::Active, QPalette::Base).name())
-                                 : QString();
+    const QString look =
+        border.isEmpty()
+            ? QString()
+            : QStringLiteral("QLineEdit { border: %1; color: %2; background-color: %3; }")
+                  .arg(border, colours.color(QPalette::Active, QPalette::Text).name(),
+                       colours.color(QPalette::Active, QPalette::Base).name());
     if (box.styleSheet() != look) {
         box.setStyleSheet(look);
     }
@@ -180,7 +188,7 @@ void updateControlWidget(const toolkit::Control& control, QWidget& widget, doubl
         case ControlKind::TextBox: {
             const auto& box = static_cast<const toolkit::TextBox&>(control);
             setIfDifferent(static_cast<QLineEdit&>(widget), QString::fromStdString(box.Text));
-            markRefused(static_cast<QLineEdit&>(widget), box.refused);
+            markBox(static_cast<QLineEdit&>(widget), box);
             break;
         }
         case ControlKind::Label:
