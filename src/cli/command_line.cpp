@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/qt_options.h"
+#include "storage/translate.h"
 
 namespace cli {
 namespace {
@@ -15,7 +16,8 @@ namespace {
 CommandLine failure(const QString& message) {
     CommandLine result;
     result.action = LaunchAction::Fail;
-    result.text = QStringLiteral("%1: %2\nTry --help.\n").arg(QLatin1String(kProgramName), message);
+    result.text = storage::translate("CommandLine", "%1: %2\nTry --help.\n")
+                      .arg(QLatin1String(kProgramName), message);
     return result;
 }
 
@@ -50,36 +52,49 @@ struct CommandOption {
 
 std::vector<CommandOption> commandOptions() {
     const auto option = [](const char* name, const char* description, const char* value = "") {
-        return QCommandLineOption(QLatin1String(name), QLatin1String(description),
+        return QCommandLineOption(QLatin1String(name),
+                                  storage::translate("CommandLine", description),
                                   QLatin1String(value));
     };
     return {
-        {option("list",
-                "Lists each adaptor present: path, product, version, serial number "
-                "and whether this user may open it (if not: why)."),
+        {option("list", QT_TRANSLATE_NOOP(
+                            "CommandLine",
+                            "Lists each adaptor present: path, product, version, serial number "
+                            "and whether this user may open it (if not: why).")),
          Command::List},
         {option("read",
-                "Shows the adaptor's identity and its six stored thresholds; "
-                "writes nothing."),
+                QT_TRANSLATE_NOOP("CommandLine",
+                                  "Shows the adaptor's identity and its six stored thresholds; "
+                                  "writes nothing.")),
          Command::Read},
         {option("write",
-                "Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; "
-                "values 0 to 255), e.g. V1=80,SEQH2=75.",
+                QT_TRANSLATE_NOOP(
+                    "CommandLine",
+                    "Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; "
+                    "values 0 to 255), e.g. V1=80,SEQH2=75."),
                 "ASSIGNMENTS"),
          Command::Write},
         {option("write-file",
-                "Stores all six thresholds of a calibration exported from the window "
-                "(File > Export calibration...).",
+                QT_TRANSLATE_NOOP(
+                    "CommandLine",
+                    "Stores all six thresholds of a calibration exported from the window "
+                    "(File > Export calibration...)."),
                 "FILE"),
          Command::WriteFile},
-        {option("dump", "Shows the adaptor's 128 bytes of memory as hex text."), Command::Dump},
-        {option("report", "Writes a support report to FILE (- for standard output).", "FILE"),
+        {option("dump", QT_TRANSLATE_NOOP("CommandLine",
+                                          "Shows the adaptor's 128 bytes of memory as hex text.")),
+         Command::Dump},
+        {option("report",
+                QT_TRANSLATE_NOOP("CommandLine",
+                                  "Writes a support report to FILE (- for standard output)."),
+                "FILE"),
          Command::Report},
     };
 }
 
 // Exit statuses and the JSON fields, after the options in --help.
-constexpr const char* kCommandHelp =
+constexpr const char* kCommandHelp = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "\nExit statuses:\n"
     "  0  done\n"
     "  1  the adaptor refused or did not answer a report, a file or standard output\n"
@@ -89,7 +104,7 @@ constexpr const char* kCommandHelp =
     "  4  no adaptor could be opened\n"
     "\n--read --json prints one object: path, productId (number), product, manufacturer,\n"
     "productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}\n"
-    "(numbers 0..255; absent for the firmware loader).\n";
+    "(numbers 0..255; absent for the firmware loader).\n");
 
 std::optional<sim::DemoLever::Motion> leverMotionNamed(const QString& name) {
     const QString key = name.trimmed().toLower();
@@ -110,10 +125,12 @@ std::optional<QString> screenshotProblem(const QString& path) {
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (target.isDir()) {
-        return QStringLiteral("--screenshot needs a file name, and %1 is a folder").arg(path);
+        return storage::translate("CommandLine",
+                                  "--screenshot needs a file name, and %1 is a folder")
+            .arg(path);
     }
     if (!folder.isDir() || !folder.isWritable()) {
-        return QStringLiteral("--screenshot cannot write into the folder %1")
+        return storage::translate("CommandLine", "--screenshot cannot write into the folder %1")
             .arg(QDir::toNativeSeparators(folder.filePath()));
     }
     return std::nullopt;
@@ -146,7 +163,7 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (!options.simulated) {
         for (const QCommandLineOption* option : {&lever, &gates, &noise}) {
             if (parser.isSet(*option)) {
-                return QStringLiteral("--%1 applies to --simulate only")
+                return storage::translate("CommandLine", "--%1 applies to --simulate only")
                     .arg(option->names().constFirst());
             }
         }
@@ -156,9 +173,9 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (parser.isSet(lever)) {
         const auto motion = leverMotionNamed(parser.value(lever));
         if (!motion) {
-            return QStringLiteral(
-                       "unknown lever '%1' for --lever: use tour, assistant or "
-                       "assistant-sequential")
+            return storage::translate("CommandLine",
+                                      "unknown lever '%1' for --lever: use tour, assistant or "
+                                      "assistant-sequential")
                 .arg(parser.value(lever));
         }
         demo.motion = *motion;
@@ -167,12 +184,12 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (parser.isSet(gates)) {
         const auto placement = gatesNamed(parser.value(gates));
         if (demo.motion != sim::DemoLever::Motion::Assistant) {
-            return QStringLiteral("--gates applies to --lever=assistant only");
+            return storage::translate("CommandLine", "--gates applies to --lever=assistant only");
         }
         if (!placement) {
-            return QStringLiteral(
-                       "--gates needs three X positions 0..255 from left to right, "
-                       "such as 40,165,215, not '%1'")
+            return storage::translate("CommandLine",
+                                      "--gates needs three X positions 0..255 from left to right, "
+                                      "such as 40,165,215, not '%1'")
                 .arg(parser.value(gates));
         }
         demo.gates = *placement;
@@ -182,7 +199,8 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
         bool isNumber = false;
         demo.noise = parser.value(noise).toInt(&isNumber);
         if (!isNumber || demo.noise < 0 || demo.noise > kMaxLeverNoise) {
-            return QStringLiteral("--noise needs a whole number of units 0..%1, not '%2'")
+            return storage::translate("CommandLine",
+                                      "--noise needs a whole number of units 0..%1, not '%2'")
                 .arg(kMaxLeverNoise)
                 .arg(parser.value(noise));
         }
@@ -211,50 +229,59 @@ std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name) 
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Calibrates the lever thresholds of a USB shifter adaptor."));
+    parser.setApplicationDescription(storage::translate(
+        "CommandLine", "Calibrates the lever thresholds of a USB shifter adaptor."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the program's version."));
+                                  storage::translate("CommandLine", "Shows this help."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        storage::translate("CommandLine", "Shows the program's version."));
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
-        QStringLiteral("Runs on a simulated adaptor whose lever moves by itself: kelvo "
-                       "(when no value is given), mirad, usb or loader."),
+        storage::translate("CommandLine",
+                           "Runs on a simulated adaptor whose lever moves by itself: kelvo "
+                           "(when no value is given), mirad, usb or loader."),
         QStringLiteral("kelvo|mirad|usb|loader"));
     const QCommandLineOption reportRate(
         QStringLiteral("report-rate"),
-        QStringLiteral("Reports a second the simulated adaptor sends (default 125)."),
+        storage::translate("CommandLine",
+                           "Reports a second the simulated adaptor sends (default 125)."),
         QStringLiteral("HZ"));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
-        QStringLiteral("Saves a PNG picture of the window to FILE after about two seconds, "
-                       "then closes the window."),
+        storage::translate("CommandLine",
+                           "Saves a PNG picture of the window to FILE after about two seconds, "
+                           "then closes the window."),
         QStringLiteral("FILE"));
     const QCommandLineOption keepHistory(
         QStringLiteral("keep-history"),
-        QStringLiteral("Keeps the calibration history of a simulated adaptor in the user's data "
-                       "folder, as it is always kept for real adaptors."));
+        storage::translate(
+            "CommandLine",
+            "Keeps the calibration history of a simulated adaptor in the user's data "
+            "folder, as it is always kept for real adaptors."));
     const QCommandLineOption lever(
         QStringLiteral("lever"),
-        QStringLiteral("How the simulated lever moves: tour (the default) goes through the "
-                       "gears of both modes; assistant follows the calibration assistant's "
-                       "H-pattern steps, assistant-sequential its sequential ones."),
+        storage::translate("CommandLine",
+                           "How the simulated lever moves: tour (the default) goes through the "
+                           "gears of both modes; assistant follows the calibration assistant's "
+                           "H-pattern steps, assistant-sequential its sequential ones."),
         QStringLiteral("tour|assistant|assistant-sequential"));
     const QCommandLineOption gates(
         QStringLiteral("gates"),
-        QStringLiteral("X of the assistant lever's left, middle and right gates (default "
-                       "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
+        storage::translate("CommandLine",
+                           "X of the assistant lever's left, middle and right gates (default "
+                           "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
         QStringLiteral("L,M,R"));
     const QCommandLineOption noise(
         QStringLiteral("noise"),
-        QStringLiteral("Units the simulated lever shakes in X and Y (default 3 for the "
-                       "assistant's lever, 0 for the tour)."),
+        storage::translate("CommandLine",
+                           "Units the simulated lever shakes in X and Y (default 3 for the "
+                           "assistant's lever, 0 for the tour)."),
         QStringLiteral("UNITS"));
     parser.addOptions(
         {help, version, simulate, reportRate, lever, gates, noise, screenshot, keepHistory});
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --read: answers in JSON."));
+    const QCommandLineOption json(
+        QStringLiteral("json"), storage::translate("CommandLine", "With --read: answers in JSON."));
     const std::vector<CommandOption> commandChoices = commandOptions();
     for (const CommandOption& choice : commandChoices) {
         parser.addOption(choice.option);
@@ -275,10 +302,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QString text = parser.helpText();
         const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
         text.replace(0, usageEnd < 0 ? 0 : usageEnd,
-                     QStringLiteral("Usage: %1 [options]").arg(QLatin1String(kProgramName)));
+                     storage::translate("CommandLine", "Usage: %1 [options]")
+                         .arg(QLatin1String(kProgramName)));
         result.text = text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader>"),
                                    QLatin1String("--simulate[=kelvo|mirad|usb|loader]")) +
-                      QLatin1String(kCommandHelp);
+                      storage::translate("CommandLine", kCommandHelp);
         return result;
     }
     if (parser.isSet(version)) {
@@ -292,31 +320,35 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QStringList given = parser.optionNames();
     for (const QString& name : given) {
         if (given.count(name) > 1) {
-            return failure(QStringLiteral("--%1 is given more than once").arg(name));
+            return failure(
+                storage::translate("CommandLine", "--%1 is given more than once").arg(name));
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return failure(QStringLiteral("unexpected argument '%1'")
+        return failure(storage::translate("CommandLine", "unexpected argument '%1'")
                            .arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(simulate)) {
         const QString name = parser.value(simulate);
         result.options.simulated = simulatedIdentityNamed(name);
         if (!result.options.simulated) {
-            return failure(QStringLiteral("unknown adaptor '%1' for --simulate: use kelvo, "
-                                          "mirad, usb or loader")
+            return failure(storage::translate("CommandLine",
+                                              "unknown adaptor '%1' for --simulate: use kelvo, "
+                                              "mirad, usb or loader")
                                .arg(name));
         }
     }
     if (parser.isSet(reportRate)) {
         if (!result.options.simulated) {
-            return failure(QStringLiteral("--report-rate applies to --simulate only"));
+            return failure(
+                storage::translate("CommandLine", "--report-rate applies to --simulate only"));
         }
         bool isNumber = false;
         const double rate = parser.value(reportRate).toDouble(&isNumber);
         if (!isNumber || !std::isfinite(rate) || rate <= 0 || rate > kMaxReportRateHz) {
-            return failure(QStringLiteral("--report-rate needs a number of reports a second "
-                                          "above 0 and at most %1, not '%2'")
+            return failure(storage::translate("CommandLine",
+                                              "--report-rate needs a number of reports a second "
+                                              "above 0 and at most %1, not '%2'")
                                .arg(kMaxReportRateHz)
                                .arg(parser.value(reportRate)));
         }
@@ -328,24 +360,25 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             continue;
         }
         if (result.options.command != Command::None) {
-            return failure(QStringLiteral("give one command at a time"));
+            return failure(storage::translate("CommandLine", "give one command at a time"));
         }
         result.options.command = choice.command;
         if (!choice.option.valueName().isEmpty()) {
             result.options.commandValue = parser.value(choice.option);
             if (result.options.commandValue.isEmpty()) {
                 return failure(
-                    QStringLiteral("--%1 needs %2")
+                    storage::translate("CommandLine", "--%1 needs %2")
                         .arg(choice.option.names().constFirst(), choice.option.valueName()));
             }
         }
     }
     result.options.json = parser.isSet(json);
     if (result.options.json && result.options.command != Command::Read) {
-        return failure(QStringLiteral("--json applies to --read only"));
+        return failure(storage::translate("CommandLine", "--json applies to --read only"));
     }
     if (result.options.command != Command::None && parser.isSet(screenshot)) {
-        return failure(QStringLiteral("--screenshot needs the window, not a command"));
+        return failure(
+            storage::translate("CommandLine", "--screenshot needs the window, not a command"));
     }
     if (const QString wrong = takeLeverOptions(parser, lever, gates, noise, result.options);
         !wrong.isEmpty()) {
@@ -354,7 +387,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(screenshot)) {
         result.options.screenshotPath = parser.value(screenshot);
         if (result.options.screenshotPath.isEmpty()) {
-            return failure(QStringLiteral("--screenshot needs a file name"));
+            return failure(storage::translate("CommandLine", "--screenshot needs a file name"));
         }
         if (const auto problem = screenshotProblem(result.options.screenshotPath)) {
             return failure(*problem);

@@ -84,7 +84,8 @@ void frmMain::CloseConnection() {
 // whose report sizes cannot be read stays so until it is replugged: said at once.
 void frmMain::ShowAccessStatus() {
     if (adaptorUnreadable_) {
-        status.setCondition(window::Condition::AdaptorUnreadable, window::kAdaptorUnreadableStatus);
+        status.setCondition(window::Condition::AdaptorUnreadable,
+                            i18n::translate("Window", window::kAdaptorUnreadableStatus));
     } else {
         status.clearCondition(window::Condition::AdaptorUnreadable);
     }
@@ -93,7 +94,8 @@ void frmMain::ShowAccessStatus() {
     if (refusedSearches_ == kSearchesBeforeStatus) {
         std::string advice = options_.accessAdvice ? options_.accessAdvice() : std::string();
         status.setCondition(window::Condition::AccessRefused,
-                            advice.empty() ? window::kAccessRefusedStatus : std::move(advice));
+                            advice.empty() ? i18n::translate("Window", window::kAccessRefusedStatus)
+                                           : std::move(advice));
     } else if (refusedSearches_ < kSearchesBeforeStatus) {
         status.clearCondition(window::Condition::AccessRefused);
     }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "protocol/thresholds.h"
+#include "storage/translate.h"
 
 namespace storage {
 namespace {
@@ -56,7 +57,7 @@ QJsonObject thresholdsToJson(const history::Thresholds& values) {
 
 std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, QString& problem) {
     if (!value.isObject()) {
-        problem = QStringLiteral("the thresholds are missing");
+        problem = translate("Storage", "the thresholds are missing");
         return std::nullopt;
     }
     const QJsonObject object = value.toObject();
@@ -65,13 +66,14 @@ std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, Q
         const QLatin1String name(protocol::factsAt(address).name);
         const QJsonValue threshold = object.value(name);
         if (!threshold.isDouble()) {
-            problem = QStringLiteral("%1 is missing or not a number").arg(name);
+            problem = translate("Storage", "%1 is missing or not a number").arg(name);
             return std::nullopt;
         }
         const double number = threshold.toDouble();
         if (number < 0 || number > 255 || number != std::floor(number)) {
-            problem =
-                QStringLiteral("%1 is %2, not a whole number from 0 to 255").arg(name).arg(number);
+            problem = translate("Storage", "%1 is %2, not a whole number from 0 to 255")
+                          .arg(name)
+                          .arg(number);
             return std::nullopt;
         }
         values[address] = static_cast<std::uint8_t>(number);
@@ -126,9 +128,10 @@ QString timeText(std::int64_t msecsSinceEpoch) {
 }
 
 QString adaptorText(const history::Identity& identity) {
-    const QString product = identity.product.empty()
-                                ? QStringLiteral("product %1").arg(hexText(identity.productId))
-                                : QString::fromStdString(identity.product);
+    const QString product =
+        identity.product.empty()
+            ? translate("Storage", "product %1").arg(hexText(identity.productId))
+            : QString::fromStdString(identity.product);
     return identity.serialNumber.empty()
                ? product
                : product + QLatin1Char(' ') + QString::fromStdString(identity.serialNumber);

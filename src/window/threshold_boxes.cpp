@@ -6,7 +6,8 @@ namespace {
 
 std::string description(protocol::Threshold threshold) {
     const protocol::ThresholdFacts& facts = protocol::factsOf(threshold);
-    return std::string(facts.shownName) + ", " + facts.line + ", " + kThresholdRange;
+    return std::string(facts.shownName) + ", " + i18n::translate("Window", facts.line) + ", " +
+           i18n::translate("Window", kThresholdRange);
 }
 
 }  // namespace
@@ -23,7 +24,7 @@ void markThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold, bool
         return;  // every tick checks the boxes: leave unchanged texts alone
     }
     box.refused = refused;
-    box.toolTip = refused ? kThresholdRange : description(threshold);
+    box.toolTip = refused ? i18n::translate("Window", kThresholdRange) : description(threshold);
 }
 
 }  // namespace window
