@@ -34,10 +34,10 @@ std::string translated(const char* context, const char* text, int count) {
 
 }  // namespace
 
-void loadTranslations(const QLocale& locale) {
+void loadTranslations(const QLocale& locale, const QString& folder) {
     // The .qm files are compiled in under :/i18n (qt_add_translations).
     (void)programTranslation().load(locale, QStringLiteral("shifter-calibration"),
-                                    QStringLiteral("_"), QStringLiteral(":/i18n"));
+                                    QStringLiteral("_"), folder);
     (void)qtTranslation().load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     i18n::install(translated);

@@ -1,0 +1,174 @@
+// The program's texts in other languages: under a pseudo-translation that brackets every
+// text it knows, nothing the window, its dialogs or the commands show escapes it; under
+// each language, the designed controls' texts fit them.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "cli/command_line.h"
+#include "cli/translations.h"
+#include "commands/commands.h"
+#include "gui/assistant/assistant_window.h"
+#include "qt/shown_window.h"
+
+namespace {
+
+// Words every language shows as they are: the adaptor's own identity strings, the
+// thresholds' names, the program's name; and Qt's standard buttons, which Qt's own
+// translation answers.
+const QStringList kUntranslated{
+    QStringLiteral("Corvane"), QStringLiteral("Kelvo"), QStringLiteral("shifter"),
+    QStringLiteral("adaptor"), QStringLiteral("KV"),    QStringLiteral("SEQH"),
+    QStringLiteral("SeqH"),    QStringLiteral("Seq"),   QStringLiteral("calibration"),
+    QStringLiteral("Close")};
+
+// The words of `text` outside its bracketed parts that are not in kUntranslated.
+QString unmarked(QString text) {
+    static const QRegularExpression innermost(QStringLiteral(R"(\[[^\[\]]*\])"));
+    while (text.contains(innermost)) {  // "[Usage: %1 [options]]" nests
+        text.remove(innermost);
+    }
+    static const QRegularExpression options(QStringLiteral("--?[a-z-]+|<[^>]*>"));
+    text.remove(options);
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    QStringList left;
+    for (const QRegularExpressionMatch& match : word.globalMatch(text)) {
+        if (!kUntranslated.contains(match.captured())) {
+            left << match.captured();
+        }
+    }
+    return left.join(QLatin1Char(' '));
+}
+
+// What `widget` itself shows: a label's or a button's text, a group box's title.
+QString shownText(const QWidget* widget) {
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    const auto* group = qobject_cast<const QGroupBox*>(widget);
+    return group != nullptr ? group->title() : QString();
+}
+
+// Every text `top` and the widgets in it show or tell a screen reader, hidden ones too.
+QStringList textsIn(QWidget* top) {
+    QList<QWidget*> widgets = top->findChildren<QWidget*>();
+    widgets << top;
+    QStringList texts;
+    for (QWidget* widget : widgets) {
+        texts << widget->windowTitle() << widget->toolTip() << widget->accessibleName()
+              << widget->accessibleDescription() << shownText(widget);
+        if (auto* table = qobject_cast<QTableWidget*>(widget)) {
+            for (int column = 0; column < table->columnCount(); ++column) {
+                texts << table->horizontalHeaderItem(column)->text();
+                for (int row = 0; row < table->rowCount(); ++row) {
+                    texts << (table->item(row, column) ? table->item(row, column)->text() : "");
+                }
+            }
+        }
+        for (const QAction* action : widget->actions()) {
+            texts << action->text() << action->toolTip();
+        }
+    }
+    return texts;
+}
+
+QAction* actionNamed(QMenu* menu, const QString& text) {
+    for (QAction* action : menu->actions()) {
+        if (action->text().contains(text)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+class Translated : public ShownWindowTest {
+  protected:
+    void TearDown() override {
+        ShownWindowTest::TearDown();
+        cli::loadTranslations(QLocale::c());  // English again for the other suites
+    }
+
+    // The texts the History dialog shows, opened from the menu and closed again.
+    QStringList historyDialogTexts() {
+        QStringList texts;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            texts = textsIn(dialog);
+            dialog->close();
+        });
+        actionNamed(form->menu(gui::Menu::Adaptor), QStringLiteral("History"))->trigger();
+        return texts;
+    }
+
+    QTemporaryDir dataFolder;
+    storage::HistoryStore store{dataFolder.path()};
+    storage::HistoryRecorder recorder{store};
+};
+
+TEST_F(Translated, UnderThePseudoTranslationEveryShownTextIsLookedUp) {
+    cli::loadTranslations(QLocale(QLocale::English), QStringLiteral(SHIFTER_PSEUDO_DIR));
+    cli::installTranslations();
+    plugIn();
+    showWindow({&recorder, {}});
+    ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
+    static_cast<QPushButton*>(form->widgetFor(frm->btnUpdate))->click();
+
+    QStringList texts = textsIn(form.get());
+    actionNamed(form->menu(gui::Menu::Tools), QStringLiteral("assistant"))->trigger();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (dynamic_cast<gui::AssistantWindow*>(top) != nullptr) {
+            texts << textsIn(top);
+        }
+    }
+    texts << historyDialogTexts();
+    for (const char* command : {"--help", "--json", "--gates=1"}) {
+        texts << cli::parseCommandLine({QStringLiteral("x"), QLatin1String(command)})
+                     .text.remove(QStringLiteral("Options:"));  // Qt's own, not looked up
+    }
+    const commands::CommandOutput listed = commands::listAdaptorsCommand(bus, nullptr);
+    texts << QString::fromStdString(listed.out + listed.err);
+
+    for (const QString& text : texts) {
+        EXPECT_TRUE(unmarked(text).isEmpty())
+            << unmarked(text).toStdString() << " in: " << text.toStdString();
+    }
+    EXPECT_GT(texts.filter(QStringLiteral("[")).size(), 50);
+}
+
+// Known exceptions: (language, control) whose text is wider than the control.
+const std::vector<std::pair<QString, QString>> kFitExceptions{};
+
+TEST_F(Translated, InEveryLanguageTheDesignedControlsTextsFitThem) {
+    plugIn();
+    for (const QString language : {"de", "fr", "es", "it", "pl", "pt_BR"}) {
+        cli::loadTranslations(QLocale(language));
+        showWindow();
+        ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
+        for (const char* name : {"Command1", "btnUpdate", "UpgradeFW", "Label2", "Label3", "Label4",
+                                 "Label5", "Frame1"}) {
+            auto* widget = child<QWidget>(name);
+            const QString text = shownText(widget);
+            // A button's frame and a group box's title indent take some of its width.
+            const int margin = qobject_cast<QLabel*>(widget) != nullptr ? 0 : 12;
+            const bool excepted =
+                std::find(kFitExceptions.begin(), kFitExceptions.end(),
+                          std::pair{language, widget->objectName()}) != kFitExceptions.end();
+            EXPECT_TRUE(excepted ||
+                        widget->fontMetrics().horizontalAdvance(text) + margin <= widget->width())
+                << language.toStdString() << " " << widget->objectName().toStdString() << ": "
+                << text.toStdString() << " in " << widget->width() << " pixels";
+        }
+    }
+}
+
+}  // namespace
