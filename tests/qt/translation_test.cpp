@@ -22,11 +22,11 @@ namespace {
 // Words every language shows as they are: the adaptor's own identity strings, the
 // thresholds' names, the program's name; and Qt's standard buttons, which Qt's own
 // translation answers.
-const QStringList kUntranslated{
-    QStringLiteral("Corvane"), QStringLiteral("Kelvo"), QStringLiteral("shifter"),
-    QStringLiteral("adaptor"), QStringLiteral("KV"),    QStringLiteral("SEQH"),
-    QStringLiteral("SeqH"),    QStringLiteral("Seq"),   QStringLiteral("calibration"),
-    QStringLiteral("Close")};
+const QStringList kUntranslated{QStringLiteral("Corvane"),     QStringLiteral("Kelvo"),
+                                QStringLiteral("shifter"),     QStringLiteral("adaptor"),
+                                QStringLiteral("KV"),          QStringLiteral("SEQH"),
+                                QStringLiteral("SeqH"),        QStringLiteral("Seq"),
+                                QStringLiteral("calibration"), QStringLiteral("Close")};
 
 // The words of `text` outside its bracketed parts that are not in kUntranslated.
 QString unmarked(QString text) {
