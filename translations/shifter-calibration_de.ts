@@ -334,6 +334,10 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Support-Bericht geschrieben nach %1
 </translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>das Bild konnte nicht erstellt werden</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

@@ -334,6 +334,10 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Informe para soporte escrito en %1
 </translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>no se pudo crear la imagen</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

@@ -334,6 +334,10 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Rapport pour l’assistance écrit dans %1
 </translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>l’image n’a pas pu être créée</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

@@ -334,6 +334,10 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Report per l’assistenza scritto in %1
 </translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>non è stato possibile creare l’immagine</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

@@ -336,6 +336,10 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
         <translation>Raport dla pomocy technicznej zapisano do %1
 </translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>nie udało się utworzyć obrazu</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>

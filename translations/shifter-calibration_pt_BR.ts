@@ -334,6 +334,10 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Relatório para o suporte gravado em %1
 </translation>
     </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation>não foi possível criar a imagem</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
