@@ -1,6 +1,7 @@
 #include "storage/calibration_json.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <cmath>
 
 #include "protocol/thresholds.h"
@@ -124,7 +125,10 @@ std::optional<std::int64_t> timeFromStamp(const QJsonValue& value) {
 }
 
 QString timeText(std::int64_t msecsSinceEpoch) {
-    return QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch).toString(QStringLiteral("d MMMM HH:mm"));
+    // The month's name in the language of the program's texts.
+    const QLocale language(QLocale::system().uiLanguages().value(0));
+    return language.toString(QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch),
+                             QStringLiteral("d MMMM HH:mm"));
 }
 
 QString adaptorText(const history::Identity& identity) {

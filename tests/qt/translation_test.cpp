@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "cli/command_json.h"
 #include "cli/command_line.h"
 #include "cli/translations.h"
 #include "commands/commands.h"
@@ -22,11 +23,10 @@ namespace {
 // Words every language shows as they are: the adaptor's own identity strings, the
 // thresholds' names, the program's name; and Qt's standard buttons, which Qt's own
 // translation answers.
-const QStringList kUntranslated{QStringLiteral("Corvane"),     QStringLiteral("Kelvo"),
-                                QStringLiteral("shifter"),     QStringLiteral("adaptor"),
-                                QStringLiteral("KV"),          QStringLiteral("SEQH"),
-                                QStringLiteral("SeqH"),        QStringLiteral("Seq"),
-                                QStringLiteral("calibration"), QStringLiteral("Close")};
+const QStringList kUntranslated{
+    QStringLiteral("Corvane"), QStringLiteral("shifter"), QStringLiteral("USB"),
+    QStringLiteral("adaptor"), QStringLiteral("US"),      QStringLiteral("SEQH"),
+    QStringLiteral("SeqH"),    QStringLiteral("Seq"),     QStringLiteral("Close")};
 
 // The words of `text` outside its bracketed parts that are not in kUntranslated.
 QString unmarked(QString text) {
@@ -83,7 +83,7 @@ QStringList textsIn(QWidget* top) {
 
 QAction* actionNamed(QMenu* menu, const QString& text) {
     for (QAction* action : menu->actions()) {
-        if (action->text().contains(text)) {
+        if (action->text() == text) {
             return action;
         }
     }
@@ -92,22 +92,46 @@ QAction* actionNamed(QMenu* menu, const QString& text) {
 
 class Translated : public ShownWindowTest {
   protected:
+    void SetUp() override { cli::installTranslations(); }
     void TearDown() override {
         ShownWindowTest::TearDown();
         cli::loadTranslations(QLocale::c());  // English again for the other suites
     }
 
-    // The texts the History dialog shows, opened from the menu and closed again.
-    QStringList historyDialogTexts() {
-        QStringList texts;
+    // Opens the History dialog from the menu, hands it to `use`, and closes it.
+    void withHistoryDialog(const std::function<void(QWidget&)>& use) {
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             ASSERT_NE(dialog, nullptr);
-            texts = textsIn(dialog);
+            use(*dialog);
             dialog->close();
         });
-        actionNamed(form->menu(gui::Menu::Adaptor), QStringLiteral("History"))->trigger();
-        return texts;
+        actionNamed(form->menu(gui::Menu::Adaptor), gui::CalibrationMenus::tr("&History..."))
+            ->trigger();
+    }
+
+    QWidget* openAssistant() {
+        actionNamed(form->menu(gui::Menu::Tools),
+                    gui::CalibrationTools::tr("Calibration &assistant..."))
+            ->trigger();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (dynamic_cast<gui::AssistantWindow*>(top) != nullptr) {
+                return top;
+            }
+        }
+        return nullptr;
+    }
+
+    // The window, the assistant and the History dialog, for the eye, in the build tree.
+    void savePictures(const QString& language) {
+        const QString stem = QStringLiteral(SHIFTER_TEST_OUTPUT_DIR "/%1-") + language;
+        form->grab().save(stem.arg(QLatin1String("window")) + QStringLiteral(".png"));
+        QWidget* assistant = openAssistant();
+        assistant->grab().save(stem.arg(QLatin1String("assistant")) + QStringLiteral(".png"));
+        assistant->close();
+        withHistoryDialog([&](QWidget& dialog) {
+            dialog.grab().save(stem.arg(QLatin1String("history")) + QStringLiteral(".png"));
+        });
     }
 
     QTemporaryDir dataFolder;
@@ -117,26 +141,21 @@ class Translated : public ShownWindowTest {
 
 TEST_F(Translated, UnderThePseudoTranslationEveryShownTextIsLookedUp) {
     cli::loadTranslations(QLocale(QLocale::English), QStringLiteral(SHIFTER_PSEUDO_DIR));
-    cli::installTranslations();
-    plugIn();
+    plugIn(sim::usbShifterIdentity());  // its product name is translated
     showWindow({&recorder, {}});
     ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
     static_cast<QPushButton*>(form->widgetFor(frm->btnUpdate))->click();
 
-    QStringList texts = textsIn(form.get());
-    actionNamed(form->menu(gui::Menu::Tools), QStringLiteral("assistant"))->trigger();
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (dynamic_cast<gui::AssistantWindow*>(top) != nullptr) {
-            texts << textsIn(top);
-        }
-    }
-    texts << historyDialogTexts();
+    QStringList texts = textsIn(form.get()) + textsIn(openAssistant());
+    withHistoryDialog([&](QWidget& dialog) { texts << textsIn(&dialog); });
     for (const char* command : {"--help", "--json", "--gates=1"}) {
         texts << cli::parseCommandLine({QStringLiteral("x"), QLatin1String(command)})
                      .text.remove(QStringLiteral("Options:"));  // Qt's own, not looked up
     }
     const commands::CommandOutput listed = commands::listAdaptorsCommand(bus, nullptr);
     texts << QString::fromStdString(listed.out + listed.err);
+    // JSON is the same in every language.
+    EXPECT_FALSE(cli::readResultJson(commands::readCommand(bus, nullptr)).contains('['));
 
     for (const QString& text : texts) {
         EXPECT_TRUE(unmarked(text).isEmpty())
@@ -152,8 +171,11 @@ TEST_F(Translated, InEveryLanguageTheDesignedControlsTextsFitThem) {
     plugIn();
     for (const QString language : {"de", "fr", "es", "it", "pl", "pt_BR"}) {
         cli::loadTranslations(QLocale(language));
-        showWindow();
+        showWindow({&recorder, {}});
         ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
+        if (language == QLatin1String("de") || language == QLatin1String("pl")) {
+            savePictures(language);
+        }
         for (const char* name : {"Command1", "btnUpdate", "UpgradeFW", "Label2", "Label3", "Label4",
                                  "Label5", "Frame1"}) {
             auto* widget = child<QWidget>(name);
