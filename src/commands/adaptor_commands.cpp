@@ -29,7 +29,7 @@ CommandOutput noAdaptor(const diagnosis::Diagnosis* access) {
 // "a Kelvo", "a USB shifter", "an unknown": the article goes by how the name sounds.
 std::string productWithArticle(std::uint16_t productId) {
     const std::string name = productName(productId);
-    return i18n::arg(productId == 0 || name == i18n::translate("Commands", "unknown")
+    return i18n::arg(name == i18n::translate("Commands", "unknown")
                          ? i18n::translate("Commands", "an %1")
                          : i18n::translate("Commands", "a %1"),
                      {name});
