@@ -19,21 +19,4 @@ TEST(Arg, FillsEachNumberedPlaceOnceAndLeavesTheRest) {
     }
 }
 
-std::string bracketed(const char*, const char* text, int) {
-    return std::string("[") + text + "]";
-}
-
-TEST(Translate, IsEnglishWithoutATranslatorAndInsideAnEnglishScope) {
-    EXPECT_EQ(i18n::translate("A", "%n flicker(s)", nullptr, 1), "1 flicker");
-    EXPECT_EQ(i18n::translate("A", "%n flicker(s)", nullptr, 4), "4 flickers");
-    i18n::install(bracketed);
-    EXPECT_EQ(i18n::translate("A", "Stored"), "[Stored]");
-    {
-        const i18n::EnglishScope english;
-        EXPECT_EQ(i18n::translate("A", "Stored"), "Stored");
-    }
-    EXPECT_EQ(i18n::translate("A", "Stored"), "[Stored]");
-    i18n::install(nullptr);
-}
-
 }  // namespace
