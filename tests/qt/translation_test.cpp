@@ -110,12 +110,16 @@ class Translated : public ShownWindowTest {
             ->trigger();
     }
 
+    // The assistant, once a report has named the mode: it shows the steps and warnings.
     QWidget* openAssistant() {
+        bus.queueLever(adaptor, {128, 128, false});
+        form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
         actionNamed(form->menu(gui::Menu::Tools),
                     gui::CalibrationTools::tr("Calibration &assistant..."))
             ->trigger();
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (dynamic_cast<gui::AssistantWindow*>(top) != nullptr) {
+                QTest::qWait(400);  // it reads the window a few times a second
                 return top;
             }
         }
