@@ -5,20 +5,20 @@
     <name>Assistant</name>
     <message>
         <source>No flickers in the last minute</source>
-        <translation>Keine Flatterer in der letzten Minute</translation>
+        <translation>Kein Flattern in der letzten Minute</translation>
     </message>
     <message numerus="yes">
         <source>%n flicker(s) in the last minute</source>
         <translation>
-            <numerusform>%n Flatterer in der letzten Minute</numerusform>
-            <numerusform>%n Flatterer in der letzten Minute</numerusform>
+            <numerusform>%n× Flattern in der letzten Minute</numerusform>
+            <numerusform>%n× Flattern in der letzten Minute</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n flicker(s) near %1 at %2 %3 in the last minute</source>
         <translation>
-            <numerusform>%n Flatterer nahe %1 bei %2 %3 in der letzten Minute</numerusform>
-            <numerusform>%n Flatterer nahe %1 bei %2 %3 in der letzten Minute</numerusform>
+            <numerusform>%n× Flattern nahe %1 bei %2 %3 in der letzten Minute</numerusform>
+            <numerusform>%n× Flattern nahe %1 bei %2 %3 in der letzten Minute</numerusform>
         </translation>
     </message>
     <message>
@@ -1257,7 +1257,7 @@ Seriennummer: %6
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Ansicht</translation>
+        <translation>A&amp;nsicht</translation>
     </message>
     <message>
         <source>&amp;Tools</source>

@@ -1245,7 +1245,7 @@ Numero di serie: %6
     <name>gui::FormWidget</name>
     <message>
         <source>&amp;Quit</source>
-        <translation>&amp;Esci</translation>
+        <translation>Es&amp;ci</translation>
     </message>
     <message>
         <source>&amp;File</source>

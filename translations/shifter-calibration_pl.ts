@@ -5,22 +5,22 @@
     <name>Assistant</name>
     <message>
         <source>No flickers in the last minute</source>
-        <translation>Brak drgań w ostatniej minucie</translation>
+        <translation>Brak przeskoków w ostatniej minucie</translation>
     </message>
     <message numerus="yes">
         <source>%n flicker(s) in the last minute</source>
         <translation>
-            <numerusform>%n drganie w ostatniej minucie</numerusform>
-            <numerusform>%n drgania w ostatniej minucie</numerusform>
-            <numerusform>%n drgań w ostatniej minucie</numerusform>
+            <numerusform>%n przeskok w ostatniej minucie</numerusform>
+            <numerusform>%n przeskoki w ostatniej minucie</numerusform>
+            <numerusform>%n przeskoków w ostatniej minucie</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n flicker(s) near %1 at %2 %3 in the last minute</source>
         <translation>
-            <numerusform>%n drganie przy %1, %2 %3, w ostatniej minucie</numerusform>
-            <numerusform>%n drgania przy %1, %2 %3, w ostatniej minucie</numerusform>
-            <numerusform>%n drgań przy %1, %2 %3, w ostatniej minucie</numerusform>
+            <numerusform>%n przeskok przy %1, %2 %3, w ostatniej minucie</numerusform>
+            <numerusform>%n przeskoki przy %1, %2 %3, w ostatniej minucie</numerusform>
+            <numerusform>%n przeskoków przy %1, %2 %3, w ostatniej minucie</numerusform>
         </translation>
     </message>
     <message>

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -171,7 +172,7 @@ TEST_F(Translated, UnderThePseudoTranslationEveryShownTextIsLookedUp) {
 // Known exceptions: (language, control) whose text is wider than the control.
 const std::vector<std::pair<QString, QString>> kFitExceptions{};
 
-TEST_F(Translated, InEveryLanguageTheDesignedControlsTextsFitThem) {
+TEST_F(Translated, InEveryLanguageTheDesignedControlsFitTheirTextsAndNoMenuShortcutRepeats) {
     plugIn();
     for (const QString language : {"de", "fr", "es", "it", "pl", "pt_BR"}) {
         cli::loadTranslations(QLocale(language));
@@ -193,6 +194,20 @@ TEST_F(Translated, InEveryLanguageTheDesignedControlsTextsFitThem) {
                         widget->fontMetrics().horizontalAdvance(text) + margin <= widget->width())
                 << language.toStdString() << " " << widget->objectName().toStdString() << ": "
                 << text.toStdString() << " in " << widget->width() << " pixels";
+        }
+        // Within the menu bar and within each menu, no two items share a shortcut key.
+        QList<QWidget*> menus{form->findChild<QMenuBar*>()};
+        for (QMenu* menu : form->findChildren<QMenu*>()) {
+            menus << menu;
+        }
+        for (const QWidget* menu : menus) {
+            QStringList keys;
+            for (const QAction* action : menu->actions()) {
+                const QString key = QKeySequence::mnemonic(action->text()).toString();
+                EXPECT_TRUE(key.isEmpty() || !keys.contains(key))
+                    << language.toStdString() << " " << action->text().toStdString();
+                keys << key;
+            }
         }
     }
 }
