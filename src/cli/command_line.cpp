@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/qt_options.h"
+#include "cli/translations.h"
 #include "storage/translate.h"
 
 namespace cli {
@@ -298,8 +299,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(help)) {
         result.action = LaunchAction::ShowHelp;
         // The parser names the program after its path (or not at all before the
-        // application exists) and knows no options whose value may be left out.
+        // application exists), knows no options whose value may be left out, and
+        // translates its heading only through an application.
         QString text = parser.helpText();
+        text.replace(
+            QLatin1String("\nOptions:\n"),
+            QLatin1Char('\n') + qtTranslated("QCommandLineParser", "Options:") + QLatin1Char('\n'));
         const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
         text.replace(0, usageEnd < 0 ? 0 : usageEnd,
                      storage::translate("CommandLine", "Usage: %1 [options]")

@@ -43,6 +43,11 @@ void loadTranslations(const QLocale& locale, const QString& folder) {
     i18n::install(translated);
 }
 
+QString qtTranslated(const char* context, const char* text) {
+    const QString translated = qtTranslation().translate(context, text);
+    return translated.isEmpty() ? QString::fromUtf8(text) : translated;
+}
+
 void installTranslations() {
     QCoreApplication::installTranslator(&qtTranslation());
     QCoreApplication::installTranslator(&programTranslation());

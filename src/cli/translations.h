@@ -13,6 +13,10 @@ namespace cli {
 void loadTranslations(const QLocale& locale = QLocale::system(),
                       const QString& folder = QStringLiteral(":/i18n"));
 
+// Qt's own translation of one of its texts that Qt shows before the application exists
+// and so leaves untranslated (the command line's "Options:").
+QString qtTranslated(const char* context, const char* text);
+
 // Hands the loaded translations to the application, for the texts Qt code translates
 // (tr()); called once the application object exists.
 void installTranslations();
