@@ -4,7 +4,9 @@
 #   scripts/install-deps.sh test   that, plus what the tests and benchmarks need
 set -euo pipefail
 
-run_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libhidapi-dev fonts-liberation2)
+run_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libhidapi-dev fonts-liberation2
+              qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # lupdate, lrelease
+              qt6-translations-l10n)                            # Qt's own texts translated
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev  # unit tests and benchmarks
                xvfb                                       # bench/cpu_use.sh under X11
                desktop-file-utils appstream dpkg-dev      # packaging checks

@@ -6,7 +6,9 @@
 #include "cli/command_line.h"
 #include "cli/command_runner.h"
 #include "cli/standard_streams.h"
+#include "cli/translations.h"
 #include "commands/exit_status.h"
+#include "storage/translate.h"
 #ifdef SHIFTER_WITH_WINDOW
 #include "app/run_window.h"
 #endif
@@ -27,6 +29,7 @@ int main(int argc, char** argv) {
     cli::holdClosedStandardStreams();
     QCoreApplication::setApplicationName(QLatin1String(cli::kProgramName));
     QCoreApplication::setApplicationVersion(QLatin1String(cli::kProgramVersion));
+    cli::loadTranslations();
 
     // Help, version and mistakes are answered before any display is needed.
     const QStringList arguments = argumentsOf(argc, argv);
@@ -43,10 +46,12 @@ int main(int argc, char** argv) {
 #ifdef SHIFTER_WITH_WINDOW
     return app::runWindow(argc, argv, arguments, launch);
 #else
-    std::fprintf(stderr,
-                 "%s: this build has no window; run one of the commands, such as --read.\n"
-                 "Try --help.\n",
-                 cli::kProgramName);
+    std::fprintf(stderr, "%s: %s", cli::kProgramName,
+                 storage::translate("CommandLine",
+                                    "this build has no window; run one of the commands, such "
+                                    "as --read.\nTry --help.\n")
+                     .toLocal8Bit()
+                     .constData());
     return commands::kExitUsage;
 #endif
 }

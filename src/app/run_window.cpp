@@ -15,6 +15,7 @@
 #include "app/screenshot.h"
 #include "cli/qt_options.h"
 #include "cli/recorded_session.h"
+#include "cli/translations.h"
 #include "commands/exit_status.h"
 #include "diagnosis/system_access.h"
 #include "gui/assistant/calibration_tools.h"
@@ -32,6 +33,7 @@
 #include "sim/simulated_bus.h"
 #include "storage/data_folder.h"
 #include "storage/history_recorder.h"
+#include "storage/translate.h"
 #include "window/frm_main.h"
 
 namespace app {
@@ -63,7 +65,7 @@ class NoDataFolder : public history::Recorder {
     }
 
   private:
-    std::string notice_ = storage::kNoDataFolder;
+    std::string notice_ = i18n::translate("Storage", storage::kNoDataFolder);
 };
 
 }  // namespace
@@ -71,15 +73,18 @@ class NoDataFolder : public history::Recorder {
 int runWindow(int argc, char** argv, const QStringList& arguments,
               const cli::LaunchOptions& launch) {
     if (noDisplayForTheWindow(arguments)) {
-        std::fprintf(stderr,
-                     "%s: there is no display to show the window on (neither DISPLAY nor "
-                     "WAYLAND_DISPLAY is set). The commands, such as --read, work without "
-                     "one.\nTry --help.\n",
-                     cli::kProgramName);
+        std::fprintf(stderr, "%s: %s", cli::kProgramName,
+                     storage::translate("CommandLine",
+                                        "there is no display to show the window on (neither "
+                                        "DISPLAY nor WAYLAND_DISPLAY is set). The commands, such "
+                                        "as --read, work without one.\nTry --help.\n")
+                         .toLocal8Bit()
+                         .constData());
         return commands::kExitFailed;
     }
 
     QApplication application(argc, argv);
+    cli::installTranslations();
     QApplication::setWindowIcon(gui::applicationIcon());
 
     // The simulated adaptor is private to each instance and needs no lock.
@@ -150,8 +155,11 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         app::screenshotThenClose(
             widget, launch.screenshotPath, kScreenshotDelay, [&](const QString& error) {
                 if (!error.isEmpty()) {
-                    std::fprintf(stderr, "%s: could not write %s\n", cli::kProgramName,
-                                 error.toLocal8Bit().constData());
+                    std::fprintf(stderr, "%s: %s\n", cli::kProgramName,
+                                 storage::translate("CommandLine", "could not write %1")
+                                     .arg(error)
+                                     .toLocal8Bit()
+                                     .constData());
                     screenshotFailed = true;
                 }
             });

@@ -1,5 +1,7 @@
 #include "assistant/flicker.h"
 
+#include "i18n/translate.h"
+
 #include <cstdlib>
 
 namespace assistant {
@@ -42,10 +44,9 @@ void FlickerCounter::forgetBefore(std::int64_t nowMilliseconds) {
 std::string flickerSummary(const std::deque<Flicker>& flickers,
                            std::span<const ThresholdAt> thresholds) {
     if (flickers.empty()) {
-        return "No flickers in the last minute";
+        return i18n::translate("Assistant", "No flickers in the last minute");
     }
-    std::string text =
-        std::to_string(flickers.size()) + (flickers.size() == 1 ? " flicker" : " flickers");
+    const int count = static_cast<int>(flickers.size());
     const Point place = flickers.back().place;
     const ThresholdAt* nearest = nullptr;
     for (const ThresholdAt& candidate : thresholds) {
@@ -56,12 +57,14 @@ std::string flickerSummary(const std::deque<Flicker>& flickers,
             nearest = &candidate;
         }
     }
-    if (nearest != nullptr) {
-        const Axis axis = axisOf(nearest->threshold);
-        text += std::string(" near ") + nameOf(nearest->threshold) + " at " + axisName(axis) + " " +
-                std::to_string(along(axis, place));
+    if (nearest == nullptr) {
+        return i18n::translate("Assistant", "%n flicker(s) in the last minute", nullptr, count);
     }
-    return text + " in the last minute";
+    const Axis axis = axisOf(nearest->threshold);
+    return i18n::arg(
+        i18n::translate("Assistant", "%n flicker(s) near %1 at %2 %3 in the last minute", nullptr,
+                        count),
+        {nameOf(nearest->threshold), axisName(axis), std::to_string(along(axis, place))});
 }
 
 }  // namespace assistant

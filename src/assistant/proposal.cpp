@@ -1,5 +1,7 @@
 #include "assistant/proposal.h"
 
+#include "i18n/translate.h"
+
 #include <algorithm>
 #include <span>
 
@@ -39,7 +41,7 @@ std::string listOf(const std::vector<Step>& steps) {
     std::string text;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         if (i > 0) {
-            text += i + 1 == steps.size() ? " and " : ", ";
+            text += i + 1 == steps.size() ? i18n::translate("Assistant", " and ") : ", ";
         }
         text += nameOf(steps[i]);
     }
@@ -58,8 +60,8 @@ std::string missingWarning(const Gap& gap, const Records& records) {
     if (missing.empty()) {
         return {};
     }
-    return std::string("No records of ") + listOf(missing) + " yet: " + nameOf(gap.threshold) +
-           " needs them";
+    return i18n::arg(i18n::translate("Assistant", "No records of %1 yet: %2 needs them"),
+                     {listOf(missing), nameOf(gap.threshold)});
 }
 
 ThresholdProposal proposeFor(const Gap& gap, const Records& records) {
@@ -72,23 +74,29 @@ ThresholdProposal proposeFor(const Gap& gap, const Records& records) {
     // Neither side is empty here, so both extremes exist.
     const Extreme low = *extreme(records, gap.below, axisOf(gap.threshold), true);
     const Extreme high = *extreme(records, gap.above, axisOf(gap.threshold), false);
-    const std::string gates =
-        std::string(nameOf(low.step)) + " and " + std::string(nameOf(high.step));
-    const std::string span = std::to_string(std::min(low.value, high.value)) + " and " +
-                             std::to_string(std::max(low.value, high.value));
+    const std::string lowGate = nameOf(low.step);
+    const std::string highGate = nameOf(high.step);
+    const std::string from = std::to_string(std::min(low.value, high.value));
+    const std::string to = std::to_string(std::max(low.value, high.value));
+    const char* axis = axisName(axisOf(gap.threshold));
     if (high.value <= low.value) {
-        proposal.warning = gates + " overlap in " + axisName(axisOf(gap.threshold)) + " between " +
-                           span + ": the lever or the adaptor reads them too close together";
+        proposal.warning = i18n::arg(i18n::translate("Assistant",
+                                                     "%1 and %2 overlap in %3 between %4 and %5: "
+                                                     "the lever or the adaptor reads them too "
+                                                     "close together"),
+                                     {lowGate, highGate, axis, from, to});
         return proposal;
     }
     const int middle = std::clamp((low.value + high.value) / 2, 0, 254);
     proposal.marginBelow = middle - low.value;
     proposal.marginAbove = high.value - middle;
     if (std::min(proposal.marginBelow, proposal.marginAbove) < kMinimumMargin) {
-        proposal.warning = gates + " are only " + std::to_string(high.value - low.value) +
-                           " apart in " + axisName(axisOf(gap.threshold)) + " between " + span +
-                           ": a threshold there would be under " + std::to_string(kMinimumMargin) +
-                           " from one of them";
+        proposal.warning =
+            i18n::arg(i18n::translate("Assistant",
+                                      "%1 and %2 are only %3 apart in %4 between %5 and %6: a "
+                                      "threshold there would be under %7 from one of them"),
+                      {lowGate, highGate, std::to_string(high.value - low.value), axis, from, to,
+                       std::to_string(kMinimumMargin)});
         return proposal;
     }
     proposal.value = middle;

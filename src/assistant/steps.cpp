@@ -1,5 +1,7 @@
 #include "assistant/steps.h"
 
+#include "i18n/translate.h"
+
 namespace assistant {
 
 namespace {
@@ -17,31 +19,42 @@ std::span<const Step> stepsOf(Mode mode) {
     return kHPatternSteps;
 }
 
-std::string_view sentenceOf(Step step) {
-    static constexpr std::array<std::string_view, kStepCount> kSentences{
-        "Move the lever along neutral from far left to far right",
-        "Put it in 1st and move it around in the gate",
-        "Put it in 2nd and move it around in the gate",
-        "Put it in 3rd and move it around in the gate",
-        "Put it in 4th and move it around in the gate",
-        "Put it in 5th and move it around in the gate",
-        "Put it in 6th and move it around in the gate",
-        "Optionally, put it in reverse and move it around in the gate",
-        "Let the lever rest",
-        "Push it to +",
-        "Pull it to -",
+std::string sentenceOf(Step step) {
+    static constexpr std::array<const char*, kStepCount> kSentences{
+        QT_TRANSLATE_NOOP("Assistant", "Move the lever along neutral from far left to far right"),
+        QT_TRANSLATE_NOOP("Assistant", "Put it in 1st and move it around in the gate"),
+        QT_TRANSLATE_NOOP("Assistant", "Put it in 2nd and move it around in the gate"),
+        QT_TRANSLATE_NOOP("Assistant", "Put it in 3rd and move it around in the gate"),
+        QT_TRANSLATE_NOOP("Assistant", "Put it in 4th and move it around in the gate"),
+        QT_TRANSLATE_NOOP("Assistant", "Put it in 5th and move it around in the gate"),
+        QT_TRANSLATE_NOOP("Assistant", "Put it in 6th and move it around in the gate"),
+        QT_TRANSLATE_NOOP("Assistant",
+                          "Optionally, put it in reverse and move it around in the gate"),
+        QT_TRANSLATE_NOOP("Assistant", "Let the lever rest"),
+        QT_TRANSLATE_NOOP("Assistant", "Push it to +"),
+        QT_TRANSLATE_NOOP("Assistant", "Pull it to -"),
     };
-    return kSentences[indexOf(step)];
+    return i18n::translate("Assistant", kSentences[indexOf(step)]);
 }
 
 bool isOptional(Step step) {
     return step == Step::Reverse;
 }
 
-std::string_view nameOf(Step step) {
-    static constexpr std::array<std::string_view, kStepCount> kNames{
-        "neutral", "1st", "2nd", "3rd", "4th", "5th", "6th", "reverse", "rest", "+", "-"};
-    return kNames[indexOf(step)];
+std::string nameOf(Step step) {
+    static constexpr std::array<const char*, kStepCount> kNames{
+        QT_TRANSLATE_NOOP("Assistant", "neutral"),
+        QT_TRANSLATE_NOOP("Assistant", "1st"),
+        QT_TRANSLATE_NOOP("Assistant", "2nd"),
+        QT_TRANSLATE_NOOP("Assistant", "3rd"),
+        QT_TRANSLATE_NOOP("Assistant", "4th"),
+        QT_TRANSLATE_NOOP("Assistant", "5th"),
+        QT_TRANSLATE_NOOP("Assistant", "6th"),
+        QT_TRANSLATE_NOOP("Assistant", "reverse"),
+        QT_TRANSLATE_NOOP("Assistant", "rest"),
+        "+",
+        "-"};
+    return i18n::translate("Assistant", kNames[indexOf(step)]);
 }
 
 void Recording::start(Step step) {

@@ -36,11 +36,11 @@ constexpr std::size_t indexOf(Step step) {
 // The steps of a mode in the order the user takes them.
 std::span<const Step> stepsOf(Mode mode);
 // What the user does in a step, one sentence.
-std::string_view sentenceOf(Step step);
+std::string sentenceOf(Step step);
 // A step whose records the proposals can do without.
 bool isOptional(Step step);
 // The gate's name in warnings: "1st", "neutral", "rest", "+".
-std::string_view nameOf(Step step);
+std::string nameOf(Step step);
 
 struct Point {
     std::uint8_t x = 0;

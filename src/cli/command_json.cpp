@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include "commands/command_text.h"
+#include "i18n/translate.h"
 #include "storage/calibration_file.h"
 
 namespace cli {
@@ -16,6 +17,7 @@ QString fromStd(const std::string& text) {
 }  // namespace
 
 QByteArray readResultJson(const commands::ReadResult& result) {
+    const i18n::EnglishScope english;  // JSON values are the same in every language
     const commands::AdaptorIdentity& identity = result.identity;
     QJsonObject object{
         {QStringLiteral("path"), fromStd(identity.path)},

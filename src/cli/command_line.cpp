@@ -9,6 +9,8 @@
 
 #include "cli/qt_options.h"
 #include "cli/recorded_session.h"
+#include "cli/translations.h"
+#include "storage/translate.h"
 
 namespace cli {
 namespace {
@@ -16,7 +18,8 @@ namespace {
 CommandLine failure(const QString& message) {
     CommandLine result;
     result.action = LaunchAction::Fail;
-    result.text = QStringLiteral("%1: %2\nTry --help.\n").arg(QLatin1String(kProgramName), message);
+    result.text = storage::translate("CommandLine", "%1: %2\nTry --help.\n")
+                      .arg(QLatin1String(kProgramName), message);
     return result;
 }
 
@@ -51,36 +54,49 @@ struct CommandOption {
 
 std::vector<CommandOption> commandOptions() {
     const auto option = [](const char* name, const char* description, const char* value = "") {
-        return QCommandLineOption(QLatin1String(name), QLatin1String(description),
+        return QCommandLineOption(QLatin1String(name),
+                                  storage::translate("CommandLine", description),
                                   QLatin1String(value));
     };
     return {
-        {option("list",
-                "Lists each adaptor present: path, product, version, serial number "
-                "and whether this user may open it (if not: why)."),
+        {option("list", QT_TRANSLATE_NOOP(
+                            "CommandLine",
+                            "Lists each adaptor present: path, product, version, serial number "
+                            "and whether this user may open it (if not: why).")),
          Command::List},
         {option("read",
-                "Shows the adaptor's identity and its six stored thresholds; "
-                "writes nothing."),
+                QT_TRANSLATE_NOOP("CommandLine",
+                                  "Shows the adaptor's identity and its six stored thresholds; "
+                                  "writes nothing.")),
          Command::Read},
         {option("write",
-                "Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; "
-                "values 0 to 255), e.g. V1=80,SEQH2=75.",
+                QT_TRANSLATE_NOOP(
+                    "CommandLine",
+                    "Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; "
+                    "values 0 to 255), e.g. V1=80,SEQH2=75."),
                 "ASSIGNMENTS"),
          Command::Write},
         {option("write-file",
-                "Stores all six thresholds of a calibration exported from the window "
-                "(File > Export calibration...).",
+                QT_TRANSLATE_NOOP(
+                    "CommandLine",
+                    "Stores all six thresholds of a calibration exported from the window "
+                    "(File > Export calibration...)."),
                 "FILE"),
          Command::WriteFile},
-        {option("dump", "Shows the adaptor's 128 bytes of memory as hex text."), Command::Dump},
-        {option("report", "Writes a support report to FILE (- for standard output).", "FILE"),
+        {option("dump", QT_TRANSLATE_NOOP("CommandLine",
+                                          "Shows the adaptor's 128 bytes of memory as hex text.")),
+         Command::Dump},
+        {option("report",
+                QT_TRANSLATE_NOOP("CommandLine",
+                                  "Writes a support report to FILE (- for standard output)."),
+                "FILE"),
          Command::Report},
     };
 }
 
 // Exit statuses and the JSON fields, after the options in --help.
-constexpr const char* kCommandHelp =
+constexpr const char* kCommandHelp = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "\nExit statuses:\n"
     "  0  done\n"
     "  1  the adaptor refused or did not answer a report, a file or standard output\n"
@@ -90,7 +106,7 @@ constexpr const char* kCommandHelp =
     "  4  no adaptor could be opened\n"
     "\n--read --json prints one object: path, productId (number), product, manufacturer,\n"
     "productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}\n"
-    "(numbers 0..255; absent for the firmware loader).\n";
+    "(numbers 0..255; absent for the firmware loader).\n");
 
 std::optional<sim::DemoLever::Motion> leverMotionNamed(const QString& name) {
     const QString key = name.trimmed().toLower();
@@ -112,10 +128,11 @@ std::optional<QString> outputFileProblem(const QString& option, const QString& p
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (target.isDir()) {
-        return QStringLiteral("--%1 needs a file name, and %2 is a folder").arg(option, path);
+        return storage::translate("CommandLine", "--%1 needs a file name, and %2 is a folder")
+            .arg(option, path);
     }
     if (!folder.isDir() || !folder.isWritable()) {
-        return QStringLiteral("--%1 cannot write into the folder %2")
+        return storage::translate("CommandLine", "--%1 cannot write into the folder %2")
             .arg(option, QDir::toNativeSeparators(folder.filePath()));
     }
     return std::nullopt;
@@ -164,7 +181,7 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (!options.simulated) {
         for (const QCommandLineOption* option : {&lever, &gates, &noise}) {
             if (parser.isSet(*option)) {
-                return QStringLiteral("--%1 applies to --simulate only")
+                return storage::translate("CommandLine", "--%1 applies to --simulate only")
                     .arg(option->names().constFirst());
             }
         }
@@ -174,9 +191,9 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (parser.isSet(lever)) {
         const auto motion = leverMotionNamed(parser.value(lever));
         if (!motion) {
-            return QStringLiteral(
-                       "unknown lever '%1' for --lever: use tour, assistant or "
-                       "assistant-sequential")
+            return storage::translate("CommandLine",
+                                      "unknown lever '%1' for --lever: use tour, assistant or "
+                                      "assistant-sequential")
                 .arg(parser.value(lever));
         }
         demo.motion = *motion;
@@ -185,12 +202,12 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (parser.isSet(gates)) {
         const auto placement = gatesNamed(parser.value(gates));
         if (demo.motion != sim::DemoLever::Motion::Assistant) {
-            return QStringLiteral("--gates applies to --lever=assistant only");
+            return storage::translate("CommandLine", "--gates applies to --lever=assistant only");
         }
         if (!placement) {
-            return QStringLiteral(
-                       "--gates needs three X positions 0..255 from left to right, "
-                       "such as 40,165,215, not '%1'")
+            return storage::translate("CommandLine",
+                                      "--gates needs three X positions 0..255 from left to right, "
+                                      "such as 40,165,215, not '%1'")
                 .arg(parser.value(gates));
         }
         demo.gates = *placement;
@@ -200,7 +217,8 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
         bool isNumber = false;
         demo.noise = parser.value(noise).toInt(&isNumber);
         if (!isNumber || demo.noise < 0 || demo.noise > kMaxLeverNoise) {
-            return QStringLiteral("--noise needs a whole number of units 0..%1, not '%2'")
+            return storage::translate("CommandLine",
+                                      "--noise needs a whole number of units 0..%1, not '%2'")
                 .arg(kMaxLeverNoise)
                 .arg(parser.value(noise));
         }
@@ -229,66 +247,77 @@ std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name) 
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Calibrates the lever thresholds of a USB shifter adaptor."));
+    parser.setApplicationDescription(storage::translate(
+        "CommandLine", "Calibrates the lever thresholds of a USB shifter adaptor."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the program's version."));
+                                  storage::translate("CommandLine", "Shows this help."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        storage::translate("CommandLine", "Shows the program's version."));
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
-        QStringLiteral("Runs on a simulated adaptor whose lever moves by itself: kelvo "
-                       "(when no value is given), mirad, usb or loader; or on the adaptor a "
-                       "recording made with --record holds, given as --simulate=FILE."),
+        storage::translate("CommandLine",
+                           "Runs on a simulated adaptor whose lever moves by itself: kelvo "
+                           "(when no value is given), mirad, usb or loader; or on the adaptor a "
+                           "recording made with --record holds, given as --simulate=FILE."),
         QStringLiteral("kelvo|mirad|usb|loader|FILE"));
     const QCommandLineOption record(
         QStringLiteral("record"),
-        QStringLiteral("Records every call to the adaptors and each answer into FILE, with the "
-                       "window or any command. The recording holds the adaptor's serial "
-                       "number and thresholds; it stops at 50 MB."),
+        storage::translate("CommandLine",
+                           "Records every call to the adaptors and each answer into FILE, with "
+                           "the window or any command. The recording holds the adaptor's serial "
+                           "number and thresholds; it stops at 50 MB."),
         QStringLiteral("FILE"));
     const QCommandLineOption recordAnonymous(
         QStringLiteral("record-anonymous"),
-        QStringLiteral("With --record: writes a stand-in for the serial number and the "
-                       "device paths."));
+        storage::translate("CommandLine", "With --record: writes a stand-in for the serial "
+                                          "number and the device paths."));
     const QCommandLineOption reportRate(
         QStringLiteral("report-rate"),
-        QStringLiteral("Reports a second the simulated adaptor sends (default 125)."),
+        storage::translate("CommandLine",
+                           "Reports a second the simulated adaptor sends (default 125)."),
         QStringLiteral("HZ"));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
-        QStringLiteral("Saves a PNG picture of the window to FILE after about two seconds, "
-                       "then closes the window."),
+        storage::translate("CommandLine",
+                           "Saves a PNG picture of the window to FILE after about two seconds, "
+                           "then closes the window."),
         QStringLiteral("FILE"));
     const QCommandLineOption scale(
         QStringLiteral("scale"),
-        QStringLiteral("Opens the window at FACTOR times the design's size (0.4 to 8), and "
-                       "keeps its size, place and View choices for the next run unchanged."),
+        storage::translate("CommandLine",
+                           "Opens the window at FACTOR times the design's size (0.4 to 8), and "
+                           "keeps its size, place and View choices for the next run unchanged."),
         QStringLiteral("FACTOR"));
     const QCommandLineOption keepHistory(
         QStringLiteral("keep-history"),
-        QStringLiteral("Keeps the calibration history of a simulated adaptor in the user's data "
-                       "folder, as it is always kept for real adaptors."));
+        storage::translate(
+            "CommandLine",
+            "Keeps the calibration history of a simulated adaptor in the user's data "
+            "folder, as it is always kept for real adaptors."));
     const QCommandLineOption lever(
         QStringLiteral("lever"),
-        QStringLiteral("How the simulated lever moves: tour (the default) goes through the "
-                       "gears of both modes; assistant follows the calibration assistant's "
-                       "H-pattern steps, assistant-sequential its sequential ones."),
+        storage::translate("CommandLine",
+                           "How the simulated lever moves: tour (the default) goes through the "
+                           "gears of both modes; assistant follows the calibration assistant's "
+                           "H-pattern steps, assistant-sequential its sequential ones."),
         QStringLiteral("tour|assistant|assistant-sequential"));
     const QCommandLineOption gates(
         QStringLiteral("gates"),
-        QStringLiteral("X of the assistant lever's left, middle and right gates (default "
-                       "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
+        storage::translate("CommandLine",
+                           "X of the assistant lever's left, middle and right gates (default "
+                           "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
         QStringLiteral("L,M,R"));
     const QCommandLineOption noise(
         QStringLiteral("noise"),
-        QStringLiteral("Units the simulated lever shakes in X and Y (default 3 for the "
-                       "assistant's lever, 0 for the tour)."),
+        storage::translate("CommandLine",
+                           "Units the simulated lever shakes in X and Y (default 3 for the "
+                           "assistant's lever, 0 for the tour)."),
         QStringLiteral("UNITS"));
     parser.addOptions({help, version, simulate, reportRate, lever, gates, noise, screenshot,
                        scale, keepHistory, record, recordAnonymous});
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --read: answers in JSON."));
+    const QCommandLineOption json(
+        QStringLiteral("json"), storage::translate("CommandLine", "With --read: answers in JSON."));
     const std::vector<CommandOption> commandChoices = commandOptions();
     for (const CommandOption& choice : commandChoices) {
         parser.addOption(choice.option);
@@ -305,14 +334,19 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(help)) {
         result.action = LaunchAction::ShowHelp;
         // The parser names the program after its path (or not at all before the
-        // application exists) and knows no options whose value may be left out.
+        // application exists), knows no options whose value may be left out, and
+        // translates its heading only through an application.
         QString text = parser.helpText();
+        text.replace(
+            QLatin1String("\nOptions:\n"),
+            QLatin1Char('\n') + qtTranslated("QCommandLineParser", "Options:") + QLatin1Char('\n'));
         const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
         text.replace(0, usageEnd < 0 ? 0 : usageEnd,
-                     QStringLiteral("Usage: %1 [options]").arg(QLatin1String(kProgramName)));
+                     storage::translate("CommandLine", "Usage: %1 [options]")
+                         .arg(QLatin1String(kProgramName)));
         result.text = text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader|FILE>"),
                                    QLatin1String("--simulate[=kelvo|mirad|usb|loader|FILE]")) +
-                      QLatin1String(kCommandHelp);
+                      storage::translate("CommandLine", kCommandHelp);
         return result;
     }
     if (parser.isSet(version)) {
@@ -326,11 +360,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QStringList given = parser.optionNames();
     for (const QString& name : given) {
         if (given.count(name) > 1) {
-            return failure(QStringLiteral("--%1 is given more than once").arg(name));
+            return failure(
+                storage::translate("CommandLine", "--%1 is given more than once").arg(name));
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return failure(QStringLiteral("unexpected argument '%1'")
+        return failure(storage::translate("CommandLine", "unexpected argument '%1'")
                            .arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(simulate)) {
@@ -345,8 +380,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             result.options.simulated = result.options.recorded->identity;
         }
         if (!result.options.simulated) {
-            return failure(QStringLiteral("unknown adaptor '%1' for --simulate: use kelvo, "
-                                          "mirad, usb, loader or a recording's file")
+            return failure(storage::translate("CommandLine",
+                                              "unknown adaptor '%1' for --simulate: use kelvo, "
+                                              "mirad, usb, loader or a recording's file")
                                .arg(name));
         }
     }
@@ -359,13 +395,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(reportRate)) {
         if (!result.options.simulated) {
-            return failure(QStringLiteral("--report-rate applies to --simulate only"));
+            return failure(
+                storage::translate("CommandLine", "--report-rate applies to --simulate only"));
         }
         bool isNumber = false;
         const double rate = parser.value(reportRate).toDouble(&isNumber);
         if (!isNumber || !std::isfinite(rate) || rate <= 0 || rate > kMaxReportRateHz) {
-            return failure(QStringLiteral("--report-rate needs a number of reports a second "
-                                          "above 0 and at most %1, not '%2'")
+            return failure(storage::translate("CommandLine",
+                                              "--report-rate needs a number of reports a second "
+                                              "above 0 and at most %1, not '%2'")
                                .arg(kMaxReportRateHz)
                                .arg(parser.value(reportRate)));
         }
@@ -377,25 +415,25 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             continue;
         }
         if (result.options.command != Command::None) {
-            return failure(QStringLiteral("give one command at a time"));
+            return failure(storage::translate("CommandLine", "give one command at a time"));
         }
         result.options.command = choice.command;
         if (!choice.option.valueName().isEmpty()) {
             result.options.commandValue = parser.value(choice.option);
             if (result.options.commandValue.isEmpty()) {
                 return failure(
-                    QStringLiteral("--%1 needs %2")
+                    storage::translate("CommandLine", "--%1 needs %2")
                         .arg(choice.option.names().constFirst(), choice.option.valueName()));
             }
         }
     }
     result.options.json = parser.isSet(json);
     if (result.options.json && result.options.command != Command::Read) {
-        return failure(QStringLiteral("--json applies to --read only"));
+        return failure(storage::translate("CommandLine", "--json applies to --read only"));
     }
     for (const QCommandLineOption* windowOnly : {&screenshot, &scale}) {
         if (result.options.command != Command::None && parser.isSet(*windowOnly)) {
-            return failure(QStringLiteral("--%1 needs the window, not a command")
+            return failure(storage::translate("CommandLine", "--%1 needs the window, not a command")
                                .arg(windowOnly->names().constFirst()));
         }
     }
@@ -403,10 +441,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         bool isNumber = false;
         const double factor = parser.value(scale).toDouble(&isNumber);
         if (!isNumber || !(factor >= kMinWindowScale && factor <= kMaxWindowScale)) {
-            return failure(QStringLiteral("--scale needs a factor from %1 to %2, not '%3'")
-                               .arg(kMinWindowScale)
-                               .arg(kMaxWindowScale)
-                               .arg(parser.value(scale)));
+            return failure(
+                storage::translate("CommandLine", "--scale needs a factor from %1 to %2, not '%3'")
+                    .arg(kMinWindowScale)
+                    .arg(kMaxWindowScale)
+                    .arg(parser.value(scale)));
         }
         result.options.windowScale = factor;
     }
@@ -421,7 +460,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(screenshot)) {
         result.options.screenshotPath = parser.value(screenshot);
         if (result.options.screenshotPath.isEmpty()) {
-            return failure(QStringLiteral("--screenshot needs a file name"));
+            return failure(storage::translate("CommandLine", "--screenshot needs a file name"));
         }
         if (const auto problem =
                 outputFileProblem(QStringLiteral("screenshot"), result.options.screenshotPath)) {

@@ -20,12 +20,14 @@
 #include "storage/data_folder.h"
 #include "storage/history_recorder.h"
 #include "storage/single_instance.h"
+#include "storage/translate.h"
 
 namespace cli {
 namespace {
 
-constexpr const char* kWindowRunning =
-    "The calibration window is using the adaptors; close it, then run the command again.\n";
+constexpr const char* kWindowRunning = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "The calibration window is using the adaptors; close it, then run the command again.\n");
 
 int finish(const commands::CommandOutput& output) {
     std::fputs(output.out.c_str(), stdout);
@@ -39,10 +41,15 @@ int writeReport(const QString& path, const std::string& text) {
     }
     QString error;
     if (!storage::writeFileAtomically(path, QByteArray::fromStdString(text), error)) {
-        return finish({commands::kExitFailed, "", "Could not write " + error.toStdString() + "\n"});
+        return finish(
+            {commands::kExitFailed, "",
+             storage::translate("CommandLine", "Could not write %1\n").arg(error).toStdString()});
     }
-    return finish(
-        {commands::kExitOk, "Support report written to " + path.toStdString() + "\n", ""});
+    return finish({commands::kExitOk,
+                   storage::translate("CommandLine", "Support report written to %1\n")
+                       .arg(path)
+                       .toStdString(),
+                   ""});
 }
 
 constexpr std::size_t kHistoryTailEntries = 10;
@@ -76,7 +83,9 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
         } else if (options.command == Command::Write || options.command == Command::WriteFile ||
                    options.command == Command::Report) {
             // Told by the commands that keep or show a history only.
-            std::fprintf(stderr, "%s\n", storage::kNoDataFolder);
+            std::fprintf(
+                stderr, "%s\n",
+                storage::translate("Storage", storage::kNoDataFolder).toLocal8Bit().constData());
         }
     }
     const diagnosis::RootedSystem system;
@@ -150,7 +159,8 @@ int runCommand(const LaunchOptions& options) {
     storage::SingleInstance realAdaptors;
     if (!realAdaptors.acquire()) {
         if (realAdaptors.heldByAnother()) {
-            std::fputs(kWindowRunning, stderr);
+            std::fputs(storage::translate("CommandLine", kWindowRunning).toLocal8Bit().constData(),
+                       stderr);
             return commands::kExitBusy;
         }
         std::fprintf(stderr, "%s\n", realAdaptors.problem().toLocal8Bit().constData());

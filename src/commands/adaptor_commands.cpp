@@ -3,6 +3,7 @@
 #include "commands/command_text.h"
 #include "commands/commands.h"
 #include "diagnosis/diagnosis_text.h"
+#include "i18n/translate.h"
 #include "protocol/dump_text.h"
 #include "protocol/products.h"
 
@@ -28,7 +29,10 @@ CommandOutput noAdaptor(const diagnosis::Diagnosis* access) {
 // "a Kelvo", "a USB shifter", "an unknown": the article goes by how the name sounds.
 std::string productWithArticle(std::uint16_t productId) {
     const std::string name = productName(productId);
-    return (name == "unknown" ? "an " : "a ") + name;
+    return i18n::arg(name == i18n::translate("Commands", "unknown")
+                         ? i18n::translate("Commands", "an %1")
+                         : i18n::translate("Commands", "a %1"),
+                     {name});
 }
 
 }  // namespace
@@ -43,7 +47,8 @@ CommandOutput listAdaptorsCommand(hid::HidLayer& hid, const diagnosis::Diagnosis
         }
         AdaptorLink link(hid);
         if (link.open(candidate)) {
-            output.out += identityLine(readIdentity(link)) + "  access: yes\n";
+            output.out +=
+                identityLine(readIdentity(link)) + i18n::translate("Commands", "  access: yes\n");
         } else {
             // Without opening it, only enumeration and sysfs tell who it is.
             const diagnosis::NodeState* node = nodeAt(candidate.path, access);
@@ -52,14 +57,16 @@ CommandOutput listAdaptorsCommand(hid::HidLayer& hid, const diagnosis::Diagnosis
             seen.productId = candidate.productId;
             seen.versionNumber = candidate.versionNumber;
             seen.serialNumber = node != nullptr ? node->serialNumber : "";
-            output.out += identityLine(seen) + "  access: no (" +
-                          (node != nullptr ? diagnosis::refusalReason(node->finding)
-                                           : "the system refused to open it") +
-                          ")\n";
+            output.out +=
+                identityLine(seen) +
+                i18n::arg(i18n::translate("Commands", "  access: no (%1)\n"),
+                          {node != nullptr
+                               ? diagnosis::refusalReason(node->finding)
+                               : i18n::translate("Commands", "the system refused to open it")});
         }
     }
     if (output.out.empty()) {
-        return {kExitNoAdaptor, "", "No adaptor found.\n"};
+        return {kExitNoAdaptor, "", i18n::translate("Commands", "No adaptor found.\n")};
     }
     return output;
 }
@@ -80,7 +87,8 @@ ReadResult readCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access) {
     result.thresholds = readThresholds(link);
     if (!result.thresholds) {
         result.exitCode = kExitFailed;
-        result.error = "The adaptor did not answer the settings request.\n";
+        result.error =
+            i18n::translate("Commands", "The adaptor did not answer the settings request.\n");
     }
     return result;
 }
@@ -93,9 +101,11 @@ CommandOutput readOutput(const ReadResult& result) {
     CommandOutput output{result.exitCode, "", result.error};
     output.out = identityBlock(identity);
     if (result.thresholds) {
-        output.out += "Thresholds: " + thresholdsText(*result.thresholds) + "\n";
+        output.out +=
+            i18n::translate("Commands", "Thresholds: ") + thresholdsText(*result.thresholds) + "\n";
     } else if (!protocol::reportsLever(protocol::signExtendedProduct(identity.productId))) {
-        output.out += "Thresholds: none (the adaptor waits for firmware)\n";
+        output.out +=
+            i18n::translate("Commands", "Thresholds: none (the adaptor waits for firmware)\n");
     }
     return output;
 }
@@ -104,7 +114,9 @@ CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
                            const diagnosis::Diagnosis* access) {
     const std::vector<Assignment>& assignments = request.assignments.assignments;
     if (!request.assignments.error.empty()) {
-        return {kExitUsage, "", "Nothing was sent: " + request.assignments.error + ".\n"};
+        return {kExitUsage, "",
+                i18n::arg(i18n::translate("Commands", "Nothing was sent: %1.\n"),
+                          {request.assignments.error})};
     }
     AdaptorLink link(hid);
     if (!openFirstAdaptor(hid, link)) {
@@ -112,24 +124,31 @@ CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
     }
     if (!protocol::reportsLever(protocol::signExtendedProduct(link.productId()))) {
         return {kExitFailed, "",
-                "Nothing was sent: the adaptor waits for firmware and holds no thresholds.\n"};
+                i18n::translate(
+                    "Commands",
+                    "Nothing was sent: the adaptor waits for firmware and holds no thresholds.\n")};
     }
     if (request.madeForProduct && *request.madeForProduct != link.productId()) {
         return {kExitUsage, "",
-                "Nothing was sent: the values were made for " +
-                    productWithArticle(*request.madeForProduct) + " adaptor, and this is " +
-                    productWithArticle(link.productId()) + ".\n"};
+                i18n::arg(
+                    i18n::translate(
+                        "Commands",
+                        "Nothing was sent: the values were made for %1 adaptor, and this is %2.\n"),
+                    {productWithArticle(*request.madeForProduct),
+                     productWithArticle(link.productId())})};
     }
     const WriteOutcome outcome = writeThresholds(link, assignments);
     CommandOutput output;
-    output.out =
-        "Before: " + (outcome.before ? thresholdsText(*outcome.before) : std::string("unread")) +
-        "\nWritten: " + assignmentsText(assignments) + "\n";
+    output.out = i18n::arg(
+        i18n::translate("Commands", "Before: %1\nWritten: %2\n"),
+        {outcome.before ? thresholdsText(*outcome.before) : i18n::translate("Commands", "unread"),
+         assignmentsText(assignments)});
     if (!outcome.allAccepted()) {
         output.exitCode = kExitFailed;
-        output.err = "The adaptor refused " +
-                     std::to_string(outcome.reportsSent - outcome.reportsAccepted) + " of " +
-                     std::to_string(outcome.reportsSent) + " reports.\n";
+        output.err =
+            i18n::arg(i18n::translate("Commands", "The adaptor refused %1 of %2 reports.\n"),
+                      {std::to_string(outcome.reportsSent - outcome.reportsAccepted),
+                       std::to_string(outcome.reportsSent)});
     }
     if (!outcome.before) {
         return output;  // without the values before, those after are not known either
@@ -139,7 +158,7 @@ CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
         after[assignment.address] = assignment.value;
     }
     if (outcome.allAccepted()) {
-        output.out += "After: " + thresholdsText(after) + "\n";
+        output.out += i18n::translate("Commands", "After: ") + thresholdsText(after) + "\n";
     }
     if (request.history != nullptr) {
         const history::Identity adaptor = historyIdentity(readIdentity(link));
@@ -163,12 +182,16 @@ CommandOutput dumpCommand(hid::HidLayer& hid, const diagnosis::Diagnosis* access
         return noAdaptor(access);
     }
     if (!protocol::offersMemoryDump(protocol::signExtendedProduct(link.productId()))) {
-        return {kExitFailed, "", "This adaptor does not hand out its memory.\n"};
+        return {kExitFailed, "",
+                i18n::translate("Commands", "This adaptor does not hand out its memory.\n")};
     }
     const std::string text = readMemoryDump(link);
     const bool complete = text.find(protocol::kUnreadField) == std::string::npos;
     return {complete ? kExitOk : kExitFailed, text + "\n",
-            complete ? "" : "Some memory blocks could not be read (shown as question marks).\n"};
+            complete ? ""
+                     : i18n::translate(
+                           "Commands",
+                           "Some memory blocks could not be read (shown as question marks).\n")};
 }
 
 }  // namespace commands

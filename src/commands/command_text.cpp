@@ -1,6 +1,7 @@
 #include "commands/command_text.h"
 
 #include "diagnosis/diagnosis_text.h"
+#include "i18n/translate.h"
 #include "protocol/identity_text.h"
 
 namespace commands {
@@ -28,11 +29,11 @@ std::string productName(std::uint16_t productId) {
         case protocol::kMirad:
             return "Mirad";
         case protocol::kUsbShifter:
-            return "USB shifter";
+            return i18n::translate("Commands", "USB shifter");
         case protocol::kLoader:
-            return "firmware loader";
+            return i18n::translate("Commands", "firmware loader");
         default:
-            return "unknown";
+            return i18n::translate("Commands", "unknown");
     }
 }
 
@@ -57,20 +58,24 @@ std::string assignmentsText(const std::vector<Assignment>& assignments) {
 }
 
 std::string identityLine(const AdaptorIdentity& identity) {
-    return identity.path + "  " + productName(identity.productId) + "  version " +
-           versionNumberText(identity.versionNumber) + "  serial " +
-           (identity.serialNumber.empty() ? "unknown" : identity.serialNumber);
+    return i18n::arg(
+        i18n::translate("Commands", "%1  %2  version %3  serial %4"),
+        {identity.path, productName(identity.productId), versionNumberText(identity.versionNumber),
+         identity.serialNumber.empty() ? i18n::translate("Commands", "unknown")
+                                       : identity.serialNumber});
 }
 
 std::string identityBlock(const AdaptorIdentity& identity) {
-    return "Path: " + identity.path + "\nProduct: " + productName(identity.productId) + " (" +
-           identity.product + ")\nManufacturer: " + identity.manufacturer +
-           "\nVersion: " + versionNumberText(identity.versionNumber) +
-           "\nSerial number: " + identity.serialNumber + "\n";
+    return i18n::arg(
+        i18n::translate("Commands",
+                        "Path: %1\nProduct: %2 (%3)\nManufacturer: "
+                        "%4\nVersion: %5\nSerial number: %6\n"),
+        {identity.path, productName(identity.productId), identity.product, identity.manufacturer,
+         versionNumberText(identity.versionNumber), identity.serialNumber});
 }
 
 std::string noAdaptorText(const diagnosis::Diagnosis* access) {
-    std::string text = "No adaptor could be opened.";
+    std::string text = i18n::translate("Commands", "No adaptor could be opened.");
     if (access != nullptr && access->finding != diagnosis::Finding::AllWell) {
         const diagnosis::Fix fix = diagnosis::fixFor(*access);
         text += " " + fix.sentence + (fix.command.empty() ? "" : "\n    " + fix.command);

@@ -1,5 +1,7 @@
 #include "commands/setting_names.h"
 
+#include "i18n/translate.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -55,22 +57,29 @@ ParsedAssignments checkAssignments(const std::vector<std::pair<std::string, std:
         return parsed;
     };
     if (pairs.empty()) {
-        return fail("no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2");
+        return fail(i18n::translate("Commands",
+                                    "no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2"));
     }
     for (const auto& [rawName, valueText] : pairs) {
         const std::string name(trimmed(rawName));
         const std::optional<std::uint8_t> address = settingAddress(name);
         if (!address) {
-            return fail("unknown threshold '" + name + "'; use V1, V2, H1, H2, SEQH1, SEQH2");
+            return fail(i18n::arg(
+                i18n::translate("Commands",
+                                "unknown threshold '%1'; use V1, V2, H1, H2, SEQH1, SEQH2"),
+                {name}));
         }
         const std::optional<std::uint8_t> value = settingValue(valueText);
         if (!value) {
-            return fail("threshold " + name + " needs a whole number from 0 to 255, not '" +
-                        valueText + "'");
+            return fail(i18n::arg(i18n::translate("Commands",
+                                                  "threshold %1 needs a whole number "
+                                                  "from 0 to 255, not '%2'"),
+                                  {name, valueText}));
         }
         if (std::any_of(parsed.assignments.begin(), parsed.assignments.end(),
                         [&](const Assignment& a) { return a.address == *address; })) {
-            return fail("threshold " + name + " is given twice");
+            return fail(
+                i18n::arg(i18n::translate("Commands", "threshold %1 is given twice"), {name}));
         }
         parsed.assignments.push_back({*address, *value});
     }
@@ -86,7 +95,8 @@ ParsedAssignments parseAssignments(std::string_view text) {
         const std::size_t equals = item.find('=');
         if (equals == std::string_view::npos) {
             ParsedAssignments parsed;
-            parsed.error = "'" + std::string(trimmed(item)) + "' is not NAME=VALUE";
+            parsed.error =
+                i18n::arg(i18n::translate("Commands", "'%1' is not NAME=VALUE"), {trimmed(item)});
             return parsed;
         }
         pairs.emplace_back(std::string(item.substr(0, equals)),

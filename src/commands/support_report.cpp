@@ -5,6 +5,7 @@
 #include "commands/adaptor_exchanges.h"
 #include "commands/command_text.h"
 #include "diagnosis/diagnosis_text.h"
+#include "i18n/translate.h"
 #include "protocol/products.h"
 
 namespace commands {
@@ -72,6 +73,8 @@ constexpr const char* kAttachRecording =
 
 std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView& system,
                           const diagnosis::Diagnosis& access, hid::HidLayer& hid) {
+    // Support reads English: the report stays so in every language.
+    const i18n::EnglishScope english;
     const std::string session =
         access.session.sessionType.empty() ? "unknown" : access.session.sessionType;
     std::string text = "Shifter calibration support report\n";

@@ -10,10 +10,12 @@ using protocol::isAcceptedAdaptor;
 namespace {
 
 std::string unusableLengthStatus(std::size_t length) {
-    return "The adaptor is plugged in, but its feature reports are " + std::to_string(length) +
-           " bytes long, and this program can exchange settings only in reports of " +
-           std::to_string(protocol::kSettingsReportLength) + " to " +
-           std::to_string(protocol::kBufferSize) + " bytes: nothing is sent to it.";
+    return i18n::arg(i18n::translate("Window",
+                                     "The adaptor is plugged in, but its feature reports are %1 "
+                                     "bytes long, and this program can exchange settings only "
+                                     "in reports of %2 to %3 bytes: nothing is sent to it."),
+                     {std::to_string(length), std::to_string(protocol::kSettingsReportLength),
+                      std::to_string(protocol::kBufferSize)});
 }
 
 }  // namespace
@@ -52,7 +54,7 @@ bool frmMain::FindTheHid() {
             const bool capsRead = session.lastResult != 0;
             const std::size_t length = session.caps.FeatureReportByteLength;
             if (!capsRead) {
-                unreadableStatus_ = window::kAdaptorUnreadableStatus;
+                unreadableStatus_ = i18n::translate("Window", window::kAdaptorUnreadableStatus);
             } else if (!protocol::isUsableFeatureLength(length)) {
                 unreadableStatus_ = unusableLengthStatus(length);
             } else if (protocol::isUsableAdaptor(session.attributes.VendorID,
@@ -105,7 +107,8 @@ void frmMain::ShowAccessStatus() {
     if (refusedSearches_ == kSearchesBeforeStatus) {
         std::string advice = options_.accessAdvice ? options_.accessAdvice() : std::string();
         status.setCondition(window::Condition::AccessRefused,
-                            advice.empty() ? window::kAccessRefusedStatus : std::move(advice));
+                            advice.empty() ? i18n::translate("Window", window::kAccessRefusedStatus)
+                                           : std::move(advice));
     } else if (refusedSearches_ < kSearchesBeforeStatus) {
         status.clearCondition(window::Condition::AccessRefused);
     }

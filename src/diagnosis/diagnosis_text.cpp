@@ -1,5 +1,7 @@
 #include "diagnosis/diagnosis_text.h"
 
+#include "i18n/translate.h"
+
 #include <cstdio>
 
 namespace diagnosis {
@@ -26,7 +28,7 @@ std::string modeText(std::uint32_t mode) {
 
 std::string aclText(const Diagnosis& found, const FileFacts& facts) {
     if (facts.acl.empty()) {
-        return "none";
+        return i18n::translate("Diagnosis", "none");
     }
     std::string text;
     for (const AclEntry& entry : facts.acl) {
@@ -45,30 +47,41 @@ std::string hex4(std::uint16_t value) {
 }
 
 std::string nodeText(const Diagnosis& found, const NodeState& node) {
-    std::string text = "  " + node.devicePath + " (adaptor 1dd2:" + hex4(node.productId) + "): ";
+    std::string text = i18n::arg(i18n::translate("Diagnosis", "  %1 (adaptor 1dd2:%2): "),
+                                 {node.devicePath, hex4(node.productId)});
     if (node.mayOpen) {
-        text += "this user may open it\n";
+        text += i18n::translate("Diagnosis", "this user may open it\n");
     } else {
-        text += "this user may not open it (" + refusalReason(node.finding) + ")\n";
+        text += i18n::arg(i18n::translate("Diagnosis", "this user may not open it (%1)\n"),
+                          {refusalReason(node.finding)});
     }
     if (!node.visible) {
-        text += "    not present under /dev\n";
+        text += i18n::translate("Diagnosis", "    not present under /dev\n");
     } else if (node.facts) {
-        text += "    owner " + nameOf(found.userNames, node.facts->owner) + ", group " +
-                nameOf(found.groupNames, node.facts->group) + ", mode " +
-                modeText(node.facts->mode) + ", access list: " + aclText(found, *node.facts) + "\n";
+        text += i18n::arg(
+            i18n::translate("Diagnosis", "    owner %1, group %2, mode %3, access list: %4\n"),
+            {nameOf(found.userNames, node.facts->owner),
+             nameOf(found.groupNames, node.facts->group), modeText(node.facts->mode),
+             aclText(found, *node.facts)});
     }
-    text += std::string("    udev tag uaccess: ") + (node.taggedUaccess ? "yes" : "no") + "\n";
+    text += i18n::translate("Diagnosis", "    udev tag uaccess: ") +
+            (node.taggedUaccess ? i18n::translate("Diagnosis", "yes")
+                                : i18n::translate("Diagnosis", "no")) +
+            "\n";
     return text;
 }
 
 std::string sessionText(const Diagnosis& found) {
     const SessionFacts& session = found.session;
-    std::string text = "Session: ";
-    text += session.sessionId.empty() ? "no login session" : "login session " + session.sessionId;
-    text += found.seat.empty() ? ", no seat" : ", seat " + found.seat;
-    text += session.overSsh ? ", over SSH" : "";
-    return text + ", user id " + std::to_string(session.uid) + "\n";
+    std::string text = i18n::translate("Diagnosis", "Session: ");
+    text += session.sessionId.empty()
+                ? i18n::translate("Diagnosis", "no login session")
+                : i18n::arg(i18n::translate("Diagnosis", "login session %1"), {session.sessionId});
+    text += found.seat.empty() ? i18n::translate("Diagnosis", ", no seat")
+                               : i18n::arg(i18n::translate("Diagnosis", ", seat %1"), {found.seat});
+    text += session.overSsh ? i18n::translate("Diagnosis", ", over SSH") : "";
+    return text +
+           i18n::arg(i18n::translate("Diagnosis", ", user id %1\n"), {std::to_string(session.uid)});
 }
 
 }  // namespace
@@ -77,51 +90,59 @@ Fix fixFor(const Diagnosis& found) {
     const std::string app = found.sandboxAppId.empty() ? "APP-ID" : found.sandboxAppId;
     switch (found.finding) {
         case Finding::AllWell:
-            return {"This user may open every adaptor plugged in.", ""};
+            return {i18n::translate("Diagnosis", "This user may open every adaptor plugged in."),
+                    ""};
         case Finding::NoAdaptor:
-            return {"No adaptor is plugged in: plug it in.", ""};
+            return {i18n::translate("Diagnosis", "No adaptor is plugged in: plug it in."), ""};
         case Finding::SandboxWithoutDevice:
-            return {
-                "The program runs in a Flatpak sandbox that cannot see the adaptor: grant "
-                "it device access, then start it again.",
-                "flatpak override --user --device=all " + app};
+            return {i18n::translate(
+                        "Diagnosis",
+                        "The program runs in a Flatpak sandbox that cannot see the adaptor: grant "
+                        "it device access, then start it again."),
+                    "flatpak override --user --device=all " + app};
         case Finding::SandboxWithoutUdev:
-            return {
-                "The program runs in a Flatpak sandbox without the udev database: grant it "
-                "/run/udev, then start it again.",
-                "flatpak override --user --filesystem=/run/udev:ro " + app};
+            return {i18n::translate(
+                        "Diagnosis",
+                        "The program runs in a Flatpak sandbox without the udev database: grant it "
+                        "/run/udev, then start it again."),
+                    "flatpak override --user --filesystem=/run/udev:ro " + app};
         case Finding::RuleMissing:
-            return {
-                "No udev rule gives this user the adaptor: install "
-                "70-shifter-calibration.rules from the source folder, then re-trigger udev "
-                "as root.",
-                "sudo install -m 644 packaging/70-shifter-calibration.rules "
-                "/etc/udev/rules.d/ && " +
-                    kRetrigger};
+            return {i18n::translate(
+                        "Diagnosis",
+                        "No udev rule gives this user the adaptor: install "
+                        "70-shifter-calibration.rules from the source folder, then re-trigger udev "
+                        "as root."),
+                    "sudo install -m 644 packaging/70-shifter-calibration.rules "
+                    "/etc/udev/rules.d/ && " +
+                        kRetrigger};
         case Finding::RuleOnlyInUnreadFolder:
-            return {
-                "The udev rule is only under /usr/local/lib/udev/rules.d, which udev does "
-                "not read on Debian: move it to /etc/udev/rules.d and re-trigger udev as "
-                "root.",
-                "sudo mv /usr/local/lib/udev/rules.d/70-shifter-calibration.rules "
-                "/etc/udev/rules.d/ && " +
-                    kRetrigger};
+            return {i18n::translate(
+                        "Diagnosis",
+                        "The udev rule is only under /usr/local/lib/udev/rules.d, which udev does "
+                        "not read on Debian: move it to /etc/udev/rules.d and re-trigger udev as "
+                        "root."),
+                    "sudo mv /usr/local/lib/udev/rules.d/70-shifter-calibration.rules "
+                    "/etc/udev/rules.d/ && " +
+                        kRetrigger};
         case Finding::NotTagged:
-            return {
-                "The udev rule is installed but not yet applied to the adaptor: re-trigger "
-                "udev as root, or unplug and replug the adaptor.",
-                kRetrigger};
+            return {i18n::translate(
+                        "Diagnosis",
+                        "The udev rule is installed but not yet applied to the adaptor: re-trigger "
+                        "udev as root, or unplug and replug the adaptor."),
+                    kRetrigger};
         case Finding::NoSeat:
-            return {
-                "The adaptor is given to the person at the machine, and this session has "
-                "no seat (over SSH or outside a desktop login): run the program from the "
-                "desktop session at the machine.",
-                ""};
+            return {i18n::translate(
+                        "Diagnosis",
+                        "The adaptor is given to the person at the machine, and this session has "
+                        "no seat (over SSH or outside a desktop login): run the program from the "
+                        "desktop session at the machine."),
+                    ""};
         case Finding::Replug:
-            return {
-                "The rule is applied and this session has a seat, yet the system refuses "
-                "the adaptor: unplug it and plug it in again.",
-                ""};
+            return {i18n::translate(
+                        "Diagnosis",
+                        "The rule is applied and this session has a seat, yet the system refuses "
+                        "the adaptor: unplug it and plug it in again."),
+                    ""};
     }
     return {};
 }
@@ -130,46 +151,55 @@ std::string refusalReason(Finding finding) {
     switch (finding) {
         case Finding::AllWell:
         case Finding::NoAdaptor:
-            return "no refusal";
+            return i18n::translate("Diagnosis", "no refusal");
         case Finding::SandboxWithoutDevice:
-            return "the sandbox hides the device";
+            return i18n::translate("Diagnosis", "the sandbox hides the device");
         case Finding::SandboxWithoutUdev:
-            return "the sandbox hides the udev database";
+            return i18n::translate("Diagnosis", "the sandbox hides the udev database");
         case Finding::RuleMissing:
-            return "no udev rule installed";
+            return i18n::translate("Diagnosis", "no udev rule installed");
         case Finding::RuleOnlyInUnreadFolder:
-            return "the udev rule is in a folder udev does not read";
+            return i18n::translate("Diagnosis", "the udev rule is in a folder udev does not read");
         case Finding::NotTagged:
-            return "udev has not applied the rule yet";
+            return i18n::translate("Diagnosis", "udev has not applied the rule yet");
         case Finding::NoSeat:
-            return "this session has no seat";
+            return i18n::translate("Diagnosis", "this session has no seat");
         case Finding::Replug:
-            return "refused although the rule applies";
+            return i18n::translate("Diagnosis", "refused although the rule applies");
     }
     return {};
 }
 
 std::string diagnosisText(const Diagnosis& found) {
-    std::string text = "Adaptor nodes:\n";
+    std::string text = i18n::translate("Diagnosis", "Adaptor nodes:\n");
     if (found.nodes.empty()) {
-        text += "  none of our vendor in /sys/class/hidraw\n";
+        text += i18n::translate("Diagnosis", "  none of our vendor in /sys/class/hidraw\n");
     }
     for (const NodeState& node : found.nodes) {
         text += nodeText(found, node);
     }
-    text += std::string("Rule ") + kRuleFileName + ":\n";
+    text += i18n::arg(i18n::translate("Diagnosis", "Rule %1:\n"), {kRuleFileName});
     for (const RuleFolder& folder : found.ruleFolders) {
-        text += "  " + folder.folder + ": " + (folder.holdsRule ? "present" : "missing") +
-                (folder.readByUdev ? "" : " (udev does not read this folder on Debian)") + "\n";
+        text +=
+            "  " + folder.folder + ": " +
+            (folder.holdsRule ? i18n::translate("Diagnosis", "present")
+                              : i18n::translate("Diagnosis", "missing")) +
+            (folder.readByUdev
+                 ? ""
+                 : i18n::translate("Diagnosis", " (udev does not read this folder on Debian)")) +
+            "\n";
     }
     text +=
-        "Sandbox: " + (found.sandboxed ? "Flatpak " + found.sandboxAppId : std::string("none")) +
+        i18n::translate("Diagnosis", "Sandbox: ") +
+        (found.sandboxed ? "Flatpak " + found.sandboxAppId : i18n::translate("Diagnosis", "none")) +
         "\n";
-    text += std::string("udev database: ") +
-            (found.udevDatabaseVisible ? "visible" : "not visible") + "\n";
+    text += i18n::translate("Diagnosis", "udev database: ") +
+            (found.udevDatabaseVisible ? i18n::translate("Diagnosis", "visible")
+                                       : i18n::translate("Diagnosis", "not visible")) +
+            "\n";
     text += sessionText(found);
     const Fix fix = fixFor(found);
-    text += "Fix: " + fix.sentence + "\n";
+    text += i18n::translate("Diagnosis", "Fix: ") + fix.sentence + "\n";
     if (!fix.command.empty()) {
         text += "    " + fix.command + "\n";
     }

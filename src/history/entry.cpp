@@ -1,17 +1,20 @@
 #include "history/entry.h"
 
+#include "i18n/translate.h"
+
 #include <utility>
 
 namespace history {
 namespace {
 
+// The names files keep; the History dialog shows them translated.
 constexpr std::array<std::pair<Event, std::string_view>, 6> kEventNames{{
-    {Event::Read, "read"},
-    {Event::StoredByUpdate, "stored by Update settings"},
-    {Event::StoredAtClose, "stored at close"},
-    {Event::StoredAllSix, "stored all six"},
-    {Event::StoredByCommand, "stored by command"},
-    {Event::Restored, "restored"},
+    {Event::Read, QT_TRANSLATE_NOOP("History", "read")},
+    {Event::StoredByUpdate, QT_TRANSLATE_NOOP("History", "stored by Update settings")},
+    {Event::StoredAtClose, QT_TRANSLATE_NOOP("History", "stored at close")},
+    {Event::StoredAllSix, QT_TRANSLATE_NOOP("History", "stored all six")},
+    {Event::StoredByCommand, QT_TRANSLATE_NOOP("History", "stored by command")},
+    {Event::Restored, QT_TRANSLATE_NOOP("History", "restored")},
 }};
 
 }  // namespace

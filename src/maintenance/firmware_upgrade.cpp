@@ -3,33 +3,34 @@
 #include <string>
 #include <vector>
 
+#include "i18n/translate.h"
 #include "maintenance/upgrade_checks.h"
 #include "window/frm_main.h"
 
 namespace {
 
-constexpr const char* kUpgradeTitle = "Upgrade Firmware";
-constexpr const char* kDoneCaption = "Done.Exiting...";
+constexpr const char* kUpgradeTitle = QT_TRANSLATE_NOOP("Window", "Upgrade Firmware");
+constexpr const char* kDoneCaption = QT_TRANSLATE_NOOP("Window", "Done.Exiting...");
 constexpr int kExitPause = 100;
 
-constexpr const char* kUpgradeQuestion =
+constexpr const char* kUpgradeQuestion = QT_TRANSLATE_NOOP(
+    "Window",
     "The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built "
     "into this program, which takes a few seconds. Keep the adaptor plugged in until it is "
-    "done. When it is done, this program closes.\n\nSend the firmware now?";
+    "done. When it is done, this program closes.\n\nSend the firmware now?");
 
 std::string upgradeOutcome(std::size_t failedBlocks, std::size_t blocks) {
-    constexpr const char* kClosing = " This program now closes.";
     if (failedBlocks == 0) {
-        return std::string(
-                   "The firmware image was sent; please unplug the adaptor and plug it "
-                   "in again.") +
-               kClosing;
+        return i18n::translate("Window",
+                               "The firmware image was sent; please unplug the adaptor and "
+                               "plug it in again. This program now closes.");
     }
-    return "The adaptor did not accept " + std::to_string(failedBlocks) + " of the " +
-           std::to_string(blocks) +
-           " firmware blocks and is still waiting for a firmware image, so please start "
-           "this program again and repeat the upgrade." +
-           kClosing;
+    return i18n::arg(i18n::translate("Window",
+                                     "The adaptor did not accept %1 of the %2 firmware blocks "
+                                     "and is still waiting for a firmware image, so please "
+                                     "start this program again and repeat the upgrade. This "
+                                     "program now closes."),
+                     {std::to_string(failedBlocks), std::to_string(blocks)});
 }
 
 }  // namespace
@@ -44,19 +45,20 @@ void frmMain::UpgradeFW_Click() {
     }
     if (const auto refusal = maintenance::upgradeRefusal(
             options_.firmware, session.caps.FeatureReportByteLength, options_.adaptorIsSimulated)) {
-        toolkit_.MessageBox(kUpgradeTitle, *refusal);
+        toolkit_.MessageBox(i18n::translate("Window", kUpgradeTitle), *refusal);
         Timer.Enabled = true;
         return;
     }
-    if (!toolkit_.Confirm(kUpgradeTitle, kUpgradeQuestion)) {
+    if (!toolkit_.Confirm(i18n::translate("Window", kUpgradeTitle),
+                          i18n::translate("Window", kUpgradeQuestion))) {
         Timer.Enabled = true;
         return;
     }
     const std::size_t failedBlocks = SendFirmwareImage();
-    toolkit_.MessageBox(kUpgradeTitle,
+    toolkit_.MessageBox(i18n::translate("Window", kUpgradeTitle),
                         upgradeOutcome(failedBlocks, options_.firmware.bytes.size() /
                                                          protocol::kFirmwareChunkPayload));
-    UpgradeFW.Caption = kDoneCaption;
+    UpgradeFW.Caption = i18n::translate("Window", kDoneCaption);
     toolkit_.Sleep(kExitPause);
     Unload();
 }
@@ -78,9 +80,9 @@ std::size_t frmMain::SendFirmwareImage() {
             ++failedBlocks;
         }
         // A real loader takes a while: the status line shows how far the transfer got.
-        status.notify(
-            "Sending firmware: " + std::to_string(at / protocol::kFirmwareChunkPayload + 1) +
-            " of " + std::to_string(blocks));
+        status.notify(i18n::arg(
+            i18n::translate("Window", "Sending firmware: %1 of %2"),
+            {std::to_string(at / protocol::kFirmwareChunkPayload + 1), std::to_string(blocks)}));
         toolkit_.DoEvents();
     }
 

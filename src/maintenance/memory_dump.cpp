@@ -2,20 +2,25 @@
 #include <algorithm>
 #include <string>
 
+#include "i18n/translate.h"
 #include "protocol/dump_text.h"
 #include "window/frm_main.h"
 
 namespace {
 
-constexpr const char* kDumpTitle = "Contents of shifter EEPROM memory";
+constexpr const char* kDumpTitle = QT_TRANSLATE_NOOP("Window", "Contents of shifter EEPROM memory");
 
 // Without a configured address the user is sent to the adaptor's support, not to an
 // address that reaches nobody.
 std::string dumpPrompt(const std::string& supportAddress) {
-    const std::string recipient =
-        supportAddress.empty() ? std::string("your adaptor's support") : supportAddress;
-    return "This is shifter EEPROM contents. Please copy (Ctrl+C) and email this text to " +
-           recipient + " for analysis. Thank you!";
+    const std::string recipient = supportAddress.empty()
+                                      ? i18n::translate("Window", "your adaptor's support")
+                                      : supportAddress;
+    return i18n::arg(i18n::translate("Window",
+                                     "This is shifter EEPROM contents. Please copy "
+                                     "(Ctrl+C) and email this text to %1 for "
+                                     "analysis. Thank you!"),
+                     {recipient});
 }
 
 }  // namespace
@@ -33,5 +38,6 @@ void frmMain::Command1_Click() {
         });
 
     // The dialog is only for copying the text: what it returns changes nothing.
-    toolkit_.InputBox(dumpPrompt(options_.supportAddress), kDumpTitle, text);
+    toolkit_.InputBox(dumpPrompt(options_.supportAddress), i18n::translate("Window", kDumpTitle),
+                      text);
 }

@@ -1,5 +1,6 @@
 #include "maintenance/upgrade_checks.h"
 
+#include "i18n/translate.h"
 #include "protocol/adaptor_protocol.h"
 
 namespace maintenance {
@@ -9,20 +10,26 @@ std::optional<std::string> upgradeRefusal(const FirmwareImage& image,
                                           bool adaptorIsSimulated) {
     if (featureReportLength < protocol::kFirmwareChunkReportLength ||
         featureReportLength > protocol::kBufferSize) {
-        return "The adaptor's feature reports are " + std::to_string(featureReportLength) +
-               " bytes long, but firmware blocks need " +
-               std::to_string(protocol::kFirmwareChunkReportLength) + " to " +
-               std::to_string(protocol::kBufferSize) + " bytes, so nothing was sent.";
+        return i18n::arg(i18n::translate("Window",
+                                         "The adaptor's feature reports are %1 bytes "
+                                         "long, but firmware blocks need %2 to %3 "
+                                         "bytes, so nothing was sent."),
+                         {std::to_string(featureReportLength),
+                          std::to_string(protocol::kFirmwareChunkReportLength),
+                          std::to_string(protocol::kBufferSize)});
     }
     if (image.bytes.empty() || image.bytes.size() % protocol::kFirmwareChunkPayload != 0) {
-        return "The built-in firmware image is " + std::to_string(image.bytes.size()) +
-               " bytes long, not a whole number of " +
-               std::to_string(protocol::kFirmwareChunkPayload) +
-               "-byte blocks, so nothing was sent.";
+        return i18n::arg(
+            i18n::translate("Window",
+                            "The built-in firmware image is %1 bytes "
+                            "long, not a whole number of %2-byte blocks, "
+                            "so nothing was sent."),
+            {std::to_string(image.bytes.size()), std::to_string(protocol::kFirmwareChunkPayload)});
     }
     if (image.isTestImage && !adaptorIsSimulated) {
-        return "This build carries no adaptor firmware, only a test image, so nothing was "
-               "sent to the adaptor.";
+        return i18n::translate("Window",
+                               "This build carries no adaptor firmware, only a test "
+                               "image, so nothing was sent to the adaptor.");
     }
     return std::nullopt;
 }

@@ -4,6 +4,8 @@
 
 #include "window/frm_main.h"
 
+#include "i18n/translate.h"
+
 namespace {
 
 bool isSequential(std::uint8_t mode) {
@@ -54,11 +56,13 @@ bool frmMain::UseProposedValues(const std::vector<protocol::ThresholdValue>& pro
         return false;
     }
     if (proposed.empty()) {
-        status.notify("No threshold could be proposed yet: see the assistant's warnings");
+        status.notify(i18n::translate(
+            "Window", "No threshold could be proposed yet: see the assistant's warnings"));
         return false;
     }
     TypeThresholds(proposed);
-    status.notify("Proposed thresholds are in the boxes: press \"Update settings\" to store them");
+    status.notify(i18n::translate(
+        "Window", "Proposed thresholds are in the boxes: press \"Update settings\" to store them"));
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 #include <string>
 
+#include "i18n/translate.h"
 #include "monitor/gear_caption.h"
 #include "monitor/plot_mapping.h"
 #include "protocol/gear.h"
@@ -47,7 +48,7 @@ void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t byte
 void frmMain::ShowGear(const protocol::ReportBuffer& report) {
     if (const auto caption = monitor::gearCaption(report[3], report[4])) {
         Gear.Caption = *caption;
-        Gear.accessibleName = "Gear " + *caption;
+        Gear.accessibleName = i18n::arg(i18n::translate("Window", "Gear %1"), {*caption});
     }
 }
 
@@ -56,7 +57,8 @@ void frmMain::ShowValuesAndTicks(const protocol::ReportBuffer& report) {
     const std::uint8_t y = report[2];
     lblX.Caption = std::to_string(x);
     lblY.Caption = std::to_string(y);
-    Graph.accessibleName = "Lever position X " + lblX.Caption + ", Y " + lblY.Caption;
+    Graph.accessibleName = i18n::arg(i18n::translate("Window", "Lever position X %1, Y %2"),
+                                     {lblX.Caption, lblY.Caption});
 
     TickV1.Top = Graph.Top + static_cast<float>(255 - y) * Graph.Height / 255.0F;
     TickV2.Top = TickV1.Top;

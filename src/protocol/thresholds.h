@@ -6,6 +6,8 @@
 
 #include "protocol/adaptor_protocol.h"
 
+#include "i18n/translate.h"
+
 // The six thresholds, described once: where the adaptor keeps each, which axis it
 // splits, in which mode it counts, and the names people and files know it by.
 namespace protocol {
@@ -28,14 +30,18 @@ struct ThresholdFacts {
 
 // In the order of Threshold, which is the order the commands print them in.
 inline constexpr std::array<ThresholdFacts, kThresholdCount> kThresholds{{
-    {Threshold::V1, kAddressV1, Axis::X, false, "V1", "V1", "V1", "left vertical line"},
-    {Threshold::V2, kAddressV2, Axis::X, false, "V2", "V2", "V2", "right vertical line"},
-    {Threshold::H1, kAddressH1, Axis::Y, false, "H1", "H1", "H1", "upper horizontal line"},
-    {Threshold::H2, kAddressH2, Axis::Y, false, "H2", "H2", "H2", "lower horizontal line"},
+    {Threshold::V1, kAddressV1, Axis::X, false, "V1", "V1", "V1",
+     QT_TRANSLATE_NOOP("Window", "left vertical line")},
+    {Threshold::V2, kAddressV2, Axis::X, false, "V2", "V2", "V2",
+     QT_TRANSLATE_NOOP("Window", "right vertical line")},
+    {Threshold::H1, kAddressH1, Axis::Y, false, "H1", "H1", "H1",
+     QT_TRANSLATE_NOOP("Window", "upper horizontal line")},
+    {Threshold::H2, kAddressH2, Axis::Y, false, "H2", "H2", "H2",
+     QT_TRANSLATE_NOOP("Window", "lower horizontal line")},
     {Threshold::SeqH1, kAddressSeqH1, Axis::Y, true, "SeqH1", "SEQH1", "Seq H1",
-     "first sequential line"},
+     QT_TRANSLATE_NOOP("Window", "first sequential line")},
     {Threshold::SeqH2, kAddressSeqH2, Axis::Y, true, "SeqH2", "SEQH2", "Seq H2",
-     "second sequential line"},
+     QT_TRANSLATE_NOOP("Window", "second sequential line")},
 }};
 
 constexpr const ThresholdFacts& factsOf(Threshold threshold) {

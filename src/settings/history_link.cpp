@@ -4,6 +4,8 @@
 
 #include "window/frm_main.h"
 
+#include "i18n/translate.h"
+
 namespace {
 
 // Identity labels show their text after one blank.
@@ -32,7 +34,9 @@ void frmMain::RestoreThresholds(const protocol::Thresholds& values, const std::s
     }
     TypeThresholds(typed);
     TellThresholds(events::Event::Restored);
-    status.notify("Restored " + origin + "; press Store all six to write it to the adaptor");
+    status.notify(i18n::arg(
+        i18n::translate("Window", "Restored %1; press Store all six to write it to the adaptor"),
+        {origin}));
 }
 
 void frmMain::TellConnection() {

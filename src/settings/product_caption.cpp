@@ -7,18 +7,18 @@ namespace settings {
 
 std::string captionForProduct(std::int32_t productId) {
     if (protocol::isProduct(productId, protocol::kLoader)) {
-        return window::kLoaderCaption;
+        return i18n::translate("Window", window::kLoaderCaption);
     }
     if (protocol::isProduct(productId, protocol::kMirad)) {
-        return window::kMiradCaption;
+        return i18n::translate("Window", window::kMiradCaption);
     }
     if (protocol::isProduct(productId, protocol::kKelvo)) {
-        return window::kKelvoCaption;
+        return i18n::translate("Window", window::kKelvoCaption);
     }
     if (protocol::isProduct(productId, protocol::kUsbShifter)) {
-        return window::kUsbShifterCaption;
+        return i18n::translate("Window", window::kUsbShifterCaption);
     }
-    return window::kDisconnectedCaption;
+    return i18n::translate("Window", window::kDisconnectedCaption);
 }
 
 }  // namespace settings

@@ -3,6 +3,8 @@
 
 #include "window/frm_main.h"
 
+#include "i18n/translate.h"
+
 void frmMain::WriteAllSixThresholds() {
     for (const protocol::Threshold threshold : protocol::kStoreOrder) {
         WriteSetting(protocol::factsOf(threshold).address, thresholdOf(threshold));
@@ -15,9 +17,11 @@ void frmMain::StoreAllSix() {
     }
     if (!settingsReadFromAdaptor) {
         // The other mode's values never came from this adaptor nor from the user.
-        toolkit_.MessageBox("Store all six thresholds",
-                            "Nothing was stored: the adaptor's thresholds could not be read "
-                            "when it connected. Unplug the adaptor, plug it in again and retry.");
+        toolkit_.MessageBox(i18n::translate("Window", "Store all six thresholds"),
+                            i18n::translate("Window",
+                                            "Nothing was stored: the adaptor's thresholds could "
+                                            "not be read when it connected. Unplug the adaptor, "
+                                            "plug it in again and retry."));
         return;
     }
     TakeShownThresholdEdits();
@@ -27,7 +31,10 @@ void frmMain::StoreAllSix() {
     }
     const std::size_t refused = refusedStoreReports_;
     TellThresholds(events::Event::StoredAllSix);
-    status.notify(refused == 0 ? std::string("Stored all six thresholds in the adaptor")
-                               : "The adaptor did not accept " + std::to_string(refused) +
-                                     " of the six thresholds; try again");
+    status.notify(refused == 0
+                      ? i18n::translate("Window", "Stored all six thresholds in the adaptor")
+                      : i18n::arg(i18n::translate("Window",
+                                                  "The adaptor did not accept %1 of "
+                                                  "the six thresholds; try again"),
+                                  {std::to_string(refused)}));
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "i18n/translate.h"
 #include "window/frm_main.h"
 #include "window/threshold_boxes.h"
 
@@ -23,9 +24,13 @@ std::string refusedTexts(const std::vector<Setting>& values) {
             continue;
         }
         const std::string name = setting.facts.shownName;
-        text += (text.empty() ? "" : "; ") + name + " shows " + setting.box.Text +
-                ", which is not a threshold (" + window::kThresholdRange + "): " + name +
-                " stays " + std::to_string(setting.value);
+        text +=
+            (text.empty() ? "" : "; ") +
+            i18n::arg(i18n::translate("Window",
+                                      "%1 shows %2, which is not a threshold "
+                                      "(%3): %1 stays %4"),
+                      {name, setting.box.Text, i18n::translate("Window", window::kThresholdRange),
+                       std::to_string(setting.value)});
     }
     return text;
 }
@@ -33,15 +38,15 @@ std::string refusedTexts(const std::vector<Setting>& values) {
 std::string storedNotice(const std::vector<Setting>& values, std::size_t refused) {
     const std::string refusedText = refusedTexts(values);
     if (refused != 0) {
-        const std::string notAccepted = "did not accept " + std::to_string(refused) + " of " +
-                                        std::to_string(values.size()) + " values; try again";
-        return refusedText.empty() ? "The adaptor " + notAccepted
-                                   : refusedText + ". The adaptor " + notAccepted;
+        const std::string notAccepted = i18n::arg(
+            i18n::translate("Window", "The adaptor did not accept %1 of %2 values; try again"),
+            {std::to_string(refused), std::to_string(values.size())});
+        return refusedText.empty() ? notAccepted : refusedText + ". " + notAccepted;
     }
     if (!refusedText.empty()) {
         return refusedText;
     }
-    std::string text = "Stored in the adaptor: ";
+    std::string text = i18n::translate("Window", "Stored in the adaptor: ");
     for (const Setting& stored : values) {
         if (&stored != &values.front()) {
             text += ", ";
@@ -60,9 +65,11 @@ void frmMain::btnUpdate_Click() {
     if (!settingsReadFromAdaptor) {
         // The thresholds did not come from this adaptor: storing them could overwrite
         // its calibration with values nobody gave it.
-        toolkit_.MessageBox("Update settings",
-                            "The adaptor's stored settings could not be read, so nothing was "
-                            "stored. Unplug the adaptor, plug it in again and retry.");
+        toolkit_.MessageBox(i18n::translate("Window", "Update settings"),
+                            i18n::translate("Window",
+                                            "The adaptor's stored settings could not be read, "
+                                            "so nothing was stored. Unplug the adaptor, plug "
+                                            "it in again and retry."));
         return;
     }
     TakeShownThresholdEdits();

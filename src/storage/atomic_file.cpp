@@ -1,5 +1,7 @@
 #include "storage/atomic_file.h"
 
+#include "storage/translate.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -179,12 +181,12 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString& e
         (exists && !S_ISLNK(old.st_mode) && !S_ISDIR(old.st_mode) && !S_ISREG(old.st_mode))) {
         written = writeInto(target, inherited, data, calls);
         if (!written && errno == ENXIO) {
-            return fail(QStringLiteral("nothing reads from it"));
+            return fail(translate("Storage", "nothing reads from it"));
         }
     } else if (exists && S_ISLNK(old.st_mode)) {
-        return fail(QStringLiteral("it is a symbolic link, which is not followed"));
+        return fail(translate("Storage", "it is a symbolic link, which is not followed"));
     } else if (exists && S_ISDIR(old.st_mode)) {
-        return fail(QStringLiteral("it is a folder"));
+        return fail(translate("Storage", "it is a folder"));
     } else {
         written = replaceRegularFile(path, target, exists ? &old : nullptr, data, calls);
     }
@@ -210,8 +212,8 @@ FileBytes readSmallFile(const QString& path, qint64 maxBytes) {
         failure = errno;
     } else if (!S_ISREG(info.st_mode)) {
         ::close(descriptor);
-        return fail(S_ISDIR(info.st_mode) ? QStringLiteral("it is a folder")
-                                          : QStringLiteral("it is not a regular file"));
+        return fail(S_ISDIR(info.st_mode) ? translate("Storage", "it is a folder")
+                                          : translate("Storage", "it is not a regular file"));
     } else {
         bytes.resize(static_cast<qsizetype>(std::min<qint64>(info.st_size, maxBytes) + 1));
         qsizetype filled = 0;
@@ -241,7 +243,7 @@ FileBytes readSmallFile(const QString& path, qint64 maxBytes) {
     }
     if (bytes.size() > maxBytes) {
         result.tooLarge = true;
-        return fail(QStringLiteral("it is larger than %1 bytes").arg(maxBytes));
+        return fail(translate("Storage", "it is larger than %1 bytes").arg(maxBytes));
     }
     result.bytes = std::move(bytes);
     return result;

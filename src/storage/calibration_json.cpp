@@ -1,9 +1,11 @@
 #include "storage/calibration_json.h"
 
 #include <QDateTime>
+#include <QLocale>
 #include <cmath>
 
 #include "protocol/thresholds.h"
+#include "storage/translate.h"
 
 namespace storage {
 namespace {
@@ -56,7 +58,7 @@ QJsonObject thresholdsToJson(const history::Thresholds& values) {
 
 std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, QString& problem) {
     if (!value.isObject()) {
-        problem = QStringLiteral("the thresholds are missing");
+        problem = translate("Storage", "the thresholds are missing");
         return std::nullopt;
     }
     const QJsonObject object = value.toObject();
@@ -65,13 +67,14 @@ std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, Q
         const QLatin1String name(protocol::factsAt(address).name);
         const QJsonValue threshold = object.value(name);
         if (!threshold.isDouble()) {
-            problem = QStringLiteral("%1 is missing or not a number").arg(name);
+            problem = translate("Storage", "%1 is missing or not a number").arg(name);
             return std::nullopt;
         }
         const double number = threshold.toDouble();
         if (number < 0 || number > 255 || number != std::floor(number)) {
-            problem =
-                QStringLiteral("%1 is %2, not a whole number from 0 to 255").arg(name).arg(number);
+            problem = translate("Storage", "%1 is %2, not a whole number from 0 to 255")
+                          .arg(name)
+                          .arg(number);
             return std::nullopt;
         }
         values[address] = static_cast<std::uint8_t>(number);
@@ -122,13 +125,17 @@ std::optional<std::int64_t> timeFromStamp(const QJsonValue& value) {
 }
 
 QString timeText(std::int64_t msecsSinceEpoch) {
-    return QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch).toString(QStringLiteral("d MMMM HH:mm"));
+    // The month's name in the language of the program's texts.
+    const QLocale language(QLocale::system().uiLanguages().value(0));
+    return language.toString(QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch),
+                             QStringLiteral("d MMMM HH:mm"));
 }
 
 QString adaptorText(const history::Identity& identity) {
-    const QString product = identity.product.empty()
-                                ? QStringLiteral("product %1").arg(hexText(identity.productId))
-                                : QString::fromStdString(identity.product);
+    const QString product =
+        identity.product.empty()
+            ? translate("Storage", "product %1").arg(hexText(identity.productId))
+            : QString::fromStdString(identity.product);
     return identity.serialNumber.empty()
                ? product
                : product + QLatin1Char(' ') + QString::fromStdString(identity.serialNumber);

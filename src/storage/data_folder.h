@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/translate.h"
+
 #include <QString>
 
 // Where the program keeps the user's data (the calibration history).
@@ -7,8 +9,9 @@ namespace storage {
 
 // Told once, in the window and by the commands, when there is no data folder.
 inline constexpr const char* kNoDataFolder =
-    "The calibration history is not kept: no home folder was found (set HOME to an "
-    "absolute path).";
+    QT_TRANSLATE_NOOP("Storage",
+                      "The calibration history is not kept: no home folder was found (set HOME "
+                      "to an absolute path).");
 
 // This program's data folder: on Linux and the other Unix systems but macOS, by the
 // XDG base-directory rules; elsewhere where QStandardPaths puts application data.

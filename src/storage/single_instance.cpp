@@ -8,6 +8,7 @@
 #include <cerrno>
 
 #include "storage/atomic_file.h"
+#include "storage/translate.h"
 
 namespace storage {
 namespace {
@@ -22,16 +23,16 @@ std::optional<QString> notPrivate(const QString& folder) {
         return systemReason(errno);
     }
     if (S_ISLNK(info.st_mode)) {
-        return QStringLiteral("it is a symbolic link");
+        return translate("Storage", "it is a symbolic link");
     }
     if (!S_ISDIR(info.st_mode)) {
-        return QStringLiteral("it is not a folder");
+        return translate("Storage", "it is not a folder");
     }
     if (info.st_uid != ::geteuid()) {
-        return QStringLiteral("it belongs to another user");
+        return translate("Storage", "it belongs to another user");
     }
     if ((info.st_mode & 077) != 0) {
-        return QStringLiteral("others may use it (its mode is %1, not 700)")
+        return translate("Storage", "others may use it (its mode is %1, not 700)")
             .arg(info.st_mode & 0777, 3, 8, QLatin1Char('0'));
     }
     return std::nullopt;
@@ -60,10 +61,10 @@ bool SingleInstance::acquire() {
     }
     heldByAnother_ = false;
     if (const auto why = notPrivate(folder_)) {
-        problem_ = QStringLiteral(
-                       "Shifter calibration keeps its lock in %1, but that is not a "
-                       "folder of your own that only you may use: %2. Remove it and "
-                       "start again.")
+        problem_ = translate("Storage",
+                             "Shifter calibration keeps its lock in %1, but that is not a "
+                             "folder of your own that only you may use: %2. Remove it and "
+                             "start again.")
                        .arg(folder_, *why);
         return false;
     }
@@ -79,13 +80,14 @@ bool SingleInstance::acquire() {
         }
         case FileLock::Outcome::Held:
             heldByAnother_ = true;
-            problem_ = QStringLiteral(
+            problem_ = translate(
+                "Storage",
                 "Shifter calibration is already running; close it before starting it again.");
             return false;
         case FileLock::Outcome::Failed:
-            problem_ = QStringLiteral(
-                           "Shifter calibration cannot take its lock %1. Remove it and "
-                           "start again.")
+            problem_ = translate("Storage",
+                                 "Shifter calibration cannot take its lock %1. Remove it and "
+                                 "start again.")
                            .arg(error);
             return false;
     }

@@ -47,10 +47,11 @@ void designValueLabel(toolkit::Label& label, float top, float width, int tabInde
     label.foreColour = toolkit::systemColour(SystemColour::WindowText);
 }
 
+// `caption` is the English text; the label shows it translated.
 void designCaptionLabel(toolkit::Label& label, const char* caption, float top, float width,
                         int tabIndex) {
     place(label, 240, top, width, 285, tabIndex);
-    label.Caption = caption;
+    label.Caption = i18n::translate("Window", caption);
     label.font = kSansSerif9;
     label.Enabled = false;
 }
@@ -84,16 +85,18 @@ float frmMain::ClientHeight() const {
 }
 
 void frmMain::createControls() {
-    Caption = window::kDisconnectedCaption;
+    Caption = i18n::translate("Window", window::kDisconnectedCaption);
 
     place(Command1, 5160, 7320, 1815, 495, 6);
-    Command1.Caption = "Read shifter memory";
-    Command1.toolTip = "Reads the adaptor's 128 bytes of memory and shows them for support";
+    Command1.Caption = i18n::translate("Window", "Read shifter memory");
+    Command1.toolTip = i18n::translate(
+        "Window", "Reads the adaptor's 128 bytes of memory and shows them for support");
 
     place(btnUpdate, 2400, 7320, 2175, 495, 5);
-    btnUpdate.Caption = "Update settings";
-    btnUpdate.toolTip =
-        "Stores the thresholds of the adaptor's current mode; closing the window stores all six";
+    btnUpdate.Caption = i18n::translate("Window", "Update settings");
+    btnUpdate.toolTip = i18n::translate(
+        "Window",
+        "Stores the thresholds of the adaptor's current mode; closing the window stores all six");
     btnUpdate.font = kSansSerif9Bold;
 
     designTextBox(Text10, protocol::Threshold::V2, 3960, 2160, 2);
@@ -102,8 +105,9 @@ void frmMain::createControls() {
     designTextBox(Text7, protocol::Threshold::H1, 5640, 3360, 3);
 
     place(UpgradeFW, 120, 7320, 1935, 495, 15);
-    UpgradeFW.Caption = "Upgrade Firmware";
-    UpgradeFW.toolTip = "Sends the built-in firmware to the adaptor; asks first";
+    UpgradeFW.Caption = i18n::translate("Window", "Upgrade Firmware");
+    UpgradeFW.toolTip =
+        i18n::translate("Window", "Sends the built-in firmware to the adaptor; asks first");
     UpgradeFW.font = kSansSerif9;
     UpgradeFW.Enabled = false;
     UpgradeFW.Visible = false;
@@ -112,7 +116,7 @@ void frmMain::createControls() {
     Timer.Interval = 50;
 
     place(Frame1, 120, 120, 6855, 1815, 0);
-    Frame1.Caption = "Information";
+    Frame1.Caption = i18n::translate("Window", "Information");
     Frame1.font = kSansSerif9;
     Frame1.Enabled = false;
 
@@ -125,17 +129,17 @@ void frmMain::createControls() {
     designValueLabel(lblVersion, 1080, 3420, 13);
     designValueLabel(lblProduct, 720, 3780, 12);
     designValueLabel(lblManuf, 360, 3780, 11);
-    designCaptionLabel(Label2, "Version", 1080, 1455, 10);
-    designCaptionLabel(Label5, "Product", 720, 1215, 9);
-    designCaptionLabel(Label4, "Manufacturer", 360, 1215, 8);
-    designCaptionLabel(Label3, "Serial Number", 1440, 1815, 7);
+    designCaptionLabel(Label2, QT_TRANSLATE_NOOP("Window", "Version"), 1080, 1455, 10);
+    designCaptionLabel(Label5, QT_TRANSLATE_NOOP("Window", "Product"), 720, 1215, 9);
+    designCaptionLabel(Label4, QT_TRANSLATE_NOOP("Window", "Manufacturer"), 360, 1215, 8);
+    designCaptionLabel(Label3, QT_TRANSLATE_NOOP("Window", "Serial Number"), 1440, 1815, 7);
 
     place(Graph, 1485, 2805, 3900, 3900, 16);
     // The trace is black on the white plot in every colour scheme: a scheme's button
     // text colour may be as light as the plot itself.
     Graph.backColour = kWhite;
     Graph.foreColour = kBlack;
-    Graph.accessibleName = "Lever position";
+    Graph.accessibleName = i18n::translate("Window", "Lever position");
     Graph.BorderPixels = 2;
     Graph.DrawWidth = 2;
 
@@ -155,7 +159,7 @@ void frmMain::createControls() {
     // The scheme's text colour: black in a light scheme, readable on a dark one.
     Gear.foreColour = toolkit::systemColour(SystemColour::WindowText);
     Gear.alignment = Alignment::Centre;
-    Gear.accessibleName = "Gear 1";
+    Gear.accessibleName = i18n::arg(i18n::translate("Window", "Gear %1"), {"1"});
 
     designTick(TickV2, 5400, 3120, 165, 45);
     designTick(TickV1, 1320, 3120, 165, 45);

@@ -37,14 +37,16 @@ void frmMain::ShowPresenceStatus(int elapsedMilliseconds) {
                                               : std::min(absentMilliseconds_ + elapsedMilliseconds,
                                                          2 * kAbsenceBeforeStatus);
     if (absentMilliseconds_ > kAbsenceBeforeStatus) {
-        status.setCondition(window::Condition::NoAdaptor, window::kNoAdaptorStatus);
+        status.setCondition(window::Condition::NoAdaptor,
+                            i18n::translate("Window", window::kNoAdaptorStatus));
     } else {
         status.clearCondition(window::Condition::NoAdaptor);
     }
     if (session.isConnected && options_.adaptorIsSimulated) {
-        status.setCondition(window::Condition::Simulated, options_.simulatedHistoryKept
-                                                              ? window::kSimulatedHistoryKeptStatus
-                                                              : window::kSimulatedStatus);
+        status.setCondition(window::Condition::Simulated,
+                            i18n::translate("Window", options_.simulatedHistoryKept
+                                                          ? window::kSimulatedHistoryKeptStatus
+                                                          : window::kSimulatedStatus));
     } else {
         status.clearCondition(window::Condition::Simulated);
     }
@@ -150,6 +152,6 @@ void frmMain::DisableUI() {
     UpgradeFW.Enabled = false;
     UpgradeFW.Visible = false;
     Timer.Interval = 500;
-    Caption = window::kDisconnectedCaption;
+    Caption = i18n::translate("Window", window::kDisconnectedCaption);
     adaptorHolds_.reset();
 }

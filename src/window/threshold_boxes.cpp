@@ -6,7 +6,8 @@ namespace {
 
 std::string description(protocol::Threshold threshold) {
     const protocol::ThresholdFacts& facts = protocol::factsOf(threshold);
-    return std::string(facts.shownName) + ", " + facts.line + ", " + kThresholdRange;
+    return std::string(facts.shownName) + ", " + i18n::translate("Window", facts.line) + ", " +
+           i18n::translate("Window", kThresholdRange);
 }
 
 // The hover hint says what the box's marks mean.

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "i18n/translate.h"
 #include "protocol/thresholds.h"
 #include "window/toolkit/controls.h"
 
@@ -11,7 +12,7 @@
 namespace window {
 
 // The range a box accepts, and the hint on a box whose text was refused.
-inline constexpr const char* kThresholdRange = "0 to 254";
+inline constexpr const char* kThresholdRange = QT_TRANSLATE_NOOP("Window", "0 to 254");
 
 // Names `box` after the threshold it holds now, and clears its marks.
 void describeThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold);

@@ -25,9 +25,9 @@ void setTextIfChanged(QTableWidgetItem& item, const QString& text) {
 
 QString sideNames(assistant::Threshold threshold, bool below) {
     if (assistant::axisOf(threshold) == assistant::Axis::X) {
-        return below ? QStringLiteral("left") : QStringLiteral("right");
+        return below ? AssistantWindow::tr("left") : AssistantWindow::tr("right");
     }
-    return below ? QStringLiteral("below") : QStringLiteral("above");
+    return below ? AssistantWindow::tr("below") : AssistantWindow::tr("above");
 }
 
 // A warning in a dark red, or a light one on a dark scheme: readable either way.
@@ -38,7 +38,7 @@ QString proposalLine(const assistant::ThresholdProposal& proposal, const QColor&
         return QStringLiteral("<b>%1</b>: <span style=\"color:%2\">%3</span>")
             .arg(name, warning.name(), QString::fromStdString(proposal.warning).toHtmlEscaped());
     }
-    return QStringLiteral("<b>%1 = %2</b>, margin %3 %4, %5 %6")
+    return AssistantWindow::tr("<b>%1 = %2</b>, margin %3 %4, %5 %6")
         .arg(name)
         .arg(*proposal.value)
         .arg(proposal.marginBelow)
@@ -168,7 +168,7 @@ void AssistantWindow::showSteps(std::optional<assistant::Mode> mode) {
     for (int row = 0; row < steps_->rowCount(); ++row) {
         const auto step = steps[static_cast<std::size_t>(row)];
         steps_->setItem(row, 0,
-                        new QTableWidgetItem(QString::fromLatin1(assistant::sentenceOf(step))));
+                        new QTableWidgetItem(QString::fromStdString(assistant::sentenceOf(step))));
         auto* count = new QTableWidgetItem;
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         steps_->setItem(row, 1, count);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -19,6 +20,9 @@
 namespace gui {
 
 class AssistantWindow : public QWidget {
+    // tr() looks texts up under this class, without moc.
+    Q_DECLARE_TR_FUNCTIONS(gui::AssistantWindow)
+
   public:
     AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& marks);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QObject>
 
 #include "gui/assistant/assistant_window.h"
@@ -12,6 +13,9 @@
 namespace gui {
 
 class CalibrationTools : public QObject {
+    // tr() looks texts up under this class, without moc.
+    Q_DECLARE_TR_FUNCTIONS(gui::CalibrationTools)
+
   public:
     CalibrationTools(FormWidget& form, frmMain& frm);
     ~CalibrationTools() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <vector>
 
@@ -10,6 +11,9 @@
 namespace gui {
 
 class GearLegend : public QWidget {
+    // tr() looks texts up under this class, without moc.
+    Q_DECLARE_TR_FUNCTIONS(gui::GearLegend)
+
   public:
     explicit GearLegend(QWidget* parent);
     QSize sizeHint() const override;

@@ -10,15 +10,17 @@
 #include "storage/calibration_file.h"
 #include "storage/calibration_json.h"
 #include "storage/data_folder.h"
+#include "storage/translate.h"
 
 namespace gui {
 namespace {
 
-const QString kExportTitle = QStringLiteral("Export calibration");
-const QString kImportTitle = QStringLiteral("Import calibration");
-const QString kRevertTitle = QStringLiteral("Revert");
-const QString kHistoryTitle = QStringLiteral("History");
-const QString kFileFilter = QStringLiteral("Calibrations (*.json);;All files (*)");
+const char* const kExportTitle = QT_TRANSLATE_NOOP("gui::CalibrationMenus", "Export calibration");
+const char* const kImportTitle = QT_TRANSLATE_NOOP("gui::CalibrationMenus", "Import calibration");
+const char* const kRevertTitle = QT_TRANSLATE_NOOP("gui::CalibrationMenus", "Revert");
+const char* const kHistoryTitle = QT_TRANSLATE_NOOP("gui::CalibrationMenus", "History");
+const char* const kFileFilter =
+    QT_TRANSLATE_NOOP("gui::CalibrationMenus", "Calibrations (*.json);;All files (*)");
 
 }  // namespace
 
@@ -91,19 +93,20 @@ void CalibrationMenus::notify(const QString& text) {
 }
 
 void CalibrationMenus::exportCalibration() {
-    const std::optional<history::Entry> read = readAtConnection(kExportTitle);
+    const std::optional<history::Entry> read = readAtConnection(tr(kExportTitle));
     if (!read) {
         return;
     }
     const QString suggested = QStringLiteral("calibration-%1.json")
                                   .arg(QString::fromStdString(read->adaptor.serialNumber));
-    const QString path = QFileDialog::getSaveFileName(&form_, kExportTitle, suggested, kFileFilter);
+    const QString path =
+        QFileDialog::getSaveFileName(&form_, tr(kExportTitle), suggested, tr(kFileFilter));
     if (path.isEmpty()) {
         return;
     }
     QString error;
     if (!storage::writeCalibrationFile(path, {read->adaptor, window_.CurrentThresholds()}, error)) {
-        QMessageBox::warning(&form_, kExportTitle,
+        QMessageBox::warning(&form_, tr(kExportTitle),
                              tr("The calibration could not be written: %1.").arg(error));
         return;
     }
@@ -111,22 +114,23 @@ void CalibrationMenus::exportCalibration() {
 }
 
 void CalibrationMenus::importCalibration() {
-    const std::optional<history::Entry> read = readAtConnection(kImportTitle);
+    const std::optional<history::Entry> read = readAtConnection(tr(kImportTitle));
     if (!read) {
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(&form_, kImportTitle, {}, kFileFilter);
+    const QString path =
+        QFileDialog::getOpenFileName(&form_, tr(kImportTitle), {}, tr(kFileFilter));
     if (path.isEmpty()) {
         return;
     }
     const storage::ImportedCalibration imported = storage::readCalibrationFile(path);
     if (!imported.calibration) {
-        QMessageBox::warning(&form_, kImportTitle, imported.refusal);
+        QMessageBox::warning(&form_, tr(kImportTitle), imported.refusal);
         return;
     }
     const storage::Calibration& calibration = *imported.calibration;
     if (storage::comesFromAnotherProduct(calibration, read->adaptor) &&
-        QMessageBox::question(&form_, kImportTitle,
+        QMessageBox::question(&form_, tr(kImportTitle),
                               tr("This calibration was exported from %1, not from the connected "
                                  "%2. Use it anyway?")
                                   .arg(storage::adaptorText(calibration.adaptor),
@@ -136,25 +140,25 @@ void CalibrationMenus::importCalibration() {
         return;
     }
     restore(*read, calibration.values,
-            tr("the calibration from %1").arg(QFileInfo(path).fileName()), kImportTitle);
+            tr("the calibration from %1").arg(QFileInfo(path).fileName()), tr(kImportTitle));
 }
 
 void CalibrationMenus::revert() {
-    if (const auto read = readAtConnection(kRevertTitle)) {
-        restore(*read, read->values, tr("the calibration read at connection"), kRevertTitle);
+    if (const auto read = readAtConnection(tr(kRevertTitle))) {
+        restore(*read, read->values, tr("the calibration read at connection"), tr(kRevertTitle));
     }
 }
 
 void CalibrationMenus::showHistory() {
-    const std::optional<history::Entry> read = readAtConnection(kHistoryTitle);
+    const std::optional<history::Entry> read = readAtConnection(tr(kHistoryTitle));
     if (!read) {
         return;
     }
     if (store_ == nullptr) {
         // A demo without --keep-history, or no data folder to keep a history in.
-        QMessageBox::information(&form_, kHistoryTitle,
+        QMessageBox::information(&form_, tr(kHistoryTitle),
                                  storage::HistoryStore::defaultFolder().isEmpty()
-                                     ? tr(storage::kNoDataFolder)
+                                     ? storage::translate("Storage", storage::kNoDataFolder)
                                      : tr("No history is kept for a simulated adaptor; start the "
                                           "program with --keep-history to keep one."));
         return;
@@ -164,14 +168,14 @@ void CalibrationMenus::showHistory() {
         notify(loaded.notice);
     }
     if (!loaded.history) {
-        QMessageBox::warning(&form_, kHistoryTitle, loaded.notice);
+        QMessageBox::warning(&form_, tr(kHistoryTitle), loaded.notice);
         return;
     }
     HistoryDialog dialog(read->adaptor, loaded.history->entries(), &form_);
     if (dialog.exec() == QDialog::Accepted && dialog.chosen() != nullptr) {
         const history::Entry chosen = *dialog.chosen();
         restore(*read, chosen.values,
-                tr("the calibration of %1").arg(storage::timeText(chosen.time)), kHistoryTitle);
+                tr("the calibration of %1").arg(storage::timeText(chosen.time)), tr(kHistoryTitle));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -15,6 +16,9 @@ namespace gui {
 // Adaptor > Revert, History... and Store all six thresholds, Help > About. Every
 // restore only fills the window; nothing reaches the adaptor until the user stores.
 class CalibrationMenus : public QObject {
+    // tr() looks texts up under this class, without moc.
+    Q_DECLARE_TR_FUNCTIONS(gui::CalibrationMenus)
+
   public:
     // `store` is null when no history is kept (a simulated adaptor without the option);
     // `connection` watches `window` and knows what its adaptor held when it connected.

@@ -8,6 +8,7 @@
 
 #include "protocol/thresholds.h"
 #include "storage/calibration_json.h"
+#include "storage/translate.h"
 
 namespace gui {
 namespace {
@@ -71,7 +72,8 @@ void HistoryDialog::fillTable() {
         const QString time = QDateTime::fromMSecsSinceEpoch(entry.time)
                                  .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         table_->setItem(row, 0, cell(time));
-        table_->setItem(row, 1, cell(storage::eventText(entry.event)));
+        table_->setItem(
+            row, 1, cell(storage::translate("History", history::eventName(entry.event).data())));
         for (std::size_t i = 0; i < kColumnAddresses.size(); ++i) {
             table_->setItem(
                 row, kFirstThresholdColumn + static_cast<int>(i),

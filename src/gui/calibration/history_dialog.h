@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QTableWidget>
@@ -12,6 +13,9 @@ namespace gui {
 // The history of one adaptor as a table, newest first: time, event, the six
 // thresholds, accepted. "Restore" (or a double click) closes it with a row chosen.
 class HistoryDialog : public QDialog {
+    // tr() looks texts up under this class, without moc.
+    Q_DECLARE_TR_FUNCTIONS(gui::HistoryDialog)
+
   public:
     HistoryDialog(const history::Identity& adaptor, const std::vector<history::Entry>& oldestFirst,
                   QWidget* parent = nullptr);

@@ -72,7 +72,8 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
 }
 
 void FormWidget::createMenus() {
-    const char* titles[] = {"&File", "&Adaptor", "&View", "&Tools", "&Help"};
+    const char* titles[] = {QT_TR_NOOP("&File"), QT_TR_NOOP("&Adaptor"), QT_TR_NOOP("&View"),
+                            QT_TR_NOOP("&Tools"), QT_TR_NOOP("&Help")};
     for (std::size_t i = 0; i < menus_.size(); ++i) {
         menus_[i] = menuBar_->addMenu(tr(titles[i]));
     }
@@ -92,7 +93,8 @@ void FormWidget::addAdaptorAction(QAction* action) {
 void FormWidget::setAccessDetails(std::function<QString()> details) {
     accessDetails_ = std::move(details);
     if (detailsLink_ == nullptr) {
-        detailsLink_ = new QLabel(QStringLiteral("<a href=\"details\">Details</a>"), client_);
+        detailsLink_ =
+            new QLabel(QStringLiteral("<a href=\"details\">%1</a>").arg(tr("Details")), client_);
         detailsLink_->setObjectName(QStringLiteral("accessDetailsLink"));
         detailsLink_->setTextFormat(Qt::RichText);
         detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());

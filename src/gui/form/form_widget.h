@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
@@ -26,6 +27,9 @@ namespace gui {
 enum class Menu { File, Adaptor, View, Tools, Help };
 
 class FormWidget : public QWidget {
+    // tr() looks texts up under this class, without moc.
+    Q_DECLARE_TR_FUNCTIONS(gui::FormWidget)
+
   public:
     explicit FormWidget(frmMain& window, QWidget* parent = nullptr);
 

@@ -15,8 +15,8 @@
 namespace gui {
 namespace {
 
-const QString kCopyCaption = QStringLiteral("Copy");
-const QString kCopiedCaption = QStringLiteral("Copied");
+const char* const kCopyCaption = QT_TRANSLATE_NOOP("gui::InputDialog", "Copy");
+const char* const kCopiedCaption = QT_TRANSLATE_NOOP("gui::InputDialog", "Copied");
 constexpr int kCopiedMilliseconds = 1500;
 // Sixteen three-character byte fields a line, and room for all 128 bytes and a label.
 constexpr int kColumns = 16 * 3 + 2;
@@ -45,16 +45,16 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
                            metrics.lineSpacing() * kRows + frame);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    copyButton_ = buttons->addButton(kCopyCaption, QDialogButtonBox::ActionRole);
+    copyButton_ = buttons->addButton(tr(kCopyCaption), QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(copyButton_, &QPushButton::clicked, this, [this, text] {
         if (QClipboard* clipboard = QGuiApplication::clipboard()) {
             clipboard->setText(text);
             // The clipboard shows nothing by itself: the button says it worked.
-            copyButton_->setText(kCopiedCaption);
+            copyButton_->setText(tr(kCopiedCaption));
             QTimer::singleShot(kCopiedMilliseconds, copyButton_,
-                               [button = copyButton_] { button->setText(kCopyCaption); });
+                               [button = copyButton_] { button->setText(tr(kCopyCaption)); });
         }
     });
 

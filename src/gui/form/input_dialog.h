@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 
@@ -12,6 +13,9 @@ class QPushButton;
 namespace gui {
 
 class InputDialog : public QDialog {
+    // tr() looks texts up under this class, without moc.
+    Q_DECLARE_TR_FUNCTIONS(gui::InputDialog)
+
   public:
     InputDialog(const QString& prompt, const QString& title, const QString& text,
                 QWidget* parent = nullptr);

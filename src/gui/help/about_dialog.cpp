@@ -1,5 +1,6 @@
 #include "gui/help/about_dialog.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 #include "resources/program_version.h"
@@ -7,7 +8,8 @@
 namespace gui {
 
 QString aboutText(const QString& hidapiVersion) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "gui::About",
                "<p><b>%1 %2</b></p>"
                "<p>Calibrates the lever thresholds of a USB shifter adaptor.</p>"
                "<p>Qt %3 (built with %4)<br>hidapi %5</p>"
@@ -18,7 +20,9 @@ QString aboutText(const QString& hidapiVersion) {
 }
 
 void showAbout(QWidget* parent, const QString& hidapiVersion) {
-    QMessageBox::about(parent, QObject::tr("About %1").arg(QLatin1String(resources::kProgramName)),
+    QMessageBox::about(parent,
+                       QCoreApplication::translate("gui::About", "About %1")
+                           .arg(QLatin1String(resources::kProgramName)),
                        aboutText(hidapiVersion));
 }
 

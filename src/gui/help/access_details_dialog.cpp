@@ -1,5 +1,6 @@
 #include "gui/help/access_details_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -13,14 +14,16 @@ namespace gui {
 void showAccessDetails(QWidget* parent, const QString& details) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("accessDetails"));
-    dialog.setWindowTitle(QStringLiteral("Access to the adaptor"));
+    dialog.setWindowTitle(
+        QCoreApplication::translate("gui::AccessDetails", "Access to the adaptor"));
     auto* text = new QPlainTextEdit(details, &dialog);
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text->setMinimumSize(640, 320);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    QPushButton* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(
+        QCoreApplication::translate("gui::AccessDetails", "Copy"), QDialogButtonBox::ActionRole);
     QObject::connect(copy, &QPushButton::clicked, &dialog, [text] {
         text->selectAll();
         text->copy();

@@ -1,0 +1,61 @@
+#include "i18n/translate.h"
+
+#include <vector>
+
+namespace i18n {
+namespace {
+
+Translator installed = nullptr;
+
+void replaceAll(std::string& text, std::string_view marker, const std::string& by) {
+    for (auto at = text.find(marker); at != std::string::npos; at = text.find(marker, at)) {
+        text.replace(at, marker.size(), by);
+        at += by.size();
+    }
+}
+
+}  // namespace
+
+void install(Translator translator) {
+    installed = translator;
+}
+
+std::string translate(const char* context, const char* text, const char* /*comment*/, int count) {
+    if (installed != nullptr) {
+        return installed(context, text, count);
+    }
+    std::string english = text;
+    if (count >= 0) {
+        replaceAll(english, "%n", std::to_string(count));
+        // The English text marks its plural as Qt's convention has it: "%n flicker(s)".
+        replaceAll(english, "(s)", count == 1 ? "" : "s");
+    }
+    return english;
+}
+
+std::string arg(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    const std::vector<std::string_view> given(values);
+    std::string text;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+                            pattern[i + 1] <= '9';
+        const std::size_t index = marker ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
+        if (marker && index < given.size()) {
+            text += given[index];
+            ++i;
+        } else {
+            text += pattern[i];
+        }
+    }
+    return text;
+}
+
+EnglishScope::EnglishScope() : saved_(installed) {
+    installed = nullptr;
+}
+
+EnglishScope::~EnglishScope() {
+    installed = saved_;
+}
+
+}  // namespace i18n

@@ -1,0 +1,22 @@
+#include <gtest/gtest.h>
+
+#include "i18n/translate.h"
+
+namespace {
+
+TEST(Arg, FillsEachNumberedPlaceOnceAndLeavesTheRest) {
+    struct Case {
+        const char* pattern;
+        std::initializer_list<std::string_view> values;
+        const char* filled;
+    };
+    for (const Case& c :
+         {Case{"%1 of %2", {"3", "6"}, "3 of 6"}, Case{"%2 before %1", {"a", "b"}, "b before a"},
+          Case{"%1 stays %1", {"V1"}, "V1 stays V1"},
+          Case{"%1 and %2", {"%2", "x"}, "%2 and x"},  // a value is not a pattern
+          Case{"%1 of %3", {"1"}, "1 of %3"}, Case{"100%", {"1"}, "100%"}}) {
+        EXPECT_EQ(i18n::arg(c.pattern, c.values), c.filled) << c.pattern;
+    }
+}
+
+}  // namespace
