@@ -4,7 +4,6 @@
 #include "app/run_window.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -25,8 +24,8 @@
 #include "gui/form/load_window.h"
 #include "gui/form/lock_refusal.h"
 #include "gui/form/qt_toolkit.h"
-#include "gui/help/support_recording_dialog.h"
 #include "gui/form/window_memory.h"
+#include "gui/help/support_recording_dialog.h"
 #include "hid/hidapi_backend.h"
 #include "history/window_recorder.h"
 #include "sim/demo_adaptor.h"
@@ -34,6 +33,7 @@
 #include "storage/data_folder.h"
 #include "storage/history_recorder.h"
 #include "storage/translate.h"
+#include "storage/window_state.h"
 #include "window/frm_main.h"
 
 namespace app {
@@ -145,9 +145,8 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     static_assert(cli::kMinWindowScale == gui::FormWidget::kMinimumScale &&
                   cli::kMaxWindowScale == gui::FormWidget::kMaximumScale);
     const bool remember = !launch.windowScale && launch.screenshotPath.isEmpty();
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QLatin1String(cli::kProgramName),
-                       QStringLiteral("window"));
-    gui::WindowMemory memory(settings);
+    storage::WindowStateFile kept(storage::WindowStateFile::defaultPath());
+    gui::WindowMemory memory(kept);
     gui::loadAndShow(window, widget, toolkit, {launch.windowScale, remember ? &memory : nullptr});
 
     bool screenshotFailed = false;

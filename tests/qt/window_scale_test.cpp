@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include "gui/form/plot_widget.h"
@@ -95,10 +94,10 @@ TEST_F(WindowScaleTest, OnA1024By600ScreenAt2xTheWindowOpensSmallerAndInside) {
     EXPECT_DOUBLE_EQ(form->scale(), 1);
 }
 
-TEST_F(WindowScaleTest, SizeAndViewChoicesComeBackFromTheSettingsStoreTheCallerChose) {
+TEST_F(WindowScaleTest, SizeAndViewChoicesComeBackFromTheFileTheCallerChose) {
     QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("window.ini")), QSettings::IniFormat);
-    gui::WindowMemory memory(settings);
+    storage::WindowStateFile file(folder.filePath(QStringLiteral("window.json")));
+    gui::WindowMemory memory(file);
     EXPECT_FALSE(memory.restore(*form));  // nothing kept yet
     form->resize(form->sizeAtScale(2));
     tools->traceByGearAction().setChecked(true);

@@ -7,36 +7,40 @@ namespace gui {
 
 namespace {
 
-const QString kGeometryKey = QStringLiteral("window/geometry");
-
 // View choices are the View menu's checkable actions, kept by their object names.
 template <typename Each>
 void forEachViewChoice(const FormWidget& window, Each each) {
     for (QAction* action : window.menu(Menu::View)->actions()) {
         if (action->isCheckable() && !action->objectName().isEmpty()) {
-            each(*action, QStringLiteral("view/") + action->objectName());
+            each(*action);
         }
     }
 }
 
 }  // namespace
 
-bool WindowMemory::restore(FormWidget& window) const {
-    forEachViewChoice(window, [this](QAction& action, const QString& key) {
-        if (const QVariant kept = settings_.value(key); kept.isValid()) {
-            action.setChecked(kept.toBool());
+bool WindowMemory::restore(FormWidget& window) {
+    const std::optional<storage::WindowState> kept = file_.load();
+    if (!kept) {
+        return false;
+    }
+    forEachViewChoice(window, [&kept](QAction& action) {
+        if (const auto choice = kept->viewChoices.find(action.objectName());
+            choice != kept->viewChoices.end()) {
+            action.setChecked(*choice);
         }
     });
-    const QByteArray geometry = settings_.value(kGeometryKey).toByteArray();
-    return !geometry.isEmpty() && window.restoreGeometry(geometry);
+    return !kept->geometry.isEmpty() && window.restoreGeometry(kept->geometry);
 }
 
-void WindowMemory::save(const FormWidget& window) {
-    settings_.setValue(kGeometryKey, window.saveGeometry());
-    forEachViewChoice(window, [this](const QAction& action, const QString& key) {
-        settings_.setValue(key, action.isChecked());
+bool WindowMemory::save(const FormWidget& window) {
+    storage::WindowState state;
+    state.geometry = window.saveGeometry();
+    forEachViewChoice(window, [&state](const QAction& action) {
+        state.viewChoices.insert(action.objectName(), action.isChecked());
     });
-    settings_.sync();
+    QString error;
+    return file_.save(state, error);
 }
 
 }  // namespace gui

@@ -1,24 +1,24 @@
 #pragma once
 
-#include <QSettings>
-
 #include "gui/form/form_widget.h"
+#include "storage/window_state.h"
 
 // The window's size, position and View choices, kept between runs. The caller chooses
-// the settings' store, so that a test or a one-off run can keep the user's own alone.
+// the file, so that a test or a one-off run can keep the user's own alone.
 namespace gui {
 
 class WindowMemory {
   public:
-    explicit WindowMemory(QSettings& settings) : settings_(settings) {}
+    explicit WindowMemory(storage::WindowStateFile& file) : file_(file) {}
 
     // Gives the window the View choices and geometry kept last time; false when no
     // geometry was kept or it could not be used.
-    bool restore(FormWidget& window) const;
-    void save(const FormWidget& window);
+    bool restore(FormWidget& window);
+    // False when nothing could be written (the reason is not worth a dialog at the close).
+    bool save(const FormWidget& window);
 
   private:
-    QSettings& settings_;
+    storage::WindowStateFile& file_;
 };
 
 }  // namespace gui
