@@ -122,6 +122,11 @@ Fix fixFor(const Diagnosis& found) {
                 "The rule is applied and this session has a seat, yet the system refuses "
                 "the adaptor: unplug it and plug it in again.",
                 ""};
+        case Finding::NotOnThisSystem:
+            return {
+                "The access diagnosis is made on Linux only; here, close any other program "
+                "that uses the adaptor, or unplug it and plug it in again.",
+                ""};
     }
     return {};
 }
@@ -145,11 +150,18 @@ std::string refusalReason(Finding finding) {
             return "this session has no seat";
         case Finding::Replug:
             return "refused although the rule applies";
+        case Finding::NotOnThisSystem:
+            return "the system refused to open it";
     }
     return {};
 }
 
 std::string diagnosisText(const Diagnosis& found) {
+    if (found.finding == Finding::NotOnThisSystem) {
+        return "Not on this system: it has no hidraw nodes, udev rules or seats to look at.\n"
+               "Fix: " +
+               fixFor(found).sentence + "\n";
+    }
     std::string text = "Adaptor nodes:\n";
     if (found.nodes.empty()) {
         text += "  none of our vendor in /sys/class/hidraw\n";
