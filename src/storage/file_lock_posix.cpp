@@ -1,0 +1,65 @@
+// POSIX: flock on a lock file opened without following a link.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QThread>
+#include <cerrno>
+
+#include "storage/atomic_file.h"
+#include "storage/file_lock.h"
+
+namespace storage {
+
+FileLock::~FileLock() {
+    if (held()) {
+        ::close(static_cast<int>(handle_));
+    }
+}
+
+void FileLock::describeHolder(const QByteArray& text) {
+    if (held()) {
+        const int descriptor = static_cast<int>(handle_);
+        (void)::ftruncate(descriptor, 0);
+        (void)::pwrite(descriptor, text.constData(), static_cast<size_t>(text.size()), 0);
+    }
+}
+
+FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error) {
+    const QByteArray name = QFile::encodeName(path);
+    // Non-blocking, so that a FIFO planted at the path cannot stop the program.
+    const int descriptor =
+        ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (descriptor < 0) {
+        error = path + QStringLiteral(": ") +
+                (errno == ELOOP    ? QStringLiteral("it is a symbolic link, which is not followed")
+                 : errno == EISDIR ? QStringLiteral("it is a folder")
+                                   : systemReason(errno));
+        return Outcome::Failed;
+    }
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descriptor);
+        error = path + QStringLiteral(": it is not a regular file");
+        return Outcome::Failed;
+    }
+    constexpr int kPollMs = 10;
+    for (int waited = 0;; waited += kPollMs) {
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            handle_ = descriptor;
+            return Outcome::Taken;
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= waitMs) {
+            const bool held = errno == EWOULDBLOCK;
+            error = path + QStringLiteral(": ") +
+                    (held ? QStringLiteral("another program holds it") : systemReason(errno));
+            ::close(descriptor);
+            return held ? Outcome::Held : Outcome::Failed;
+        }
+        QThread::msleep(kPollMs);
+    }
+}
+
+}  // namespace storage
