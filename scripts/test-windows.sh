@@ -15,14 +15,16 @@ export WINEPREFIX="$build/wine-prefix" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Preparing the Wine prefix $WINEPREFIX"
-    mkdir -p "$build"
-    "$wine" wineboot -i >/dev/null 2>&1
-fi
-# One Wine server for the whole run, instead of one started for every test program.
+mkdir -p "$WINEPREFIX"
+# One Wine server for the whole run, instead of one started for every test program; a
+# server of this prefix left from before is stopped first, so this one can stay.
+"$wineserver" -k 2>/dev/null || true
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Preparing the Wine prefix $WINEPREFIX"
+    "$wine" wineboot -i >/dev/null 2>&1
+fi
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
