@@ -21,10 +21,10 @@ mkdir -p "$WINEPREFIX"
 "$wineserver" -k 2>/dev/null || true
 "$wineserver" -p
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Preparing the Wine prefix $WINEPREFIX"
-    "$wine" wineboot -i >/dev/null 2>&1
-fi
+[ -f "$WINEPREFIX/system.reg" ] || echo "Preparing the Wine prefix $WINEPREFIX"
+# Makes the prefix when it is new and starts Wine's services now, with their output going
+# nowhere: started by the first test program, they would keep CTest's pipe open.
+"$wine" wineboot >/dev/null 2>&1
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
