@@ -2,6 +2,7 @@
 # Installs the Debian packages the build needs, when they are missing.
 #   scripts/install-deps.sh run    what building and running the program needs
 #   scripts/install-deps.sh test   that, plus what the tests and benchmarks need
+#   scripts/install-deps.sh windows   the Windows cross build and Wine to run its tests
 set -euo pipefail
 
 run_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libhidapi-dev fonts-liberation2
@@ -13,10 +14,13 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev  # unit tests and benc
                qemu-system-x86 busybox-static xz-utils    # the end-to-end guest
                clang libclang-rt-14-dev)                  # fuzzing
 
+windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest)
+
 wanted=("${run_packages[@]}")
-if [ "${1:-run}" = test ]; then
-    wanted+=("${test_packages[@]}")
-fi
+case "${1:-run}" in
+    test) wanted+=("${test_packages[@]}") ;;
+    windows) wanted=("${windows_packages[@]}") ;;
+esac
 
 missing=()
 for package in "${wanted[@]}"; do

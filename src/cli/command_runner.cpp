@@ -13,6 +13,7 @@
 #include "commands/support_report.h"
 #include "diagnosis/diagnosis.h"
 #include "diagnosis/rooted_system.h"
+#include "diagnosis/system_access.h"
 #include "hid/hidapi_backend.h"
 #include "sim/simulated_bus.h"
 #include "storage/atomic_file.h"
@@ -89,7 +90,7 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
         }
     }
     const diagnosis::RootedSystem system;
-    const diagnosis::Diagnosis access = diagnosis::diagnose(system, diagnosis::currentSession());
+    const diagnosis::Diagnosis access = diagnosis::diagnoseThisSystem();
     // The diagnosis explains the real adaptors only.
     const diagnosis::Diagnosis* realAccess = options.simulated ? nullptr : &access;
     switch (options.command) {

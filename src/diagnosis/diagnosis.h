@@ -23,6 +23,7 @@ enum class Finding {
     NotTagged,               // rule in place, node not tagged: udev needs a re-trigger
     NoSeat,                  // tagged, but this session sits at no seat
     Replug,                  // everything in place, yet refused: replug the adaptor
+    NotOnThisSystem,         // no hidraw, no udev (Windows, macOS): nothing to diagnose
 };
 
 // One hidraw node of our vendor, as sysfs, /dev and the udev database describe it.

@@ -143,6 +143,12 @@ Fix fixFor(const Diagnosis& found) {
                         "The rule is applied and this session has a seat, yet the system refuses "
                         "the adaptor: unplug it and plug it in again."),
                     ""};
+        case Finding::NotOnThisSystem:
+            return {i18n::translate("Diagnosis",
+                                    "The access diagnosis is made on Linux only; here, close any "
+                                    "other program that uses the adaptor, or unplug it and plug "
+                                    "it in again."),
+                    ""};
     }
     return {};
 }
@@ -166,11 +172,19 @@ std::string refusalReason(Finding finding) {
             return i18n::translate("Diagnosis", "this session has no seat");
         case Finding::Replug:
             return i18n::translate("Diagnosis", "refused although the rule applies");
+        case Finding::NotOnThisSystem:
+            return i18n::translate("Diagnosis", "the system refused to open it");
     }
     return {};
 }
 
 std::string diagnosisText(const Diagnosis& found) {
+    if (found.finding == Finding::NotOnThisSystem) {
+        return i18n::translate("Diagnosis",
+                               "Not on this system: it has no hidraw nodes, udev rules or seats "
+                               "to look at.\n") +
+               i18n::translate("Diagnosis", "Fix: ") + fixFor(found).sentence + "\n";
+    }
     std::string text = i18n::translate("Diagnosis", "Adaptor nodes:\n");
     if (found.nodes.empty()) {
         text += i18n::translate("Diagnosis", "  none of our vendor in /sys/class/hidraw\n");

@@ -5,7 +5,8 @@
 #include "diagnosis/system_view.h"
 
 // The system as seen below a root folder: "/" for the real one, a test folder for a
-// fake tree.
+// fake tree. What needs the system's own calls is in rooted_system_linux.cpp, or
+// rooted_system_other.cpp elsewhere.
 namespace diagnosis {
 
 class RootedSystem : public SystemView {
@@ -25,5 +26,8 @@ class RootedSystem : public SystemView {
 
 // The user and login session of this process, from the process and its environment.
 SessionFacts currentSession();
+
+// The user's id and groups into `session` (Linux only; elsewhere it adds none).
+void addUserIds(SessionFacts& session);
 
 }  // namespace diagnosis

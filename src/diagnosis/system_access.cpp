@@ -1,26 +1,19 @@
 #include "diagnosis/system_access.h"
 
 #include "diagnosis/diagnosis_text.h"
-#include "diagnosis/rooted_system.h"
 
 namespace diagnosis {
-namespace {
-
-diagnosis::Diagnosis diagnoseThisSystem() {
-    return diagnosis::diagnose(diagnosis::RootedSystem(), diagnosis::currentSession());
-}
-
-}  // namespace
 
 std::string accessAdvice() {
-    const diagnosis::Diagnosis found = diagnoseThisSystem();
-    const bool explained = found.finding != diagnosis::Finding::AllWell &&
-                           found.finding != diagnosis::Finding::NoAdaptor;
-    return explained ? diagnosis::fixFor(found).sentence : std::string();
+    const Diagnosis found = diagnoseThisSystem();
+    const bool explained = found.finding != Finding::AllWell &&
+                           found.finding != Finding::NoAdaptor &&
+                           found.finding != Finding::NotOnThisSystem;
+    return explained ? fixFor(found).sentence : std::string();
 }
 
 std::string accessDetails() {
-    return diagnosis::diagnosisText(diagnoseThisSystem());
+    return diagnosisText(diagnoseThisSystem());
 }
 
 }  // namespace diagnosis

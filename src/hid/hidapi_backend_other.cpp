@@ -1,11 +1,14 @@
-// Windows and macOS: hidapi reads the descriptor (from 0.14 on), and presence is a path
-// that a fresh enumeration still lists.
+// Windows and macOS: hidapi gives the descriptor (on Windows rebuilt from the preparsed
+// data, so parsed here it sizes the reports as Windows' own capabilities do), and
+// presence is a path that a fresh enumeration still lists.
 #include "hid/hidapi_platform.h"
+
+static_assert(HID_API_VERSION >= HID_API_MAKE_VERSION(0, 14, 0),
+              "off Linux the reports are sized from the descriptor hidapi 0.14 on gives");
 
 namespace hid::platform {
 
 std::optional<std::vector<std::uint8_t>> reportDescriptor(hid_device* device, const std::string&) {
-#if HID_API_VERSION >= HID_API_MAKE_VERSION(0, 14, 0)
     std::vector<std::uint8_t> bytes(HID_API_MAX_REPORT_DESCRIPTOR_SIZE);
     const int got = hid_get_report_descriptor(device, bytes.data(), bytes.size());
     if (got < 0) {
@@ -13,10 +16,6 @@ std::optional<std::vector<std::uint8_t>> reportDescriptor(hid_device* device, co
     }
     bytes.resize(static_cast<std::size_t>(got));
     return bytes;
-#else
-    (void)device;
-    return std::nullopt;
-#endif
 }
 
 bool stillPresent(const std::string& path, const std::optional<FileStamp>&,

@@ -27,7 +27,7 @@ std::string sysfsDirectoryOf(std::string_view devicePath);
 bool isHidrawDevice(const std::string& devicePath);
 
 // The whole file, or nothing when it cannot be read or holds more than `limit` bytes.
-// Linux only: sysfs is where its files are.
+// Linux only: sysfs is where its files are (elsewhere always nothing).
 std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path, std::size_t limit);
 
 // Identifies one incarnation of a file: a node removed and created again for a new

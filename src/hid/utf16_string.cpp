@@ -13,6 +13,9 @@ bool isSurrogate(char32_t c) {
 bool isHighSurrogate(char16_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
 }
+bool isLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
 
 void appendCodePoint(std::u16string& out, char32_t c) {
     if (isSurrogate(c) || c > 0x10FFFF) {
@@ -44,16 +47,23 @@ std::u16string utf16FromUtf32(std::u32string_view text) {
 }
 
 std::u16string utf16FromWide(std::wstring_view text) {
-    if constexpr (sizeof(wchar_t) == sizeof(char16_t)) {
-        return std::u16string(text.begin(), text.end());
-    } else {
-        std::u32string wide;
-        wide.reserve(text.size());
-        for (wchar_t c : text) {
-            wide.push_back(static_cast<char32_t>(c));
+    std::u32string codePoints;
+    codePoints.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto unit = static_cast<char32_t>(text[i]);
+        // UTF-16 wchar_t (Windows): a pair is one code point; a lone surrogate stays one
+        // and is replaced like any invalid code point.
+        if constexpr (sizeof(wchar_t) == sizeof(char16_t)) {
+            const auto next = static_cast<char16_t>(i + 1 < text.size() ? text[i + 1] : 0);
+            if (isHighSurrogate(static_cast<char16_t>(unit)) && isLowSurrogate(next)) {
+                codePoints.push_back(0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
+                ++i;
+                continue;
+            }
         }
-        return utf16FromUtf32(wide);
+        codePoints.push_back(unit);
     }
+    return utf16FromUtf32(codePoints);
 }
 
 std::size_t writeUtf16Le(std::u16string_view units, std::span<std::uint8_t> buffer) {

@@ -12,7 +12,8 @@ namespace hid {
 
 // Invalid code points (lone surrogates, above U+10FFFF) become U+FFFD.
 std::u16string utf16FromUtf32(std::u32string_view text);
-// Converts from whatever width wchar_t has on this platform.
+// Converts from whatever width wchar_t has on this platform, replacing what is invalid
+// in it (on Windows a lone surrogate) as above.
 std::u16string utf16FromWide(std::wstring_view text);
 
 // Writes `units` into `buffer` as little-endian UTF-16, as many whole characters as

@@ -14,8 +14,8 @@ inline constexpr const char* kNoDataFolder =
                       "to an absolute path).");
 
 // This program's data folder: on Linux and the other Unix systems but macOS, by the
-// XDG base-directory rules; elsewhere where QStandardPaths puts application data.
-// Empty when there is no usable home.
+// XDG base-directory rules (data_folder_xdg.cpp); elsewhere where QStandardPaths puts
+// application data (data_folder_standard.cpp). Empty when there is no usable home.
 QString dataFolder();
 
 // The XDG rule with the values it depends on: an absolute XDG_DATA_HOME

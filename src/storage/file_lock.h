@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <cstdint>
 
-// An advisory lock on a file (flock): the system drops it when its holder ends, however
-// it ends, so a lock is never left behind by a program that crashed, and a lock file's
-// contents mean nothing.
+// A lock on a file that the system drops when its holder ends, however it ends, so a
+// lock is never left behind by a program that crashed, and a lock file's contents mean
+// nothing: flock on POSIX systems (file_lock_posix.cpp), a file opened for no one else
+// to share on Windows (file_lock_windows.cpp).
 namespace storage {
 
 class FileLock {
@@ -19,12 +22,14 @@ class FileLock {
     // and takes its lock, waiting up to `waitMs` for another holder to let go. On Failed,
     // `error` says why; on Held, another program keeps it.
     Outcome take(const QString& path, int waitMs, QString& error);
-    bool held() const { return descriptor_ >= 0; }
-    // The lock file's descriptor while held, for writing who holds it.
-    int descriptor() const { return descriptor_; }
+    bool held() const { return handle_ != kNone; }
+    // Replaces what the held lock file says, for a person looking (who holds it).
+    void describeHolder(const QByteArray& text);
 
   private:
-    int descriptor_ = -1;
+    // A file descriptor, or a Windows file handle; both systems use -1 for none.
+    static constexpr std::intptr_t kNone = -1;
+    std::intptr_t handle_ = kNone;
 };
 
 }  // namespace storage

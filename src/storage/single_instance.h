@@ -10,8 +10,8 @@
 // is a file in a folder of the user's own that depends on the user alone, never on the
 // environment, so that two instances started with different settings still meet: the
 // user's runtime folder /run/user/UID where the system made one, otherwise
-// /tmp/shifter-calibration-UID. The system releases the lock when its holder ends,
-// however it ends.
+// /tmp/shifter-calibration-UID; on Windows shifter-calibration in the user's local
+// application data. The system releases the lock when its holder ends, however it ends.
 namespace storage {
 
 class SingleInstance {

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         std::ifstream file(input, std::ios::binary);
         const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
                                               std::istreambuf_iterator<char>()};
-        std::printf("%s (%zu bytes)\n", input.filename().c_str(), bytes.size());
+        std::printf("%s (%zu bytes)\n", input.filename().string().c_str(), bytes.size());
         std::fflush(stdout);  // so a crash names the input it came from
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }

@@ -82,6 +82,9 @@ TEST_F(HidapiBackendTest, ANodeTakenOverAfterEnumerationDoesNotOpen) {
 }
 
 TEST_F(HidapiBackendTest, ANodeReplacedWhileOpeningDoesNotOpen) {
+#ifndef __linux__
+    GTEST_SKIP() << "node stamps exist on Linux only";
+#endif
     standin::ScriptedNode& adaptor = system.addAdaptor();
     system.afterOpen = [&](const std::string&) { adaptor.inode += 1; };
     EXPECT_EQ(openListed(adaptor.path), Handle::None);
@@ -129,7 +132,8 @@ TEST_F(HidapiBackendTest, ReservedDescriptorItemsStillGiveTheFeatureLength) {
 TEST_F(HidapiBackendTest, HostileWideStringsBecomeBoundedUtf16) {
     standin::ScriptedNode& adaptor = system.addAdaptor();
     adaptor.manufacturer = std::wstring(300, L'\u00E9');
-    adaptor.product = {static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0x110000), L'A'};
+    // Lone surrogates, whether wchar_t holds UTF-32 (Linux) or UTF-16 (Windows).
+    adaptor.product = {static_cast<wchar_t>(0xD800), L'A', static_cast<wchar_t>(0xDC00)};
     const Handle handle = openListed(adaptor.path, OpenMode::NonBlockingInput);
 
     std::array<std::uint8_t, 102> buffer{};
@@ -142,7 +146,7 @@ TEST_F(HidapiBackendTest, HostileWideStringsBecomeBoundedUtf16) {
 
     ASSERT_TRUE(backend.getString(handle, IdentityString::Product, buffer));
     EXPECT_THAT(Bytes(buffer.begin(), buffer.begin() + 8),
-                ElementsAre(0xFD, 0xFF, 0xFD, 0xFF, 'A', 0, 0, 0));
+                ElementsAre(0xFD, 0xFF, 'A', 0, 0xFD, 0xFF, 0, 0));
 }
 
 TEST_F(HidapiBackendTest, PresenceEndsWithTheNodeOrItsReplacement) {

@@ -137,12 +137,12 @@ TEST(ScriptedWindow, IdentityStringsShowTheirLatin1CharactersAndStayBounded) {
     Rig rig;
     rig.adaptor.manufacturer = L"Caf\u00E9 M\u00FCller";
     rig.adaptor.product = std::wstring(300, L'x');
-    rig.adaptor.serialNumber = {static_cast<wchar_t>(0xD800), static_cast<wchar_t>(0x110000), L'A'};
+    rig.adaptor.serialNumber = {static_cast<wchar_t>(0xD800), L'A', static_cast<wchar_t>(0xDC00)};
     frmMain& window = rig.load();
     EXPECT_EQ(window.lblManuf.Caption, " Caf\u00E9 M\u00FCller");
     EXPECT_EQ(window.lblProduct.Caption, " " + std::string(50, 'x'));
-    // Each invalid code point became U+FFFD, whose low byte is the Latin-1 y-acute.
-    EXPECT_EQ(window.lblSerialNumber.Caption, " \u00FD\u00FDA");
+    // Each lone surrogate became U+FFFD, whose low byte is the Latin-1 y-acute.
+    EXPECT_EQ(window.lblSerialNumber.Caption, " \u00FDA\u00FD");
 }
 
 TEST(ScriptedWindow, ALoaderThatAnswersTheSettingsRequestGetsNoSettingsAtTheClose) {

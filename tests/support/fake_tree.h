@@ -31,7 +31,7 @@ class FakeTree {
     void write(const std::string& path, const std::string& text) const {
         const std::filesystem::path file = root_ / path.substr(1);
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file) << text;
+        std::ofstream(file, std::ios::binary) << text;  // Linux's line ends, on any system
     }
 
     // Where a system path lies in the test folder.

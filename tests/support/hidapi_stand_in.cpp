@@ -1,5 +1,4 @@
-// The hidapi functions the backend calls, and the node facts, answered by the installed
-// Responder.
+// The hidapi functions the backend calls, answered by the installed Responder.
 #include "support/hidapi_stand_in.h"
 
 #include <hidapi.h>
@@ -76,27 +75,11 @@ const std::vector<std::string>& Installation::misuse() const {
     return state->misuse;
 }
 
+Responder* installedResponder() {
+    return state == nullptr ? nullptr : state->responder;
+}
+
 }  // namespace standin
-
-namespace hid {
-
-bool isHidrawDevice(const std::string& devicePath) {
-    return standin::state != nullptr && standin::state->responder->isNode(devicePath);
-}
-
-std::optional<std::vector<std::uint8_t>> readFileBytes(const std::string& path, std::size_t limit) {
-    auto bytes = standin::state == nullptr ? std::nullopt : standin::state->responder->file(path);
-    if (bytes && bytes->size() > limit) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
-std::optional<FileStamp> fileStamp(const std::string& path) {
-    return standin::state == nullptr ? std::nullopt : standin::state->responder->stamp(path);
-}
-
-}  // namespace hid
 
 using standin::live;
 using standin::state;
@@ -191,6 +174,20 @@ int hid_get_feature_report(hid_device* device, unsigned char* data, size_t lengt
         return -1;
     }
     return state->responder->getFeature(device->key, {data, length});
+}
+
+// hidapi gives the descriptor from 0.14 on (on Windows rebuilt from the preparsed data);
+// the scripted devices keep theirs where Linux keeps it.
+int hid_get_report_descriptor(hid_device* device, unsigned char* bytes, size_t room) {
+    if (live(device, "hid_get_report_descriptor") == nullptr) {
+        return -1;
+    }
+    const auto descriptor = state->responder->file(standin::descriptorFileOf(device->path));
+    if (!descriptor || descriptor->size() > room) {
+        return -1;
+    }
+    std::copy(descriptor->begin(), descriptor->end(), bytes);
+    return static_cast<int>(descriptor->size());
 }
 
 int hid_read_timeout(hid_device* device, unsigned char* data, size_t length, int) {

@@ -11,8 +11,9 @@
 #include "hid/hid_layer.h"
 #include "hid/hidraw_node.h"
 
-// A stand-in for hidapi and for the filesystem facts about hidraw nodes, substituted at
-// link time: a test program links it in place of libhidapi and hidraw_node_linux.cpp, so
+// A stand-in for hidapi and, on Linux, for the filesystem facts about hidraw nodes,
+// substituted at link time: a test program links it in place of libhidapi and
+// hidraw_node_linux.cpp (elsewhere it links the backend's own hidraw_node_other.cpp), so
 // the real HidapiBackend runs against devices a test or a fuzzer scripts. Every call goes
 // to the installed Responder; the stand-in keeps hidapi's own side of the contract (open
 // devices, enumeration lists, terminated strings) and notes any misuse of it.
@@ -61,6 +62,9 @@ class Responder {
 
 // The sysfs file the backend reads a node's report descriptor from.
 std::string descriptorFileOf(const std::string& devicePath);
+
+// The responder installed now, or null.
+Responder* installedResponder();
 
 // Routes the stand-in's calls to `responder` while it lives; one at a time.
 class Installation {

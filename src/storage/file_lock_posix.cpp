@@ -1,5 +1,4 @@
-#include "storage/file_lock.h"
-
+// POSIX: flock on a lock file opened without following a link.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -10,13 +9,22 @@
 #include <cerrno>
 
 #include "storage/atomic_file.h"
+#include "storage/file_lock.h"
 #include "storage/translate.h"
 
 namespace storage {
 
 FileLock::~FileLock() {
-    if (descriptor_ >= 0) {
-        ::close(descriptor_);
+    if (held()) {
+        ::close(static_cast<int>(handle_));
+    }
+}
+
+void FileLock::describeHolder(const QByteArray& text) {
+    if (held()) {
+        const int descriptor = static_cast<int>(handle_);
+        (void)::ftruncate(descriptor, 0);
+        (void)::pwrite(descriptor, text.constData(), static_cast<size_t>(text.size()), 0);
     }
 }
 
@@ -42,7 +50,7 @@ FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error
     constexpr int kPollMs = 10;
     for (int waited = 0;; waited += kPollMs) {
         if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
-            descriptor_ = descriptor;
+            handle_ = descriptor;
             return Outcome::Taken;
         }
         if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= waitMs) {

@@ -1,0 +1,13 @@
+// Windows and macOS: where QStandardPaths puts application data (on Windows the user's
+// roaming AppData folder, from the profile rather than the environment).
+#include <QStandardPaths>
+
+#include "storage/data_folder.h"
+
+namespace storage {
+
+QString dataFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+}  // namespace storage

@@ -1,0 +1,73 @@
+// Windows: the lock file opened with no sharing at all. While the holder has it open no
+// one else can open it; the system closes it when the holder ends.
+#include <windows.h>
+
+#include <QFileInfo>
+#include <QThread>
+
+#include "storage/file_lock.h"
+#include "storage/translate.h"
+
+namespace storage {
+namespace {
+
+HANDLE handleOf(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+}  // namespace
+
+FileLock::~FileLock() {
+    if (held()) {
+        CloseHandle(handleOf(handle_));
+    }
+}
+
+void FileLock::describeHolder(const QByteArray& text) {
+    DWORD written = 0;
+    if (held() && SetFilePointer(handleOf(handle_), 0, nullptr, FILE_BEGIN) == 0 &&
+        SetEndOfFile(handleOf(handle_))) {
+        (void)WriteFile(handleOf(handle_), text.constData(), static_cast<DWORD>(text.size()),
+                        &written, nullptr);
+    }
+}
+
+FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error) {
+    const QFileInfo info(path);
+    if (info.isSymLink() || info.isJunction()) {
+        error = path + QStringLiteral(": it is a symbolic link, which is not followed");
+        return Outcome::Failed;
+    }
+    if (info.isDir()) {
+        error = path + QStringLiteral(": it is a folder");
+        return Outcome::Failed;
+    }
+    const std::wstring name = path.toStdWString();
+    constexpr int kPollMs = 10;
+    for (int waited = 0;; waited += kPollMs) {
+        // A reparse point is opened as itself, never followed.
+        const HANDLE file =
+            CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            if (GetFileType(file) != FILE_TYPE_DISK) {
+                CloseHandle(file);
+                error = path + QStringLiteral(": it is not a regular file");
+                return Outcome::Failed;
+            }
+            handle_ = reinterpret_cast<std::intptr_t>(file);
+            return Outcome::Taken;
+        }
+        const DWORD reason = GetLastError();
+        if (reason != ERROR_SHARING_VIOLATION || waited >= waitMs) {
+            const bool held = reason == ERROR_SHARING_VIOLATION;
+            error = path + QStringLiteral(": ") +
+                    (held ? translate("Storage", "another program holds it")
+                          : qt_error_string(static_cast<int>(reason)));
+            return held ? Outcome::Held : Outcome::Failed;
+        }
+        QThread::msleep(kPollMs);
+    }
+}
+
+}  // namespace storage

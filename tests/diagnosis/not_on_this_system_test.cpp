@@ -1,0 +1,19 @@
+// Off Linux the diagnosis looks at nothing and says so, in every place it is shown.
+#include <gtest/gtest.h>
+
+#include "diagnosis/diagnosis_text.h"
+#include "diagnosis/system_access.h"
+
+namespace {
+
+TEST(AccessDiagnosis, SaysItIsNotMadeOnThisSystemAndAdvisesNothingInTheStatusLine) {
+    const diagnosis::Diagnosis found = diagnosis::diagnoseThisSystem();
+    EXPECT_EQ(found.finding, diagnosis::Finding::NotOnThisSystem);
+    EXPECT_TRUE(found.nodes.empty());
+    EXPECT_EQ(diagnosis::accessAdvice(), "");
+    EXPECT_EQ(diagnosis::accessDetails().rfind("Not on this system:", 0), 0U);
+    EXPECT_NE(diagnosis::fixFor(found).sentence.find("Linux only"), std::string::npos);
+    EXPECT_EQ(diagnosis::refusalReason(found.finding), "the system refused to open it");
+}
+
+}  // namespace
