@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "storage/lock_folder.h"
+#include "storage/translate.h"
 
 namespace storage {
 namespace {
