@@ -201,14 +201,6 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
 </translation>
     </message>
     <message>
-        <source>--screenshot needs a file name, and %1 is a folder</source>
-        <translation>--screenshot braucht einen Dateinamen, und %1 ist ein Ordner</translation>
-    </message>
-    <message>
-        <source>--screenshot cannot write into the folder %1</source>
-        <translation>--screenshot kann nicht in den Ordner %1 schreiben</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 gilt nur mit --simulate</translation>
     </message>
@@ -239,10 +231,6 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Shows the program&apos;s version.</source>
         <translation>Zeigt die Version des Programms.</translation>
-    </message>
-    <message>
-        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader.</source>
-        <translation>Läuft mit einem simulierten Adapter, dessen Hebel sich von selbst bewegt: kelvo (ohne Wert), mirad, usb oder loader.</translation>
     </message>
     <message>
         <source>Reports a second the simulated adaptor sends (default 125).</source>
@@ -285,10 +273,6 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
-        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb or loader</source>
-        <translation>unbekannter Adapter „%1“ für --simulate: kelvo, mirad, usb oder loader verwenden</translation>
-    </message>
-    <message>
         <source>--report-rate applies to --simulate only</source>
         <translation>--report-rate gilt nur mit --simulate</translation>
     </message>
@@ -307,10 +291,6 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>--json applies to --read only</source>
         <translation>--json gilt nur mit --read</translation>
-    </message>
-    <message>
-        <source>--screenshot needs the window, not a command</source>
-        <translation>--screenshot braucht das Fenster, keinen Befehl</translation>
     </message>
     <message>
         <source>--screenshot needs a file name</source>
@@ -337,6 +317,62 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>the picture could not be made</source>
         <translation>das Bild konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name, and %2 is a folder</source>
+        <translation>--%1 braucht einen Dateinamen, und %2 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>--%1 cannot write into the folder %2</source>
+        <translation>--%1 kann nicht in den Ordner %2 schreiben</translation>
+    </message>
+    <message>
+        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader; or on the adaptor a recording made with --record holds, given as --simulate=FILE.</source>
+        <translation>Läuft mit einem simulierten Adapter, dessen Hebel sich von selbst bewegt: kelvo (ohne Angabe eines Werts), mirad, usb oder loader; oder mit dem Adapter, den eine mit --record erstellte Aufzeichnung enthält, angegeben als --simulate=FILE.</translation>
+    </message>
+    <message>
+        <source>Records every call to the adaptors and each answer into FILE, with the window or any command. The recording holds the adaptor&apos;s serial number and thresholds; it stops at 50 MB.</source>
+        <translation>Zeichnet jeden Aufruf an die Adapter und jede Antwort in FILE auf, mit dem Fenster oder jedem Befehl. Die Aufzeichnung enthält die Seriennummer und die Schwellwerte des Adapters; sie endet bei 50 MB.</translation>
+    </message>
+    <message>
+        <source>With --record: writes a stand-in for the serial number and the device paths.</source>
+        <translation>Mit --record: schreibt einen Platzhalter statt der Seriennummer und der Gerätepfade.</translation>
+    </message>
+    <message>
+        <source>Opens the window at FACTOR times the design&apos;s size (0.4 to 8), and keeps its size, place and View choices for the next run unchanged.</source>
+        <translation>Öffnet das Fenster in FACTOR-facher Größe des Entwurfs (0,4 bis 8) und lässt seine gespeicherte Größe, Position und Ansicht-Auswahl für den nächsten Start unverändert.</translation>
+    </message>
+    <message>
+        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb, loader or a recording&apos;s file</source>
+        <translation>unbekannter Adapter „%1“ für --simulate: verwenden Sie kelvo, mirad, usb, loader oder die Datei einer Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>--%1 needs the window, not a command</source>
+        <translation>--%1 braucht das Fenster, keinen Befehl</translation>
+    </message>
+    <message>
+        <source>--scale needs a factor from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--scale braucht einen Faktor von %1 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2 MB a recording may hold</source>
+        <translation>%1 ist größer als die %2 MB, die eine Aufzeichnung umfassen darf</translation>
+    </message>
+    <message>
+        <source>cannot read the recording %1: %2</source>
+        <translation>die Aufzeichnung %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the recording %1</source>
+        <translation>Die Aufzeichnung konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The recording reached its size limit of %1 MB and stopped; %2 holds the session up to then.</source>
+        <translation>Die Aufzeichnung hat ihre Größengrenze von %1 MB erreicht und wurde beendet; %2 enthält die Sitzung bis dahin.</translation>
+    </message>
+    <message>
+        <source>Recorded the session to %1.</source>
+        <translation>Die Sitzung wurde in %1 aufgezeichnet.</translation>
     </message>
 </context>
 <context>
@@ -717,6 +753,41 @@ Seriennummer: %6
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>The recording never lists an adaptor, so there is nothing to simulate.</source>
+        <translation>Die Aufzeichnung nennt keinen Adapter, es gibt also nichts zu simulieren.</translation>
+    </message>
+    <message>
+        <source>This is not a session recording: its first line does not name the format &quot;%1&quot; and its version.</source>
+        <translation>Dies ist keine Sitzungsaufzeichnung: Ihre erste Zeile nennt nicht das Format „%1“ und seine Version.</translation>
+    </message>
+    <message>
+        <source>This recording is of format version %1, newer than the version %2 this program reads.</source>
+        <translation>Diese Aufzeichnung hat die Formatversion %1, neuer als die Version %2, die dieses Programm liest.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s first line lacks the program, the platform or the date.</source>
+        <translation>In der ersten Zeile der Aufzeichnung fehlt das Programm, die Plattform oder das Datum.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than the %1 MB a recording may hold.</source>
+        <translation>Die Aufzeichnung ist größer als die %1 MB, die eine Aufzeichnung umfassen darf.</translation>
+    </message>
+    <message>
+        <source>The recording is empty.</source>
+        <translation>Die Aufzeichnung ist leer.</translation>
+    </message>
+    <message>
+        <source>The recording is damaged at line %1.</source>
+        <translation>Die Aufzeichnung ist in Zeile %1 beschädigt.</translation>
+    </message>
+    <message>
+        <source>The recording is cut short: it ends before its closing line.</source>
+        <translation>Die Aufzeichnung ist unvollständig: Sie endet vor ihrer Schlusszeile.</translation>
+    </message>
+</context>
+<context>
     <name>Storage</name>
     <message>
         <source>Shifter calibration</source>
@@ -868,14 +939,6 @@ Seriennummer: %6
     <message>
         <source>Done.Exiting...</source>
         <translation>Fertig. Beenden...</translation>
-    </message>
-    <message>
-        <source>The firmware image was sent; please unplug the adaptor and plug it in again.</source>
-        <translation>Das Firmware-Image wurde gesendet; bitte stecken Sie den Adapter ab und wieder an.</translation>
-    </message>
-    <message>
-        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade.</source>
-        <translation>Der Adapter hat %1 der %2 Firmware-Blöcke nicht angenommen und wartet weiter auf ein Firmware-Image; bitte starten Sie dieses Programm erneut und wiederholen Sie das Update.</translation>
     </message>
     <message>
         <source>Sending firmware: %1 of %2</source>
@@ -1052,6 +1115,65 @@ Seriennummer: %6
     <message>
         <source>Simulated adaptor: nothing is kept when the program ends</source>
         <translation>Simulierter Adapter: Beim Beenden des Programms wird nichts behalten</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but its feature reports are %1 bytes long, and this program can exchange settings only in reports of %2 to %3 bytes: nothing is sent to it.</source>
+        <translation>Der Adapter ist angeschlossen, aber seine Feature-Reports sind %1 Byte lang, und dieses Programm kann Einstellungen nur in Reports von %2 bis %3 Byte austauschen: Es wird nichts an ihn gesendet.</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>Der Adapter wartet auf eine neue Firmware. Firmware-Update sendet ihm die in dieses Programm eingebaute Firmware; das dauert einige Sekunden. Lassen Sie den Adapter angeschlossen, bis es fertig ist. Danach wird dieses Programm beendet.
+
+Firmware jetzt senden?</translation>
+    </message>
+    <message>
+        <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
+        <translation>Das Firmware-Image wurde gesendet; bitte ziehen Sie den Adapter ab und schließen Sie ihn wieder an. Dieses Programm wird jetzt beendet.</translation>
+    </message>
+    <message>
+        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade. This program now closes.</source>
+        <translation>Der Adapter hat %1 der %2 Firmware-Blöcke nicht angenommen und wartet weiter auf ein Firmware-Image; bitte starten Sie dieses Programm erneut und wiederholen Sie das Update. Dieses Programm wird jetzt beendet.</translation>
+    </message>
+    <message>
+        <source>%1 lies left of %2</source>
+        <translation>%1 liegt links von %2</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 liegt über %2</translation>
+    </message>
+    <message>
+        <source>%1: the lines have crossed</source>
+        <translation>%1: Die Linien haben sich gekreuzt</translation>
+    </message>
+    <message>
+        <source>Reads the adaptor&apos;s 128 bytes of memory and shows them for support</source>
+        <translation>Liest die 128 Byte Speicher des Adapters und zeigt sie für den Support an</translation>
+    </message>
+    <message>
+        <source>Stores the thresholds of the adaptor&apos;s current mode; closing the window stores all six</source>
+        <translation>Speichert die Schwellwerte des aktuellen Modus des Adapters; beim Schließen des Fensters werden alle sechs gespeichert</translation>
+    </message>
+    <message>
+        <source>Sends the built-in firmware to the adaptor; asks first</source>
+        <translation>Sendet die eingebaute Firmware an den Adapter; fragt vorher nach</translation>
+    </message>
+    <message>
+        <source>; the adaptor holds %1 until it is stored</source>
+        <translation>; im Adapter steht %1, bis der Wert gespeichert wird</translation>
+    </message>
+    <message>
+        <source>Simulated adaptor: its thresholds are lost when the program ends, its history is kept</source>
+        <translation>Simulierter Adapter: Seine Schwellwerte gehen beim Beenden des Programms verloren, sein Verlauf bleibt erhalten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)</source>
+        <translation>
+            <numerusform>%n Wert ist noch nicht im Adapter gespeichert; beim Schließen des Fensters wird er gespeichert</numerusform>
+            <numerusform>%n Werte sind noch nicht im Adapter gespeichert; beim Schließen des Fensters werden sie gespeichert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1445,61 @@ Seriennummer: %6
     <message>
         <source>Copied</source>
         <translation>Kopiert</translation>
+    </message>
+</context>
+<context>
+    <name>gui::SupportRecording</name>
+    <message>
+        <source>Record a session for support...</source>
+        <translation>Sitzung für den Support aufzeichnen...</translation>
+    </message>
+    <message>
+        <source>Record a session for support</source>
+        <translation>Sitzung für den Support aufzeichnen</translation>
+    </message>
+    <message>
+        <source>A recording holds every report the program exchanges with the adaptor, with the adaptor&apos;s serial number and thresholds. Start it, do what goes wrong (the dialog may be closed meanwhile), then stop it and save it to attach to your report.</source>
+        <translation>Eine Aufzeichnung enthält jeden Report, den das Programm mit dem Adapter austauscht, samt Seriennummer und Schwellwerten des Adapters. Starten Sie sie, tun Sie, was schiefgeht (der Dialog darf so lange geschlossen sein), beenden Sie sie dann und speichern Sie sie, um sie Ihrer Meldung beizulegen.</translation>
+    </message>
+    <message>
+        <source>Not recording.</source>
+        <translation>Keine Aufzeichnung.</translation>
+    </message>
+    <message>
+        <source>Recording: %1 KB so far.</source>
+        <translation>Aufzeichnung läuft: bisher %1 KB.</translation>
+    </message>
+    <message>
+        <source>Stopped: the recording holds %1 KB.</source>
+        <translation>Beendet: Die Aufzeichnung umfasst %1 KB.</translation>
+    </message>
+    <message>
+        <source>Stopped at the size limit: the recording holds %1 KB.</source>
+        <translation>An der Größengrenze beendet: Die Aufzeichnung umfasst %1 KB.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter...</translation>
+    </message>
+    <message>
+        <source>Save the recording</source>
+        <translation>Aufzeichnung speichern</translation>
+    </message>
+    <message>
+        <source>Session recordings (*.rec)</source>
+        <translation>Sitzungsaufzeichnungen (*.rec)</translation>
+    </message>
+    <message>
+        <source>The recording was not saved: could not write %1.</source>
+        <translation>Die Aufzeichnung wurde nicht gespeichert: %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 </TS>

@@ -18,4 +18,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>Window</name>
+    <message numerus="yes">
+        <source>%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)</source>
+        <translation>
+            <numerusform>%n value is not stored in the adaptor yet; closing the window stores it</numerusform>
+            <numerusform>%n values are not stored in the adaptor yet; closing the window stores them</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

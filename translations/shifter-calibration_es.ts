@@ -201,14 +201,6 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
 </translation>
     </message>
     <message>
-        <source>--screenshot needs a file name, and %1 is a folder</source>
-        <translation>--screenshot necesita un nombre de archivo, y %1 es una carpeta</translation>
-    </message>
-    <message>
-        <source>--screenshot cannot write into the folder %1</source>
-        <translation>--screenshot no puede escribir en la carpeta %1</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 solo vale con --simulate</translation>
     </message>
@@ -239,10 +231,6 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Shows the program&apos;s version.</source>
         <translation>Muestra la versión del programa.</translation>
-    </message>
-    <message>
-        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader.</source>
-        <translation>Funciona con un adaptador simulado cuya palanca se mueve sola: kelvo (si no se da valor), mirad, usb o loader.</translation>
     </message>
     <message>
         <source>Reports a second the simulated adaptor sends (default 125).</source>
@@ -285,10 +273,6 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
-        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb or loader</source>
-        <translation>adaptador «%1» desconocido para --simulate: usa kelvo, mirad, usb o loader</translation>
-    </message>
-    <message>
         <source>--report-rate applies to --simulate only</source>
         <translation>--report-rate solo vale con --simulate</translation>
     </message>
@@ -307,10 +291,6 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>--json applies to --read only</source>
         <translation>--json solo vale con --read</translation>
-    </message>
-    <message>
-        <source>--screenshot needs the window, not a command</source>
-        <translation>--screenshot necesita la ventana, no un comando</translation>
     </message>
     <message>
         <source>--screenshot needs a file name</source>
@@ -337,6 +317,62 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>the picture could not be made</source>
         <translation>no se pudo crear la imagen</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name, and %2 is a folder</source>
+        <translation>--%1 necesita un nombre de archivo, y %2 es una carpeta</translation>
+    </message>
+    <message>
+        <source>--%1 cannot write into the folder %2</source>
+        <translation>--%1 no puede escribir en la carpeta %2</translation>
+    </message>
+    <message>
+        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader; or on the adaptor a recording made with --record holds, given as --simulate=FILE.</source>
+        <translation>Funciona con un adaptador simulado cuya palanca se mueve sola: kelvo (si no se indica ningún valor), mirad, usb o loader; o con el adaptador que contiene una grabación hecha con --record, indicada como --simulate=FILE.</translation>
+    </message>
+    <message>
+        <source>Records every call to the adaptors and each answer into FILE, with the window or any command. The recording holds the adaptor&apos;s serial number and thresholds; it stops at 50 MB.</source>
+        <translation>Graba cada llamada a los adaptadores y cada respuesta en FILE, con la ventana o con cualquier orden. La grabación contiene el número de serie y los umbrales del adaptador; se detiene al llegar a 50 MB.</translation>
+    </message>
+    <message>
+        <source>With --record: writes a stand-in for the serial number and the device paths.</source>
+        <translation>Con --record: escribe un sustituto en lugar del número de serie y de las rutas de los dispositivos.</translation>
+    </message>
+    <message>
+        <source>Opens the window at FACTOR times the design&apos;s size (0.4 to 8), and keeps its size, place and View choices for the next run unchanged.</source>
+        <translation>Abre la ventana a FACTOR veces el tamaño del diseño (0,4 a 8) y deja sin cambios el tamaño, la posición y las opciones de Ver guardados para la próxima vez.</translation>
+    </message>
+    <message>
+        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb, loader or a recording&apos;s file</source>
+        <translation>adaptador «%1» desconocido para --simulate: usa kelvo, mirad, usb, loader o el archivo de una grabación</translation>
+    </message>
+    <message>
+        <source>--%1 needs the window, not a command</source>
+        <translation>--%1 necesita la ventana, no una orden</translation>
+    </message>
+    <message>
+        <source>--scale needs a factor from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--scale necesita un factor de %1 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2 MB a recording may hold</source>
+        <translation>%1 supera los %2 MB que puede contener una grabación</translation>
+    </message>
+    <message>
+        <source>cannot read the recording %1: %2</source>
+        <translation>no se puede leer la grabación %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the recording %1</source>
+        <translation>No se pudo escribir la grabación: %1</translation>
+    </message>
+    <message>
+        <source>The recording reached its size limit of %1 MB and stopped; %2 holds the session up to then.</source>
+        <translation>La grabación alcanzó su límite de %1 MB y se detuvo; %2 contiene la sesión hasta ese momento.</translation>
+    </message>
+    <message>
+        <source>Recorded the session to %1.</source>
+        <translation>Sesión grabada en %1.</translation>
     </message>
 </context>
 <context>
@@ -717,6 +753,41 @@ Número de serie: %6
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>The recording never lists an adaptor, so there is nothing to simulate.</source>
+        <translation>La grabación no incluye ningún adaptador, así que no hay nada que simular.</translation>
+    </message>
+    <message>
+        <source>This is not a session recording: its first line does not name the format &quot;%1&quot; and its version.</source>
+        <translation>Esto no es una grabación de sesión: su primera línea no indica el formato «%1» y su versión.</translation>
+    </message>
+    <message>
+        <source>This recording is of format version %1, newer than the version %2 this program reads.</source>
+        <translation>Esta grabación tiene la versión de formato %1, más reciente que la versión %2 que lee este programa.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s first line lacks the program, the platform or the date.</source>
+        <translation>A la primera línea de la grabación le falta el programa, la plataforma o la fecha.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than the %1 MB a recording may hold.</source>
+        <translation>La grabación supera los %1 MB que puede contener una grabación.</translation>
+    </message>
+    <message>
+        <source>The recording is empty.</source>
+        <translation>La grabación está vacía.</translation>
+    </message>
+    <message>
+        <source>The recording is damaged at line %1.</source>
+        <translation>La grabación está dañada en la línea %1.</translation>
+    </message>
+    <message>
+        <source>The recording is cut short: it ends before its closing line.</source>
+        <translation>La grabación está incompleta: termina antes de su línea final.</translation>
+    </message>
+</context>
+<context>
     <name>Storage</name>
     <message>
         <source>Shifter calibration</source>
@@ -868,14 +939,6 @@ Número de serie: %6
     <message>
         <source>Done.Exiting...</source>
         <translation>Hecho. Saliendo...</translation>
-    </message>
-    <message>
-        <source>The firmware image was sent; please unplug the adaptor and plug it in again.</source>
-        <translation>Se envió la imagen del firmware; desconecta el adaptador y vuelve a conectarlo.</translation>
-    </message>
-    <message>
-        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade.</source>
-        <translation>El adaptador no aceptó %1 de los %2 bloques del firmware y sigue esperando una imagen de firmware; vuelve a iniciar este programa y repite la actualización.</translation>
     </message>
     <message>
         <source>Sending firmware: %1 of %2</source>
@@ -1052,6 +1115,65 @@ Número de serie: %6
     <message>
         <source>Simulated adaptor: nothing is kept when the program ends</source>
         <translation>Adaptador simulado: no se conserva nada al cerrar el programa</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but its feature reports are %1 bytes long, and this program can exchange settings only in reports of %2 to %3 bytes: nothing is sent to it.</source>
+        <translation>El adaptador está conectado, pero sus informes de características miden %1 bytes, y este programa solo puede intercambiar ajustes en informes de %2 a %3 bytes: no se le envía nada.</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>El adaptador está esperando un firmware nuevo. Actualizar firmware le envía el firmware incluido en este programa, lo que tarda unos segundos. Mantén el adaptador conectado hasta que termine. Al terminar, este programa se cierra.
+
+¿Enviar el firmware ahora?</translation>
+    </message>
+    <message>
+        <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
+        <translation>Se envió la imagen del firmware; desconecta el adaptador y vuelve a conectarlo. Este programa se cierra ahora.</translation>
+    </message>
+    <message>
+        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade. This program now closes.</source>
+        <translation>El adaptador no aceptó %1 de los %2 bloques del firmware y sigue esperando una imagen de firmware, así que vuelve a iniciar este programa y repite la actualización. Este programa se cierra ahora.</translation>
+    </message>
+    <message>
+        <source>%1 lies left of %2</source>
+        <translation>%1 está a la izquierda de %2</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 está por encima de %2</translation>
+    </message>
+    <message>
+        <source>%1: the lines have crossed</source>
+        <translation>%1: las líneas se han cruzado</translation>
+    </message>
+    <message>
+        <source>Reads the adaptor&apos;s 128 bytes of memory and shows them for support</source>
+        <translation>Lee los 128 bytes de memoria del adaptador y los muestra para el soporte</translation>
+    </message>
+    <message>
+        <source>Stores the thresholds of the adaptor&apos;s current mode; closing the window stores all six</source>
+        <translation>Guarda los umbrales del modo actual del adaptador; al cerrar la ventana se guardan los seis</translation>
+    </message>
+    <message>
+        <source>Sends the built-in firmware to the adaptor; asks first</source>
+        <translation>Envía el firmware incluido al adaptador; pregunta antes</translation>
+    </message>
+    <message>
+        <source>; the adaptor holds %1 until it is stored</source>
+        <translation>; el adaptador conserva %1 hasta que se guarde</translation>
+    </message>
+    <message>
+        <source>Simulated adaptor: its thresholds are lost when the program ends, its history is kept</source>
+        <translation>Adaptador simulado: sus umbrales se pierden al cerrar el programa, su historial se conserva</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)</source>
+        <translation>
+            <numerusform>%n valor aún no está guardado en el adaptador; al cerrar la ventana se guarda</numerusform>
+            <numerusform>%n valores aún no están guardados en el adaptador; al cerrar la ventana se guardan</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1445,61 @@ Número de serie: %6
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+</context>
+<context>
+    <name>gui::SupportRecording</name>
+    <message>
+        <source>Record a session for support...</source>
+        <translation>Grabar una sesión para el soporte...</translation>
+    </message>
+    <message>
+        <source>Record a session for support</source>
+        <translation>Grabar una sesión para el soporte</translation>
+    </message>
+    <message>
+        <source>A recording holds every report the program exchanges with the adaptor, with the adaptor&apos;s serial number and thresholds. Start it, do what goes wrong (the dialog may be closed meanwhile), then stop it and save it to attach to your report.</source>
+        <translation>Una grabación contiene cada informe que el programa intercambia con el adaptador, con el número de serie y los umbrales del adaptador. Iníciala, haz lo que falla (puedes cerrar el diálogo mientras tanto), luego detenla y guárdala para adjuntarla a tu aviso.</translation>
+    </message>
+    <message>
+        <source>Not recording.</source>
+        <translation>Sin grabar.</translation>
+    </message>
+    <message>
+        <source>Recording: %1 KB so far.</source>
+        <translation>Grabando: %1 KB hasta ahora.</translation>
+    </message>
+    <message>
+        <source>Stopped: the recording holds %1 KB.</source>
+        <translation>Detenida: la grabación contiene %1 KB.</translation>
+    </message>
+    <message>
+        <source>Stopped at the size limit: the recording holds %1 KB.</source>
+        <translation>Detenida al llegar al límite de tamaño: la grabación contiene %1 KB.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como...</translation>
+    </message>
+    <message>
+        <source>Save the recording</source>
+        <translation>Guardar la grabación</translation>
+    </message>
+    <message>
+        <source>Session recordings (*.rec)</source>
+        <translation>Grabaciones de sesión (*.rec)</translation>
+    </message>
+    <message>
+        <source>The recording was not saved: could not write %1.</source>
+        <translation>No se guardó la grabación: no se pudo escribir %1.</translation>
     </message>
 </context>
 </TS>

@@ -201,14 +201,6 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
 </translation>
     </message>
     <message>
-        <source>--screenshot needs a file name, and %1 is a folder</source>
-        <translation>--screenshot demande un nom de fichier, et %1 est un dossier</translation>
-    </message>
-    <message>
-        <source>--screenshot cannot write into the folder %1</source>
-        <translation>--screenshot ne peut pas écrire dans le dossier %1</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 ne s’applique qu’avec --simulate</translation>
     </message>
@@ -239,10 +231,6 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Shows the program&apos;s version.</source>
         <translation>Affiche la version du programme.</translation>
-    </message>
-    <message>
-        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader.</source>
-        <translation>Fonctionne avec un adaptateur simulé dont le levier bouge tout seul : kelvo (sans valeur), mirad, usb ou loader.</translation>
     </message>
     <message>
         <source>Reports a second the simulated adaptor sends (default 125).</source>
@@ -285,10 +273,6 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
-        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb or loader</source>
-        <translation>adaptateur « %1 » inconnu pour --simulate : utilisez kelvo, mirad, usb ou loader</translation>
-    </message>
-    <message>
         <source>--report-rate applies to --simulate only</source>
         <translation>--report-rate ne s’applique qu’avec --simulate</translation>
     </message>
@@ -307,10 +291,6 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>--json applies to --read only</source>
         <translation>--json ne s’applique qu’avec --read</translation>
-    </message>
-    <message>
-        <source>--screenshot needs the window, not a command</source>
-        <translation>--screenshot demande la fenêtre, pas une commande</translation>
     </message>
     <message>
         <source>--screenshot needs a file name</source>
@@ -337,6 +317,62 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>the picture could not be made</source>
         <translation>l’image n’a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name, and %2 is a folder</source>
+        <translation>--%1 demande un nom de fichier, et %2 est un dossier</translation>
+    </message>
+    <message>
+        <source>--%1 cannot write into the folder %2</source>
+        <translation>--%1 ne peut pas écrire dans le dossier %2</translation>
+    </message>
+    <message>
+        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader; or on the adaptor a recording made with --record holds, given as --simulate=FILE.</source>
+        <translation>Fonctionne avec un adaptateur simulé dont le levier bouge tout seul : kelvo (sans valeur donnée), mirad, usb ou loader ; ou avec l’adaptateur que contient un enregistrement fait avec --record, donné sous la forme --simulate=FILE.</translation>
+    </message>
+    <message>
+        <source>Records every call to the adaptors and each answer into FILE, with the window or any command. The recording holds the adaptor&apos;s serial number and thresholds; it stops at 50 MB.</source>
+        <translation>Enregistre chaque appel aux adaptateurs et chaque réponse dans FILE, avec la fenêtre ou toute commande. L’enregistrement contient le numéro de série et les seuils de l’adaptateur ; il s’arrête à 50 Mo.</translation>
+    </message>
+    <message>
+        <source>With --record: writes a stand-in for the serial number and the device paths.</source>
+        <translation>Avec --record : écrit un substitut à la place du numéro de série et des chemins des périphériques.</translation>
+    </message>
+    <message>
+        <source>Opens the window at FACTOR times the design&apos;s size (0.4 to 8), and keeps its size, place and View choices for the next run unchanged.</source>
+        <translation>Ouvre la fenêtre à FACTOR fois la taille prévue (0,4 à 8), sans changer la taille, la position ni les choix du menu Affichage gardés pour le prochain lancement.</translation>
+    </message>
+    <message>
+        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb, loader or a recording&apos;s file</source>
+        <translation>adaptateur « %1 » inconnu pour --simulate : utilisez kelvo, mirad, usb, loader ou le fichier d’un enregistrement</translation>
+    </message>
+    <message>
+        <source>--%1 needs the window, not a command</source>
+        <translation>--%1 demande la fenêtre, pas une commande</translation>
+    </message>
+    <message>
+        <source>--scale needs a factor from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--scale demande un facteur de %1 à %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2 MB a recording may hold</source>
+        <translation>%1 dépasse les %2 Mo qu’un enregistrement peut contenir</translation>
+    </message>
+    <message>
+        <source>cannot read the recording %1: %2</source>
+        <translation>impossible de lire l’enregistrement %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not write the recording %1</source>
+        <translation>Impossible d’écrire l’enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>The recording reached its size limit of %1 MB and stopped; %2 holds the session up to then.</source>
+        <translation>L’enregistrement a atteint sa taille limite de %1 Mo et s’est arrêté ; %2 contient la session jusque-là.</translation>
+    </message>
+    <message>
+        <source>Recorded the session to %1.</source>
+        <translation>Session enregistrée dans %1.</translation>
     </message>
 </context>
 <context>
@@ -717,6 +753,41 @@ Numéro de série : %6
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>The recording never lists an adaptor, so there is nothing to simulate.</source>
+        <translation>L’enregistrement ne liste aucun adaptateur : il n’y a rien à simuler.</translation>
+    </message>
+    <message>
+        <source>This is not a session recording: its first line does not name the format &quot;%1&quot; and its version.</source>
+        <translation>Ce n’est pas un enregistrement de session : sa première ligne ne nomme pas le format « %1 » et sa version.</translation>
+    </message>
+    <message>
+        <source>This recording is of format version %1, newer than the version %2 this program reads.</source>
+        <translation>Cet enregistrement est au format version %1, plus récent que la version %2 que ce programme lit.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s first line lacks the program, the platform or the date.</source>
+        <translation>Il manque à la première ligne de l’enregistrement le programme, la plateforme ou la date.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than the %1 MB a recording may hold.</source>
+        <translation>L’enregistrement dépasse les %1 Mo qu’un enregistrement peut contenir.</translation>
+    </message>
+    <message>
+        <source>The recording is empty.</source>
+        <translation>L’enregistrement est vide.</translation>
+    </message>
+    <message>
+        <source>The recording is damaged at line %1.</source>
+        <translation>L’enregistrement est endommagé à la ligne %1.</translation>
+    </message>
+    <message>
+        <source>The recording is cut short: it ends before its closing line.</source>
+        <translation>L’enregistrement est tronqué : il se termine avant sa ligne de fin.</translation>
+    </message>
+</context>
+<context>
     <name>Storage</name>
     <message>
         <source>Shifter calibration</source>
@@ -868,14 +939,6 @@ Numéro de série : %6
     <message>
         <source>Done.Exiting...</source>
         <translation>Terminé. Sortie...</translation>
-    </message>
-    <message>
-        <source>The firmware image was sent; please unplug the adaptor and plug it in again.</source>
-        <translation>L’image du firmware a été envoyée ; débranchez l’adaptateur et rebranchez-le.</translation>
-    </message>
-    <message>
-        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade.</source>
-        <translation>L’adaptateur n’a pas accepté %1 des %2 blocs du firmware et attend toujours une image du firmware ; relancez ce programme et refaites la mise à jour.</translation>
     </message>
     <message>
         <source>Sending firmware: %1 of %2</source>
@@ -1052,6 +1115,65 @@ Numéro de série : %6
     <message>
         <source>Simulated adaptor: nothing is kept when the program ends</source>
         <translation>Adaptateur simulé : rien n’est gardé à la fin du programme</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but its feature reports are %1 bytes long, and this program can exchange settings only in reports of %2 to %3 bytes: nothing is sent to it.</source>
+        <translation>L’adaptateur est branché, mais ses rapports de fonction font %1 octets, et ce programme ne peut échanger les réglages que dans des rapports de %2 à %3 octets : rien ne lui est envoyé.</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>L’adaptateur attend un nouveau firmware. Màj du firmware lui envoie le firmware intégré à ce programme, ce qui prend quelques secondes. Laissez l’adaptateur branché jusqu’à la fin. Ensuite, ce programme se ferme.
+
+Envoyer le firmware maintenant ?</translation>
+    </message>
+    <message>
+        <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
+        <translation>L’image du firmware a été envoyée ; débranchez l’adaptateur puis rebranchez-le. Ce programme va maintenant se fermer.</translation>
+    </message>
+    <message>
+        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade. This program now closes.</source>
+        <translation>L’adaptateur n’a pas accepté %1 des %2 blocs du firmware et attend toujours une image de firmware : relancez ce programme et recommencez la mise à jour. Ce programme va maintenant se fermer.</translation>
+    </message>
+    <message>
+        <source>%1 lies left of %2</source>
+        <translation>%1 est à gauche de %2</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 est au-dessus de %2</translation>
+    </message>
+    <message>
+        <source>%1: the lines have crossed</source>
+        <translation>%1 : les lignes se sont croisées</translation>
+    </message>
+    <message>
+        <source>Reads the adaptor&apos;s 128 bytes of memory and shows them for support</source>
+        <translation>Lit les 128 octets de mémoire de l’adaptateur et les affiche pour l’assistance</translation>
+    </message>
+    <message>
+        <source>Stores the thresholds of the adaptor&apos;s current mode; closing the window stores all six</source>
+        <translation>Enregistre les seuils du mode actuel de l’adaptateur ; fermer la fenêtre enregistre les six</translation>
+    </message>
+    <message>
+        <source>Sends the built-in firmware to the adaptor; asks first</source>
+        <translation>Envoie le firmware intégré à l’adaptateur ; demande d’abord</translation>
+    </message>
+    <message>
+        <source>; the adaptor holds %1 until it is stored</source>
+        <translation> ; l’adaptateur garde %1 tant que ce n’est pas enregistré</translation>
+    </message>
+    <message>
+        <source>Simulated adaptor: its thresholds are lost when the program ends, its history is kept</source>
+        <translation>Adaptateur simulé : ses seuils sont perdus à la fin du programme, son historique est gardé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)</source>
+        <translation>
+            <numerusform>%n valeur n’est pas encore enregistrée dans l’adaptateur ; fermer la fenêtre l’enregistre</numerusform>
+            <numerusform>%n valeurs ne sont pas encore enregistrées dans l’adaptateur ; fermer la fenêtre les enregistre</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1445,61 @@ Numéro de série : %6
     <message>
         <source>Copied</source>
         <translation>Copié</translation>
+    </message>
+</context>
+<context>
+    <name>gui::SupportRecording</name>
+    <message>
+        <source>Record a session for support...</source>
+        <translation>Enregistrer une session pour l’assistance...</translation>
+    </message>
+    <message>
+        <source>Record a session for support</source>
+        <translation>Enregistrer une session pour l’assistance</translation>
+    </message>
+    <message>
+        <source>A recording holds every report the program exchanges with the adaptor, with the adaptor&apos;s serial number and thresholds. Start it, do what goes wrong (the dialog may be closed meanwhile), then stop it and save it to attach to your report.</source>
+        <translation>Un enregistrement contient chaque rapport que le programme échange avec l’adaptateur, avec le numéro de série et les seuils de l’adaptateur. Démarrez-le, refaites ce qui ne va pas (la fenêtre peut être fermée entre-temps), puis arrêtez-le et sauvegardez-le pour le joindre à votre signalement.</translation>
+    </message>
+    <message>
+        <source>Not recording.</source>
+        <translation>Pas d’enregistrement en cours.</translation>
+    </message>
+    <message>
+        <source>Recording: %1 KB so far.</source>
+        <translation>Enregistrement en cours : %1 Ko pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Stopped: the recording holds %1 KB.</source>
+        <translation>Arrêté : l’enregistrement contient %1 Ko.</translation>
+    </message>
+    <message>
+        <source>Stopped at the size limit: the recording holds %1 KB.</source>
+        <translation>Arrêté à la taille limite : l’enregistrement contient %1 Ko.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Sauvegarder sous...</translation>
+    </message>
+    <message>
+        <source>Save the recording</source>
+        <translation>Sauvegarder l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Session recordings (*.rec)</source>
+        <translation>Enregistrements de session (*.rec)</translation>
+    </message>
+    <message>
+        <source>The recording was not saved: could not write %1.</source>
+        <translation>L’enregistrement n’a pas été sauvegardé : impossible d’écrire %1.</translation>
     </message>
 </context>
 </TS>

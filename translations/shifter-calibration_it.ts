@@ -201,14 +201,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
 </translation>
     </message>
     <message>
-        <source>--screenshot needs a file name, and %1 is a folder</source>
-        <translation>--screenshot richiede un nome di file, e %1 è una cartella</translation>
-    </message>
-    <message>
-        <source>--screenshot cannot write into the folder %1</source>
-        <translation>--screenshot non può scrivere nella cartella %1</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 vale solo con --simulate</translation>
     </message>
@@ -239,10 +231,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Shows the program&apos;s version.</source>
         <translation>Mostra la versione del programma.</translation>
-    </message>
-    <message>
-        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader.</source>
-        <translation>Funziona con un adattatore simulato la cui leva si muove da sola: kelvo (se non si dà un valore), mirad, usb o loader.</translation>
     </message>
     <message>
         <source>Reports a second the simulated adaptor sends (default 125).</source>
@@ -285,10 +273,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>argomento inatteso «%1»</translation>
     </message>
     <message>
-        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb or loader</source>
-        <translation>adattatore «%1» sconosciuto per --simulate: usa kelvo, mirad, usb o loader</translation>
-    </message>
-    <message>
         <source>--report-rate applies to --simulate only</source>
         <translation>--report-rate vale solo con --simulate</translation>
     </message>
@@ -307,10 +291,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>--json applies to --read only</source>
         <translation>--json vale solo con --read</translation>
-    </message>
-    <message>
-        <source>--screenshot needs the window, not a command</source>
-        <translation>--screenshot richiede la finestra, non un comando</translation>
     </message>
     <message>
         <source>--screenshot needs a file name</source>
@@ -337,6 +317,62 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>the picture could not be made</source>
         <translation>non è stato possibile creare l’immagine</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name, and %2 is a folder</source>
+        <translation>--%1 richiede un nome di file, e %2 è una cartella</translation>
+    </message>
+    <message>
+        <source>--%1 cannot write into the folder %2</source>
+        <translation>--%1 non può scrivere nella cartella %2</translation>
+    </message>
+    <message>
+        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader; or on the adaptor a recording made with --record holds, given as --simulate=FILE.</source>
+        <translation>Funziona con un adattatore simulato la cui leva si muove da sola: kelvo (se non si indica alcun valore), mirad, usb o loader; oppure con l’adattatore contenuto in una registrazione fatta con --record, indicata come --simulate=FILE.</translation>
+    </message>
+    <message>
+        <source>Records every call to the adaptors and each answer into FILE, with the window or any command. The recording holds the adaptor&apos;s serial number and thresholds; it stops at 50 MB.</source>
+        <translation>Registra in FILE ogni chiamata agli adattatori e ogni risposta, con la finestra o con qualsiasi comando. La registrazione contiene il numero di serie e le soglie dell’adattatore; si ferma a 50 MB.</translation>
+    </message>
+    <message>
+        <source>With --record: writes a stand-in for the serial number and the device paths.</source>
+        <translation>Con --record: scrive un segnaposto al posto del numero di serie e dei percorsi dei dispositivi.</translation>
+    </message>
+    <message>
+        <source>Opens the window at FACTOR times the design&apos;s size (0.4 to 8), and keeps its size, place and View choices for the next run unchanged.</source>
+        <translation>Apre la finestra a FACTOR volte la dimensione del progetto (da 0,4 a 8) e lascia invariate la dimensione, la posizione e le scelte di Visualizza salvate per il prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb, loader or a recording&apos;s file</source>
+        <translation>adattatore «%1» sconosciuto per --simulate: usa kelvo, mirad, usb, loader o il file di una registrazione</translation>
+    </message>
+    <message>
+        <source>--%1 needs the window, not a command</source>
+        <translation>--%1 richiede la finestra, non un comando</translation>
+    </message>
+    <message>
+        <source>--scale needs a factor from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--scale richiede un fattore da %1 a %2, non «%3»</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2 MB a recording may hold</source>
+        <translation>%1 supera i %2 MB che una registrazione può contenere</translation>
+    </message>
+    <message>
+        <source>cannot read the recording %1: %2</source>
+        <translation>impossibile leggere la registrazione %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the recording %1</source>
+        <translation>Impossibile scrivere la registrazione: %1</translation>
+    </message>
+    <message>
+        <source>The recording reached its size limit of %1 MB and stopped; %2 holds the session up to then.</source>
+        <translation>La registrazione ha raggiunto il limite di %1 MB e si è fermata; %2 contiene la sessione fino a quel momento.</translation>
+    </message>
+    <message>
+        <source>Recorded the session to %1.</source>
+        <translation>Sessione registrata in %1.</translation>
     </message>
 </context>
 <context>
@@ -717,6 +753,41 @@ Numero di serie: %6
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>The recording never lists an adaptor, so there is nothing to simulate.</source>
+        <translation>La registrazione non elenca alcun adattatore, quindi non c’è nulla da simulare.</translation>
+    </message>
+    <message>
+        <source>This is not a session recording: its first line does not name the format &quot;%1&quot; and its version.</source>
+        <translation>Questa non è una registrazione di sessione: la prima riga non indica il formato «%1» e la sua versione.</translation>
+    </message>
+    <message>
+        <source>This recording is of format version %1, newer than the version %2 this program reads.</source>
+        <translation>Questa registrazione ha la versione di formato %1, più recente della versione %2 letta da questo programma.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s first line lacks the program, the platform or the date.</source>
+        <translation>Alla prima riga della registrazione manca il programma, la piattaforma o la data.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than the %1 MB a recording may hold.</source>
+        <translation>La registrazione supera i %1 MB che una registrazione può contenere.</translation>
+    </message>
+    <message>
+        <source>The recording is empty.</source>
+        <translation>La registrazione è vuota.</translation>
+    </message>
+    <message>
+        <source>The recording is damaged at line %1.</source>
+        <translation>La registrazione è danneggiata alla riga %1.</translation>
+    </message>
+    <message>
+        <source>The recording is cut short: it ends before its closing line.</source>
+        <translation>La registrazione è troncata: finisce prima della riga di chiusura.</translation>
+    </message>
+</context>
+<context>
     <name>Storage</name>
     <message>
         <source>Shifter calibration</source>
@@ -868,14 +939,6 @@ Numero di serie: %6
     <message>
         <source>Done.Exiting...</source>
         <translation>Fatto. Uscita...</translation>
-    </message>
-    <message>
-        <source>The firmware image was sent; please unplug the adaptor and plug it in again.</source>
-        <translation>L’immagine del firmware è stata inviata; scollega l’adattatore e ricollegalo.</translation>
-    </message>
-    <message>
-        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade.</source>
-        <translation>L’adattatore non ha accettato %1 dei %2 blocchi del firmware e attende ancora un’immagine del firmware; riavvia questo programma e ripeti l’aggiornamento.</translation>
     </message>
     <message>
         <source>Sending firmware: %1 of %2</source>
@@ -1052,6 +1115,65 @@ Numero di serie: %6
     <message>
         <source>Simulated adaptor: nothing is kept when the program ends</source>
         <translation>Adattatore simulato: alla chiusura del programma non viene conservato nulla</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but its feature reports are %1 bytes long, and this program can exchange settings only in reports of %2 to %3 bytes: nothing is sent to it.</source>
+        <translation>L’adattatore è collegato, ma i suoi feature report sono lunghi %1 byte, e questo programma può scambiare le impostazioni solo in report da %2 a %3 byte: non gli viene inviato nulla.</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>L’adattatore è in attesa di un nuovo firmware. Aggiorna firmware gli invia il firmware incluso in questo programma, operazione che richiede alcuni secondi. Tieni collegato l’adattatore fino al termine. Al termine, questo programma si chiude.
+
+Inviare il firmware ora?</translation>
+    </message>
+    <message>
+        <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
+        <translation>L’immagine del firmware è stata inviata; scollega l’adattatore e ricollegalo. Ora questo programma si chiude.</translation>
+    </message>
+    <message>
+        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade. This program now closes.</source>
+        <translation>L’adattatore non ha accettato %1 dei %2 blocchi del firmware ed è ancora in attesa di un’immagine del firmware, quindi riavvia questo programma e ripeti l’aggiornamento. Ora questo programma si chiude.</translation>
+    </message>
+    <message>
+        <source>%1 lies left of %2</source>
+        <translation>%1 è a sinistra di %2</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 è sopra %2</translation>
+    </message>
+    <message>
+        <source>%1: the lines have crossed</source>
+        <translation>%1: le linee si sono incrociate</translation>
+    </message>
+    <message>
+        <source>Reads the adaptor&apos;s 128 bytes of memory and shows them for support</source>
+        <translation>Legge i 128 byte di memoria dell’adattatore e li mostra per l’assistenza</translation>
+    </message>
+    <message>
+        <source>Stores the thresholds of the adaptor&apos;s current mode; closing the window stores all six</source>
+        <translation>Memorizza le soglie della modalità attuale dell’adattatore; chiudendo la finestra si memorizzano tutte e sei</translation>
+    </message>
+    <message>
+        <source>Sends the built-in firmware to the adaptor; asks first</source>
+        <translation>Invia il firmware incluso all’adattatore; chiede prima</translation>
+    </message>
+    <message>
+        <source>; the adaptor holds %1 until it is stored</source>
+        <translation>; l’adattatore mantiene %1 finché non viene memorizzato</translation>
+    </message>
+    <message>
+        <source>Simulated adaptor: its thresholds are lost when the program ends, its history is kept</source>
+        <translation>Adattatore simulato: le sue soglie si perdono alla chiusura del programma, la sua cronologia viene conservata</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)</source>
+        <translation>
+            <numerusform>%n valore non è ancora memorizzato nell’adattatore; chiudendo la finestra viene memorizzato</numerusform>
+            <numerusform>%n valori non sono ancora memorizzati nell’adattatore; chiudendo la finestra vengono memorizzati</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1445,61 @@ Numero di serie: %6
     <message>
         <source>Copied</source>
         <translation>Copiato</translation>
+    </message>
+</context>
+<context>
+    <name>gui::SupportRecording</name>
+    <message>
+        <source>Record a session for support...</source>
+        <translation>Registra una sessione per l’assistenza...</translation>
+    </message>
+    <message>
+        <source>Record a session for support</source>
+        <translation>Registra una sessione per l’assistenza</translation>
+    </message>
+    <message>
+        <source>A recording holds every report the program exchanges with the adaptor, with the adaptor&apos;s serial number and thresholds. Start it, do what goes wrong (the dialog may be closed meanwhile), then stop it and save it to attach to your report.</source>
+        <translation>Una registrazione contiene ogni report che il programma scambia con l’adattatore, con il numero di serie e le soglie dell’adattatore. Avviala, ripeti ciò che non funziona (nel frattempo puoi chiudere la finestra), poi fermala e salvala per allegarla alla tua segnalazione.</translation>
+    </message>
+    <message>
+        <source>Not recording.</source>
+        <translation>Nessuna registrazione in corso.</translation>
+    </message>
+    <message>
+        <source>Recording: %1 KB so far.</source>
+        <translation>Registrazione in corso: finora %1 KB.</translation>
+    </message>
+    <message>
+        <source>Stopped: the recording holds %1 KB.</source>
+        <translation>Fermata: la registrazione contiene %1 KB.</translation>
+    </message>
+    <message>
+        <source>Stopped at the size limit: the recording holds %1 KB.</source>
+        <translation>Fermata al limite di dimensione: la registrazione contiene %1 KB.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Salva come...</translation>
+    </message>
+    <message>
+        <source>Save the recording</source>
+        <translation>Salva la registrazione</translation>
+    </message>
+    <message>
+        <source>Session recordings (*.rec)</source>
+        <translation>Registrazioni di sessione (*.rec)</translation>
+    </message>
+    <message>
+        <source>The recording was not saved: could not write %1.</source>
+        <translation>La registrazione non è stata salvata: impossibile scrivere %1.</translation>
     </message>
 </context>
 </TS>

@@ -203,14 +203,6 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
 </translation>
     </message>
     <message>
-        <source>--screenshot needs a file name, and %1 is a folder</source>
-        <translation>--screenshot wymaga nazwy pliku, a %1 jest folderem</translation>
-    </message>
-    <message>
-        <source>--screenshot cannot write into the folder %1</source>
-        <translation>--screenshot nie może zapisywać w folderze %1</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 działa tylko z --simulate</translation>
     </message>
@@ -241,10 +233,6 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
     <message>
         <source>Shows the program&apos;s version.</source>
         <translation>Pokazuje wersję programu.</translation>
-    </message>
-    <message>
-        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader.</source>
-        <translation>Działa na symulowanym adapterze, którego dźwignia porusza się sama: kelvo (gdy nie podano wartości), mirad, usb lub loader.</translation>
     </message>
     <message>
         <source>Reports a second the simulated adaptor sends (default 125).</source>
@@ -287,10 +275,6 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
         <translation>nieoczekiwany argument „%1”</translation>
     </message>
     <message>
-        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb or loader</source>
-        <translation>nieznany adapter „%1” dla --simulate: użyj kelvo, mirad, usb lub loader</translation>
-    </message>
-    <message>
         <source>--report-rate applies to --simulate only</source>
         <translation>--report-rate działa tylko z --simulate</translation>
     </message>
@@ -309,10 +293,6 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
     <message>
         <source>--json applies to --read only</source>
         <translation>--json działa tylko z --read</translation>
-    </message>
-    <message>
-        <source>--screenshot needs the window, not a command</source>
-        <translation>--screenshot wymaga okna, a nie polecenia</translation>
     </message>
     <message>
         <source>--screenshot needs a file name</source>
@@ -339,6 +319,62 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
     <message>
         <source>the picture could not be made</source>
         <translation>nie udało się utworzyć obrazu</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name, and %2 is a folder</source>
+        <translation>--%1 wymaga nazwy pliku, a %2 jest folderem</translation>
+    </message>
+    <message>
+        <source>--%1 cannot write into the folder %2</source>
+        <translation>--%1 nie może zapisywać w folderze %2</translation>
+    </message>
+    <message>
+        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader; or on the adaptor a recording made with --record holds, given as --simulate=FILE.</source>
+        <translation>Działa z symulowanym adapterem, którego dźwignia porusza się sama: kelvo (gdy nie podano wartości), mirad, usb lub loader; albo z adapterem zapisanym w nagraniu wykonanym z --record, podanym jako --simulate=FILE.</translation>
+    </message>
+    <message>
+        <source>Records every call to the adaptors and each answer into FILE, with the window or any command. The recording holds the adaptor&apos;s serial number and thresholds; it stops at 50 MB.</source>
+        <translation>Nagrywa do FILE każde wywołanie adapterów i każdą odpowiedź, z oknem lub dowolnym poleceniem. Nagranie zawiera numer seryjny i progi adaptera; kończy się przy 50 MB.</translation>
+    </message>
+    <message>
+        <source>With --record: writes a stand-in for the serial number and the device paths.</source>
+        <translation>Z --record: zapisuje zamiennik zamiast numeru seryjnego i ścieżek urządzeń.</translation>
+    </message>
+    <message>
+        <source>Opens the window at FACTOR times the design&apos;s size (0.4 to 8), and keeps its size, place and View choices for the next run unchanged.</source>
+        <translation>Otwiera okno w rozmiarze FACTOR razy większym od projektu (od 0,4 do 8) i nie zmienia zapamiętanego rozmiaru, położenia ani wyborów z menu Widok na następne uruchomienie.</translation>
+    </message>
+    <message>
+        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb, loader or a recording&apos;s file</source>
+        <translation>nieznany adapter „%1” dla --simulate: użyj kelvo, mirad, usb, loader albo pliku nagrania</translation>
+    </message>
+    <message>
+        <source>--%1 needs the window, not a command</source>
+        <translation>--%1 wymaga okna, a nie polecenia</translation>
+    </message>
+    <message>
+        <source>--scale needs a factor from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--scale wymaga współczynnika od %1 do %2, a nie „%3”</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2 MB a recording may hold</source>
+        <translation>%1 jest większy niż %2 MB, które może zawierać nagranie</translation>
+    </message>
+    <message>
+        <source>cannot read the recording %1: %2</source>
+        <translation>nie można odczytać nagrania %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the recording %1</source>
+        <translation>Nie udało się zapisać nagrania: %1</translation>
+    </message>
+    <message>
+        <source>The recording reached its size limit of %1 MB and stopped; %2 holds the session up to then.</source>
+        <translation>Nagranie osiągnęło limit rozmiaru %1 MB i zostało zatrzymane; %2 zawiera sesję do tej chwili.</translation>
+    </message>
+    <message>
+        <source>Recorded the session to %1.</source>
+        <translation>Sesję nagrano do %1.</translation>
     </message>
 </context>
 <context>
@@ -719,6 +755,41 @@ Numer seryjny: %6
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>The recording never lists an adaptor, so there is nothing to simulate.</source>
+        <translation>Nagranie nie wymienia żadnego adaptera, więc nie ma czego symulować.</translation>
+    </message>
+    <message>
+        <source>This is not a session recording: its first line does not name the format &quot;%1&quot; and its version.</source>
+        <translation>To nie jest nagranie sesji: jego pierwszy wiersz nie podaje formatu „%1” i jego wersji.</translation>
+    </message>
+    <message>
+        <source>This recording is of format version %1, newer than the version %2 this program reads.</source>
+        <translation>To nagranie ma format w wersji %1, nowszej niż wersja %2, którą odczytuje ten program.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s first line lacks the program, the platform or the date.</source>
+        <translation>W pierwszym wierszu nagrania brakuje programu, platformy lub daty.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than the %1 MB a recording may hold.</source>
+        <translation>Nagranie jest większe niż %1 MB, które może zawierać nagranie.</translation>
+    </message>
+    <message>
+        <source>The recording is empty.</source>
+        <translation>Nagranie jest puste.</translation>
+    </message>
+    <message>
+        <source>The recording is damaged at line %1.</source>
+        <translation>Nagranie jest uszkodzone w wierszu %1.</translation>
+    </message>
+    <message>
+        <source>The recording is cut short: it ends before its closing line.</source>
+        <translation>Nagranie jest ucięte: kończy się przed wierszem zamykającym.</translation>
+    </message>
+</context>
+<context>
     <name>Storage</name>
     <message>
         <source>Shifter calibration</source>
@@ -870,14 +941,6 @@ Numer seryjny: %6
     <message>
         <source>Done.Exiting...</source>
         <translation>Gotowe. Zamykanie...</translation>
-    </message>
-    <message>
-        <source>The firmware image was sent; please unplug the adaptor and plug it in again.</source>
-        <translation>Obraz firmware wysłano; odłącz adapter i podłącz go ponownie.</translation>
-    </message>
-    <message>
-        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade.</source>
-        <translation>Adapter nie przyjął %1 z %2 bloków firmware i nadal czeka na obraz firmware; uruchom ten program ponownie i powtórz aktualizację.</translation>
     </message>
     <message>
         <source>Sending firmware: %1 of %2</source>
@@ -1054,6 +1117,66 @@ Numer seryjny: %6
     <message>
         <source>Simulated adaptor: nothing is kept when the program ends</source>
         <translation>Symulowany adapter: po zamknięciu programu nic nie zostanie zachowane</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but its feature reports are %1 bytes long, and this program can exchange settings only in reports of %2 to %3 bytes: nothing is sent to it.</source>
+        <translation>Adapter jest podłączony, ale jego raporty funkcji mają %1 bajtów, a ten program może wymieniać ustawienia tylko w raportach od %2 do %3 bajtów: nic nie zostanie do niego wysłane.</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>Adapter czeka na nowy firmware. Aktualizuj firmware wysyła mu firmware wbudowany w ten program, co trwa kilka sekund. Nie odłączaj adaptera, dopóki się nie skończy. Po zakończeniu ten program zostanie zamknięty.
+
+Wysłać firmware teraz?</translation>
+    </message>
+    <message>
+        <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
+        <translation>Obraz firmware został wysłany; odłącz adapter i podłącz go ponownie. Ten program zostanie teraz zamknięty.</translation>
+    </message>
+    <message>
+        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade. This program now closes.</source>
+        <translation>Adapter nie przyjął %1 z %2 bloków firmware i nadal czeka na obraz firmware, dlatego uruchom ten program ponownie i powtórz aktualizację. Ten program zostanie teraz zamknięty.</translation>
+    </message>
+    <message>
+        <source>%1 lies left of %2</source>
+        <translation>%1 leży na lewo od %2</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 leży powyżej %2</translation>
+    </message>
+    <message>
+        <source>%1: the lines have crossed</source>
+        <translation>%1: linie się skrzyżowały</translation>
+    </message>
+    <message>
+        <source>Reads the adaptor&apos;s 128 bytes of memory and shows them for support</source>
+        <translation>Odczytuje 128 bajtów pamięci adaptera i pokazuje je dla pomocy technicznej</translation>
+    </message>
+    <message>
+        <source>Stores the thresholds of the adaptor&apos;s current mode; closing the window stores all six</source>
+        <translation>Zapisuje progi bieżącego trybu adaptera; zamknięcie okna zapisuje wszystkie sześć</translation>
+    </message>
+    <message>
+        <source>Sends the built-in firmware to the adaptor; asks first</source>
+        <translation>Wysyła wbudowany firmware do adaptera; najpierw pyta</translation>
+    </message>
+    <message>
+        <source>; the adaptor holds %1 until it is stored</source>
+        <translation>; adapter przechowuje %1, dopóki wartość nie zostanie zapisana</translation>
+    </message>
+    <message>
+        <source>Simulated adaptor: its thresholds are lost when the program ends, its history is kept</source>
+        <translation>Symulowany adapter: jego progi przepadają po zamknięciu programu, jego historia zostaje zachowana</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)</source>
+        <translation>
+            <numerusform>%n wartość nie jest jeszcze zapisana w adapterze; zamknięcie okna ją zapisze</numerusform>
+            <numerusform>%n wartości nie są jeszcze zapisane w adapterze; zamknięcie okna je zapisze</numerusform>
+            <numerusform>%n wartości nie jest jeszcze zapisanych w adapterze; zamknięcie okna je zapisze</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1325,6 +1448,61 @@ Numer seryjny: %6
     <message>
         <source>Copied</source>
         <translation>Skopiowano</translation>
+    </message>
+</context>
+<context>
+    <name>gui::SupportRecording</name>
+    <message>
+        <source>Record a session for support...</source>
+        <translation>Nagraj sesję dla pomocy technicznej...</translation>
+    </message>
+    <message>
+        <source>Record a session for support</source>
+        <translation>Nagraj sesję dla pomocy technicznej</translation>
+    </message>
+    <message>
+        <source>A recording holds every report the program exchanges with the adaptor, with the adaptor&apos;s serial number and thresholds. Start it, do what goes wrong (the dialog may be closed meanwhile), then stop it and save it to attach to your report.</source>
+        <translation>Nagranie zawiera każdy raport, który program wymienia z adapterem, wraz z numerem seryjnym i progami adaptera. Uruchom je, wykonaj to, co nie działa (okno można w tym czasie zamknąć), a potem zatrzymaj je i zapisz, aby dołączyć do zgłoszenia.</translation>
+    </message>
+    <message>
+        <source>Not recording.</source>
+        <translation>Nagrywanie nie trwa.</translation>
+    </message>
+    <message>
+        <source>Recording: %1 KB so far.</source>
+        <translation>Nagrywanie: dotąd %1 KB.</translation>
+    </message>
+    <message>
+        <source>Stopped: the recording holds %1 KB.</source>
+        <translation>Zatrzymano: nagranie ma %1 KB.</translation>
+    </message>
+    <message>
+        <source>Stopped at the size limit: the recording holds %1 KB.</source>
+        <translation>Zatrzymano na limicie rozmiaru: nagranie ma %1 KB.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Rozpocznij</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Zapisz jako...</translation>
+    </message>
+    <message>
+        <source>Save the recording</source>
+        <translation>Zapisz nagranie</translation>
+    </message>
+    <message>
+        <source>Session recordings (*.rec)</source>
+        <translation>Nagrania sesji (*.rec)</translation>
+    </message>
+    <message>
+        <source>The recording was not saved: could not write %1.</source>
+        <translation>Nagranie nie zostało zapisane: nie udało się zapisać %1.</translation>
     </message>
 </context>
 </TS>

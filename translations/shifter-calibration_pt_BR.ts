@@ -201,14 +201,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
 </translation>
     </message>
     <message>
-        <source>--screenshot needs a file name, and %1 is a folder</source>
-        <translation>--screenshot precisa de um nome de arquivo, e %1 é uma pasta</translation>
-    </message>
-    <message>
-        <source>--screenshot cannot write into the folder %1</source>
-        <translation>--screenshot não consegue gravar na pasta %1</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 só vale com --simulate</translation>
     </message>
@@ -239,10 +231,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Shows the program&apos;s version.</source>
         <translation>Mostra a versão do programa.</translation>
-    </message>
-    <message>
-        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader.</source>
-        <translation>Funciona com um adaptador simulado cuja alavanca se move sozinha: kelvo (quando nenhum valor é dado), mirad, usb ou loader.</translation>
     </message>
     <message>
         <source>Reports a second the simulated adaptor sends (default 125).</source>
@@ -285,10 +273,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>argumento inesperado &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb or loader</source>
-        <translation>adaptador &quot;%1&quot; desconhecido para --simulate: use kelvo, mirad, usb ou loader</translation>
-    </message>
-    <message>
         <source>--report-rate applies to --simulate only</source>
         <translation>--report-rate só vale com --simulate</translation>
     </message>
@@ -307,10 +291,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>--json applies to --read only</source>
         <translation>--json só vale com --read</translation>
-    </message>
-    <message>
-        <source>--screenshot needs the window, not a command</source>
-        <translation>--screenshot precisa da janela, não de um comando</translation>
     </message>
     <message>
         <source>--screenshot needs a file name</source>
@@ -337,6 +317,62 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>the picture could not be made</source>
         <translation>não foi possível criar a imagem</translation>
+    </message>
+    <message>
+        <source>--%1 needs a file name, and %2 is a folder</source>
+        <translation>--%1 precisa de um nome de arquivo, e %2 é uma pasta</translation>
+    </message>
+    <message>
+        <source>--%1 cannot write into the folder %2</source>
+        <translation>--%1 não consegue gravar na pasta %2</translation>
+    </message>
+    <message>
+        <source>Runs on a simulated adaptor whose lever moves by itself: kelvo (when no value is given), mirad, usb or loader; or on the adaptor a recording made with --record holds, given as --simulate=FILE.</source>
+        <translation>Funciona com um adaptador simulado cuja alavanca se move sozinha: kelvo (quando nenhum valor é dado), mirad, usb ou loader; ou com o adaptador que uma gravação feita com --record contém, dada como --simulate=FILE.</translation>
+    </message>
+    <message>
+        <source>Records every call to the adaptors and each answer into FILE, with the window or any command. The recording holds the adaptor&apos;s serial number and thresholds; it stops at 50 MB.</source>
+        <translation>Grava em FILE cada chamada aos adaptadores e cada resposta, com a janela ou com qualquer comando. A gravação contém o número de série e os limiares do adaptador; ela para em 50 MB.</translation>
+    </message>
+    <message>
+        <source>With --record: writes a stand-in for the serial number and the device paths.</source>
+        <translation>Com --record: grava um substituto no lugar do número de série e dos caminhos dos dispositivos.</translation>
+    </message>
+    <message>
+        <source>Opens the window at FACTOR times the design&apos;s size (0.4 to 8), and keeps its size, place and View choices for the next run unchanged.</source>
+        <translation>Abre a janela com FACTOR vezes o tamanho do projeto (0,4 a 8) e mantém inalterados o tamanho, a posição e as escolhas de Exibir guardados para a próxima execução.</translation>
+    </message>
+    <message>
+        <source>unknown adaptor &apos;%1&apos; for --simulate: use kelvo, mirad, usb, loader or a recording&apos;s file</source>
+        <translation>adaptador &quot;%1&quot; desconhecido para --simulate: use kelvo, mirad, usb, loader ou o arquivo de uma gravação</translation>
+    </message>
+    <message>
+        <source>--%1 needs the window, not a command</source>
+        <translation>--%1 precisa da janela, não de um comando</translation>
+    </message>
+    <message>
+        <source>--scale needs a factor from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--scale precisa de um fator de %1 a %2, não &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>%1 is larger than the %2 MB a recording may hold</source>
+        <translation>%1 é maior que os %2 MB que uma gravação pode conter</translation>
+    </message>
+    <message>
+        <source>cannot read the recording %1: %2</source>
+        <translation>não foi possível ler a gravação %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not write the recording %1</source>
+        <translation>Não foi possível salvar a gravação: %1</translation>
+    </message>
+    <message>
+        <source>The recording reached its size limit of %1 MB and stopped; %2 holds the session up to then.</source>
+        <translation>A gravação atingiu seu limite de %1 MB e parou; %2 contém a sessão até aquele momento.</translation>
+    </message>
+    <message>
+        <source>Recorded the session to %1.</source>
+        <translation>Sessão gravada em %1.</translation>
     </message>
 </context>
 <context>
@@ -717,6 +753,41 @@ Número de série: %6
     </message>
 </context>
 <context>
+    <name>Recording</name>
+    <message>
+        <source>The recording never lists an adaptor, so there is nothing to simulate.</source>
+        <translation>A gravação não lista nenhum adaptador, então não há nada para simular.</translation>
+    </message>
+    <message>
+        <source>This is not a session recording: its first line does not name the format &quot;%1&quot; and its version.</source>
+        <translation>Isto não é uma gravação de sessão: a primeira linha não informa o formato &quot;%1&quot; e sua versão.</translation>
+    </message>
+    <message>
+        <source>This recording is of format version %1, newer than the version %2 this program reads.</source>
+        <translation>Esta gravação está no formato versão %1, mais nova que a versão %2 que este programa lê.</translation>
+    </message>
+    <message>
+        <source>The recording&apos;s first line lacks the program, the platform or the date.</source>
+        <translation>Falta na primeira linha da gravação o programa, a plataforma ou a data.</translation>
+    </message>
+    <message>
+        <source>The recording is larger than the %1 MB a recording may hold.</source>
+        <translation>A gravação é maior que os %1 MB que uma gravação pode conter.</translation>
+    </message>
+    <message>
+        <source>The recording is empty.</source>
+        <translation>A gravação está vazia.</translation>
+    </message>
+    <message>
+        <source>The recording is damaged at line %1.</source>
+        <translation>A gravação está danificada na linha %1.</translation>
+    </message>
+    <message>
+        <source>The recording is cut short: it ends before its closing line.</source>
+        <translation>A gravação está incompleta: termina antes da linha de encerramento.</translation>
+    </message>
+</context>
+<context>
     <name>Storage</name>
     <message>
         <source>Shifter calibration</source>
@@ -868,14 +939,6 @@ Número de série: %6
     <message>
         <source>Done.Exiting...</source>
         <translation>Pronto. Saindo...</translation>
-    </message>
-    <message>
-        <source>The firmware image was sent; please unplug the adaptor and plug it in again.</source>
-        <translation>A imagem do firmware foi enviada; desconecte o adaptador e conecte-o novamente.</translation>
-    </message>
-    <message>
-        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade.</source>
-        <translation>O adaptador não aceitou %1 dos %2 blocos do firmware e ainda aguarda uma imagem de firmware; inicie este programa novamente e repita a atualização.</translation>
     </message>
     <message>
         <source>Sending firmware: %1 of %2</source>
@@ -1052,6 +1115,65 @@ Número de série: %6
     <message>
         <source>Simulated adaptor: nothing is kept when the program ends</source>
         <translation>Adaptador simulado: nada é mantido quando o programa termina</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but its feature reports are %1 bytes long, and this program can exchange settings only in reports of %2 to %3 bytes: nothing is sent to it.</source>
+        <translation>O adaptador está conectado, mas seus relatórios de recurso têm %1 bytes, e este programa só troca ajustes em relatórios de %2 a %3 bytes: nada é enviado a ele.</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>O adaptador está esperando um novo firmware. Atualizar firmware envia a ele o firmware embutido neste programa, o que leva alguns segundos. Mantenha o adaptador conectado até terminar. Ao terminar, este programa fecha.
+
+Enviar o firmware agora?</translation>
+    </message>
+    <message>
+        <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
+        <translation>A imagem do firmware foi enviada; desconecte o adaptador e conecte-o de novo. Este programa fecha agora.</translation>
+    </message>
+    <message>
+        <source>The adaptor did not accept %1 of the %2 firmware blocks and is still waiting for a firmware image, so please start this program again and repeat the upgrade. This program now closes.</source>
+        <translation>O adaptador não aceitou %1 dos %2 blocos do firmware e ainda está esperando uma imagem de firmware; inicie este programa de novo e repita a atualização. Este programa fecha agora.</translation>
+    </message>
+    <message>
+        <source>%1 lies left of %2</source>
+        <translation>%1 está à esquerda de %2</translation>
+    </message>
+    <message>
+        <source>%1 lies above %2</source>
+        <translation>%1 está acima de %2</translation>
+    </message>
+    <message>
+        <source>%1: the lines have crossed</source>
+        <translation>%1: as linhas se cruzaram</translation>
+    </message>
+    <message>
+        <source>Reads the adaptor&apos;s 128 bytes of memory and shows them for support</source>
+        <translation>Lê os 128 bytes de memória do adaptador e os mostra para o suporte</translation>
+    </message>
+    <message>
+        <source>Stores the thresholds of the adaptor&apos;s current mode; closing the window stores all six</source>
+        <translation>Grava os limiares do modo atual do adaptador; fechar a janela grava os seis</translation>
+    </message>
+    <message>
+        <source>Sends the built-in firmware to the adaptor; asks first</source>
+        <translation>Envia o firmware embutido ao adaptador; pergunta antes</translation>
+    </message>
+    <message>
+        <source>; the adaptor holds %1 until it is stored</source>
+        <translation>; o adaptador mantém %1 até que seja gravado</translation>
+    </message>
+    <message>
+        <source>Simulated adaptor: its thresholds are lost when the program ends, its history is kept</source>
+        <translation>Adaptador simulado: seus limiares se perdem quando o programa termina, seu histórico é mantido</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)</source>
+        <translation>
+            <numerusform>%n valor ainda não está gravado no adaptador; fechar a janela o grava</numerusform>
+            <numerusform>%n valores ainda não estão gravados no adaptador; fechar a janela os grava</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1323,6 +1445,61 @@ Número de série: %6
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+</context>
+<context>
+    <name>gui::SupportRecording</name>
+    <message>
+        <source>Record a session for support...</source>
+        <translation>Gravar uma sessão para o suporte...</translation>
+    </message>
+    <message>
+        <source>Record a session for support</source>
+        <translation>Gravar uma sessão para o suporte</translation>
+    </message>
+    <message>
+        <source>A recording holds every report the program exchanges with the adaptor, with the adaptor&apos;s serial number and thresholds. Start it, do what goes wrong (the dialog may be closed meanwhile), then stop it and save it to attach to your report.</source>
+        <translation>Uma gravação contém cada relatório que o programa troca com o adaptador, com o número de série e os limiares do adaptador. Inicie-a, faça o que dá errado (o diálogo pode ser fechado enquanto isso), depois pare-a e salve-a para anexar ao seu relato.</translation>
+    </message>
+    <message>
+        <source>Not recording.</source>
+        <translation>Sem gravação.</translation>
+    </message>
+    <message>
+        <source>Recording: %1 KB so far.</source>
+        <translation>Gravando: %1 KB até agora.</translation>
+    </message>
+    <message>
+        <source>Stopped: the recording holds %1 KB.</source>
+        <translation>Parada: a gravação contém %1 KB.</translation>
+    </message>
+    <message>
+        <source>Stopped at the size limit: the recording holds %1 KB.</source>
+        <translation>Parada no limite de tamanho: a gravação contém %1 KB.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Salvar como...</translation>
+    </message>
+    <message>
+        <source>Save the recording</source>
+        <translation>Salvar a gravação</translation>
+    </message>
+    <message>
+        <source>Session recordings (*.rec)</source>
+        <translation>Gravações de sessão (*.rec)</translation>
+    </message>
+    <message>
+        <source>The recording was not saved: could not write %1.</source>
+        <translation>A gravação não foi salva: não foi possível escrever %1.</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include "commands/exit_status.h"
 #include "recording/recording_text.h"
 #include "storage/atomic_file.h"
+#include "storage/translate.h"
 
 namespace cli {
 namespace {
@@ -35,13 +36,15 @@ std::shared_ptr<const recording::RecordedDevice> loadRecordedAdaptor(const QStri
     const QString shown = QDir::toNativeSeparators(path);
     const storage::FileBytes file = storage::readSmallFile(path, recording::kSizeLimit);
     if (file.tooLarge) {
-        error = QStringLiteral("%1 is larger than the %2 MB a recording may hold")
-                    .arg(shown)
-                    .arg(recording::kSizeLimit / kMegabyte);
+        error =
+            storage::translate("CommandLine", "%1 is larger than the %2 MB a recording may hold")
+                .arg(shown)
+                .arg(recording::kSizeLimit / kMegabyte);
         return nullptr;
     }
     if (!file.bytes) {
-        error = QStringLiteral("cannot read the recording %1: %2").arg(shown, file.reason);
+        error = storage::translate("CommandLine", "cannot read the recording %1: %2")
+                    .arg(shown, file.reason);
         return nullptr;
     }
     const recording::ReadResult read =
@@ -94,16 +97,17 @@ int SessionRecording::finish(int status) {
     recorder_->finish();
     const QString shown = QDir::toNativeSeparators(path_);
     if (!error_.isEmpty()) {
-        tell(QStringLiteral("Could not write the recording %1").arg(error_));
+        tell(storage::translate("CommandLine", "Could not write the recording %1").arg(error_));
         return status == commands::kExitOk ? commands::kExitFailed : status;
     }
     if (recorder_->stoppedAtLimit()) {
-        tell(QStringLiteral("The recording reached its size limit of %1 MB and stopped; %2 "
-                            "holds the session up to then.")
+        tell(storage::translate("CommandLine",
+                                "The recording reached its size limit of %1 MB and stopped; %2 "
+                                "holds the session up to then.")
                  .arg(recording::kSizeLimit / kMegabyte)
                  .arg(shown));
     } else {
-        tell(QStringLiteral("Recorded the session to %1.").arg(shown));
+        tell(storage::translate("CommandLine", "Recorded the session to %1.").arg(shown));
     }
     return status;
 }

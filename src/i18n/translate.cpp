@@ -14,6 +14,21 @@ void replaceAll(std::string& text, std::string_view marker, const std::string& b
     }
 }
 
+// Each "(singular|plural)" group of an English text becomes the word its count needs.
+void choosePluralWords(std::string& text, bool singular) {
+    for (auto open = text.find('('); open != std::string::npos; open = text.find('(', open + 1)) {
+        const auto bar = text.find('|', open);
+        const auto close = text.find(')', open);
+        if (bar == std::string::npos || close == std::string::npos || bar > close ||
+            text.find('(', open + 1) < close) {
+            continue;
+        }
+        const std::string word = singular ? text.substr(open + 1, bar - open - 1)
+                                          : text.substr(bar + 1, close - bar - 1);
+        text.replace(open, close - open + 1, word);
+    }
+}
+
 }  // namespace
 
 void install(Translator translator) {
@@ -27,8 +42,10 @@ std::string translate(const char* context, const char* text, const char* /*comme
     std::string english = text;
     if (count >= 0) {
         replaceAll(english, "%n", std::to_string(count));
-        // The English text marks its plural as Qt's convention has it: "%n flicker(s)".
+        // The English text marks its plural as Qt's convention has it: "%n flicker(s)";
+        // words that change whole are given as "(is|are)".
         replaceAll(english, "(s)", count == 1 ? "" : "s");
+        choosePluralWords(english, count == 1);
     }
     return english;
 }

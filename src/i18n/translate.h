@@ -24,7 +24,8 @@ using Translator = std::string (*)(const char* context, const char* text, int co
 void install(Translator translator);
 
 // `text` in the user's language; with a `count`, its plural form with %n filled in
-// (untranslated, "(s)" is the English plural: "%n flicker(s)").
+// (untranslated, "(s)" is the English plural: "%n flicker(s)", and "(is|are)" a word that
+// changes whole).
 std::string translate(const char* context, const char* text, const char* comment = nullptr,
                       int count = -1);
 

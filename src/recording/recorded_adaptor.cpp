@@ -4,6 +4,8 @@
 #include <set>
 #include <utility>
 
+#include "i18n/translate.h"
+
 namespace recording {
 namespace {
 
@@ -170,7 +172,8 @@ std::optional<RecordedDevice> recordedDevice(const Recording& recording, std::st
         tracker.take(call);
     }
     if (!tracker.found()) {
-        error = "The recording never lists an adaptor, so there is nothing to simulate.";
+        error = i18n::translate(
+            "Recording", "The recording never lists an adaptor, so there is nothing to simulate.");
         return std::nullopt;
     }
     return device;

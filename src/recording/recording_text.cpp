@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "i18n/translate.h"
 #include "recording/line_object.h"
 
 namespace recording {
@@ -181,22 +182,24 @@ bool readHeader(const LineObject& object, Header& header, std::string& error) {
     std::int64_t version = 0;
     if (!object.text("format", format) || format != kFormatName ||
         !object.number("version", 1, kMaxLength, version)) {
-        error =
-            "This is not a session recording: its first line does not name the format "
-            "\"" +
-            std::string(kFormatName) + "\" and its version.";
+        error = i18n::arg(i18n::translate("Recording",
+                                          "This is not a session recording: its first line does "
+                                          "not name the format \"%1\" and its version."),
+                          {kFormatName});
         return false;
     }
     if (version > kFormatVersion) {
-        error = "This recording is of format version " + std::to_string(version) +
-                ", newer than the version " + std::to_string(kFormatVersion) +
-                " this program reads.";
+        error = i18n::arg(i18n::translate("Recording",
+                                          "This recording is of format version %1, newer than "
+                                          "the version %2 this program reads."),
+                          {std::to_string(version), std::to_string(kFormatVersion)});
         return false;
     }
     header.version = static_cast<int>(version);
     if (!object.text("program", header.program) || !object.text("platform", header.platform) ||
         !object.text("date", header.date)) {
-        error = "The recording's first line lacks the program, the platform or the date.";
+        error = i18n::translate(
+            "Recording", "The recording's first line lacks the program, the platform or the date.");
         return false;
     }
     return true;
@@ -285,12 +288,14 @@ std::string endLine(std::int64_t timeUs, std::string_view reason) {
 ReadResult readRecording(std::string_view text) {
     ReadResult result;
     if (text.size() > kSizeLimit) {
-        result.error = "The recording is larger than the " +
-                       std::to_string(kSizeLimit / (1024 * 1024)) + " MB a recording may hold.";
+        result.error = i18n::arg(
+            i18n::translate("Recording",
+                            "The recording is larger than the %1 MB a recording may hold."),
+            {std::to_string(kSizeLimit / (1024 * 1024))});
         return result;
     }
     if (text.empty()) {
-        result.error = "The recording is empty.";
+        result.error = i18n::translate("Recording", "The recording is empty.");
         return result;
     }
     Recording recording;
@@ -307,7 +312,9 @@ ReadResult readRecording(std::string_view text) {
         ++lineNumber;
         const auto object = LineObject::parse(lineText);
         const auto damaged = [&] {
-            result.error = "The recording is damaged at line " + std::to_string(lineNumber) + ".";
+            result.error =
+                i18n::arg(i18n::translate("Recording", "The recording is damaged at line %1."),
+                          {std::to_string(lineNumber)});
             return result;
         };
         if (!object || ended) {
@@ -339,7 +346,8 @@ ReadResult readRecording(std::string_view text) {
         }
     }
     if (!ended) {
-        result.error = "The recording is cut short: it ends before its closing line.";
+        result.error = i18n::translate(
+            "Recording", "The recording is cut short: it ends before its closing line.");
         return result;
     }
     result.recording = std::move(recording);

@@ -3,17 +3,17 @@
 // that crossed are named too, since the adaptor takes them without a word.
 #include <string>
 
+#include "i18n/translate.h"
 #include "window/frm_main.h"
 #include "window/threshold_boxes.h"
 
 namespace {
 
-std::string unstoredText(std::size_t count) {
-    if (count == 1) {
-        return "1 value is not stored in the adaptor yet; closing the window stores it";
-    }
-    return std::to_string(count) +
-           " values are not stored in the adaptor yet; closing the window stores them";
+std::string unstoredText(int count) {
+    return i18n::translate(
+        "Window",
+        "%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)",
+        nullptr, count);
 }
 
 std::string shownValue(protocol::Threshold threshold, int value) {
@@ -32,12 +32,14 @@ std::string crossedText(const protocol::Thresholds& values) {
         }
         text += text.empty() ? "" : "; ";
         text += low.axis == protocol::Axis::X
-                    ? shownValue(pair.high, highValue) + " lies left of " +
-                          shownValue(pair.low, lowValue)
-                    : shownValue(pair.low, lowValue) + " lies above " +
-                          shownValue(pair.high, highValue);
+                    ? i18n::arg(i18n::translate("Window", "%1 lies left of %2"),
+                                {shownValue(pair.high, highValue), shownValue(pair.low, lowValue)})
+                    : i18n::arg(i18n::translate("Window", "%1 lies above %2"),
+                                {shownValue(pair.low, lowValue), shownValue(pair.high, highValue)});
     }
-    return text.empty() ? text : text + ": the lines have crossed";
+    return text.empty()
+               ? text
+               : i18n::arg(i18n::translate("Window", "%1: the lines have crossed"), {text});
 }
 
 }  // namespace
@@ -65,7 +67,7 @@ void frmMain::ShowDifferences() {
         window::markDifference(boxOf(threshold), threshold, adaptorValue);
     }
     status.setCondition(window::Condition::UnstoredValues,
-                        unstored == 0 ? std::string() : unstoredText(unstored));
+                        unstored == 0 ? std::string() : unstoredText(static_cast<int>(unstored)));
     status.setCondition(window::Condition::CrossedLines,
                         adaptorHolds_ ? crossedText(held) : std::string());
 }

@@ -14,7 +14,8 @@ std::string description(protocol::Threshold threshold) {
 std::string toolTipOf(const toolkit::TextBox& box, protocol::Threshold threshold) {
     std::string tip = box.refused ? std::string(kThresholdRange) : description(threshold);
     if (box.adaptorValue) {
-        tip += "; the adaptor holds " + std::to_string(*box.adaptorValue) + " until it is stored";
+        tip += i18n::arg(i18n::translate("Window", "; the adaptor holds %1 until it is stored"),
+                         {std::to_string(*box.adaptorValue)});
     }
     return tip;
 }

@@ -19,4 +19,19 @@ TEST(Arg, FillsEachNumberedPlaceOnceAndLeavesTheRest) {
     }
 }
 
+TEST(Translate, WithoutATranslatorACountPicksTheEnglishWords) {
+    struct Case {
+        const char* text;
+        int count;
+        const char* english;
+    };
+    for (const Case& c :
+         {Case{"%n value(s) (is|are) stored (it|them)", 1, "1 value is stored it"},
+          Case{"%n value(s) (is|are) stored (it|them)", 2, "2 values are stored them"},
+          Case{"%n (a (b|c)", 0, "0 (a c"},  // an unclosed group is text
+          Case{"%n (a|b", 1, "1 (a|b"}}) {
+        EXPECT_EQ(i18n::translate("T", c.text, nullptr, c.count), c.english) << c.text;
+    }
+}
+
 }  // namespace

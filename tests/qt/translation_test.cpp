@@ -17,6 +17,7 @@
 #include "cli/translations.h"
 #include "commands/commands.h"
 #include "gui/assistant/assistant_window.h"
+#include "gui/help/support_recording_dialog.h"
 #include "qt/shown_window.h"
 
 namespace {
@@ -100,16 +101,20 @@ class Translated : public ShownWindowTest {
         cli::loadTranslations(QLocale::c());  // English again for the other suites
     }
 
-    // Opens the History dialog from the menu, hands it to `use`, and closes it.
-    void withHistoryDialog(const std::function<void(QWidget&)>& use) {
+    // Opens a dialog from its menu entry, hands it to `use`, and closes it.
+    void withDialog(QAction* entry, const std::function<void(QWidget&)>& use) {
         QTimer::singleShot(0, [&] {
             QWidget* dialog = QApplication::activeModalWidget();
             ASSERT_NE(dialog, nullptr);
             use(*dialog);
             dialog->close();
         });
-        actionNamed(form->menu(gui::Menu::Adaptor), gui::CalibrationMenus::tr("&History..."))
-            ->trigger();
+        entry->trigger();
+    }
+    void withHistoryDialog(const std::function<void(QWidget&)>& use) {
+        withDialog(
+            actionNamed(form->menu(gui::Menu::Adaptor), gui::CalibrationMenus::tr("&History...")),
+            use);
     }
 
     // The assistant, once a report has named the mode: it shows the steps and warnings.
@@ -151,9 +156,23 @@ TEST_F(Translated, UnderThePseudoTranslationEveryShownTextIsLookedUp) {
     showWindow({&recorder, {}});
     ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
     static_cast<QPushButton*>(form->widgetFor(frm->btnUpdate))->click();
+    recording::RecordingOptions idle;
+    idle.startIdle = true;
+    recording::RecordingLayer recording(bus, {}, {}, idle);
+    gui::addSupportRecording(*form, recording);
 
     QStringList texts = textsIn(form.get()) + textsIn(openAssistant());
     withHistoryDialog([&](QWidget& dialog) { texts << textsIn(&dialog); });
+    withDialog(form->menu(gui::Menu::Help)->actions().constLast(), [&](QWidget& dialog) {
+        texts << textsIn(&dialog);
+        const QString start = QCoreApplication::translate("gui::SupportRecording", "Start");
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+            if (button->text() == start) {
+                button->click();  // it now tells how much it has recorded
+            }
+        }
+        texts << textsIn(&dialog);
+    });
     for (const char* command : {"--help", "--json", "--gates=1"}) {
         texts << cli::parseCommandLine({QStringLiteral("x"), QLatin1String(command)}).text;
     }

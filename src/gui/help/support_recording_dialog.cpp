@@ -1,5 +1,6 @@
 #include "gui/help/support_recording_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -16,22 +17,25 @@ namespace {
 
 // What the dialog says, in one place.
 struct Texts {
-    QString menuEntry = QObject::tr("Record a session for support...");
-    QString title = QObject::tr("Record a session for support");
-    QString explanation = QObject::tr(
-        "A recording holds every report the program exchanges with the adaptor, with the "
-        "adaptor's serial number and thresholds. Start it, do what goes wrong (the dialog "
-        "may be closed meanwhile), then stop it and save it to attach to your report.");
-    QString idle = QObject::tr("Not recording.");
-    QString running = QObject::tr("Recording: %1 KB so far.");
-    QString stopped = QObject::tr("Stopped: the recording holds %1 KB.");
-    QString limit = QObject::tr("Stopped at the size limit: the recording holds %1 KB.");
-    QString start = QObject::tr("Start");
-    QString stop = QObject::tr("Stop");
-    QString saveAs = QObject::tr("Save as...");
-    QString saveTitle = QObject::tr("Save the recording");
-    QString fileTypes = QObject::tr("Session recordings (*.rec)");
-    QString notSaved = QObject::tr("The recording was not saved: could not write %1.");
+    Q_DECLARE_TR_FUNCTIONS(gui::SupportRecording)
+
+  public:
+    QString menuEntry = tr("Record a session for support...");
+    QString title = tr("Record a session for support");
+    QString explanation =
+        tr("A recording holds every report the program exchanges with the adaptor, with the "
+           "adaptor's serial number and thresholds. Start it, do what goes wrong (the dialog "
+           "may be closed meanwhile), then stop it and save it to attach to your report.");
+    QString idle = tr("Not recording.");
+    QString running = tr("Recording: %1 KB so far.");
+    QString stopped = tr("Stopped: the recording holds %1 KB.");
+    QString limit = tr("Stopped at the size limit: the recording holds %1 KB.");
+    QString start = tr("Start");
+    QString stop = tr("Stop");
+    QString saveAs = tr("Save as...");
+    QString saveTitle = tr("Save the recording");
+    QString fileTypes = tr("Session recordings (*.rec)");
+    QString notSaved = tr("The recording was not saved: could not write %1.");
 };
 
 void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder) {
