@@ -724,6 +724,20 @@ Seriennummer: %6
         <source>Fix: </source>
         <translation>Abhilfe: </translation>
     </message>
+    <message>
+        <source>The access diagnosis is made on Linux only; here, close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>Die Zugriffsdiagnose gibt es nur unter Linux; schließen Sie hier jedes andere Programm, das den Adapter verwendet, oder stecken Sie ihn ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>the system refused to open it</source>
+        <translation>das System hat das Öffnen verweigert</translation>
+    </message>
+    <message>
+        <source>Not on this system: it has no hidraw nodes, udev rules or seats to look at.
+</source>
+        <translation>Nicht auf diesem System: Es hat keine hidraw-Knoten, udev-Regeln oder Arbeitsplätze, die sich prüfen ließen.
+</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -928,6 +942,10 @@ Seriennummer: %6
     <message>
         <source>Shifter calibration cannot take its lock %1. Remove it and start again.</source>
         <translation>Die Schalthebel-Kalibrierung kann ihre Sperre %1 nicht nehmen. Entfernen Sie sie und starten Sie neu.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>es existiert nicht</translation>
     </message>
 </context>
 <context>

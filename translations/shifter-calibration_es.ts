@@ -724,6 +724,20 @@ Número de serie: %6
         <source>Fix: </source>
         <translation>Solución: </translation>
     </message>
+    <message>
+        <source>The access diagnosis is made on Linux only; here, close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>El diagnóstico de acceso solo se hace en Linux; aquí, cierra cualquier otro programa que use el adaptador, o desconéctalo y vuelve a conectarlo.</translation>
+    </message>
+    <message>
+        <source>the system refused to open it</source>
+        <translation>el sistema se negó a abrirlo</translation>
+    </message>
+    <message>
+        <source>Not on this system: it has no hidraw nodes, udev rules or seats to look at.
+</source>
+        <translation>No en este sistema: no tiene nodos hidraw, reglas udev ni puestos que examinar.
+</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -928,6 +942,10 @@ Número de serie: %6
     <message>
         <source>Shifter calibration cannot take its lock %1. Remove it and start again.</source>
         <translation>La calibración de la palanca de cambios no puede tomar su bloqueo %1. Elimínalo y vuelve a empezar.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>no existe</translation>
     </message>
 </context>
 <context>

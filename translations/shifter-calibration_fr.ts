@@ -724,6 +724,20 @@ Numéro de série : %6
         <source>Fix: </source>
         <translation>Solution : </translation>
     </message>
+    <message>
+        <source>The access diagnosis is made on Linux only; here, close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>Le diagnostic d’accès n’est fait que sous Linux ; ici, fermez tout autre programme qui utilise l’adaptateur, ou débranchez-le et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>the system refused to open it</source>
+        <translation>le système a refusé de l’ouvrir</translation>
+    </message>
+    <message>
+        <source>Not on this system: it has no hidraw nodes, udev rules or seats to look at.
+</source>
+        <translation>Pas sur ce système : il n’a ni nœuds hidraw, ni règles udev, ni postes à examiner.
+</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -928,6 +942,10 @@ Numéro de série : %6
     <message>
         <source>Shifter calibration cannot take its lock %1. Remove it and start again.</source>
         <translation>L’étalonnage du levier de vitesses ne peut pas prendre son verrou %1. Supprimez-le et relancez.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>il n’existe pas</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,20 @@ Numero di serie: %6
         <source>Fix: </source>
         <translation>Soluzione: </translation>
     </message>
+    <message>
+        <source>The access diagnosis is made on Linux only; here, close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>La diagnosi dell’accesso si fa solo su Linux; qui chiudi ogni altro programma che usa l’adattatore, oppure scollegalo e ricollegalo.</translation>
+    </message>
+    <message>
+        <source>the system refused to open it</source>
+        <translation>il sistema ha rifiutato di aprirlo</translation>
+    </message>
+    <message>
+        <source>Not on this system: it has no hidraw nodes, udev rules or seats to look at.
+</source>
+        <translation>Non su questo sistema: non ha nodi hidraw, regole udev né postazioni da esaminare.
+</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -928,6 +942,10 @@ Numero di serie: %6
     <message>
         <source>Shifter calibration cannot take its lock %1. Remove it and start again.</source>
         <translation>La calibrazione del cambio non può prendere il suo blocco %1. Rimuovilo e riavvia.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>non esiste</translation>
     </message>
 </context>
 <context>

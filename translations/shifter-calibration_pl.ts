@@ -726,6 +726,20 @@ Numer seryjny: %6
         <source>Fix: </source>
         <translation>Rozwiązanie: </translation>
     </message>
+    <message>
+        <source>The access diagnosis is made on Linux only; here, close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>Diagnoza dostępu jest wykonywana tylko w systemie Linux; tutaj zamknij każdy inny program, który używa adaptera, albo odłącz go i podłącz ponownie.</translation>
+    </message>
+    <message>
+        <source>the system refused to open it</source>
+        <translation>system odmówił otwarcia</translation>
+    </message>
+    <message>
+        <source>Not on this system: it has no hidraw nodes, udev rules or seats to look at.
+</source>
+        <translation>Nie w tym systemie: nie ma węzłów hidraw, reguł udev ani stanowisk do sprawdzenia.
+</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -930,6 +944,10 @@ Numer seryjny: %6
     <message>
         <source>Shifter calibration cannot take its lock %1. Remove it and start again.</source>
         <translation>Kalibracja skrzyni biegów nie może założyć blokady %1. Usuń ją i uruchom program ponownie.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>nie istnieje</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,20 @@ Número de série: %6
         <source>Fix: </source>
         <translation>Correção: </translation>
     </message>
+    <message>
+        <source>The access diagnosis is made on Linux only; here, close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>O diagnóstico de acesso só é feito no Linux; aqui, feche qualquer outro programa que use o adaptador, ou desconecte-o e conecte-o novamente.</translation>
+    </message>
+    <message>
+        <source>the system refused to open it</source>
+        <translation>o sistema recusou abri-lo</translation>
+    </message>
+    <message>
+        <source>Not on this system: it has no hidraw nodes, udev rules or seats to look at.
+</source>
+        <translation>Não neste sistema: ele não tem nós hidraw, regras udev nem postos a examinar.
+</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -928,6 +942,10 @@ Número de série: %6
     <message>
         <source>Shifter calibration cannot take its lock %1. Remove it and start again.</source>
         <translation>A calibração do câmbio não consegue pegar sua trava %1. Remova-a e inicie novamente.</translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation>não existe</translation>
     </message>
 </context>
 <context>
