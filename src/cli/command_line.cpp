@@ -270,8 +270,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("FILE"));
     const QCommandLineOption recordAnonymous(
         QStringLiteral("record-anonymous"),
-        storage::translate("CommandLine", "With --record: writes a stand-in for the serial "
-                                          "number and the device paths."));
+        storage::translate("CommandLine",
+                           "With --record: writes a stand-in for the serial "
+                           "number and the device paths."));
     const QCommandLineOption reportRate(
         QStringLiteral("report-rate"),
         storage::translate("CommandLine",
@@ -314,8 +315,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                            "Units the simulated lever shakes in X and Y (default 3 for the "
                            "assistant's lever, 0 for the tour)."),
         QStringLiteral("UNITS"));
-    parser.addOptions({help, version, simulate, reportRate, lever, gates, noise, screenshot,
-                       scale, keepHistory, record, recordAnonymous});
+    parser.addOptions({help, version, simulate, reportRate, lever, gates, noise, screenshot, scale,
+                       keepHistory, record, recordAnonymous});
     const QCommandLineOption json(
         QStringLiteral("json"), storage::translate("CommandLine", "With --read: answers in JSON."));
     const std::vector<CommandOption> commandChoices = commandOptions();
