@@ -401,7 +401,8 @@ TEST(GuestSession, LoaderTakesTheFirmwareAndComesBackAsKelvo) {
     ASSERT_EQ(toolkit.messages.size(), 1u);
     EXPECT_EQ(toolkit.messages[0].title, "Upgrade Firmware");
     EXPECT_EQ(toolkit.messages[0].text,
-              "The firmware image was sent; please unplug the adaptor and plug it in again.");
+              "The firmware image was sent; please unplug the adaptor and plug it in again. This "
+              "program now closes.");
     EXPECT_EQ(window.UpgradeFW.Caption, "Done.Exiting...");
     EXPECT_TRUE(window.isUnloaded());
     EXPECT_EQ(adaptor.nextStatus(kStatusTimeout), "down");
