@@ -20,6 +20,7 @@ CalibrationTools::CalibrationTools(FormWidget& form, frmMain& frm)
     : QObject(&form),
       form_(form),
       frm_(frm),
+      clientArea_(form.clientArea()),
       traceByGear_(form.menu(Menu::View)->addAction(tr("&Colour the trace by gear"))),
       openAssistant_(form.menu(Menu::Tools)->addAction(tr("Calibration &assistant..."))),
       legend_(new GearLegend(form.clientArea())),
@@ -27,7 +28,7 @@ CalibrationTools::CalibrationTools(FormWidget& form, frmMain& frm)
     QWidget* plot = form.widgetFor(frm.Graph);
     placeLegend();
     legend_->setVisible(frm.traceByGear);
-    form.clientArea()->installEventFilter(this);
+    clientArea_->installEventFilter(this);
     frm.attach(legendMode_);
     marks_ = new FlickerMarks(plot != nullptr ? plot : form.clientArea());
     marks_->show();
@@ -55,8 +56,10 @@ void CalibrationTools::placeLegend() {
     legend_->move(margin, plot != nullptr ? plot->y() : margin);
 }
 
+// Compares with the pointer kept at construction: while the form is being destroyed its
+// children still send events here, and the form can no longer be asked for anything.
 bool CalibrationTools::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_.clientArea() && event->type() == QEvent::Resize) {
+    if (watched == clientArea_ && event->type() == QEvent::Resize) {
         placeLegend();
     }
     return QObject::eventFilter(watched, event);
