@@ -1,8 +1,8 @@
 // The window on the hidapi backend against the uhid adaptor, through the guest
 // kernel's HID stack: discovery, identity and settings, reports shown, a stored
 // threshold, the memory dump, unplug and replug, the close, and a firmware upgrade.
-// Checks what the adaptor model received byte for byte. The commands' recordings come
-// out on the console, for tests/recordings/.
+// Checks what the adaptor model received byte for byte. The recordings of a window
+// session and of the commands come out on the console, for tests/recordings/.
 //   guest_session UHID_ADAPTOR_PROGRAM [gtest options]
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -21,6 +21,7 @@
 #include "commands/commands.h"
 #include "hid/hidapi_backend.h"
 #include "hid/hidraw_node.h"
+#include "kept_sessions.h"
 #include "maintenance/firmware_image.h"
 #include "monitor/gear_caption.h"
 #include "recording/recording_layer.h"
@@ -436,9 +437,11 @@ TEST(GuestSession, LoaderTakesTheFirmwareAndComesBackAsKelvo) {
     EXPECT_EQ(adaptor.quit(), 0);
 }
 
-// --read, --write and --dump through the kernel, each recorded as --record records it and
-// printed between marker lines that run_guest.sh takes the files from.
-TEST(GuestSession, CommandsRecordedThroughTheKernel) {
+// A window session, then --read, --write and --dump through the kernel, each recorded as
+// --record records it and printed between marker lines that run_guest.sh takes the files
+// from. What the window showed is printed too: its recording, replayed on the host, must
+// show the same.
+TEST(GuestSession, SessionsRecordedThroughTheKernel) {
     e2e::AdaptorProcess adaptor(adaptorProgram, "kelvo", "/tmp/commands.log");
     ASSERT_TRUE(adaptor.started());
     ASSERT_EQ(adaptor.nextStatus(kStatusTimeout), "up 10a0");
@@ -447,6 +450,13 @@ TEST(GuestSession, CommandsRecordedThroughTheKernel) {
     commands::WriteRequest write;
     write.assignments = commands::parseAssignments("V1=90");
     const std::pair<const char*, std::function<int(hid::HidLayer&)>> sessions[] = {
+        {"guest-window.rec",
+         [](hid::HidLayer& hid) {
+             const std::string shown = windowSession(
+                 hid, kGuestWindowTicks, [] { std::this_thread::sleep_for(kTickPause); });
+             std::printf("window shown: %s\n", shown.c_str());
+             return commands::kExitOk;
+         }},
         {"guest-read.rec",
          [](hid::HidLayer& hid) { return commands::readCommand(hid, nullptr).exitCode; }},
         {"guest-write.rec",

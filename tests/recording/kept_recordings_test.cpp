@@ -28,7 +28,7 @@ TEST(KeptRecordings, ReplayStrictlyAndPlayAsTheRecordedAdaptor) {
         ASSERT_TRUE(read.recording) << read.error;
 
         recording::StrictReplay replay(*read.recording);
-        session.run(replay);
+        EXPECT_EQ(session.run(replay), session.shown);
         EXPECT_EQ(replay.mismatch(), "");
         EXPECT_EQ(replay.callsLeft(), 0u);
 

@@ -18,10 +18,21 @@ struct KeptSession {
     // Sets up the simulated bus and its faults for a session that make_recordings
     // records; empty for a recording the program itself made (see the README there).
     std::function<void(sim::SimulatedBus&, support::FaultInjectingLayer&)> setUp;
-    std::function<void(hid::HidLayer&)> run;  // what the program did
+    // What the program did; for a window, returns what it showed at the end.
+    std::function<std::string(hid::HidLayer&)> run;
     std::uint16_t productId = 0;
     std::u16string serialNumber;
     std::optional<protocol::Thresholds> thresholds;  // as a read of the recorded adaptor shows
+    std::string shown;  // what the window showed at the end; empty for a command
 };
 
 const std::vector<KeptSession>& keptSessions();
+
+// The window on an adaptor: `ticks` reports shown, with `betweenTicks` run between two
+// ticks, the thresholds stored, the memory dumped, the window closed. Returns what the
+// window showed before it closed.
+// The ticks of the window session recorded in the kernel guest (tests/e2e).
+constexpr int kGuestWindowTicks = 20;
+
+std::string windowSession(hid::HidLayer& hid, int ticks,
+                          const std::function<void()>& betweenTicks = {});
