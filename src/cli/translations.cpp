@@ -20,11 +20,12 @@ QTranslator& qtTranslation() {
     return translator;
 }
 
-// The core's texts: the program's translation, or the English text where it has none.
+// The core's texts: the program's translation, or the English text where it has none
+// (English itself, or no translation for the desktop's language), its plural included.
 std::string translated(const char* context, const char* text, int count) {
     QString result = programTranslation().translate(context, text, nullptr, count);
     if (result.isEmpty()) {
-        result = QString::fromUtf8(text);
+        return i18n::english(text, count);
     }
     if (count >= 0) {
         result.replace(QLatin1String("%n"), QString::number(count));

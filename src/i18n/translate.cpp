@@ -36,18 +36,19 @@ void install(Translator translator) {
 }
 
 std::string translate(const char* context, const char* text, const char* /*comment*/, int count) {
-    if (installed != nullptr) {
-        return installed(context, text, count);
-    }
-    std::string english = text;
+    return installed != nullptr ? installed(context, text, count) : english(text, count);
+}
+
+std::string english(const char* text, int count) {
+    std::string result = text;
     if (count >= 0) {
-        replaceAll(english, "%n", std::to_string(count));
+        replaceAll(result, "%n", std::to_string(count));
         // The English text marks its plural as Qt's convention has it: "%n flicker(s)";
         // words that change whole are given as "(is|are)".
-        replaceAll(english, "(s)", count == 1 ? "" : "s");
-        choosePluralWords(english, count == 1);
+        replaceAll(result, "(s)", count == 1 ? "" : "s");
+        choosePluralWords(result, count == 1);
     }
-    return english;
+    return result;
 }
 
 std::string arg(std::string_view pattern, std::initializer_list<std::string_view> values) {

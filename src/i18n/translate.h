@@ -29,6 +29,10 @@ void install(Translator translator);
 std::string translate(const char* context, const char* text, const char* comment = nullptr,
                       int count = -1);
 
+// The English text itself, with a `count`, its plural form with %n filled in: what a
+// translator answers for a text its language does not have.
+std::string english(const char* text, int count = -1);
+
 // Fills %1..%9 of `pattern` with `values`, in one pass (a value's own % stays as it is).
 std::string arg(std::string_view pattern, std::initializer_list<std::string_view> values);
 

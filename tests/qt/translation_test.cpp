@@ -18,6 +18,7 @@
 #include "commands/commands.h"
 #include "gui/assistant/assistant_window.h"
 #include "gui/help/support_recording_dialog.h"
+#include "i18n/translate.h"
 #include "qt/shown_window.h"
 
 namespace {
@@ -229,6 +230,24 @@ TEST_F(Translated, InEveryLanguageTheDesignedControlsFitTheirTextsAndNoMenuShort
             }
         }
     }
+}
+
+// A language without a translation, and English, show the English plural, never the
+// text's plural markers.
+TEST(TranslatedPlural, WithoutATranslationTheEnglishPluralIsShown) {
+    constexpr const char* kUnstored =
+        "%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)";
+    for (const QLocale& locale :
+         {QLocale::c(), QLocale(QLocale::English), QLocale(QLocale::Japanese)}) {
+        cli::loadTranslations(locale);
+        EXPECT_EQ(i18n::translate("Window", kUnstored, nullptr, 1),
+                  "1 value is not stored in the adaptor yet; closing the window stores it")
+            << locale.name().toStdString();
+        EXPECT_EQ(i18n::translate("Window", kUnstored, nullptr, 2),
+                  "2 values are not stored in the adaptor yet; closing the window stores them")
+            << locale.name().toStdString();
+    }
+    cli::loadTranslations(QLocale::c());
 }
 
 }  // namespace
