@@ -13,7 +13,8 @@ bool isSurrogate(char32_t c) {
 bool isHighSurrogate(char16_t c) {
     return c >= 0xD800 && c <= 0xDBFF;
 }
-bool isLowSurrogate(char16_t c) {
+// Used only where wchar_t is UTF-16 (Windows).
+[[maybe_unused]] bool isLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
 }
 
