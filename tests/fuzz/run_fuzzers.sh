@@ -2,8 +2,8 @@
 # Builds the libFuzzer targets with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then runs each for a bounded time from its corpus.
 #   tests/fuzz/run_fuzzers.sh [SECONDS_PER_TARGET] [TARGET...]
-# Defaults: 60 s each for threshold_text, report_descriptor, window and hidapi_window. A crash or a
-# failed check makes the script fail; the input that did it is left in
+# Defaults: 60 s each for threshold_text, report_descriptor, recording_reader, window and
+# hidapi_window. A crash or a failed check makes the script fail; the input that did it is left in
 # build/fuzz-clang/artifacts/. Copy it into tests/fuzz/corpus/<target>/ so that the
 # replay test keeps it, and fix what it found.
 set -euo pipefail
@@ -11,7 +11,7 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(threshold_text report_descriptor window hidapi_window)
+[ ${#targets[@]} -eq 0 ] && targets=(threshold_text report_descriptor recording_reader window hidapi_window)
 build="$top/build/fuzz-clang"
 jobs=${FUZZ_BUILD_JOBS:-2}
 
