@@ -36,10 +36,22 @@ std::string runWindow(hid::HidLayer& hid, const std::function<void(frmMain&)>& a
     return shown;
 }
 
-void ticks(frmMain& window, int count) {
+// `count` ticks of the window's timer, with `between` run between two of them.
+void ticks(frmMain& window, int count, const std::function<void()>& between = {}) {
     for (int i = 0; i < count; ++i) {
+        if (i > 0 && between) {
+            between();
+        }
         window.Timer_Timer();
     }
+}
+
+// A command's session: it shows no window.
+std::function<std::string(hid::HidLayer&)> command(void (*run)(hid::HidLayer&)) {
+    return [run](hid::HidLayer& hid) {
+        run(hid);
+        return std::string();
+    };
 }
 
 void addAdaptorWithLever(sim::SimulatedBus& bus, sim::AdaptorIdentity identity) {
@@ -75,24 +87,16 @@ protocol::Thresholds with(protocol::Thresholds values, std::size_t address, std:
     return values;
 }
 
-const auto kRead = [](hid::HidLayer& hid) {
-    commands::readCommand(hid, nullptr);
-    return std::string();
-};
+const auto kRead = command([](hid::HidLayer& hid) { commands::readCommand(hid, nullptr); });
 
 const auto kWindowSession = [](hid::HidLayer& hid) { return windowSession(hid, 3); };
 
 }  // namespace
 
-std::string windowSession(hid::HidLayer& hid, int ticks,
+std::string windowSession(hid::HidLayer& hid, int count,
                           const std::function<void()>& betweenTicks) {
     return runWindow(hid, [&](frmMain& window) {
-        for (int tick = 0; tick < ticks; ++tick) {
-            if (tick > 0 && betweenTicks) {
-                betweenTicks();
-            }
-            window.Timer_Timer();
-        }
+        ticks(window, count, betweenTicks);
         window.btnUpdate_Click();
         window.Command1_Click();
     });
@@ -106,10 +110,9 @@ const std::vector<KeptSession>& keptSessions() {
         kept.push_back({"kelvo-read.rec", {}, kRead, protocol::kKelvo, u"KV-0001234", factory, ""});
         kept.push_back({"mirad-write.rec",
                         {},
-                        [](hid::HidLayer& hid) {
+                        command([](hid::HidLayer& hid) {
                             commands::writeCommand(hid, writeOf("V1=90,SEQH1=170"), nullptr);
-                            return std::string();
-                        },
+                        }),
                         protocol::kMirad,
                         u"",  // a write asks for no identity strings
                         with(with(factory, protocol::kAddressV1, 90), protocol::kAddressSeqH1, 170),
@@ -137,20 +140,16 @@ const std::vector<KeptSession>& keptSessions() {
         kept.push_back({"guest-read.rec", {}, kRead, protocol::kKelvo, u"KV-0001234", guest, ""});
         kept.push_back({"guest-write.rec",
                         {},
-                        [](hid::HidLayer& hid) {
+                        command([](hid::HidLayer& hid) {
                             commands::writeCommand(hid, writeOf("V1=90"), nullptr);
-                            return std::string();
-                        },
+                        }),
                         protocol::kKelvo,
                         u"",
                         with(guest, protocol::kAddressV1, 90),
                         ""});
         kept.push_back({"guest-dump.rec",
                         {},
-                        [](hid::HidLayer& hid) {
-                            commands::dumpCommand(hid, nullptr);
-                            return std::string();
-                        },
+                        command([](hid::HidLayer& hid) { commands::dumpCommand(hid, nullptr); }),
                         protocol::kKelvo,
                         u"",
                         factory,  // a dump reads no settings

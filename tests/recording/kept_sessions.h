@@ -28,11 +28,11 @@ struct KeptSession {
 
 const std::vector<KeptSession>& keptSessions();
 
-// The window on an adaptor: `ticks` reports shown, with `betweenTicks` run between two
-// ticks, the thresholds stored, the memory dumped, the window closed. Returns what the
-// window showed before it closed.
 // The ticks of the window session recorded in the kernel guest (tests/e2e).
 constexpr int kGuestWindowTicks = 20;
 
-std::string windowSession(hid::HidLayer& hid, int ticks,
+// The window on an adaptor: `count` ticks, with `betweenTicks` run between two of them,
+// the thresholds stored, the memory dumped, the window closed. Returns what the window
+// showed before it closed.
+std::string windowSession(hid::HidLayer& hid, int count,
                           const std::function<void()>& betweenTicks = {});

@@ -23,14 +23,14 @@ CalibrationTools::CalibrationTools(FormWidget& form, frmMain& frm)
       clientArea_(form.clientArea()),
       traceByGear_(form.menu(Menu::View)->addAction(tr("&Colour the trace by gear"))),
       openAssistant_(form.menu(Menu::Tools)->addAction(tr("Calibration &assistant..."))),
-      legend_(new GearLegend(form.clientArea())),
+      legend_(new GearLegend(clientArea_)),
       legendMode_(*legend_) {
     QWidget* plot = form.widgetFor(frm.Graph);
     placeLegend();
     legend_->setVisible(frm.traceByGear);
     clientArea_->installEventFilter(this);
     frm.attach(legendMode_);
-    marks_ = new FlickerMarks(plot != nullptr ? plot : form.clientArea());
+    marks_ = new FlickerMarks(plot != nullptr ? plot : clientArea_);
     marks_->show();
 
     // Kept between runs by this name.

@@ -51,7 +51,7 @@ class CalibrationTools : public QObject {
 
     FormWidget& form_;
     frmMain& frm_;
-    QObject* clientArea_;
+    QWidget* clientArea_;
     QAction* traceByGear_;
     QAction* openAssistant_;
     GearLegend* legend_;
