@@ -14,6 +14,19 @@
 
 namespace {
 
+// The first row, from the top, where a frame's line crosses a column just inside its
+// right border.
+int frameLineTop(QWidget& frame) {
+    const QImage image = frame.grab().toImage();
+    const QColor background = image.pixelColor(image.width() - 4, 0);
+    for (int y = 0; y < image.height(); ++y) {
+        if (image.pixelColor(image.width() - 4, y) != background) {
+            return y;
+        }
+    }
+    return image.height();
+}
+
 class WindowScaleTest : public ShownWindowTest {
   protected:
     void SetUp() override {
@@ -56,6 +69,8 @@ TEST_F(WindowScaleTest, TheDesignScalesUniformlyCentredBelowTheMenuBar) {
         EXPECT_EQ(form->widgetFor(frm->Graph)->geometry(), gui::pixelGeometry(frm->Graph, c.scale));
         EXPECT_DOUBLE_EQ(child<QLineEdit>("Text9")->font().pointSizeF(),
                          boxFont.pointSizeF() * c.scale);
+        // The Information frame's line stays above the rows it holds.
+        EXPECT_LT(frameLineTop(*form->widgetFor(frm->Frame1)), form->widgetFor(frm->lblManuf)->y());
     }
 }
 

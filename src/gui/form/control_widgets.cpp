@@ -130,6 +130,14 @@ void markBox(QLineEdit& box, const toolkit::TextBox& model) {
     }
 }
 
+// The frame's line runs through the middle of its title, as the design places it. Sized
+// in the title's own font, it shrinks with the design; a style's fixed margins above
+// the line do not, and at small sizes put it through the first row inside.
+constexpr const char* kFrameLook =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 0.5em; padding: 0 0.2em;"
+    " background-color: palette(window); }";
+
 }  // namespace
 
 QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent, double scale) {
@@ -147,6 +155,7 @@ QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent, d
         case ControlKind::Frame:
             widget = new QGroupBox(parent);
             applyStyle(control, *widget, QPalette::WindowText, QPalette::Window);
+            widget->setStyleSheet(kFrameLook);
             break;
         case ControlKind::Label:
             widget = createLabel(static_cast<const toolkit::Label&>(control), parent);
