@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 
 #include "gui/form/plot_widget.h"
@@ -97,13 +99,18 @@ TEST_F(WindowScaleTest, AtTwiceTheSizeTracePenAndMarkerScaleAndTheMarkerIsOverTh
 }
 
 TEST_F(WindowScaleTest, OnA1024By600ScreenAt2xTheWindowOpensSmallerAndInside) {
-    const QRect available(0, 0, 512, 300);  // 1024 x 600 device pixels at scale 2
+    // 1024 x 600 device pixels at scale 2, less a panel of 80
+    const QRect available(0, 0, 512, 260);
     gui::fitInto(*form, available);
     EXPECT_LT(form->scale(), 1);
     EXPECT_GE(form->scale(), gui::FormWidget::kMinimumScale);
     EXPECT_LT(form->height(), available.height());
     const QRect frame(gui::placementWithin(QRect(QPoint(), form->size()), available), form->size());
     EXPECT_TRUE(available.contains(frame));
+    // Wider than the shrunk design, so that the menu bar shows its last menu.
+    const QMenuBar* bar = form->findChild<QMenuBar*>();
+    EXPECT_TRUE(
+        bar->rect().contains(bar->actionGeometry(form->menu(gui::Menu::Help)->menuAction())));
     // On a large screen it opens at the design's size.
     gui::fitInto(*form, QRect(0, 0, 1280, 1024));
     EXPECT_DOUBLE_EQ(form->scale(), 1);

@@ -265,6 +265,10 @@ int FormWidget::menuHeight() {
     return menuHeight_;
 }
 
+int FormWidget::menuWidth() const {
+    return menuBar_->sizeHint().width();
+}
+
 QSize FormWidget::sizeAtScale(double scale) {
     const QSize design = designSize(scale);
     return {design.width(), design.height() + menuHeight()};

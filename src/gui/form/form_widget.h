@@ -52,6 +52,8 @@ class FormWidget : public QWidget {
     // The window's size for the design at `scale`, menu bar included.
     QSize sizeAtScale(double scale);
     int menuHeight();
+    // The width the menu bar needs to show every menu without its overflow button.
+    int menuWidth() const;
     // The largest scale at which `design` fits into `area`, within the limits below.
     static double scaleToFit(const QSize& area, const QSize& design);
     static constexpr double kMinimumScale = 0.4;

@@ -28,7 +28,11 @@ void fitInto(FormWidget& widget, const QRect& available) {
     const QSize menu(0, widget.menuHeight());
     const QSize room = available.size() - frameAllowance(widget) - menu;
     const double scale = std::min(1.0, FormWidget::scaleToFit(room, widget.sizeAtScale(1) - menu));
-    widget.resize(widget.sizeAtScale(scale));
+    QSize size = widget.sizeAtScale(scale);
+    // Where the design is shrunk, a window as narrow as it would hide the last menus
+    // behind the menu bar's overflow button; the design is centred in the wider window.
+    size.setWidth(std::max(size.width(), std::min(widget.menuWidth(), room.width())));
+    widget.resize(size);
 }
 
 void loadAndShow(frmMain& window, FormWidget& widget, QtToolkitServices& toolkit,
