@@ -1,6 +1,7 @@
 #include "cli/command_runner.h"
 
 #include <QDateTime>
+#include <QSysInfo>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -125,6 +126,8 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
             facts.qtVersion = qVersion();
             facts.hidapiVersion = hid::hidapiVersion();
             facts.simulated = options.simulated.has_value();
+            facts.systemName = QSysInfo::prettyProductName().toStdString();
+            facts.kernelVersion = QSysInfo::kernelVersion().toStdString();
             if (history) {
                 facts.historyTail = [&](const history::Identity& adaptor) {
                     return historyTail(history->store(), adaptor);

@@ -15,8 +15,8 @@ std::string firstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
 }
 
-std::string systemText(const diagnosis::SystemView& system) {
-    std::string name = "unknown system";
+std::string systemText(const diagnosis::SystemView& system, const ReportFacts& facts) {
+    std::string name = facts.systemName.empty() ? "unknown system" : facts.systemName;
     for (std::string rest = system.readText("/etc/os-release").value_or(""); !rest.empty();) {
         const std::string line = firstLine(rest);
         rest.erase(0, line.size() + 1);
@@ -27,9 +27,11 @@ std::string systemText(const diagnosis::SystemView& system) {
             }
         }
     }
-    const std::string kernel =
-        firstLine(system.readText("/proc/sys/kernel/osrelease").value_or(""));
-    return name + ", kernel " + (kernel.empty() ? "unknown" : kernel);
+    std::string kernel = firstLine(system.readText("/proc/sys/kernel/osrelease").value_or(""));
+    if (kernel.empty()) {
+        kernel = facts.kernelVersion.empty() ? "unknown" : facts.kernelVersion;
+    }
+    return name + ", kernel " + kernel;
 }
 
 std::string adaptorSection(hid::HidLayer& hid, const hid::InterfaceIdentity& candidate,
@@ -82,7 +84,7 @@ std::string supportReport(const ReportFacts& facts, const diagnosis::SystemView&
     text += "Program: " + facts.programVersion + "\n";
     text += "Qt: " + facts.qtVersion + "\n";
     text += "hidapi: " + facts.hidapiVersion + "\n";
-    text += "System: " + systemText(system) + "\n";
+    text += "System: " + systemText(system, facts) + "\n";
     text += "Session type: " + session + (access.session.overSsh ? " (over SSH)" : "") + "\n";
     text += "Sandboxed: " +
             (access.sandboxed ? "yes, Flatpak " + access.sandboxAppId : std::string("no")) + "\n";

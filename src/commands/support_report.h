@@ -19,6 +19,10 @@ struct ReportFacts {
     std::string qtVersion;
     std::string hidapiVersion;
     bool simulated = false;
+    // The system and its kernel as the toolkit names them, for where /etc/os-release and
+    // /proc do not say, as on Windows.
+    std::string systemName;
+    std::string kernelVersion;
     // The newest entries of an adaptor's history, one a line; unset where no history
     // is kept.
     std::function<std::string(const history::Identity&)> historyTail;

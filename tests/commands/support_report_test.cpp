@@ -35,8 +35,14 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
     bus.adaptor(adaptor).memory[127] = 0x5A;
     bus.addAdaptor(sim::loaderIdentity());
 
-    commands::ReportFacts facts{
-        "2026-12-09T10:00:00Z", "shifter-calibration 0.0", "6.4.2", "0.13.1", true, nullptr};
+    commands::ReportFacts facts{"2026-12-09T10:00:00Z",
+                                "shifter-calibration 0.0",
+                                "6.4.2",
+                                "0.13.1",
+                                true,
+                                "Windows 10",
+                                "10.0.19045",
+                                nullptr};
     facts.historyTail = [](const history::Identity& adaptor) {
         return "  " + adaptor.serialNumber + " read V1=80\n";
     };
@@ -96,6 +102,12 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
     EXPECT_NE(report.find("--record session.rec"), std::string::npos);
     // Only the exchanges of --read and --dump reached the adaptors: nothing was stored.
     EXPECT_EQ(bus.adaptor(adaptor).settings, sim::kFactorySettings);
+
+    // Where the system's files do not say, as on Windows, the toolkit's names are shown.
+    const FakeTree windows;
+    EXPECT_NE(commands::supportReport(facts, windows.system(), access, bus)
+                  .find("\nSystem: Windows 10, kernel 10.0.19045\n"),
+              std::string::npos);
 }
 
 }  // namespace
