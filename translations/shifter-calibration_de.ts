@@ -1519,5 +1519,9 @@ Firmware jetzt senden?</translation>
         <source>The recording was not saved: could not write %1.</source>
         <translation>Die Aufzeichnung wurde nicht gespeichert: %1 konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Leave out the serial number and the device paths</source>
+        <translation>Seriennummer und Gerätepfade weglassen</translation>
+    </message>
 </context>
 </TS>

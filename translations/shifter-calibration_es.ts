@@ -1519,5 +1519,9 @@ Send the firmware now?</source>
         <source>The recording was not saved: could not write %1.</source>
         <translation>No se guardó la grabación: no se pudo escribir %1.</translation>
     </message>
+    <message>
+        <source>Leave out the serial number and the device paths</source>
+        <translation>Omitir el número de serie y las rutas de los dispositivos</translation>
+    </message>
 </context>
 </TS>

@@ -1519,5 +1519,9 @@ Envoyer le firmware maintenant ?</translation>
         <source>The recording was not saved: could not write %1.</source>
         <translation>L’enregistrement n’a pas été sauvegardé : impossible d’écrire %1.</translation>
     </message>
+    <message>
+        <source>Leave out the serial number and the device paths</source>
+        <translation>Omettre le numéro de série et les chemins des périphériques</translation>
+    </message>
 </context>
 </TS>

@@ -1519,5 +1519,9 @@ Inviare il firmware ora?</translation>
         <source>The recording was not saved: could not write %1.</source>
         <translation>La registrazione non è stata salvata: impossibile scrivere %1.</translation>
     </message>
+    <message>
+        <source>Leave out the serial number and the device paths</source>
+        <translation>Omettere il numero di serie e i percorsi dei dispositivi</translation>
+    </message>
 </context>
 </TS>

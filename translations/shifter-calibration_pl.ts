@@ -1522,5 +1522,9 @@ Wysłać firmware teraz?</translation>
         <source>The recording was not saved: could not write %1.</source>
         <translation>Nagranie nie zostało zapisane: nie udało się zapisać %1.</translation>
     </message>
+    <message>
+        <source>Leave out the serial number and the device paths</source>
+        <translation>Pomiń numer seryjny i ścieżki urządzeń</translation>
+    </message>
 </context>
 </TS>

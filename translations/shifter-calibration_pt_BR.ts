@@ -1519,5 +1519,9 @@ Enviar o firmware agora?</translation>
         <source>The recording was not saved: could not write %1.</source>
         <translation>A gravação não foi salva: não foi possível escrever %1.</translation>
     </message>
+    <message>
+        <source>Leave out the serial number and the device paths</source>
+        <translation>Omitir o número de série e os caminhos dos dispositivos</translation>
+    </message>
 </context>
 </TS>

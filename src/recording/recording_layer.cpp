@@ -53,8 +53,13 @@ std::string RecordingLayer::text(std::string_view reason) const {
     return header_ + body_ + endLine(clock_().count(), reason);
 }
 
-void RecordingLayer::start() {
-    body_ = prelude_;
+void RecordingLayer::start(bool anonymous) {
+    options_.anonymous = anonymous;
+    anonymousPaths_.clear();
+    body_.clear();
+    for (const Call& call : prelude_) {
+        body_ += callLines(shown(call));
+    }
     recording_ = true;
     finished_ = false;
     stoppedAtLimit_ = false;
@@ -77,7 +82,7 @@ void RecordingLayer::save(std::string_view reason) {
     }
 }
 
-void RecordingLayer::keepPrelude(const Call& call, const std::string& lines) {
+void RecordingLayer::keepPrelude(const Call& call) {
     if (call.kind == CallKind::Enumerate) {
         prelude_.clear();
         preludeOpen_ = true;
@@ -85,7 +90,7 @@ void RecordingLayer::keepPrelude(const Call& call, const std::string& lines) {
         preludeOpen_ = false;
     }
     if (preludeOpen_) {
-        prelude_ += lines;
+        prelude_.push_back(call);
     }
 }
 
@@ -102,11 +107,11 @@ bool RecordingLayer::add(const Call& call) {
     if (!recording_ && !inPrelude) {
         return call.ok;
     }
-    const std::string lines = callLines(call);
-    keepPrelude(call, lines);
+    keepPrelude(call);
     if (!recording_) {
         return call.ok;
     }
+    const std::string lines = callLines(shown(call));
     const std::size_t endRoom = endLine(call.timeUs, kEndSizeLimit).size();
     if (header_.size() + body_.size() + lines.size() + endRoom > options_.sizeLimit) {
         recording_ = false;
@@ -124,9 +129,6 @@ bool RecordingLayer::add(const Call& call) {
 }
 
 std::string RecordingLayer::shownPath(const std::string& path) {
-    if (!options_.anonymous) {
-        return path;
-    }
     const auto [found, added] = anonymousPaths_.try_emplace(path, "");
     if (added) {
         found->second = "device-" + std::to_string(anonymousPaths_.size());
@@ -134,14 +136,30 @@ std::string RecordingLayer::shownPath(const std::string& path) {
     return found->second;
 }
 
+Call RecordingLayer::shown(Call call) {
+    if (!options_.anonymous) {
+        return call;
+    }
+    for (hid::InterfaceIdentity& listed : call.interfaces) {
+        listed.path = shownPath(listed.path);
+    }
+    if (call.kind == CallKind::Open) {
+        call.path = shownPath(call.path);
+    }
+    if (call.ok && call.kind == CallKind::GetString &&
+        call.string == hid::IdentityString::SerialNumber) {
+        std::vector<std::uint8_t> standIn(call.length, 0);
+        hid::writeUtf16Le(kAnonymousSerial, standIn);
+        call.reply = stringBytes(standIn);
+    }
+    return call;
+}
+
 bool RecordingLayer::enumerate(std::vector<hid::InterfaceIdentity>& interfaces) {
     Call call = begin(CallKind::Enumerate);
     call.ok = inner_.enumerate(interfaces);
     if (call.ok) {
         call.interfaces = interfaces;
-        for (hid::InterfaceIdentity& listed : call.interfaces) {
-            listed.path = shownPath(listed.path);
-        }
     }
     return add(call);
 }
@@ -150,7 +168,7 @@ bool RecordingLayer::open(const std::string& path, hid::OpenMode mode, hid::Hand
     Call call = begin(CallKind::Open);
     call.ok = inner_.open(path, mode, handle);
     call.handle = static_cast<std::uint32_t>(handle);
-    call.path = shownPath(path);
+    call.path = path;
     call.mode = mode;
     return add(call);
 }
@@ -213,11 +231,7 @@ bool RecordingLayer::getString(hid::Handle handle, hid::IdentityString which,
     call.length = buffer.size();
     call.string = which;
     call.ok = inner_.getString(handle, which, buffer);
-    if (call.ok && options_.anonymous && which == hid::IdentityString::SerialNumber) {
-        std::vector<std::uint8_t> standIn(buffer.size(), 0);
-        hid::writeUtf16Le(kAnonymousSerial, standIn);
-        call.reply = stringBytes(standIn);
-    } else if (call.ok) {
+    if (call.ok) {
         call.reply = stringBytes(buffer);
     }
     return add(call);

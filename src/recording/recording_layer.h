@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "hid/hid_layer.h"
 #include "recording/recording.h"
@@ -36,7 +37,8 @@ class RecordingLayer : public hid::HidLayer {
 
     // Starts (again) an idle or finished recording: it begins with the calls that made
     // the current connection, from the latest enumeration up to the first input read.
-    void start();
+    // An anonymous one holds stand-ins for the serial number and the device paths.
+    void start(bool anonymous);
     // Ends the recording and saves it a last time; later calls pass unrecorded.
     void finish();
     bool isRecording() const { return recording_; }
@@ -65,8 +67,10 @@ class RecordingLayer : public hid::HidLayer {
     Call begin(CallKind kind, hid::Handle handle = hid::Handle::None) const;
     // Adds the call's lines, saving now and then; stops at the size limit.
     bool add(const Call& call);
-    void keepPrelude(const Call& call, const std::string& lines);
+    void keepPrelude(const Call& call);
     void save(std::string_view reason);
+    // The call as the recording holds it: with stand-ins where it is anonymous.
+    Call shown(Call call);
     std::string shownPath(const std::string& path);
 
     hid::HidLayer& inner_;
@@ -77,7 +81,7 @@ class RecordingLayer : public hid::HidLayer {
     std::string body_;
     std::chrono::microseconds lastSave_{0};
     bool recording_ = true;
-    std::string prelude_;  // the current connection's calls
+    std::vector<Call> prelude_;  // the current connection's calls
     bool preludeOpen_ = false;
     bool stoppedAtLimit_ = false;
     bool finished_ = false;

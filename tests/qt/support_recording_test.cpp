@@ -1,5 +1,6 @@
 // Help > Record a session for support...: started, the recording takes every call from
-// then on after the connection's own; stopped, it can be saved.
+// then on after the connection's own, anonymous if asked; stopped, it can be saved.
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -37,6 +38,7 @@ TEST_F(SupportRecording, StartsStopsAndHoldsWhatCameBetween) {
         const auto state = [&] { return dialog.findChildren<QLabel*>().constLast()->text(); };
         states << state();
         EXPECT_FALSE(button("Save as...")->isEnabled());
+        dialog.findChild<QCheckBox*>()->setChecked(true);
         button("Start")->click();
         states << state();
         recorder.enumerate(listed);
@@ -51,7 +53,8 @@ TEST_F(SupportRecording, StartsStopsAndHoldsWhatCameBetween) {
     const recording::ReadResult read = recording::readRecording(recorder.text("stopped"));
     ASSERT_TRUE(read.recording) << read.error;
     ASSERT_EQ(read.recording->calls.size(), 1u);
-    EXPECT_EQ(read.recording->calls[0].interfaces.size(), 1u);
+    ASSERT_EQ(read.recording->calls[0].interfaces.size(), 1u);
+    EXPECT_EQ(read.recording->calls[0].interfaces[0].path, "device-1");
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST(RecordingLayer, StartedLaterBeginsWithHowTheConnectionWasMade) {
     layer.readInput(handle, buffer, count);  // the connection's made: not kept
     layer.readInput(handle, buffer, count);
     EXPECT_EQ(saved, "");
-    layer.start();
+    layer.start(true);
     layer.readInput(handle, buffer, count);
     layer.finish();
 
@@ -116,6 +116,7 @@ TEST(RecordingLayer, StartedLaterBeginsWithHowTheConnectionWasMade) {
     ASSERT_EQ(session.calls.size(), 3u);
     EXPECT_EQ(session.calls[0].kind, recording::CallKind::Enumerate);
     EXPECT_EQ(session.calls[1].kind, recording::CallKind::Open);
+    EXPECT_EQ(session.calls[1].path, "device-1");  // made before, made anonymous at the start
     EXPECT_EQ(session.calls[2].kind, recording::CallKind::ReadInput);
     std::string error;
     const auto device = recording::recordedDevice(session, error);

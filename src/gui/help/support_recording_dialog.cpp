@@ -1,5 +1,6 @@
 #include "gui/help/support_recording_dialog.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -26,6 +27,7 @@ struct Texts {
         tr("A recording holds every report the program exchanges with the adaptor, with the "
            "adaptor's serial number and thresholds. Start it, do what goes wrong (the dialog "
            "may be closed meanwhile), then stop it and save it to attach to your report.");
+    QString anonymous = tr("Leave out the serial number and the device paths");
     QString idle = tr("Not recording.");
     QString running = tr("Recording: %1 KB so far.");
     QString stopped = tr("Stopped: the recording holds %1 KB.");
@@ -45,6 +47,7 @@ void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder) 
     dialog.setWindowTitle(texts.title);
     auto* explanation = new QLabel(texts.explanation, &dialog);
     explanation->setWordWrap(true);
+    auto* anonymous = new QCheckBox(texts.anonymous, &dialog);
     auto* state = new QLabel(&dialog);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QPushButton* start = buttons->addButton(texts.start, QDialogButtonBox::ActionRole);
@@ -59,12 +62,13 @@ void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder) 
                        : !started                  ? texts.idle
                        : recorder.stoppedAtLimit() ? texts.limit.arg(kilobytes)
                                                    : texts.stopped.arg(kilobytes));
+        anonymous->setEnabled(!running);
         start->setEnabled(!running);
         stop->setEnabled(running);
         save->setEnabled(started && !running);
     };
     QObject::connect(start, &QPushButton::clicked, &dialog, [&] {
-        recorder.start();
+        recorder.start(anonymous->isChecked());
         show();
     });
     QObject::connect(stop, &QPushButton::clicked, &dialog, [&] {
@@ -84,6 +88,7 @@ void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder) 
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(explanation);
+    layout->addWidget(anonymous);
     layout->addWidget(state);
     layout->addWidget(buttons);
     show();
