@@ -947,6 +947,10 @@ Seriennummer: %6
         <source>it does not exist</source>
         <translation>es existiert nicht</translation>
     </message>
+    <message>
+        <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
+        <translation>Ein Befehl der Schalthebel-Kalibrierung benutzt die Adapter; versuchen Sie es erneut, wenn er beendet ist.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

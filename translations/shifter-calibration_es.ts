@@ -947,6 +947,10 @@ Número de serie: %6
         <source>it does not exist</source>
         <translation>no existe</translation>
     </message>
+    <message>
+        <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
+        <translation>Un comando de la calibración de la palanca de cambios está usando los adaptadores; vuelve a intentarlo cuando haya terminado.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

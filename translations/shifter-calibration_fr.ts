@@ -947,6 +947,10 @@ Numéro de série : %6
         <source>it does not exist</source>
         <translation>il n’existe pas</translation>
     </message>
+    <message>
+        <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
+        <translation>Une commande de l’étalonnage du levier de vitesses utilise les adaptateurs ; réessayez quand elle sera terminée.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -947,6 +947,10 @@ Numero di serie: %6
         <source>it does not exist</source>
         <translation>non esiste</translation>
     </message>
+    <message>
+        <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
+        <translation>Un comando della calibrazione del cambio sta usando gli adattatori; riprova quando è terminato.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

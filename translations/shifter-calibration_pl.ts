@@ -949,6 +949,10 @@ Numer seryjny: %6
         <source>it does not exist</source>
         <translation>nie istnieje</translation>
     </message>
+    <message>
+        <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
+        <translation>Polecenie kalibracji skrzyni biegów używa adapterów; spróbuj ponownie, gdy się zakończy.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

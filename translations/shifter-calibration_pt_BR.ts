@@ -947,6 +947,10 @@ Número de série: %6
         <source>it does not exist</source>
         <translation>não existe</translation>
     </message>
+    <message>
+        <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
+        <translation>Um comando da calibração do câmbio está usando os adaptadores; tente novamente quando ele terminar.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

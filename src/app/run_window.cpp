@@ -97,7 +97,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         sim::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
         hidLayer = std::move(bus);
     } else {
-        if (!realAdaptors.emplace().acquire()) {
+        if (!realAdaptors.emplace().acquire(storage::LockHolder::Window)) {
             gui::reportNotAcquired(*realAdaptors);
             return realAdaptors->heldByAnother() ? commands::kExitBusy : commands::kExitFailed;
         }

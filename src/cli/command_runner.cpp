@@ -161,10 +161,12 @@ int runCommand(const LaunchOptions& options) {
     }
     // Two programs must never interleave their reports to one adaptor.
     storage::SingleInstance realAdaptors;
-    if (!realAdaptors.acquire()) {
+    if (!realAdaptors.acquire(storage::LockHolder::Command)) {
         if (realAdaptors.heldByAnother()) {
-            std::fputs(storage::translate("CommandLine", kWindowRunning).toLocal8Bit().constData(),
-                       stderr);
+            const QString why = realAdaptors.heldByCommand()
+                                    ? realAdaptors.problem() + QLatin1Char('\n')
+                                    : storage::translate("CommandLine", kWindowRunning);
+            std::fputs(why.toLocal8Bit().constData(), stderr);
             return commands::kExitBusy;
         }
         std::fprintf(stderr, "%s\n", realAdaptors.problem().toLocal8Bit().constData());

@@ -1,6 +1,8 @@
 #include "storage/single_instance.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <optional>
 
 #include "storage/lock_folder.h"
 #include "storage/translate.h"
@@ -10,17 +12,44 @@ namespace {
 
 constexpr const char* kLockName = "/shifter-calibration.lock";
 
+QByteArray holderName(LockHolder holder) {
+    return holder == LockHolder::Window ? "window" : "command";
+}
+
+// The holder's process number and what it is, a line each.
+QByteArray holderDescription(LockHolder holder) {
+    return QByteArray::number(QCoreApplication::applicationPid()) + '\n' + holderName(holder) +
+           '\n';
+}
+
+// What the lock file says holds it; unknown before the holder has written it.
+std::optional<LockHolder> describedHolder(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    const QList<QByteArray> lines = file.read(64).split('\n');
+    for (const LockHolder holder : {LockHolder::Window, LockHolder::Command}) {
+        if (lines.size() > 1 && lines[1] == holderName(holder)) {
+            return holder;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 SingleInstance::SingleInstance() : SingleInstance(userLockFolder()) {}
 
-SingleInstance::SingleInstance(const QString& folder) : folder_(folder) {}
+SingleInstance::SingleInstance(const QString& folder, int commandWaitMs)
+    : folder_(folder), commandWaitMs_(commandWaitMs) {}
 
-bool SingleInstance::acquire() {
+bool SingleInstance::acquire(LockHolder holder) {
     if (lock_.held()) {
         return true;
     }
     heldByAnother_ = false;
+    heldByCommand_ = false;
     if (const auto why = notPrivate(folder_)) {
         problem_ = translate("Storage",
                              "Shifter calibration keeps its lock in %1, but that is not a "
@@ -31,16 +60,26 @@ bool SingleInstance::acquire() {
     }
     const QString path = folder_ + QLatin1String(kLockName);
     QString error;
-    switch (lock_.take(path, 0, error)) {
+    FileLock::Outcome outcome = lock_.take(path, 0, error);
+    // A window is not waited for; a command, or a holder that has not said yet, is.
+    if (outcome == FileLock::Outcome::Held && describedHolder(path) != LockHolder::Window) {
+        outcome = lock_.take(path, commandWaitMs_, error);
+    }
+    switch (outcome) {
         case FileLock::Outcome::Taken: {
-            lock_.describeHolder(QByteArray::number(QCoreApplication::applicationPid()) + '\n');
+            lock_.describeHolder(holderDescription(holder));
             return true;
         }
         case FileLock::Outcome::Held:
             heldByAnother_ = true;
-            problem_ = translate(
-                "Storage",
-                "Shifter calibration is already running; close it before starting it again.");
+            heldByCommand_ = describedHolder(path) == LockHolder::Command;
+            problem_ = heldByCommand_
+                           ? translate("Storage",
+                                       "A Shifter calibration command is using the adaptors; "
+                                       "try again when it has ended.")
+                           : translate("Storage",
+                                       "Shifter calibration is already running; close it "
+                                       "before starting it again.");
             return false;
         case FileLock::Outcome::Failed:
             problem_ = translate("Storage",

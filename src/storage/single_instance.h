@@ -14,24 +14,35 @@
 // application data. The system releases the lock when its holder ends, however it ends.
 namespace storage {
 
+// Who holds the lock; the holder writes it into the lock file for the next to ask.
+enum class LockHolder { Window, Command };
+
 class SingleInstance {
   public:
+    // A command ends within moments, so the window or another command started beside
+    // one waits this long for it instead of being turned away.
+    static constexpr int kCommandWaitMs = 3000;
+
     // The lock for the real adaptors, in the user's own folder.
     SingleInstance();
     // The lock in `folder`, which must be the user's own and private to them.
-    explicit SingleInstance(const QString& folder);
+    explicit SingleInstance(const QString& folder, int commandWaitMs = kCommandWaitMs);
 
-    // True when this instance holds the lock (or took it now).
-    bool acquire();
+    // True when this instance holds the lock (or took it now) as `holder`.
+    bool acquire(LockHolder holder);
     // Another instance holds the lock; otherwise problem() says what is wrong.
     bool heldByAnother() const { return heldByAnother_; }
+    // That instance is a command that did not end within the wait.
+    bool heldByCommand() const { return heldByCommand_; }
     // Why the lock could not be taken, as a sentence for the user.
     const QString& problem() const { return problem_; }
 
   private:
     QString folder_;
+    int commandWaitMs_;
     FileLock lock_;
     bool heldByAnother_ = false;
+    bool heldByCommand_ = false;
     QString problem_;
 };
 

@@ -271,7 +271,8 @@ bool holdsTheUserLock(qint64 pid) {
     for (const QString& folder : {QStringLiteral("/run/user/") + user,
                                   QStringLiteral("/tmp/shifter-calibration-") + user}) {
         QFile lock(folder + QStringLiteral("/shifter-calibration.lock"));
-        if (lock.open(QIODevice::ReadOnly) && lock.readAll() == QByteArray::number(pid) + '\n') {
+        if (lock.open(QIODevice::ReadOnly) &&
+            lock.readAll().startsWith(QByteArray::number(pid) + '\n')) {
             return true;
         }
     }

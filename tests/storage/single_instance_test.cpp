@@ -5,11 +5,15 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
 #include <optional>
+#include <thread>
 
 #include "storage/single_instance.h"
 
 namespace {
+
+using storage::LockHolder;
 
 QByteArray encoded(const QString& path) {
     return QFile::encodeName(path);
@@ -20,15 +24,36 @@ TEST(SingleInstance, ASecondHolderIsRefusedUntilTheFirstEnds) {
     ASSERT_TRUE(folder.isValid());
     {
         storage::SingleInstance first(folder.path());
-        ASSERT_TRUE(first.acquire());
-        EXPECT_TRUE(first.acquire());  // asking again keeps it
+        ASSERT_TRUE(first.acquire(LockHolder::Window));
+        EXPECT_TRUE(first.acquire(LockHolder::Window));  // asking again keeps it
         storage::SingleInstance second(folder.path());
-        EXPECT_FALSE(second.acquire());
+        EXPECT_FALSE(second.acquire(LockHolder::Command));
         EXPECT_TRUE(second.heldByAnother());
+        EXPECT_FALSE(second.heldByCommand());
         EXPECT_TRUE(second.problem().contains(QLatin1String("already running")));
     }
     storage::SingleInstance later(folder.path());
-    EXPECT_TRUE(later.acquire());
+    EXPECT_TRUE(later.acquire(LockHolder::Window));
+}
+
+// Commands end within moments: one started beside a command waits for it to end.
+TEST(SingleInstance, ACommandsLockIsWaitedForAndRefusedWithItsOwnReason) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    std::optional<storage::SingleInstance> command(std::in_place, folder.path());
+    ASSERT_TRUE(command->acquire(LockHolder::Command));
+    storage::SingleInstance impatient(folder.path(), 0);
+    EXPECT_FALSE(impatient.acquire(LockHolder::Window));
+    EXPECT_TRUE(impatient.heldByCommand());
+    EXPECT_TRUE(impatient.problem().contains(QLatin1String("command is using the adaptors")));
+
+    std::thread ending([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        command.reset();
+    });
+    storage::SingleInstance window(folder.path());
+    EXPECT_TRUE(window.acquire(LockHolder::Window));
+    ending.join();
 }
 
 TEST(SingleInstance, EachRefusalSaysItsTrueReasonAndADeadHoldersLockIsTakenOver) {
@@ -69,7 +94,7 @@ TEST(SingleInstance, EachRefusalSaysItsTrueReasonAndADeadHoldersLockIsTakenOver)
             left.write(*each.lockFile);
         }
         storage::SingleInstance instance(each.folder);
-        const bool taken = instance.acquire();
+        const bool taken = instance.acquire(LockHolder::Window);
         EXPECT_EQ(taken, *each.reason == '\0') << each.reason << instance.problem().toStdString();
         EXPECT_FALSE(instance.heldByAnother());
         EXPECT_TRUE(instance.problem().contains(QLatin1String(each.reason)))
