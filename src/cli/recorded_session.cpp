@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QSysInfo>
 #include <cstdio>
+#include <utility>
 
 #include "commands/exit_status.h"
 #include "recording/recording_text.h"
@@ -72,13 +73,9 @@ SessionRecording::SessionRecording(hid::HidLayer& inner, const LaunchOptions& op
         return;
     }
     recordingOptions.anonymous = options.recordAnonymous;
+    writer_.emplace(path_);
     recorder_.emplace(
-        inner, sessionHeader(),
-        [this](const std::string& text) {
-            QString error;
-            storage::writeFileAtomically(path_, QByteArray::fromStdString(text), error);
-            error_ = error;
-        },
+        inner, sessionHeader(), [this](std::string text) { writer_->writeLater(std::move(text)); },
         recordingOptions);
 }
 
@@ -96,8 +93,8 @@ int SessionRecording::finish(int status) {
     }
     recorder_->finish();
     const QString shown = QDir::toNativeSeparators(path_);
-    if (!error_.isEmpty()) {
-        tell(storage::translate("CommandLine", "Could not write the recording %1").arg(error_));
+    if (const QString error = writer_->waitUntilWritten(); !error.isEmpty()) {
+        tell(storage::translate("CommandLine", "Could not write the recording %1").arg(error));
         return status == commands::kExitOk ? commands::kExitFailed : status;
     }
     if (recorder_->stoppedAtLimit()) {

@@ -8,6 +8,7 @@
 #include "hid/hid_layer.h"
 #include "recording/recorded_adaptor.h"
 #include "recording/recording_layer.h"
+#include "storage/latest_file_writer.h"
 
 // Recorded sessions on the command line: --record FILE writes one, --simulate=FILE runs
 // on one.
@@ -38,7 +39,7 @@ class SessionRecording {
   private:
     hid::HidLayer& inner_;
     QString path_;
-    QString error_;  // the last save's failure, empty after a save that worked
+    std::optional<storage::LatestFileWriter> writer_;  // made before the recorder that uses it
     std::optional<recording::RecordingLayer> recorder_;
 };
 

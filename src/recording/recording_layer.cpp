@@ -50,7 +50,11 @@ RecordingLayer::RecordingLayer(hid::HidLayer& inner, Header header, Saver saver,
 }
 
 std::string RecordingLayer::text(std::string_view reason) const {
-    return header_ + body_ + endLine(clock_().count(), reason);
+    // One allocation and one copy: a recording near its size limit is large.
+    const std::string end = endLine(clock_().count(), reason);
+    std::string text;
+    text.reserve(header_.size() + body_.size() + end.size());
+    return text.append(header_).append(body_).append(end);
 }
 
 void RecordingLayer::start(bool anonymous) {

@@ -26,9 +26,9 @@ struct RecordingOptions {
 
 class RecordingLayer : public hid::HidLayer {
   public:
-    // Gets the whole text each time it is saved (may be empty: the text is then only
-    // taken with text()); a failed save is the caller's to report.
-    using Saver = std::function<void(const std::string& text)>;
+    // Gets the whole text each time it is saved, to keep (may be empty: the text is then
+    // only taken with text()); a failed save is the caller's to report.
+    using Saver = std::function<void(std::string text)>;
     // The time since the recording began; a steady clock when not given.
     using Clock = std::function<std::chrono::microseconds()>;
 

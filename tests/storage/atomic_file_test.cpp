@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "storage/atomic_file.h"
+#include "storage/latest_file_writer.h"
 
 namespace {
 
@@ -135,6 +136,24 @@ TEST_F(AtomicFile, LinksAreRefusedAndWhatIsNoRegularFileIsWrittenIntoNeverReplac
     EXPECT_EQ(storage::readSmallFile(victim, 8).bytes, QByteArray("victim's"));
     EXPECT_TRUE(storage::readSmallFile(victim, 7).tooLarge);
     EXPECT_EQ(storage::readSmallFile(path("fifo"), 8).reason, "it is not a regular file");
+}
+
+// A recording's saves, written beside the session: the file ends with the newest text,
+// what is pending when the writer ends is still written, and a failed write says why.
+TEST_F(AtomicFile, TheLatestWriterEndsWithTheNewestText) {
+    {
+        storage::LatestFileWriter writer(path("session.rec"));
+        for (int i = 0; i < 100; ++i) {
+            writer.writeLater("text " + std::to_string(i));
+        }
+        EXPECT_EQ(writer.waitUntilWritten(), QString());
+        EXPECT_EQ(bytes(path("session.rec")), "text 99");
+        writer.writeLater("last");
+    }
+    EXPECT_EQ(bytes(path("session.rec")), "last");
+    storage::LatestFileWriter nowhere(path("missing/session.rec"));
+    nowhere.writeLater("lost");
+    EXPECT_TRUE(nowhere.waitUntilWritten().contains(QLatin1String("missing")));
 }
 
 }  // namespace
