@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "resources/program_version.h"
+#include "storage/lock_folder.h"
 
 namespace {
 
@@ -264,19 +265,11 @@ TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
     EXPECT_TRUE(window.err.endsWith(QStringLiteral("work without one.\nTry --help.\n")));
 }
 
-// Whether the user's lock, in the runtime folder or the fallback the program makes,
-// names this process as its holder.
+// Whether the user's lock names this process as its holder.
 bool holdsTheUserLock(qint64 pid) {
-    const QString user = QString::number(::geteuid());
-    for (const QString& folder : {QStringLiteral("/run/user/") + user,
-                                  QStringLiteral("/tmp/shifter-calibration-") + user}) {
-        QFile lock(folder + QStringLiteral("/shifter-calibration.lock"));
-        if (lock.open(QIODevice::ReadOnly) &&
-            lock.readAll().startsWith(QByteArray::number(pid) + '\n')) {
-            return true;
-        }
-    }
-    return false;
+    QFile lock(storage::userLockFolder() + QStringLiteral("/shifter-calibration.lock"));
+    return lock.open(QIODevice::ReadOnly) &&
+           lock.readAll().startsWith(QByteArray::number(pid) + '\n');
 }
 
 TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {

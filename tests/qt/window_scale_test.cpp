@@ -20,13 +20,12 @@ namespace {
 // right border.
 int frameLineTop(QWidget& frame) {
     const QImage image = frame.grab().toImage();
-    const QColor background = image.pixelColor(image.width() - 4, 0);
-    for (int y = 0; y < image.height(); ++y) {
-        if (image.pixelColor(image.width() - 4, y) != background) {
-            return y;
-        }
+    const int x = image.width() - 4;
+    int y = 1;
+    while (y < image.height() && image.pixelColor(x, y) == image.pixelColor(x, 0)) {
+        ++y;
     }
-    return image.height();
+    return y;
 }
 
 class WindowScaleTest : public ShownWindowTest {
