@@ -117,12 +117,15 @@ bool AdaptorEmulator::serve(const UhidRequest& request) {
         case UhidRequest::Kind::Stop:
             started_ = false;
             return true;
+        case UhidRequest::Kind::Close:
+            // The host let go of the device, so it has every reply: the loader may restart.
+            return !restartWhenClosed_ || restartUnderNewFirmware();
         case UhidRequest::Kind::GetReport:
             return answerGetReport(request);
         case UhidRequest::Kind::SetReport:
             return answerSetReport(request);
         default:
-            return true;  // opens, closes and output reports need no answer
+            return true;  // opens and output reports need no answer
     }
 }
 
@@ -142,10 +145,9 @@ bool AdaptorEmulator::answerSetReport(const UhidRequest& request) {
         accepted = model_.handleSetFeature(frame);
     }
     record({LogKind::Set, accepted, 0, wellFormed ? frame : request.data});
-    if (!device_.replySetReport(request.id, accepted ? 0 : kRefused)) {
-        return false;
-    }
-    return !(model_.isLoader() && model_.firmwareComplete()) || restartUnderNewFirmware();
+    // Restarting at once would destroy the device before the host took this reply.
+    restartWhenClosed_ = model_.isLoader() && model_.firmwareComplete();
+    return device_.replySetReport(request.id, accepted ? 0 : kRefused);
 }
 
 bool AdaptorEmulator::answerGetReport(const UhidRequest& request) {
@@ -164,6 +166,7 @@ bool AdaptorEmulator::answerGetReport(const UhidRequest& request) {
 }
 
 bool AdaptorEmulator::restartUnderNewFirmware() {
+    restartWhenClosed_ = false;
     if (!unplug()) {
         return false;
     }

@@ -47,7 +47,8 @@ class AdaptorEmulator {
   private:
     bool answerSetReport(const UhidRequest& request);
     bool answerGetReport(const UhidRequest& request);
-    // The loader has its whole image: the adaptor restarts as a Kelvo adaptor.
+    // The loader has its whole image and the host closed the device: the adaptor
+    // restarts as a Kelvo adaptor.
     bool restartUnderNewFirmware();
     bool reportsLever() const;
     void record(LogEntry entry);
@@ -57,6 +58,7 @@ class AdaptorEmulator {
     LineSink log_;
     LineSink status_;
     bool started_ = false;
+    bool restartWhenClosed_ = false;
     sim::LeverScript lever_ = sim::LeverScript::hPatternTour();
     Clock::time_point leverStart_ = Clock::now();
     Clock::time_point nextInput_ = Clock::now();

@@ -14,7 +14,7 @@ namespace e2e {
 
 namespace {
 
-constexpr auto kQuitTimeout = std::chrono::seconds(5);
+constexpr auto kQuitTimeout = std::chrono::seconds(30);
 
 void closeFd(int& fd) {
     if (fd >= 0) {

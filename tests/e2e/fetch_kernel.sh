@@ -2,7 +2,7 @@
 # Takes what the guest needs out of Debian's amd64 kernel package, into a cache folder
 # that later runs reuse: the kernel, uncompressed where it can be, and the HID modules
 # with the modules they depend on, in load order. The package is downloaded, not
-# installed.
+# installed. The package's name and version are kept in CACHE_DIR/ready.
 #   fetch_kernel.sh CACHE_DIR
 # Leaves CACHE_DIR/kernel, CACHE_DIR/modules/*.ko and CACHE_DIR/modules/load-order.
 # Exits 77 when the package cannot be had here.
@@ -19,16 +19,26 @@ skip() {
 mkdir -p "$cache"
 exec 9>"$cache/.lock"
 flock 9
-if [ -f "$cache/ready" ]; then
-    echo "kernel: $(cat "$cache/ready") (cached)"
-    exit 0
-fi
 
 for tool in apt-cache apt-get dpkg-deb tar xz; do
     command -v "$tool" >/dev/null || skip "$tool is missing"
 done
+# The kernel package linux-image-amd64 points to today, with its version: the cache is
+# reused only for that very package, so a new Debian kernel is met on the next run.
 package=$(apt-cache depends linux-image-amd64 2>/dev/null |
     awk '$1 == "Depends:" && $2 ~ /^linux-image-/ { print $2; exit }')
+version=""
+[ -n "$package" ] &&
+    version=$(apt-cache show --no-all-versions "$package" 2>/dev/null |
+        awk '$1 == "Version:" { print $2; exit }')
+if [ -f "$cache/ready" ]; then
+    cached=$(cat "$cache/ready")
+    if [ -z "$package" ] || [ "$cached" = "$package $version" ]; then
+        echo "kernel: $cached (cached)"
+        exit 0
+    fi
+    echo "kernel: $cached is cached, but Debian now has $package $version"
+fi
 [ -n "$package" ] || skip "apt knows no linux-image-amd64 package (apt-get update?)"
 
 rm -rf "$cache/download" "$cache/tree" "$cache/modules" "$cache/kernel"
@@ -97,5 +107,5 @@ fi
 $unpacked || cp "$vmlinuz" "$cache/kernel"
 
 rm -rf "$cache/download" "$cache/tree"
-echo "$package" >"$cache/ready"
-echo "kernel: $package, modules ${order[*]}"
+echo "$package $version" >"$cache/ready"
+echo "kernel: $package $version, modules ${order[*]}"

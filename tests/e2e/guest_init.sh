@@ -20,6 +20,7 @@ while read -r module; do
     }
 done </lib/modules/e2e/load-order
 
+echo "guest: kernel $(uname -r)"
 /e2e/guest_session /e2e/uhid_adaptor --gtest_color=no
 result=$?
 echo "guest: the session exited with $result"

@@ -48,7 +48,8 @@ std::string adaptorProgram;
 
 constexpr std::size_t kFeatureLength = 65;
 constexpr auto kTickPause = 10ms;
-constexpr auto kStatusTimeout = 5s;
+// Upper bounds of waits for events, generous because a busy host slows the guest.
+constexpr auto kStatusTimeout = 30s;
 // The tour takes about two seconds a round; a tick is at least 10 ms.
 constexpr int kMinTourTicks = 300;
 constexpr int kMaxTourTicks = 1500;
