@@ -240,7 +240,7 @@ TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_EQ(bad.err, QStringLiteral("Nothing was sent: threshold V2 needs a whole number from 0 "
-                                      "to 255, not '300'.\n"));
+                                      "to 254, not '300'.\n"));
 
     const QString reportPath = outputPath("support-report.txt");
     QFile::remove(reportPath);
@@ -275,14 +275,18 @@ bool holdsTheUserLock(qint64 pid) {
 TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
     QTemporaryDir runtime;
     ASSERT_TRUE(runtime.isValid());
+    // The first window runs until the test ends it, however slowly the others start;
+    // its settings go to the test's folder.
     QProcess first;
-    first.setProcessEnvironment(offscreenEnvironment());
-    first.start(QStringLiteral(SHIFTER_PROGRAM),
-                {QStringLiteral("--screenshot"), runtime.filePath(QStringLiteral("first.png"))});
+    QProcessEnvironment firstEnvironment = offscreenEnvironment();
+    firstEnvironment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path());
+    firstEnvironment.insert(QStringLiteral("XDG_DATA_HOME"), runtime.path());
+    first.setProcessEnvironment(firstEnvironment);
+    first.start(QStringLiteral(SHIFTER_PROGRAM), QStringList());
     ASSERT_TRUE(first.waitForStarted(10000));
     // A command started before the window holds the lock would take it itself and turn
     // the window away.
-    for (int wait = 0; wait < 1000 && !holdsTheUserLock(first.processId()); ++wait) {
+    for (int wait = 0; wait < 3000 && !holdsTheUserLock(first.processId()); ++wait) {
         ASSERT_FALSE(first.waitForFinished(10)) << first.readAllStandardError().toStdString();
     }
     ASSERT_TRUE(holdsTheUserLock(first.processId()));
@@ -312,8 +316,9 @@ TEST(Program, ASecondInstanceForRealAdaptorsIsRefusedWhileTheFirstRuns) {
                    elsewhere);
     EXPECT_EQ(simulated.exitCode, 0) << simulated.err.toStdString();
 
-    ASSERT_TRUE(first.waitForFinished(60000));
-    EXPECT_EQ(first.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running) << first.readAllStandardError().toStdString();
+    first.kill();
+    first.waitForFinished();
 }
 
 // A lock file planted in a shared folder that the environment names as the runtime
