@@ -57,12 +57,14 @@ std::string assignmentsText(const std::vector<Assignment>& assignments) {
     });
 }
 
+// The device's own texts are printed as protocol::visibleText shows them.
 std::string identityLine(const AdaptorIdentity& identity) {
     return i18n::arg(
         i18n::translate("Commands", "%1  %2  version %3  serial %4"),
-        {identity.path, productName(identity.productId), versionNumberText(identity.versionNumber),
+        {protocol::visibleText(identity.path), productName(identity.productId),
+         versionNumberText(identity.versionNumber),
          identity.serialNumber.empty() ? i18n::translate("Commands", "unknown")
-                                       : identity.serialNumber});
+                                       : protocol::visibleText(identity.serialNumber)});
 }
 
 std::string identityBlock(const AdaptorIdentity& identity) {
@@ -70,8 +72,9 @@ std::string identityBlock(const AdaptorIdentity& identity) {
         i18n::translate("Commands",
                         "Path: %1\nProduct: %2 (%3)\nManufacturer: "
                         "%4\nVersion: %5\nSerial number: %6\n"),
-        {identity.path, productName(identity.productId), identity.product, identity.manufacturer,
-         versionNumberText(identity.versionNumber), identity.serialNumber});
+        {protocol::visibleText(identity.path), productName(identity.productId),
+         protocol::visibleText(identity.product), protocol::visibleText(identity.manufacturer),
+         versionNumberText(identity.versionNumber), protocol::visibleText(identity.serialNumber)});
 }
 
 std::string noAdaptorText(const diagnosis::Diagnosis* access) {

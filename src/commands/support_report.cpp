@@ -6,6 +6,7 @@
 #include "commands/command_text.h"
 #include "diagnosis/diagnosis_text.h"
 #include "i18n/translate.h"
+#include "protocol/identity_text.h"
 #include "protocol/products.h"
 
 namespace commands {
@@ -39,8 +40,8 @@ std::string adaptorSection(hid::HidLayer& hid, const hid::InterfaceIdentity& can
     std::string text = "\n== Adaptor " + std::to_string(number) + " ==\n";
     AdaptorLink link(hid);
     if (!link.open(candidate)) {
-        return text + "Path: " + candidate.path + "\n" + productName(candidate.productId) +
-               ": could not be opened\n";
+        return text + "Path: " + protocol::visibleText(candidate.path) + "\n" +
+               productName(candidate.productId) + ": could not be opened\n";
     }
     const AdaptorIdentity identity = readIdentity(link);
     text += identityBlock(identity);

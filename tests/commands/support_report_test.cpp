@@ -6,6 +6,7 @@
 
 #include <regex>
 
+#include "commands/commands.h"
 #include "diagnosis/diagnosis.h"
 #include "sim/simulated_bus.h"
 #include "support/fake_tree.h"
@@ -111,3 +112,53 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
 }
 
 }  // namespace
+
+// A C0 control but the line ends, DEL, or a C1 control in UTF-8.
+bool holdsAControl(const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0U;
+        if ((byte < 0x20 && byte != '\n') || byte == 0x7F || (byte == 0xC2 && next < 0xA0)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A device's strings are shown, never obeyed: escape sequences and a forged line in the
+// serial number or the product reach neither the terminal nor a script as they are.
+TEST(DeviceStrings, AreShownWithTheirControlCharactersEscaped) {
+    const struct {
+        std::u16string text;
+        const char* shown;
+    } rows[] = {
+        {u"\x1b]0;owned\x07", "\\x1B]0;owned\\x07"},           // sets the terminal's title
+        {u"\x1b[2J", "\\x1B[2J"},                              // clears the screen
+        {u"KV\nThresholds: V1=1", "KV\\x0AThresholds: V1=1"},  // a forged line
+        {u"\x9b"
+         u"31m",
+         "\\u009B31m"},  // the one-byte CSI
+        {u"A\x7f\r", "A\\x7F\\x0D"},
+    };
+    FakeTree tree;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shown);
+        sim::SimulatedBus bus;
+        sim::AdaptorIdentity identity = sim::kelvoIdentity();
+        identity.serialNumber = row.text;
+        identity.product = row.text;
+        bus.addAdaptor(identity);
+        const commands::ReportFacts facts{"", "", "", "", true, "", "", nullptr};
+        const std::string outputs[] = {
+            commands::listAdaptorsCommand(bus, nullptr).out,
+            commands::readOutput(commands::readCommand(bus, nullptr)).out,
+            commands::supportReport(facts, tree.system(),
+                                    diagnosis::diagnose(tree.system(), tree.session()), bus),
+        };
+        for (const std::string& output : outputs) {
+            EXPECT_NE(output.find(row.shown), std::string::npos) << output;
+            EXPECT_EQ(output.find("\nThresholds: V1=1"), std::string::npos) << output;
+            EXPECT_FALSE(holdsAControl(output)) << output;
+        }
+    }
+}
