@@ -157,10 +157,6 @@ Siehe --help.
         <translation>Zeigt die Kennung des Adapters und seine sechs gespeicherten Schwellwerte; schreibt nichts.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 255), e.g. V1=80,SEQH2=75.</source>
-        <translation>Speichert Schwellwerte, angegeben als NAME=WERT,... (V1, V2, H1, H2, SEQH1, SEQH2; Werte 0 bis 255), z. B. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>Stores all six thresholds of a calibration exported from the window (File &gt; Export calibration...).</source>
         <translation>Speichert alle sechs Schwellwerte einer aus dem Fenster exportierten Kalibrierung (Datei &gt; Kalibrierung exportieren...).</translation>
     </message>
@@ -374,6 +370,10 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Recorded the session to %1.</source>
         <translation>Die Sitzung wurde in %1 aufgezeichnet.</translation>
     </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
+        <translation>Speichert Schwellwerte, angegeben als NAME=WERT,... (V1, V2, H1, H2, SEQH1, SEQH2; Werte 0 bis 254), z. B. V1=80,SEQH2=75.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -518,16 +518,16 @@ Seriennummer: %6
         <translation>unbekannter Schwellwert „%1“; V1, V2, H1, H2, SEQH1, SEQH2 verwenden</translation>
     </message>
     <message>
-        <source>threshold %1 needs a whole number from 0 to 255, not &apos;%2&apos;</source>
-        <translation>Schwellwert %1 braucht eine ganze Zahl von 0 bis 255, nicht „%2“</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>Schwellwert %1 ist doppelt angegeben</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not NAME=VALUE</source>
         <translation>„%1“ ist nicht NAME=WERT</translation>
+    </message>
+    <message>
+        <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
+        <translation>Schwellwert %1 braucht eine ganze Zahl von %2, nicht „%3“</translation>
     </message>
 </context>
 <context>
@@ -953,6 +953,13 @@ Seriennummer: %6
     </message>
 </context>
 <context>
+    <name>Thresholds</name>
+    <message>
+        <source>%1 is %2, not a threshold (%3)</source>
+        <translation>%1 ist %2, kein Schwellwert (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Upgrade Firmware</source>
@@ -1197,6 +1204,10 @@ Firmware jetzt senden?</translation>
             <numerusform>%n Werte sind noch nicht im Adapter gespeichert; beim Schließen des Fensters werden sie gespeichert</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was restored: %1</source>
+        <translation>Nichts wurde wiederhergestellt: %1</translation>
+    </message>
 </context>
 <context>
     <name>gui::About</name>
@@ -1372,6 +1383,10 @@ Firmware jetzt senden?</translation>
     <message>
         <source>Calibrations (*.json);;All files (*)</source>
         <translation>Kalibrierungen (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>Nichts wurde wiederhergestellt: %1.</translation>
     </message>
 </context>
 <context>

@@ -157,10 +157,6 @@ Prueba --help.
         <translation>Muestra la identidad del adaptador y sus seis umbrales guardados; no escribe nada.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 255), e.g. V1=80,SEQH2=75.</source>
-        <translation>Guarda umbrales dados como NOMBRE=VALOR,... (V1, V2, H1, H2, SEQH1, SEQH2; valores de 0 a 255), p. ej. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>Stores all six thresholds of a calibration exported from the window (File &gt; Export calibration...).</source>
         <translation>Guarda los seis umbrales de una calibración exportada desde la ventana (Archivo &gt; Exportar calibración...).</translation>
     </message>
@@ -374,6 +370,10 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Recorded the session to %1.</source>
         <translation>Sesión grabada en %1.</translation>
     </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
+        <translation>Guarda umbrales dados como NOMBRE=VALOR,... (V1, V2, H1, H2, SEQH1, SEQH2; valores de 0 a 254), p. ej. V1=80,SEQH2=75.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -518,16 +518,16 @@ Número de serie: %6
         <translation>umbral «%1» desconocido; usa V1, V2, H1, H2, SEQH1, SEQH2</translation>
     </message>
     <message>
-        <source>threshold %1 needs a whole number from 0 to 255, not &apos;%2&apos;</source>
-        <translation>el umbral %1 necesita un número entero de 0 a 255, no «%2»</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>el umbral %1 se da dos veces</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not NAME=VALUE</source>
         <translation>«%1» no tiene la forma NOMBRE=VALOR</translation>
+    </message>
+    <message>
+        <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
+        <translation>el umbral %1 necesita un número entero %2, no «%3»</translation>
     </message>
 </context>
 <context>
@@ -953,6 +953,13 @@ Número de serie: %6
     </message>
 </context>
 <context>
+    <name>Thresholds</name>
+    <message>
+        <source>%1 is %2, not a threshold (%3)</source>
+        <translation>%1 es %2, no es un umbral (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Upgrade Firmware</source>
@@ -1197,6 +1204,10 @@ Send the firmware now?</source>
             <numerusform>%n valores aún no están guardados en el adaptador; al cerrar la ventana se guardan</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was restored: %1</source>
+        <translation>No se restauró nada: %1</translation>
+    </message>
 </context>
 <context>
     <name>gui::About</name>
@@ -1372,6 +1383,10 @@ Send the firmware now?</source>
     <message>
         <source>Calibrations (*.json);;All files (*)</source>
         <translation>Calibraciones (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>No se restauró nada: %1.</translation>
     </message>
 </context>
 <context>

@@ -157,10 +157,6 @@ Essayez --help.
         <translation>Affiche l’identité de l’adaptateur et ses six seuils enregistrés ; n’écrit rien.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 255), e.g. V1=80,SEQH2=75.</source>
-        <translation>Enregistre des seuils donnés sous la forme NOM=VALEUR,... (V1, V2, H1, H2, SEQH1, SEQH2 ; valeurs de 0 à 255), par ex. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>Stores all six thresholds of a calibration exported from the window (File &gt; Export calibration...).</source>
         <translation>Enregistre les six seuils d’un étalonnage exporté depuis la fenêtre (Fichier &gt; Exporter l’étalonnage...).</translation>
     </message>
@@ -374,6 +370,10 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Recorded the session to %1.</source>
         <translation>Session enregistrée dans %1.</translation>
     </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
+        <translation>Enregistre des seuils donnés sous la forme NOM=VALEUR,... (V1, V2, H1, H2, SEQH1, SEQH2 ; valeurs de 0 à 254), par ex. V1=80,SEQH2=75.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -518,16 +518,16 @@ Numéro de série : %6
         <translation>seuil « %1 » inconnu ; utilisez V1, V2, H1, H2, SEQH1, SEQH2</translation>
     </message>
     <message>
-        <source>threshold %1 needs a whole number from 0 to 255, not &apos;%2&apos;</source>
-        <translation>le seuil %1 demande un nombre entier de 0 à 255, et non « %2 »</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>le seuil %1 est donné deux fois</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not NAME=VALUE</source>
         <translation>« %1 » n’est pas de la forme NOM=VALEUR</translation>
+    </message>
+    <message>
+        <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
+        <translation>le seuil %1 demande un nombre entier %2, et non « %3 »</translation>
     </message>
 </context>
 <context>
@@ -953,6 +953,13 @@ Numéro de série : %6
     </message>
 </context>
 <context>
+    <name>Thresholds</name>
+    <message>
+        <source>%1 is %2, not a threshold (%3)</source>
+        <translation>%1 vaut %2, ce n’est pas un seuil (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Upgrade Firmware</source>
@@ -1197,6 +1204,10 @@ Envoyer le firmware maintenant ?</translation>
             <numerusform>%n valeurs ne sont pas encore enregistrées dans l’adaptateur ; fermer la fenêtre les enregistre</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was restored: %1</source>
+        <translation>Rien n’a été restauré : %1</translation>
+    </message>
 </context>
 <context>
     <name>gui::About</name>
@@ -1372,6 +1383,10 @@ Envoyer le firmware maintenant ?</translation>
     <message>
         <source>Calibrations (*.json);;All files (*)</source>
         <translation>Étalonnages (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>Rien n’a été restauré : %1.</translation>
     </message>
 </context>
 <context>

@@ -157,10 +157,6 @@ Prova --help.
         <translation>Mostra l’identità dell’adattatore e le sue sei soglie memorizzate; non scrive nulla.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 255), e.g. V1=80,SEQH2=75.</source>
-        <translation>Memorizza le soglie date come NOME=VALORE,... (V1, V2, H1, H2, SEQH1, SEQH2; valori da 0 a 255), per es. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>Stores all six thresholds of a calibration exported from the window (File &gt; Export calibration...).</source>
         <translation>Memorizza tutte e sei le soglie di una calibrazione esportata dalla finestra (File &gt; Esporta calibrazione...).</translation>
     </message>
@@ -374,6 +370,10 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Recorded the session to %1.</source>
         <translation>Sessione registrata in %1.</translation>
     </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
+        <translation>Memorizza le soglie date come NOME=VALORE,... (V1, V2, H1, H2, SEQH1, SEQH2; valori da 0 a 254), per es. V1=80,SEQH2=75.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -518,16 +518,16 @@ Numero di serie: %6
         <translation>soglia «%1» sconosciuta; usa V1, V2, H1, H2, SEQH1, SEQH2</translation>
     </message>
     <message>
-        <source>threshold %1 needs a whole number from 0 to 255, not &apos;%2&apos;</source>
-        <translation>la soglia %1 richiede un numero intero da 0 a 255, non «%2»</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>la soglia %1 è data due volte</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not NAME=VALUE</source>
         <translation>«%1» non è nella forma NOME=VALORE</translation>
+    </message>
+    <message>
+        <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
+        <translation>la soglia %1 richiede un numero intero %2, non «%3»</translation>
     </message>
 </context>
 <context>
@@ -953,6 +953,13 @@ Numero di serie: %6
     </message>
 </context>
 <context>
+    <name>Thresholds</name>
+    <message>
+        <source>%1 is %2, not a threshold (%3)</source>
+        <translation>%1 vale %2, non è una soglia (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Upgrade Firmware</source>
@@ -1197,6 +1204,10 @@ Inviare il firmware ora?</translation>
             <numerusform>%n valori non sono ancora memorizzati nell’adattatore; chiudendo la finestra vengono memorizzati</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was restored: %1</source>
+        <translation>Non è stato ripristinato nulla: %1</translation>
+    </message>
 </context>
 <context>
     <name>gui::About</name>
@@ -1372,6 +1383,10 @@ Inviare il firmware ora?</translation>
     <message>
         <source>Calibrations (*.json);;All files (*)</source>
         <translation>Calibrazioni (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>Non è stato ripristinato nulla: %1.</translation>
     </message>
 </context>
 <context>

@@ -159,10 +159,6 @@ Zobacz --help.
         <translation>Pokazuje dane adaptera i jego sześć zapisanych progów; niczego nie zapisuje.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 255), e.g. V1=80,SEQH2=75.</source>
-        <translation>Zapisuje progi podane jako NAZWA=WARTOŚĆ,... (V1, V2, H1, H2, SEQH1, SEQH2; wartości od 0 do 255), np. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>Stores all six thresholds of a calibration exported from the window (File &gt; Export calibration...).</source>
         <translation>Zapisuje wszystkie sześć progów kalibracji wyeksportowanej z okna (Plik &gt; Eksportuj kalibrację...).</translation>
     </message>
@@ -376,6 +372,10 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
         <source>Recorded the session to %1.</source>
         <translation>Sesję nagrano do %1.</translation>
     </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
+        <translation>Zapisuje progi podane jako NAZWA=WARTOŚĆ,... (V1, V2, H1, H2, SEQH1, SEQH2; wartości od 0 do 254), np. V1=80,SEQH2=75.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -520,16 +520,16 @@ Numer seryjny: %6
         <translation>nieznany próg „%1”; użyj V1, V2, H1, H2, SEQH1, SEQH2</translation>
     </message>
     <message>
-        <source>threshold %1 needs a whole number from 0 to 255, not &apos;%2&apos;</source>
-        <translation>próg %1 wymaga liczby całkowitej od 0 do 255, a nie „%2”</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>próg %1 podano dwukrotnie</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not NAME=VALUE</source>
         <translation>„%1” nie ma postaci NAZWA=WARTOŚĆ</translation>
+    </message>
+    <message>
+        <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
+        <translation>próg %1 wymaga liczby całkowitej %2, a nie „%3”</translation>
     </message>
 </context>
 <context>
@@ -955,6 +955,13 @@ Numer seryjny: %6
     </message>
 </context>
 <context>
+    <name>Thresholds</name>
+    <message>
+        <source>%1 is %2, not a threshold (%3)</source>
+        <translation>%1 ma wartość %2, która nie jest progiem (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Upgrade Firmware</source>
@@ -1200,6 +1207,10 @@ Wysłać firmware teraz?</translation>
             <numerusform>%n wartości nie jest jeszcze zapisanych w adapterze; zamknięcie okna je zapisze</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was restored: %1</source>
+        <translation>Nic nie przywrócono: %1</translation>
+    </message>
 </context>
 <context>
     <name>gui::About</name>
@@ -1375,6 +1386,10 @@ Wysłać firmware teraz?</translation>
     <message>
         <source>Calibrations (*.json);;All files (*)</source>
         <translation>Kalibracje (*.json);;Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>Nic nie przywrócono: %1.</translation>
     </message>
 </context>
 <context>

@@ -157,10 +157,6 @@ Tente --help.
         <translation>Mostra a identidade do adaptador e seus seis limiares gravados; não grava nada.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 255), e.g. V1=80,SEQH2=75.</source>
-        <translation>Grava limiares dados como NOME=VALOR,... (V1, V2, H1, H2, SEQH1, SEQH2; valores de 0 a 255), por ex. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>Stores all six thresholds of a calibration exported from the window (File &gt; Export calibration...).</source>
         <translation>Grava os seis limiares de uma calibração exportada pela janela (Arquivo &gt; Exportar calibração...).</translation>
     </message>
@@ -374,6 +370,10 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Recorded the session to %1.</source>
         <translation>Sessão gravada em %1.</translation>
     </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
+        <translation>Grava limiares dados como NOME=VALOR,... (V1, V2, H1, H2, SEQH1, SEQH2; valores de 0 a 254), por ex. V1=80,SEQH2=75.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -518,16 +518,16 @@ Número de série: %6
         <translation>limiar &quot;%1&quot; desconhecido; use V1, V2, H1, H2, SEQH1, SEQH2</translation>
     </message>
     <message>
-        <source>threshold %1 needs a whole number from 0 to 255, not &apos;%2&apos;</source>
-        <translation>o limiar %1 precisa de um número inteiro de 0 a 255, não &quot;%2&quot;</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>o limiar %1 foi dado duas vezes</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not NAME=VALUE</source>
         <translation>&quot;%1&quot; não está na forma NOME=VALOR</translation>
+    </message>
+    <message>
+        <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
+        <translation>o limiar %1 precisa de um número inteiro %2, não &quot;%3&quot;</translation>
     </message>
 </context>
 <context>
@@ -953,6 +953,13 @@ Número de série: %6
     </message>
 </context>
 <context>
+    <name>Thresholds</name>
+    <message>
+        <source>%1 is %2, not a threshold (%3)</source>
+        <translation>%1 é %2, que não é um limiar (%3)</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>Upgrade Firmware</source>
@@ -1197,6 +1204,10 @@ Enviar o firmware agora?</translation>
             <numerusform>%n valores ainda não estão gravados no adaptador; fechar a janela os grava</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing was restored: %1</source>
+        <translation>Nada foi restaurado: %1</translation>
+    </message>
 </context>
 <context>
     <name>gui::About</name>
@@ -1372,6 +1383,10 @@ Enviar o firmware agora?</translation>
     <message>
         <source>Calibrations (*.json);;All files (*)</source>
         <translation>Calibrações (*.json);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was restored: %1.</source>
+        <translation>Nada foi restaurado: %1.</translation>
     </message>
 </context>
 <context>

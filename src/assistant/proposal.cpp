@@ -1,6 +1,7 @@
 #include "assistant/proposal.h"
 
 #include "i18n/translate.h"
+#include "protocol/threshold_range.h"
 
 #include <algorithm>
 #include <span>
@@ -87,7 +88,8 @@ ThresholdProposal proposeFor(const Gap& gap, const Records& records) {
                                      {lowGate, highGate, axis, from, to});
         return proposal;
     }
-    const int middle = std::clamp((low.value + high.value) / 2, 0, 254);
+    const int middle = std::clamp((low.value + high.value) / 2, protocol::kLowestThreshold,
+                                  protocol::kHighestThreshold);
     proposal.marginBelow = middle - low.value;
     proposal.marginAbove = high.value - middle;
     if (std::min(proposal.marginBelow, proposal.marginAbove) < kMinimumMargin) {

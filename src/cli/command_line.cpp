@@ -73,7 +73,7 @@ std::vector<CommandOption> commandOptions() {
                 QT_TRANSLATE_NOOP(
                     "CommandLine",
                     "Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; "
-                    "values 0 to 255), e.g. V1=80,SEQH2=75."),
+                    "values 0 to 254), e.g. V1=80,SEQH2=75."),
                 "ASSIGNMENTS"),
          Command::Write},
         {option("write-file",

@@ -6,6 +6,7 @@
 #include "i18n/translate.h"
 #include "protocol/dump_text.h"
 #include "protocol/products.h"
+#include "protocol/threshold_range.h"
 
 namespace commands {
 namespace {
@@ -113,10 +114,17 @@ CommandOutput readOutput(const ReadResult& result) {
 CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
                            const diagnosis::Diagnosis* access) {
     const std::vector<Assignment>& assignments = request.assignments.assignments;
-    if (!request.assignments.error.empty()) {
+    std::string refusal = request.assignments.error;
+    const auto beyondRange = std::find_if(
+        assignments.begin(), assignments.end(),
+        [](const Assignment& assignment) { return !protocol::isThreshold(assignment.value); });
+    if (refusal.empty() && beyondRange != assignments.end()) {
+        refusal = protocol::notAThresholdText(protocol::factsAt(beyondRange->address).commandName,
+                                              beyondRange->value);
+    }
+    if (!refusal.empty()) {
         return {kExitUsage, "",
-                i18n::arg(i18n::translate("Commands", "Nothing was sent: %1.\n"),
-                          {request.assignments.error})};
+                i18n::arg(i18n::translate("Commands", "Nothing was sent: %1.\n"), {refusal})};
     }
     AdaptorLink link(hid);
     if (!openFirstAdaptor(hid, link)) {

@@ -1,6 +1,7 @@
 #include "commands/setting_names.h"
 
 #include "i18n/translate.h"
+#include "protocol/threshold_range.h"
 
 #include <algorithm>
 #include <cctype>
@@ -71,10 +72,11 @@ ParsedAssignments checkAssignments(const std::vector<std::pair<std::string, std:
         }
         const std::optional<std::uint8_t> value = settingValue(valueText);
         if (!value) {
-            return fail(i18n::arg(i18n::translate("Commands",
-                                                  "threshold %1 needs a whole number "
-                                                  "from 0 to 255, not '%2'"),
-                                  {name, valueText}));
+            return fail(
+                i18n::arg(i18n::translate("Commands",
+                                          "threshold %1 needs a whole number "
+                                          "from %2, not '%3'"),
+                          {name, i18n::translate("Window", protocol::kThresholdRange), valueText}));
         }
         if (std::any_of(parsed.assignments.begin(), parsed.assignments.end(),
                         [&](const Assignment& a) { return a.address == *address; })) {

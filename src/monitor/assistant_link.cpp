@@ -1,10 +1,12 @@
 // The window's side of the gear-coloured trace and of the features that watch the
 // displayed reports; filling the boxes as if typed, for restores and proposals.
+#include <algorithm>
 #include <string>
 
 #include "window/frm_main.h"
 
 #include "i18n/translate.h"
+#include "protocol/threshold_range.h"
 
 namespace {
 
@@ -33,7 +35,16 @@ std::vector<protocol::ThresholdValue> frmMain::shownThresholds() const {
     return shown;
 }
 
-void frmMain::TypeThresholds(const std::vector<protocol::ThresholdValue>& values) {
+bool frmMain::TypeThresholds(const std::vector<protocol::ThresholdValue>& values) {
+    const auto mayNotStore = [this](const protocol::ThresholdValue& typed) {
+        const std::size_t address = protocol::factsOf(typed.threshold).address;
+        return !protocol::mayStore(typed.value, adaptorHolds_
+                                                    ? std::optional<int>((*adaptorHolds_)[address])
+                                                    : std::nullopt);
+    };
+    if (std::any_of(values.begin(), values.end(), mayNotStore)) {
+        return false;
+    }
     // The upper two boxes show H1 and H2, or the sequential pair, by the newest mode.
     const bool sequential = lastReportMode == protocol::kSequentialMode;
     for (const protocol::ThresholdValue& typed : values) {
@@ -49,6 +60,7 @@ void frmMain::TypeThresholds(const std::vector<protocol::ThresholdValue>& values
         TakeThresholdEdits(*lastReportMode);  // the lines follow the boxes at once
     }
     ShowDifferences();
+    return true;
 }
 
 bool frmMain::UseProposedValues(const std::vector<protocol::ThresholdValue>& proposed) {
@@ -60,7 +72,9 @@ bool frmMain::UseProposedValues(const std::vector<protocol::ThresholdValue>& pro
             "Window", "No threshold could be proposed yet: see the assistant's warnings"));
         return false;
     }
-    TypeThresholds(proposed);
+    if (!TypeThresholds(proposed)) {
+        return false;
+    }
     status.notify(i18n::translate(
         "Window", "Proposed thresholds are in the boxes: press \"Update settings\" to store them"));
     return true;

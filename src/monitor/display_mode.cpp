@@ -81,7 +81,7 @@ void frmMain::TakeThresholdEdits(std::uint8_t mode) {
         monitor::TypingRun& run = typingRunOf(row.box);
         if (!run.started()) {
             // The settled value's line lies at it, or stays put if no line can show it.
-            const bool plotted = row.threshold <= monitor::kHighestThreshold;
+            const bool plotted = protocol::isThreshold(row.threshold);
             run.start({row.threshold,
                        plotted ? lineOf(row.vertical, Graph, row.threshold) : row.lineAt()});
         }

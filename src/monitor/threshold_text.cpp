@@ -4,6 +4,8 @@
 #include <cmath>
 #include <string>
 
+#include "protocol/threshold_range.h"
+
 namespace monitor {
 
 namespace {
@@ -77,7 +79,8 @@ std::optional<int> parseThresholdText(std::string_view text) {
     }
     // The default rounding mode takes halves to the even neighbour.
     const double nearest = std::nearbyint(value);
-    if (nearest < 0 || nearest > kHighestThreshold) {
+    // Compared as a double: a huge value has no int.
+    if (nearest < protocol::kLowestThreshold || nearest > protocol::kHighestThreshold) {
         return std::nullopt;
     }
     return static_cast<int>(nearest);

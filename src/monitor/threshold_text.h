@@ -5,9 +5,6 @@
 
 namespace monitor {
 
-// The highest threshold a box accepts and a line can show.
-inline constexpr int kHighestThreshold = 254;
-
 // A threshold typed into a text box: plain decimal notation with optional blanks around
 // it, an optional sign, decimal point, fraction and exponent; '.' is the decimal point
 // whatever the locale. Gives the nearest integer (halves to even) when it is 0..254.

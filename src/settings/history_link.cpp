@@ -5,6 +5,7 @@
 #include "window/frm_main.h"
 
 #include "i18n/translate.h"
+#include "protocol/threshold_range.h"
 
 namespace {
 
@@ -27,16 +28,28 @@ protocol::Thresholds frmMain::CurrentThresholds() const {
     return values;
 }
 
-void frmMain::RestoreThresholds(const protocol::Thresholds& values, const std::string& origin) {
+std::string frmMain::UnstorableReason(const protocol::Thresholds& values) const {
+    const auto unstorable = protocol::firstUnstorable(values, adaptorHolds_);
+    return unstorable ? protocol::notAThresholdText(
+                            protocol::factsOf(unstorable->threshold).shownName, unstorable->value)
+                      : std::string();
+}
+
+bool frmMain::RestoreThresholds(const protocol::Thresholds& values, const std::string& origin) {
     std::vector<protocol::ThresholdValue> typed;
     for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
         typed.push_back({facts.threshold, values[facts.address]});
     }
-    TypeThresholds(typed);
+    if (!TypeThresholds(typed)) {
+        status.notify(i18n::arg(i18n::translate("Window", "Nothing was restored: %1"),
+                                {UnstorableReason(values)}));
+        return false;
+    }
     TellThresholds(events::Event::Restored);
     status.notify(i18n::arg(
         i18n::translate("Window", "Restored %1; press Store all six to write it to the adaptor"),
         {origin}));
+    return true;
 }
 
 void frmMain::TellConnection() {

@@ -29,7 +29,7 @@ std::string refusedTexts(const std::vector<Setting>& values) {
             i18n::arg(i18n::translate("Window",
                                       "%1 shows %2, which is not a threshold "
                                       "(%3): %1 stays %4"),
-                      {name, setting.box.Text, i18n::translate("Window", window::kThresholdRange),
+                      {name, setting.box.Text, i18n::translate("Window", protocol::kThresholdRange),
                        std::to_string(setting.value)});
     }
     return text;

@@ -67,8 +67,12 @@ class frmMain {
     void StoreAllSix();
     // Puts `values` into the window as if the user had typed them: the thresholds, the
     // current mode's boxes and lines, the other mode's values for its next refill.
-    // Sends nothing; the status line names `origin` ("the calibration of ...").
-    void RestoreThresholds(const protocol::Thresholds& values, const std::string& origin);
+    // Sends nothing; the status line names `origin` ("the calibration of ..."). False,
+    // and nothing put in, when a value may not be stored (UnstorableReason).
+    bool RestoreThresholds(const protocol::Thresholds& values, const std::string& origin);
+    // Why one of `values` may not be stored in this adaptor ("V1 is 255, not a threshold
+    // (0 to 254)"), or empty when every one may.
+    std::string UnstorableReason(const protocol::Thresholds& values) const;
     // The six threshold variables by setting address.
     protocol::Thresholds CurrentThresholds() const;
     // A threshold's variable, its text box and its line in this window.
@@ -154,8 +158,9 @@ class frmMain {
     // stays the user's click. False when nothing was proposed.
     bool UseProposedValues(const std::vector<protocol::ThresholdValue>& proposed);
     // Puts `values` into the window as if the user had typed them: the thresholds, the
-    // boxes that show them, the lines. Restores and proposals go this way.
-    void TypeThresholds(const std::vector<protocol::ThresholdValue>& values);
+    // boxes that show them, the lines. Restores and proposals go this way. False, and
+    // nothing put in, when a value may not be stored where the adaptor holds its own.
+    bool TypeThresholds(const std::vector<protocol::ThresholdValue>& values);
 
     // Features that watch the window (the history, the assistant): told of each
     // connection, displayed report and change to the thresholds, in attach order.

@@ -7,12 +7,12 @@ namespace {
 std::string description(protocol::Threshold threshold) {
     const protocol::ThresholdFacts& facts = protocol::factsOf(threshold);
     return std::string(facts.shownName) + ", " + i18n::translate("Window", facts.line) + ", " +
-           i18n::translate("Window", kThresholdRange);
+           i18n::translate("Window", protocol::kThresholdRange);
 }
 
 // The hover hint says what the box's marks mean.
 std::string toolTipOf(const toolkit::TextBox& box, protocol::Threshold threshold) {
-    std::string tip = box.refused ? std::string(kThresholdRange) : description(threshold);
+    std::string tip = box.refused ? std::string(protocol::kThresholdRange) : description(threshold);
     if (box.adaptorValue) {
         tip += i18n::arg(i18n::translate("Window", "; the adaptor holds %1 until it is stored"),
                          {std::to_string(*box.adaptorValue)});

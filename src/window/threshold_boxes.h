@@ -5,14 +5,12 @@
 #include <string>
 
 #include "i18n/translate.h"
+#include "protocol/threshold_range.h"
 #include "protocol/thresholds.h"
 #include "window/toolkit/controls.h"
 
 // What the four threshold boxes hold, as the user and a screen reader are told it.
 namespace window {
-
-// The range a box accepts, and the hint on a box whose text was refused.
-inline constexpr const char* kThresholdRange = QT_TRANSLATE_NOOP("Window", "0 to 254");
 
 // Names `box` after the threshold it holds now, and clears its marks.
 void describeThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold);

@@ -28,12 +28,12 @@ TEST(Assignments, KnownNamesInAnyCaseWithTheirAddresses) {
 
 TEST(Assignments, EachMistakeIsNamedAndNothingIsKept) {
     const std::pair<const char*, const char*> cases[] = {
-        {"V1=256", "threshold V1 needs a whole number from 0 to 255, not '256'"},
-        {"V1=-1", "threshold V1 needs a whole number from 0 to 255, not '-1'"},
-        {"V1=1.5", "threshold V1 needs a whole number from 0 to 255, not '1.5'"},
-        {"V1=0x10", "threshold V1 needs a whole number from 0 to 255, not '0x10'"},
-        {"V1=99999999999", "threshold V1 needs a whole number from 0 to 255, not '99999999999'"},
-        {"V1=00256", "threshold V1 needs a whole number from 0 to 255, not '00256'"},
+        {"V1=256", "threshold V1 needs a whole number from 0 to 254, not '256'"},
+        {"V1=-1", "threshold V1 needs a whole number from 0 to 254, not '-1'"},
+        {"V1=1.5", "threshold V1 needs a whole number from 0 to 254, not '1.5'"},
+        {"V1=0x10", "threshold V1 needs a whole number from 0 to 254, not '0x10'"},
+        {"V1=99999999999", "threshold V1 needs a whole number from 0 to 254, not '99999999999'"},
+        {"V1=00256", "threshold V1 needs a whole number from 0 to 254, not '00256'"},
         {"V1=80,V3=1", "unknown threshold 'V3'; use V1, V2, H1, H2, SEQH1, SEQH2"},
         {"V1=80,v1=81", "threshold v1 is given twice"},
         {"V1=80,,V2=1", "'' is not NAME=VALUE"},

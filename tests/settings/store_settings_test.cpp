@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/commands.h"
 #include "monitor/plot_mapping.h"
 #include "support/window_fixture.h"
 #include "window/window_texts.h"
@@ -168,3 +169,85 @@ TEST_F(StoreSettings, RefusesToStoreThresholdsThatWereNeverReadAndSaysSo) {
 }
 
 }  // namespace
+
+// Every path that brings a value in stores it only if it is 0..254; a 255 reaches the
+// adaptor only where the adaptor itself holds 255. The adaptor's V1 is `held`; V1 is
+// given `given` by `path`, then Store all six and the close run (the commands send what
+// they send). `sent` is every value that went to V1's address.
+TEST_F(StoreSettings, EveryPathStoresOnlyAThresholdOrTheAdaptorsOwn255) {
+    enum class Path { Typed, Restore, Proposal, Write, WriteFile, CloseOnly };
+    struct Row {
+        Path path;
+        int given;
+        std::uint8_t held;
+        std::vector<std::uint8_t> sent;
+        const char* said;  // the start of the status line or the command's error
+    };
+    const std::vector<Row> rows{
+        {Path::Typed, 254, 120, {254, 254}, "Stored all six"},
+        {Path::Typed, 255, 120, {120, 120}, "Stored all six"},
+        {Path::Restore, 254, 120, {254, 254}, "Restored a file"},
+        {Path::Restore,
+         255,
+         120,
+         {120, 120},
+         "Nothing was restored: V1 is 255, not a threshold "
+         "(0 to 254)"},
+        {Path::Restore, 255, 255, {255, 255}, "Restored a file"},
+        {Path::Proposal, 255, 120, {120, 120}, "Stored all six"},
+        {Path::Write, 254, 120, {254}, ""},
+        {Path::Write, 255, 120, {}, "Nothing was sent: V1 is 255, not a threshold (0 to 254).\n"},
+        {Path::WriteFile,
+         255,
+         255,
+         {},
+         "Nothing was sent: V1 is 255, not a threshold (0 to 254).\n"},
+        {Path::CloseOnly, 0, 255, {255}, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << static_cast<int>(row.path) << " " << row.given
+                                          << " held " << int{row.held});
+        adaptor = bus.addAdaptor();
+        bus.adaptor(adaptor).settings = {row.held, 200, 60, 190, 70, 180};
+        const auto given = static_cast<std::uint8_t>(row.given);
+        std::string said;
+        if (row.path == Path::Write || row.path == Path::WriteFile) {
+            commands::WriteRequest request;
+            request.assignments =
+                row.path == Path::Write
+                    ? commands::parseAssignments("V1=" + std::to_string(row.given))
+                    : commands::ParsedAssignments{{{protocol::kAddressV1, given}}, ""};
+            hid.clearLog();
+            said = commands::writeCommand(hid, request, nullptr).err;
+        } else {
+            frmMain& window = loadWindow();
+            bus.queueLever(adaptor, {10, 10, false});
+            window.Timer_Timer();
+            hid.clearLog();
+            if (row.path == Path::Typed) {
+                window.Text9.Text = std::to_string(row.given);
+                bus.queueLever(adaptor, {10, 10, false});
+                window.Timer_Timer();
+            } else if (row.path == Path::Restore) {
+                window.RestoreThresholds({given, 200, 60, 190, 70, 180}, "a file");
+                said = window.status.text();
+            } else if (row.path == Path::Proposal) {
+                window.UseProposedValues({{protocol::Threshold::V1, row.given}});
+            }
+            if (row.path != Path::CloseOnly) {
+                window.StoreAllSix();
+                said = said.empty() ? window.status.text() : said;
+            }
+            window.Unload();
+        }
+        std::vector<std::uint8_t> sent;
+        for (const Bytes& command : commandsSent()) {
+            if (command[0] == 0xEE && command[1] == protocol::kAddressV1) {
+                sent.push_back(command[2]);
+            }
+        }
+        EXPECT_EQ(sent, row.sent);
+        EXPECT_TRUE(said.starts_with(row.said)) << said;
+        bus.unplug(adaptor);
+    }
+}

@@ -84,6 +84,11 @@ void CalibrationMenus::restore(const history::Entry& read, const history::Thresh
                                  tr("The adaptor was unplugged meanwhile; nothing was restored."));
         return;
     }
+    if (const std::string reason = window_.UnstorableReason(values); !reason.empty()) {
+        QMessageBox::warning(&form_, title,
+                             tr("Nothing was restored: %1.").arg(QString::fromStdString(reason)));
+        return;
+    }
     form_.deliverWork(
         [&](frmMain& window) { window.RestoreThresholds(values, origin.toStdString()); });
 }
