@@ -205,7 +205,7 @@ TEST_F(ConnectedFormTest, ATracePointIsOnTheScreenAfterItsTicksFrame) {
         const auto x = static_cast<std::uint8_t>(20 + 10 * i);
         bus.queueLever(adaptor, {x, 230, false});
         ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == std::to_string(x); }));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(22 + 10 * i, 27); }, 200))
+        EXPECT_TRUE(QTest::qWaitFor([&] { return onScreen(22 + 10 * i, 27); }, 5000))
             << "point " << i;
     }
     EXPECT_TRUE(onScreen(22, 27));

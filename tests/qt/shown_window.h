@@ -92,7 +92,7 @@ class ShownWindowTest : public ::testing::Test {
 
     // Waits until `done` holds for the models and the frame that shows it was painted:
     // the ticks' changes reach the widgets once a frame.
-    bool waitUntilShown(const std::function<bool()>& done, int timeoutMs = 3000) const {
+    bool waitUntilShown(const std::function<bool()>& done, int timeoutMs = 10000) const {
         return QTest::qWaitFor([&] { return done() && !form->framePending(); }, timeoutMs);
     }
 
