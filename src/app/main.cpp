@@ -8,6 +8,7 @@
 #include "cli/standard_streams.h"
 #include "cli/translations.h"
 #include "commands/exit_status.h"
+#include "storage/atomic_file.h"
 #include "storage/translate.h"
 #ifdef SHIFTER_WITH_WINDOW
 #include "app/run_window.h"
@@ -27,6 +28,7 @@ QStringList argumentsOf(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     cli::holdClosedStandardStreams();
+    storage::noteInheritedDescriptors();
     QCoreApplication::setApplicationName(QLatin1String(cli::kProgramName));
     QCoreApplication::setApplicationVersion(QLatin1String(cli::kProgramVersion));
     cli::loadTranslations();

@@ -16,6 +16,7 @@ namespace storage {
 // symbolic link (on Windows any reparse point, junctions too) is refused, never
 // followed; an existing target that is not a regular file (a device, a FIFO or pipe,
 // /dev/stdout, NUL) is written into directly, never replaced. The folder must exist.
+// What writeRefusal names is refused.
 // False with `error` set to the path and the system's reason when the file could not
 // be written.
 #ifdef _WIN32
@@ -36,6 +37,21 @@ const FileCalls& systemFileCalls();
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error,
                          const FileCalls& calls = systemFileCalls());
 #endif
+
+// Notes the descriptors the program was started with, before it opens anything: only
+// those may be named as /dev/fd/N or /proc/self/fd/N, so that such a name never writes
+// into a file the program opened itself. Until then, the standard streams.
+void noteInheritedDescriptors();
+
+// Why the writer would refuse `path` now (a link, a folder, another user's file in a
+// shared folder, a descriptor the program was not given, a folder it cannot write
+// into), as "PATH: reason"; empty when it would try. Asked at the start, so that a
+// target that can never be written is not found out after the work.
+QString writeRefusal(const QString& path);
+
+// True when the writer writes into `path` as it is (a device, a FIFO, a descriptor the
+// program was given) instead of replacing a regular file.
+bool writesInto(const QString& path);
 
 // A whole small file as read, or why not.
 struct FileBytes {

@@ -5,15 +5,18 @@
 #include "storage/translate.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 namespace storage {
 namespace {
@@ -46,9 +49,18 @@ bool writeAll(int descriptor, const QByteArray& data, const FileCalls& calls) {
     return true;
 }
 
-// The descriptor that /dev/stdout, /dev/stderr, /dev/fd/N or /proc/self/fd/N names:
-// those are links the program's own caller made, so writing means writing into them.
-std::optional<int> inheritedDescriptor(const QString& path) {
+// The highest N of /dev/fd/N the writer takes.
+constexpr int kHighestNamedDescriptor = 9999;
+
+// Which descriptors were open when the program started: the only ones its caller gave
+// it. Until they are noted, the standard streams.
+std::vector<bool>& inheritedDescriptors() {
+    static std::vector<bool> inherited{true, true, true};
+    return inherited;
+}
+
+// The descriptor that /dev/stdout, /dev/stderr, /dev/fd/N or /proc/self/fd/N names.
+std::optional<int> namedDescriptor(const QString& path) {
     if (path == QLatin1String("/dev/stdout")) {
         return STDOUT_FILENO;
     }
@@ -61,6 +73,69 @@ std::optional<int> inheritedDescriptor(const QString& path) {
         return std::nullopt;
     }
     return match.captured(1).toInt();
+}
+
+bool wasInherited(int descriptor) {
+    const std::vector<bool>& inherited = inheritedDescriptors();
+    return static_cast<std::size_t>(descriptor) < inherited.size() &&
+           inherited[static_cast<std::size_t>(descriptor)];
+}
+
+// What the writer does with a path, decided before anything is written: replace a
+// regular file (or make a new one), write into a stream, or refuse.
+struct Target {
+    enum class Kind { Regular, Stream, Refused };
+    Kind kind = Kind::Regular;
+    std::optional<int> inherited;  // a stream the caller gave as a descriptor
+    bool exists = false;
+    struct stat old {};
+    QString refusal;
+};
+
+Target refused(QString reason) {
+    Target target;
+    target.kind = Target::Kind::Refused;
+    target.refusal = std::move(reason);
+    return target;
+}
+
+// Another user's file in a folder where only a file's owner may replace it (/tmp).
+bool othersInStickyFolder(const QString& path, const struct stat& old) {
+    const uid_t user = ::geteuid();
+    struct stat folder {};
+    return user != 0 && old.st_uid != user &&
+           ::stat(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &folder) == 0 &&
+           (folder.st_mode & S_ISVTX) != 0 && folder.st_uid != user;
+}
+
+Target examine(const QString& path) {
+    Target target;
+    if (const std::optional<int> named = namedDescriptor(path)) {
+        if (!wasInherited(*named)) {
+            return refused(translate("Storage", "the program was not given that descriptor"));
+        }
+        target.kind = Target::Kind::Stream;
+        target.inherited = named;
+        return target;
+    }
+    target.exists = ::lstat(QFile::encodeName(path).constData(), &target.old) == 0;
+    if (!target.exists && errno != ENOENT) {
+        return refused(systemReason(errno));
+    }
+    const mode_t type = target.old.st_mode;
+    if (!target.exists || S_ISREG(type)) {
+        return target.exists && othersInStickyFolder(path, target.old)
+                   ? refused(translate("Storage", "it is another user's file in a shared folder"))
+                   : target;
+    }
+    if (S_ISLNK(type)) {
+        return refused(translate("Storage", "it is a symbolic link, which is not followed"));
+    }
+    if (S_ISDIR(type)) {
+        return refused(translate("Storage", "it is a folder"));
+    }
+    target.kind = Target::Kind::Stream;
+    return target;
 }
 
 // Writes into a device, a FIFO or an inherited descriptor as it is. A FIFO nobody reads
@@ -86,13 +161,37 @@ bool writeInto(const QByteArray& target, std::optional<int> inherited, const QBy
     return written;
 }
 
+// The temporaries beside `name` are ".NAME.PID-RANDOM.tmp": the process that writes one
+// is named in it, so that one left by a process that died can be told apart.
+QString temporaryPrefix(const QString& name) {
+    return QLatin1Char('.') + name + QLatin1Char('.');
+}
+
+// Removes the temporaries a writer that died left beside `name` (killed during a save,
+// it leaves a hidden copy of the file for good).
+void removeStaleTemporaries(const QString& folder, const QString& name) {
+    static const QRegularExpression writer(QStringLiteral("^(\\d+)-[0-9a-z]+\\.tmp$"));
+    const QString prefix = temporaryPrefix(name);
+    const QDir beside(folder, prefix + QStringLiteral("*.tmp"), QDir::NoSort,
+                      QDir::Files | QDir::System | QDir::Hidden);
+    for (const QString& temporary : beside.entryList()) {
+        const QRegularExpressionMatch match = writer.match(temporary.mid(prefix.size()));
+        const pid_t process = match.hasMatch() ? match.captured(1).toInt() : 0;
+        if (process > 0 && ::kill(process, 0) != 0 && errno == ESRCH) {
+            ::unlink(QFile::encodeName(beside.filePath(temporary)).constData());
+        }
+    }
+}
+
 // A new file beside the target that nothing else can have opened or planted.
 int createTemporary(const QString& folder, const QString& name, QByteArray& temporary,
                     const FileCalls& calls) {
+    removeStaleTemporaries(folder, name);
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = QFile::encodeName(
-            folder + QStringLiteral("/.") + name + QLatin1Char('.') +
-            QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp"));
+            folder + QLatin1Char('/') + temporaryPrefix(name) + QString::number(::getpid()) +
+            QLatin1Char('-') + QString::number(QRandomGenerator::global()->generate64(), 36) +
+            QStringLiteral(".tmp"));
         const int descriptor = retried([&] {
             return calls.open(temporary.constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -164,35 +263,53 @@ QString systemReason(int errorNumber) {
     return QString::fromLocal8Bit(std::strerror(errorNumber));
 }
 
+void noteInheritedDescriptors() {
+    std::vector<bool>& inherited = inheritedDescriptors();
+    inherited.assign(kHighestNamedDescriptor + 1, false);
+    for (int descriptor = 0; descriptor <= kHighestNamedDescriptor; ++descriptor) {
+        inherited[static_cast<std::size_t>(descriptor)] = ::fcntl(descriptor, F_GETFD) != -1;
+    }
+}
+
+QString writeRefusal(const QString& path) {
+    const Target target = examine(path);
+    if (target.kind == Target::Kind::Refused) {
+        return path + QStringLiteral(": ") + target.refusal;
+    }
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    if (target.kind == Target::Kind::Regular && ::access(folder.constData(), W_OK | X_OK) != 0) {
+        return path + QStringLiteral(": ") + systemReason(errno);
+    }
+    return {};
+}
+
+bool writesInto(const QString& path) {
+    return examine(path).kind == Target::Kind::Stream;
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error,
                          const FileCalls& calls) {
     const auto fail = [&](const QString& reason) {
         error = path + QStringLiteral(": ") + reason;
         return false;
     };
-    const std::optional<int> inherited = inheritedDescriptor(path);
-    const QByteArray target = QFile::encodeName(path);
-    struct stat old {};
-    const bool exists = ::lstat(target.constData(), &old) == 0;
-    if (!exists && errno != ENOENT && !inherited) {
-        return fail(systemReason(errno));
-    }
+    const Target target = examine(path);
     errno = 0;
-    bool written = false;
-    if (inherited ||
-        (exists && !S_ISLNK(old.st_mode) && !S_ISDIR(old.st_mode) && !S_ISREG(old.st_mode))) {
-        written = writeInto(target, inherited, data, calls);
-        if (!written && errno == ENXIO) {
-            return fail(translate("Storage", "nothing reads from it"));
-        }
-    } else if (exists && S_ISLNK(old.st_mode)) {
-        return fail(translate("Storage", "it is a symbolic link, which is not followed"));
-    } else if (exists && S_ISDIR(old.st_mode)) {
-        return fail(translate("Storage", "it is a folder"));
-    } else {
-        written = replaceRegularFile(path, target, exists ? &old : nullptr, data, calls);
+    switch (target.kind) {
+        case Target::Kind::Refused:
+            return fail(target.refusal);
+        case Target::Kind::Stream:
+            if (writeInto(QFile::encodeName(path), target.inherited, data, calls)) {
+                return true;
+            }
+            return fail(errno == ENXIO ? translate("Storage", "nothing reads from it")
+                                       : systemReason(errno));
+        case Target::Kind::Regular:
+            break;
     }
-    return written || fail(systemReason(errno));
+    return replaceRegularFile(path, QFile::encodeName(path), target.exists ? &target.old : nullptr,
+                              data, calls) ||
+           fail(systemReason(errno));
 }
 
 FileBytes readSmallFile(const QString& path, qint64 maxBytes) {

@@ -120,38 +120,84 @@ QString systemReason(int errorNumber) {
     return QString::fromLocal8Bit(text);
 }
 
+namespace {
+
+// What the writer does with a path: write into a device or pipe (`stream` set), replace
+// a regular file or make a new one (neither set), or refuse it (`refusal` set).
+struct Target {
+    HANDLE stream = nullptr;
+    QString refusal;
+};
+
+Target examine(const QString& path) {
+    Target target;
+    bool failed = false;
+    const HANDLE existing = openExisting(nativeName(path), failed);
+    if (failed) {
+        target.refusal = lastReason();
+        return target;
+    }
+    if (existing == nullptr) {
+        return target;
+    }
+    if (GetFileType(existing) != FILE_TYPE_DISK) {
+        target.stream = existing;  // a device (NUL, CON) or a pipe: written into as it is
+        return target;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(existing, &info);
+    closeKeepingReason(existing);
+    if (!known) {
+        target.refusal = lastReason();
+    } else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        target.refusal = translate("Storage", "it is a symbolic link, which is not followed");
+    } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        target.refusal = translate("Storage", "it is a folder");
+    }
+    return target;
+}
+
+}  // namespace
+
+void noteInheritedDescriptors() {
+    // Windows paths name no descriptors.
+}
+
+QString writeRefusal(const QString& path) {
+    const Target target = examine(path);
+    if (target.stream != nullptr) {
+        CloseHandle(target.stream);
+        return {};
+    }
+    if (target.refusal.isEmpty() && !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
+        return path + translate("Storage", ": its folder does not exist");
+    }
+    return target.refusal.isEmpty() ? QString() : path + QStringLiteral(": ") + target.refusal;
+}
+
+bool writesInto(const QString& path) {
+    const Target target = examine(path);
+    if (target.stream != nullptr) {
+        CloseHandle(target.stream);
+    }
+    return target.stream != nullptr;
+}
+
 bool writeFileAtomically(const QString& path, const QByteArray& data, QString& error) {
     const auto fail = [&](const QString& reason) {
         error = path + QStringLiteral(": ") + reason;
         return false;
     };
-    const std::wstring target = nativeName(path);
-    bool failed = false;
-    const HANDLE existing = openExisting(target, failed);
-    if (failed) {
-        return fail(lastReason());
+    const Target target = examine(path);
+    if (!target.refusal.isEmpty()) {
+        return fail(target.refusal);
     }
-    if (existing != nullptr && GetFileType(existing) != FILE_TYPE_DISK) {
-        // A device (NUL, CON) or a pipe: written into as it is.
-        const bool written = writeAll(existing, data);
-        closeKeepingReason(existing);
+    if (target.stream != nullptr) {
+        const bool written = writeAll(target.stream, data);
+        closeKeepingReason(target.stream);
         return written || fail(lastReason());
     }
-    if (existing != nullptr) {
-        BY_HANDLE_FILE_INFORMATION info{};
-        const bool known = GetFileInformationByHandle(existing, &info);
-        closeKeepingReason(existing);
-        if (!known) {
-            return fail(lastReason());
-        }
-        if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-            return fail(translate("Storage", "it is a symbolic link, which is not followed"));
-        }
-        if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            return fail(translate("Storage", "it is a folder"));
-        }
-    }
-    return replaceRegularFile(path, target, data) || fail(lastReason());
+    return replaceRegularFile(path, nativeName(path), data) || fail(lastReason());
 }
 
 FileBytes readSmallFile(const QString& path, qint64 maxBytes) {

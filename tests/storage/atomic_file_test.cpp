@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -76,7 +77,21 @@ TEST_F(AtomicFile, AFailureAtAnyStepLeavesTheOldFileWholeAndSaysWhereAndWhy) {
                   QStringList{QStringLiteral("history.json")})
             << failing.step;
     }
+    // What a writer killed mid-save left beside the file goes with the next save; a
+    // temporary of a writer that lives stays.
+    const pid_t gone = ::fork();
+    if (gone == 0) {
+        ::_exit(0);
+    }
+    ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+    const QString leftByTheDead = path(".history.json.%1-x1.tmp").arg(gone);
+    const QString beingWritten = path(".history.json.%1-x2.tmp").arg(::getpid());
+    for (const QString& temporary : {leftByTheDead, beingWritten}) {
+        ASSERT_TRUE(storage::writeFileAtomically(temporary, "half", error));
+    }
     ASSERT_TRUE(storage::writeFileAtomically(target, data, error));
+    EXPECT_FALSE(QFile::exists(leftByTheDead));
+    EXPECT_TRUE(QFile::exists(beingWritten));
     struct stat info {};
     ASSERT_TRUE(succeeded(::stat(QFile::encodeName(target).constData(), &info)));
     EXPECT_EQ(bytes(target), data);
@@ -107,6 +122,9 @@ TEST_F(AtomicFile, LinksAreRefusedAndWhatIsNoRegularFileIsWrittenIntoNeverReplac
          static_cast<mode_t>(device ? S_IFCHR : S_IFIFO)},
     };
     for (const auto& target : refused) {
+        // Links and folders are refused before anything is written; streams are tried.
+        EXPECT_EQ(storage::writeRefusal(target.target).isEmpty(),
+                  target.typeAfter != S_IFLNK && target.typeAfter != S_IFDIR);
         EXPECT_FALSE(storage::writeFileAtomically(target.target, data, error));
         EXPECT_TRUE(error.contains(QLatin1String(target.refusal))) << error.toStdString();
         EXPECT_EQ(type(target.target), target.typeAfter) << error.toStdString();
@@ -124,8 +142,15 @@ TEST_F(AtomicFile, LinksAreRefusedAndWhatIsNoRegularFileIsWrittenIntoNeverReplac
     EXPECT_EQ(fromFifo, data);
     int pipeEnds[2];
     ASSERT_TRUE(succeeded(::pipe(pipeEnds)));
-    EXPECT_TRUE(storage::writeFileAtomically(QStringLiteral("/dev/fd/%1").arg(pipeEnds[1]),
-                                             "through the pipe", error));
+    const QString givenEnd = QStringLiteral("/dev/fd/%1").arg(pipeEnds[1]);
+    // Only a descriptor the program was started with is the caller's: one it opened
+    // itself (here the pipe, before the start is noted) is refused, whatever it is.
+    EXPECT_FALSE(storage::writeFileAtomically(givenEnd, "not given", error));
+    EXPECT_TRUE(error.contains(QLatin1String("not given that descriptor"))) << error.toStdString();
+    EXPECT_FALSE(storage::writeRefusal(givenEnd).isEmpty());
+    storage::noteInheritedDescriptors();
+    EXPECT_TRUE(storage::writesInto(givenEnd));
+    EXPECT_TRUE(storage::writeFileAtomically(givenEnd, "through the pipe", error));
     ::close(pipeEnds[1]);
     char got[32] = {};
     EXPECT_EQ(::read(pipeEnds[0], got, sizeof got), 16);
