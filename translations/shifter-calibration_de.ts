@@ -374,6 +374,22 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
         <translation>Speichert Schwellwerte, angegeben als NAME=WERT,... (V1, V2, H1, H2, SEQH1, SEQH2; Werte 0 bis 254), z. B. V1=80,SEQH2=75.</translation>
     </message>
+    <message>
+        <source>--%1 cannot write %2</source>
+        <translation>--%1 kann %2 nicht schreiben</translation>
+    </message>
+    <message>
+        <source>--record would replace %1, the recording being played; record into another file</source>
+        <translation>--record würde %1 ersetzen, die Aufzeichnung, die abgespielt wird; zeichnen Sie in eine andere Datei auf</translation>
+    </message>
+    <message>
+        <source>Could not save the recording now (%1); it is saved again at the next save and at the end.</source>
+        <translation>Die Aufzeichnung konnte gerade nicht gespeichert werden (%1); sie wird beim nächsten Speichern und am Ende erneut gespeichert.</translation>
+    </message>
+    <message>
+        <source>Another program is recording into %1; nothing was recorded.</source>
+        <translation>Ein anderes Programm zeichnet in %1 auf; es wurde nichts aufgezeichnet.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -950,6 +966,18 @@ Seriennummer: %6
     <message>
         <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
         <translation>Ein Befehl der Schalthebel-Kalibrierung benutzt die Adapter; versuchen Sie es erneut, wenn er beendet ist.</translation>
+    </message>
+    <message>
+        <source>the program was not given that descriptor</source>
+        <translation>dieser Deskriptor wurde dem Programm nicht übergeben</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s file in a shared folder</source>
+        <translation>es ist die Datei eines anderen Benutzers in einem gemeinsamen Ordner</translation>
+    </message>
+    <message>
+        <source>: its folder does not exist</source>
+        <translation>: ihr Ordner existiert nicht</translation>
     </message>
 </context>
 <context>
@@ -1541,6 +1569,10 @@ Firmware jetzt senden?</translation>
     <message>
         <source>Leave out the serial number and the device paths</source>
         <translation>Seriennummer und Gerätepfade weglassen</translation>
+    </message>
+    <message>
+        <source>The recording has not been saved. Discard it?</source>
+        <translation>Die Aufzeichnung wurde nicht gespeichert. Verwerfen?</translation>
     </message>
 </context>
 </TS>

@@ -374,6 +374,22 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
         <translation>Guarda umbrales dados como NOMBRE=VALOR,... (V1, V2, H1, H2, SEQH1, SEQH2; valores de 0 a 254), p. ej. V1=80,SEQH2=75.</translation>
     </message>
+    <message>
+        <source>--%1 cannot write %2</source>
+        <translation>--%1 no puede escribir %2</translation>
+    </message>
+    <message>
+        <source>--record would replace %1, the recording being played; record into another file</source>
+        <translation>--record reemplazaría %1, la grabación que se reproduce; graba en otro archivo</translation>
+    </message>
+    <message>
+        <source>Could not save the recording now (%1); it is saved again at the next save and at the end.</source>
+        <translation>No se pudo guardar la grabación ahora (%1); se guardará de nuevo en el próximo guardado y al final.</translation>
+    </message>
+    <message>
+        <source>Another program is recording into %1; nothing was recorded.</source>
+        <translation>Otro programa está grabando en %1; no se grabó nada.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -950,6 +966,18 @@ Número de serie: %6
     <message>
         <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
         <translation>Un comando de la calibración de la palanca de cambios está usando los adaptadores; vuelve a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>the program was not given that descriptor</source>
+        <translation>al programa no se le dio ese descriptor</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s file in a shared folder</source>
+        <translation>es el archivo de otro usuario en una carpeta compartida</translation>
+    </message>
+    <message>
+        <source>: its folder does not exist</source>
+        <translation>: su carpeta no existe</translation>
     </message>
 </context>
 <context>
@@ -1541,6 +1569,10 @@ Send the firmware now?</source>
     <message>
         <source>Leave out the serial number and the device paths</source>
         <translation>Omitir el número de serie y las rutas de los dispositivos</translation>
+    </message>
+    <message>
+        <source>The recording has not been saved. Discard it?</source>
+        <translation>La grabación no se ha guardado. ¿Descartarla?</translation>
     </message>
 </context>
 </TS>

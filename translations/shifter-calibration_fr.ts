@@ -374,6 +374,22 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
         <translation>Enregistre des seuils donnés sous la forme NOM=VALEUR,... (V1, V2, H1, H2, SEQH1, SEQH2 ; valeurs de 0 à 254), par ex. V1=80,SEQH2=75.</translation>
     </message>
+    <message>
+        <source>--%1 cannot write %2</source>
+        <translation>--%1 ne peut pas écrire %2</translation>
+    </message>
+    <message>
+        <source>--record would replace %1, the recording being played; record into another file</source>
+        <translation>--record remplacerait %1, l’enregistrement en cours de lecture ; enregistrez dans un autre fichier</translation>
+    </message>
+    <message>
+        <source>Could not save the recording now (%1); it is saved again at the next save and at the end.</source>
+        <translation>Impossible de sauvegarder l’enregistrement maintenant (%1) ; il sera sauvegardé à nouveau à la prochaine sauvegarde et à la fin.</translation>
+    </message>
+    <message>
+        <source>Another program is recording into %1; nothing was recorded.</source>
+        <translation>Un autre programme enregistre dans %1 ; rien n’a été enregistré.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -950,6 +966,18 @@ Numéro de série : %6
     <message>
         <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
         <translation>Une commande de l’étalonnage du levier de vitesses utilise les adaptateurs ; réessayez quand elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>the program was not given that descriptor</source>
+        <translation>ce descripteur n’a pas été donné au programme</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s file in a shared folder</source>
+        <translation>c’est le fichier d’un autre utilisateur dans un dossier partagé</translation>
+    </message>
+    <message>
+        <source>: its folder does not exist</source>
+        <translation> : son dossier n’existe pas</translation>
     </message>
 </context>
 <context>
@@ -1541,6 +1569,10 @@ Envoyer le firmware maintenant ?</translation>
     <message>
         <source>Leave out the serial number and the device paths</source>
         <translation>Omettre le numéro de série et les chemins des périphériques</translation>
+    </message>
+    <message>
+        <source>The recording has not been saved. Discard it?</source>
+        <translation>L’enregistrement n’a pas été sauvegardé. L’abandonner ?</translation>
     </message>
 </context>
 </TS>

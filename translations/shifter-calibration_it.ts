@@ -374,6 +374,22 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
         <translation>Memorizza le soglie date come NOME=VALORE,... (V1, V2, H1, H2, SEQH1, SEQH2; valori da 0 a 254), per es. V1=80,SEQH2=75.</translation>
     </message>
+    <message>
+        <source>--%1 cannot write %2</source>
+        <translation>--%1 non può scrivere %2</translation>
+    </message>
+    <message>
+        <source>--record would replace %1, the recording being played; record into another file</source>
+        <translation>--record sostituirebbe %1, la registrazione in riproduzione; registra in un altro file</translation>
+    </message>
+    <message>
+        <source>Could not save the recording now (%1); it is saved again at the next save and at the end.</source>
+        <translation>Impossibile salvare ora la registrazione (%1); verrà salvata di nuovo al prossimo salvataggio e alla fine.</translation>
+    </message>
+    <message>
+        <source>Another program is recording into %1; nothing was recorded.</source>
+        <translation>Un altro programma sta registrando in %1; non è stato registrato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -950,6 +966,18 @@ Numero di serie: %6
     <message>
         <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
         <translation>Un comando della calibrazione del cambio sta usando gli adattatori; riprova quando è terminato.</translation>
+    </message>
+    <message>
+        <source>the program was not given that descriptor</source>
+        <translation>al programma non è stato dato quel descrittore</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s file in a shared folder</source>
+        <translation>è il file di un altro utente in una cartella condivisa</translation>
+    </message>
+    <message>
+        <source>: its folder does not exist</source>
+        <translation>: la sua cartella non esiste</translation>
     </message>
 </context>
 <context>
@@ -1541,6 +1569,10 @@ Inviare il firmware ora?</translation>
     <message>
         <source>Leave out the serial number and the device paths</source>
         <translation>Omettere il numero di serie e i percorsi dei dispositivi</translation>
+    </message>
+    <message>
+        <source>The recording has not been saved. Discard it?</source>
+        <translation>La registrazione non è stata salvata. Scartarla?</translation>
     </message>
 </context>
 </TS>

@@ -376,6 +376,22 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
         <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
         <translation>Zapisuje progi podane jako NAZWA=WARTOŚĆ,... (V1, V2, H1, H2, SEQH1, SEQH2; wartości od 0 do 254), np. V1=80,SEQH2=75.</translation>
     </message>
+    <message>
+        <source>--%1 cannot write %2</source>
+        <translation>--%1 nie może zapisać %2</translation>
+    </message>
+    <message>
+        <source>--record would replace %1, the recording being played; record into another file</source>
+        <translation>--record zastąpiłoby %1, odtwarzane nagranie; nagrywaj do innego pliku</translation>
+    </message>
+    <message>
+        <source>Could not save the recording now (%1); it is saved again at the next save and at the end.</source>
+        <translation>Nie udało się teraz zapisać nagrania (%1); zostanie zapisane ponownie przy następnym zapisie i na końcu.</translation>
+    </message>
+    <message>
+        <source>Another program is recording into %1; nothing was recorded.</source>
+        <translation>Inny program nagrywa do %1; nic nie zostało nagrane.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -952,6 +968,18 @@ Numer seryjny: %6
     <message>
         <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
         <translation>Polecenie kalibracji skrzyni biegów używa adapterów; spróbuj ponownie, gdy się zakończy.</translation>
+    </message>
+    <message>
+        <source>the program was not given that descriptor</source>
+        <translation>program nie otrzymał tego deskryptora</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s file in a shared folder</source>
+        <translation>to plik innego użytkownika we wspólnym folderze</translation>
+    </message>
+    <message>
+        <source>: its folder does not exist</source>
+        <translation>: jego folder nie istnieje</translation>
     </message>
 </context>
 <context>
@@ -1544,6 +1572,10 @@ Wysłać firmware teraz?</translation>
     <message>
         <source>Leave out the serial number and the device paths</source>
         <translation>Pomiń numer seryjny i ścieżki urządzeń</translation>
+    </message>
+    <message>
+        <source>The recording has not been saved. Discard it?</source>
+        <translation>Nagranie nie zostało zapisane. Odrzucić je?</translation>
     </message>
 </context>
 </TS>

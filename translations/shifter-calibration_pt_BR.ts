@@ -374,6 +374,22 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
         <translation>Grava limiares dados como NOME=VALOR,... (V1, V2, H1, H2, SEQH1, SEQH2; valores de 0 a 254), por ex. V1=80,SEQH2=75.</translation>
     </message>
+    <message>
+        <source>--%1 cannot write %2</source>
+        <translation>--%1 não consegue gravar %2</translation>
+    </message>
+    <message>
+        <source>--record would replace %1, the recording being played; record into another file</source>
+        <translation>--record substituiria %1, a gravação que está sendo reproduzida; grave em outro arquivo</translation>
+    </message>
+    <message>
+        <source>Could not save the recording now (%1); it is saved again at the next save and at the end.</source>
+        <translation>Não foi possível salvar a gravação agora (%1); ela será salva novamente no próximo salvamento e no final.</translation>
+    </message>
+    <message>
+        <source>Another program is recording into %1; nothing was recorded.</source>
+        <translation>Outro programa está gravando em %1; nada foi gravado.</translation>
+    </message>
 </context>
 <context>
     <name>Commands</name>
@@ -950,6 +966,18 @@ Número de série: %6
     <message>
         <source>A Shifter calibration command is using the adaptors; try again when it has ended.</source>
         <translation>Um comando da calibração do câmbio está usando os adaptadores; tente novamente quando ele terminar.</translation>
+    </message>
+    <message>
+        <source>the program was not given that descriptor</source>
+        <translation>o programa não recebeu esse descritor</translation>
+    </message>
+    <message>
+        <source>it is another user&apos;s file in a shared folder</source>
+        <translation>é o arquivo de outro usuário em uma pasta compartilhada</translation>
+    </message>
+    <message>
+        <source>: its folder does not exist</source>
+        <translation>: a pasta dele não existe</translation>
     </message>
 </context>
 <context>
@@ -1541,6 +1569,10 @@ Enviar o firmware agora?</translation>
     <message>
         <source>Leave out the serial number and the device paths</source>
         <translation>Omitir o número de série e os caminhos dos dispositivos</translation>
+    </message>
+    <message>
+        <source>The recording has not been saved. Discard it?</source>
+        <translation>A gravação não foi salva. Descartá-la?</translation>
     </message>
 </context>
 </TS>

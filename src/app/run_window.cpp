@@ -125,6 +125,10 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     }
 
     cli::SessionRecording recording(*hidLayer, launch, true);
+    if (!recording.problem().isEmpty()) {
+        std::fprintf(stderr, "%s\n", recording.problem().toLocal8Bit().constData());
+        return commands::kExitFailed;
+    }
     gui::QtToolkitServices toolkit;
     frmMain window(recording.layer(), toolkit, options);
     history::WindowRecorder connection(recorder);

@@ -10,6 +10,7 @@
 #include "cli/qt_options.h"
 #include "cli/recorded_session.h"
 #include "cli/translations.h"
+#include "storage/atomic_file.h"
 #include "storage/translate.h"
 
 namespace cli {
@@ -134,6 +135,9 @@ std::optional<QString> outputFileProblem(const QString& option, const QString& p
     if (!folder.isDir() || !folder.isWritable()) {
         return storage::translate("CommandLine", "--%1 cannot write into the folder %2")
             .arg(option, QDir::toNativeSeparators(folder.filePath()));
+    }
+    if (const QString refusal = storage::writeRefusal(path); !refusal.isEmpty()) {
+        return storage::translate("CommandLine", "--%1 cannot write %2").arg(option, refusal);
     }
     return std::nullopt;
 }
@@ -457,6 +461,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (const QString wrong = takeRecordOptions(parser, record, recordAnonymous, result.options);
         !wrong.isEmpty()) {
         return failure(wrong);
+    }
+    // A recording of its own replay would replace the recording being played.
+    if (result.options.recorded && !result.options.recordPath.isEmpty() &&
+        QFileInfo(result.options.recordPath).canonicalFilePath() ==
+            QFileInfo(parser.value(simulate)).canonicalFilePath()) {
+        return failure(storage::translate("CommandLine",
+                                          "--record would replace %1, the recording being "
+                                          "played; record into another file")
+                           .arg(QDir::toNativeSeparators(parser.value(simulate))));
     }
     if (parser.isSet(screenshot)) {
         result.options.screenshotPath = parser.value(screenshot);

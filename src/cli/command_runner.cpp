@@ -144,6 +144,10 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
 
 int runRecorded(hid::HidLayer& hid, const LaunchOptions& options) {
     SessionRecording recording(hid, options);
+    if (!recording.problem().isEmpty()) {
+        std::fprintf(stderr, "%s\n", recording.problem().toLocal8Bit().constData());
+        return commands::kExitFailed;
+    }
     return recording.finish(runOn(recording.layer(), options));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <cstdio>
 #include <utility>
@@ -61,9 +62,9 @@ std::shared_ptr<const recording::RecordedDevice> loadRecordedAdaptor(const QStri
 }
 
 SessionRecording::SessionRecording(hid::HidLayer& inner, const LaunchOptions& options,
-                                   bool offerSupportRecording)
+                                   bool offerSupportRecording,
+                                   recording::RecordingOptions recordingOptions)
     : inner_(inner), path_(options.recordPath) {
-    recording::RecordingOptions recordingOptions;
     if (path_.isEmpty()) {
         if (offerSupportRecording) {
             recordingOptions.startIdle = true;
@@ -73,10 +74,46 @@ SessionRecording::SessionRecording(hid::HidLayer& inner, const LaunchOptions& op
         return;
     }
     recordingOptions.anonymous = options.recordAnonymous;
-    writer_.emplace(path_);
+    intoStream_ = storage::writesInto(path_);
+    if (intoStream_) {
+        recorder_.emplace(inner, sessionHeader(), recording::RecordingLayer::Saver(),
+                          recordingOptions);
+        return;
+    }
+    if (!lockTheFile()) {
+        return;
+    }
+    writer_.emplace(path_, [](const QString& error) {
+        tell(storage::translate("CommandLine",
+                                "Could not save the recording now (%1); it is saved again "
+                                "at the next save and at the end.")
+                 .arg(error));
+    });
     recorder_.emplace(
         inner, sessionHeader(), [this](std::string text) { writer_->writeLater(std::move(text)); },
         recordingOptions);
+}
+
+bool SessionRecording::lockTheFile() {
+    const QFileInfo file(path_);
+    const QString lockPath =
+        file.absolutePath() + QStringLiteral("/.") + file.fileName() + QStringLiteral(".lock");
+    QString error;
+    switch (fileLock_.take(lockPath, 0, error, true)) {
+        case storage::FileLock::Outcome::Taken:
+            return true;
+        case storage::FileLock::Outcome::Held:
+            problem_ = storage::translate("CommandLine",
+                                          "Another program is recording into %1; nothing was "
+                                          "recorded.")
+                           .arg(QDir::toNativeSeparators(path_));
+            return false;
+        case storage::FileLock::Outcome::Failed:
+            problem_ =
+                storage::translate("CommandLine", "Could not write the recording %1").arg(error);
+            return false;
+    }
+    return false;
 }
 
 hid::HidLayer& SessionRecording::layer() {
@@ -93,7 +130,13 @@ int SessionRecording::finish(int status) {
     }
     recorder_->finish();
     const QString shown = QDir::toNativeSeparators(path_);
-    if (const QString error = writer_->waitUntilWritten(); !error.isEmpty()) {
+    QString error;
+    if (intoStream_) {
+        storage::writeFileAtomically(path_, QByteArray::fromStdString(recorder_->text()), error);
+    } else {
+        error = writer_->waitUntilWritten();
+    }
+    if (!error.isEmpty()) {
         tell(storage::translate("CommandLine", "Could not write the recording %1").arg(error));
         return status == commands::kExitOk ? commands::kExitFailed : status;
     }

@@ -20,8 +20,9 @@ class FileLock {
     enum class Outcome { Taken, Held, Failed };
     // Opens or creates the lock file at `path` (never through a link, never a folder)
     // and takes its lock, waiting up to `waitMs` for another holder to let go. On Failed,
-    // `error` says why; on Held, another program keeps it.
-    Outcome take(const QString& path, int waitMs, QString& error);
+    // `error` says why; on Held, another program keeps it. With `removeWhenReleased` the
+    // lock file goes when the lock is let go, as a lock beside a user's file should.
+    Outcome take(const QString& path, int waitMs, QString& error, bool removeWhenReleased = false);
     bool held() const { return handle_ != kNone; }
     // Replaces what the held lock file says, for a person looking (who holds it).
     void describeHolder(const QByteArray& text);
@@ -30,6 +31,7 @@ class FileLock {
     // A file descriptor, or a Windows file handle; both systems use -1 for none.
     static constexpr std::intptr_t kNone = -1;
     std::intptr_t handle_ = kNone;
+    QString removedPath_;  // the file removed with the lock, if any
 };
 
 }  // namespace storage

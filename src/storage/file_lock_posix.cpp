@@ -16,6 +16,11 @@ namespace storage {
 
 FileLock::~FileLock() {
     if (held()) {
+        // Removed while still held: whoever opened it meanwhile finds it gone once they
+        // hold it, and opens the path again.
+        if (!removedPath_.isEmpty()) {
+            ::unlink(QFile::encodeName(removedPath_).constData());
+        }
         ::close(static_cast<int>(handle_));
     }
 }
@@ -28,7 +33,20 @@ void FileLock::describeHolder(const QByteArray& text) {
     }
 }
 
-FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error) {
+namespace {
+
+// The locked file is still the one at `name`: its last holder did not remove it.
+bool stillAt(int descriptor, const QByteArray& name) {
+    struct stat held {};
+    struct stat at {};
+    return ::fstat(descriptor, &held) == 0 && ::lstat(name.constData(), &at) == 0 &&
+           held.st_dev == at.st_dev && held.st_ino == at.st_ino;
+}
+
+}  // namespace
+
+FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error,
+                                 bool removeWhenReleased) {
     const QByteArray name = QFile::encodeName(path);
     // Non-blocking, so that a FIFO planted at the path cannot stop the program.
     const int descriptor =
@@ -50,7 +68,13 @@ FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error
     constexpr int kPollMs = 10;
     for (int waited = 0;; waited += kPollMs) {
         if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            if (!stillAt(descriptor, name)) {
+                // Its holder removed it as it let go: the lock is the new file's.
+                ::close(descriptor);
+                return take(path, waitMs - waited, error, removeWhenReleased);
+            }
             handle_ = descriptor;
+            removedPath_ = removeWhenReleased ? path : QString();
             return Outcome::Taken;
         }
         if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= waitMs) {

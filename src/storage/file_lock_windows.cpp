@@ -19,7 +19,7 @@ HANDLE handleOf(std::intptr_t handle) {
 
 FileLock::~FileLock() {
     if (held()) {
-        CloseHandle(handleOf(handle_));
+        CloseHandle(handleOf(handle_));  // removes the file when it was opened to be removed
     }
 }
 
@@ -32,7 +32,8 @@ void FileLock::describeHolder(const QByteArray& text) {
     }
 }
 
-FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error) {
+FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error,
+                                 bool removeWhenReleased) {
     const QFileInfo info(path);
     if (info.isSymLink() || info.isJunction()) {
         error = path + QStringLiteral(": it is a symbolic link, which is not followed");
@@ -46,9 +47,11 @@ FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error
     constexpr int kPollMs = 10;
     for (int waited = 0;; waited += kPollMs) {
         // A reparse point is opened as itself, never followed.
-        const HANDLE file =
-            CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        const DWORD removal = removeWhenReleased ? FILE_FLAG_DELETE_ON_CLOSE : 0;
+        const HANDLE file = CreateFileW(
+            name.c_str(), GENERIC_READ | GENERIC_WRITE | (removeWhenReleased ? DELETE : 0), 0,
+            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | removal,
+            nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             if (GetFileType(file) != FILE_TYPE_DISK) {
                 CloseHandle(file);

@@ -7,8 +7,8 @@
 
 namespace storage {
 
-LatestFileWriter::LatestFileWriter(QString path)
-    : path_(std::move(path)), thread_([this] { run(); }) {}
+LatestFileWriter::LatestFileWriter(QString path, Failed failed)
+    : path_(std::move(path)), failed_(std::move(failed)), thread_([this] { run(); }) {}
 
 LatestFileWriter::~LatestFileWriter() {
     {
@@ -44,7 +44,9 @@ void LatestFileWriter::run() {
         writing_ = true;
         lock.unlock();
         QString error;
-        writeFileAtomically(path_, text, error);
+        if (!writeFileAtomically(path_, text, error) && failed_) {
+            failed_(error);
+        }
         lock.lock();
         writing_ = false;
         lastError_ = error;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -10,12 +11,14 @@
 // Writes one file again and again with the newest text handed to it, on a thread of
 // its own, so that saving a large file now and then never stalls the caller (a long
 // recording's saves stalled the window's plot). A text not yet written when a newer
-// one comes is skipped. Each write goes through the program's one atomic writer.
+// one comes is skipped. Each write goes through the program's one atomic writer; a
+// write that fails is told at once, on the writer's thread, to `failed`.
 namespace storage {
 
 class LatestFileWriter {
   public:
-    explicit LatestFileWriter(QString path);
+    using Failed = std::function<void(const QString& error)>;
+    explicit LatestFileWriter(QString path, Failed failed = {});
     // Writes what is still pending first.
     ~LatestFileWriter();
     LatestFileWriter(const LatestFileWriter&) = delete;
@@ -30,6 +33,7 @@ class LatestFileWriter {
     void run();
 
     const QString path_;
+    const Failed failed_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::optional<std::string> pending_;

@@ -100,6 +100,9 @@ TEST(CommandLine, RecordingsAreReadAndRecordTargetsCheckedBeforeAnythingRuns) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("{\"format\":\"shifter-recording\",\"version\":1");
     file.close();
+    const QString link = QDir::temp().filePath(QStringLiteral("shifter-link.rec"));
+    QFile::remove(link);
+    ASSERT_TRUE(QFile::link(cut, link));
     const struct {
         QStringList arguments;
         const char* error;
@@ -110,6 +113,11 @@ TEST(CommandLine, RecordingsAreReadAndRecordTargetsCheckedBeforeAnythingRuns) {
         {{"--record-anonymous"}, "--record-anonymous applies to --record only"},
         {{"--record", "/no-such-folder/session.rec"}, "--record cannot write into the folder"},
         {{"--read", "--record", QDir::tempPath()}, "--record needs a file name, and"},
+        // What the writer would refuse at the end is refused before the session.
+        {{"--read", "--record", link}, "symbolic link"},
+        {{"--read", "--record", "/dev/fd/9999"}, "not given that descriptor"},
+        {{QStringLiteral("--simulate=%1").arg(kept), "--record", kept},
+         "the recording being played"},
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
@@ -118,6 +126,7 @@ TEST(CommandLine, RecordingsAreReadAndRecordTargetsCheckedBeforeAnythingRuns) {
         EXPECT_TRUE(line.text.contains(QLatin1String(c.error))) << line.text.toStdString();
     }
     QFile::remove(cut);
+    QFile::remove(link);
 }
 
 TEST(CommandLine, HelpAndVersionAreAnsweredWithoutRunning) {

@@ -1,0 +1,75 @@
+// --record FILE: a stream gets the recording once, whole, at the end; a regular file is
+// saved as the session goes, and only one recorder writes it at a time.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "cli/recorded_session.h"
+#include "recording/recording_text.h"
+#include "sim/simulated_bus.h"
+#include "storage/atomic_file.h"
+
+namespace {
+
+// Every call is saved at once, so a session of a few calls saves many times.
+recording::RecordingOptions savingEveryCall() {
+    recording::RecordingOptions options;
+    options.saveEvery = std::chrono::microseconds(0);
+    return options;
+}
+
+void runSession(cli::SessionRecording& recording) {
+    std::vector<hid::InterfaceIdentity> interfaces;
+    for (int call = 0; call < 5; ++call) {
+        recording.layer().enumerate(interfaces);
+    }
+}
+
+TEST(RecordedSession, AStreamGetsOneWholeRecordingAtTheEnd) {
+    sim::SimulatedBus bus;
+    bus.addAdaptor();
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    storage::noteInheritedDescriptors();  // as if the caller had given it
+    cli::LaunchOptions options;
+    options.recordPath = QStringLiteral("/dev/fd/%1").arg(pipeEnds[1]);
+    {
+        cli::SessionRecording recording(bus, options, false, savingEveryCall());
+        ASSERT_TRUE(recording.problem().isEmpty());
+        runSession(recording);
+        EXPECT_EQ(recording.finish(0), 0);
+    }
+    ::close(pipeEnds[1]);
+    QFile stream;
+    ASSERT_TRUE(stream.open(pipeEnds[0], QIODevice::ReadOnly, QFile::AutoCloseHandle));
+    const QByteArray text = stream.readAll();
+    const recording::ReadResult read = recording::readRecording(text.toStdString());
+    ASSERT_TRUE(read.recording) << read.error;
+    EXPECT_EQ(read.recording->calls.size(), 5U);
+}
+
+TEST(RecordedSession, ASecondRecorderOfOneFileIsRefusedAtTheStart) {
+    sim::SimulatedBus bus;
+    QTemporaryDir folder;
+    cli::LaunchOptions options;
+    options.recordPath = folder.filePath(QStringLiteral("customer.rec"));
+    {
+        cli::SessionRecording first(bus, options, false, savingEveryCall());
+        ASSERT_TRUE(first.problem().isEmpty());
+        runSession(first);
+        cli::SessionRecording second(bus, options);
+        EXPECT_TRUE(second.problem().contains(QLatin1String("Another program is recording")))
+            << second.problem().toStdString();
+        EXPECT_EQ(first.finish(0), 0);
+    }
+    // The lock goes with the recorder, and the next one may write the file.
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("customer.rec")});
+    cli::SessionRecording later(bus, options);
+    EXPECT_TRUE(later.problem().isEmpty());
+}
+
+}  // namespace
