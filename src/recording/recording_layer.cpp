@@ -49,9 +49,17 @@ RecordingLayer::RecordingLayer(hid::HidLayer& inner, Header header, Saver saver,
     }
 }
 
+std::string_view RecordingLayer::endReason() const {
+    return stoppedAtLimit_ ? kEndSizeLimit : kEndStopped;
+}
+
+std::string RecordingLayer::text() const {
+    return text(endReason());
+}
+
 std::string RecordingLayer::text(std::string_view reason) const {
     // One allocation and one copy: a recording near its size limit is large.
-    const std::string end = endLine(clock_().count(), reason);
+    const std::string end = endLine(elapsed().count(), reason);
     std::string text;
     text.reserve(header_.size() + body_.size() + end.size());
     return text.append(header_).append(body_).append(end);
@@ -61,13 +69,15 @@ void RecordingLayer::start(bool anonymous) {
     options_.anonymous = anonymous;
     anonymousPaths_.clear();
     body_.clear();
-    for (const Call& call : prelude_) {
+    for (Call call : prelude_) {
+        call.timeUs = 0;
         body_ += callLines(shown(call));
     }
     recording_ = true;
     finished_ = false;
     stoppedAtLimit_ = false;
-    lastSave_ = clock_();
+    startedAt_ = clock_();
+    lastSave_ = std::chrono::microseconds{0};
 }
 
 void RecordingLayer::finish() {
@@ -77,7 +87,7 @@ void RecordingLayer::finish() {
     // Saved again after the size limit too, in case that save failed.
     finished_ = true;
     recording_ = false;
-    save(stoppedAtLimit_ ? kEndSizeLimit : kEndStopped);
+    save(endReason());
 }
 
 void RecordingLayer::save(std::string_view reason) {
@@ -100,7 +110,7 @@ void RecordingLayer::keepPrelude(const Call& call) {
 
 Call RecordingLayer::begin(CallKind kind, hid::Handle handle) const {
     Call call;
-    call.timeUs = clock_().count();
+    call.timeUs = elapsed().count();
     call.kind = kind;
     call.handle = static_cast<std::uint32_t>(handle);
     return call;

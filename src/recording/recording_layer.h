@@ -29,14 +29,16 @@ class RecordingLayer : public hid::HidLayer {
     // Gets the whole text each time it is saved, to keep (may be empty: the text is then
     // only taken with text()); a failed save is the caller's to report.
     using Saver = std::function<void(std::string text)>;
-    // The time since the recording began; a steady clock when not given.
+    // The time since the layer was made; a steady clock when not given. A recording
+    // counts its calls' times from its own start.
     using Clock = std::function<std::chrono::microseconds()>;
 
     RecordingLayer(hid::HidLayer& inner, Header header, Saver saver, RecordingOptions options = {},
                    Clock clock = {});
 
     // Starts (again) an idle or finished recording: it begins with the calls that made
-    // the current connection, from the latest enumeration up to the first input read.
+    // the current connection, from the latest enumeration up to the first input read,
+    // at time 0.
     // An anonymous one holds stand-ins for the serial number and the device paths.
     void start(bool anonymous);
     // Ends the recording and saves it a last time; later calls pass unrecorded.
@@ -45,8 +47,8 @@ class RecordingLayer : public hid::HidLayer {
     std::size_t size() const { return header_.size() + body_.size(); }
     // True once the size limit ended the recording.
     bool stoppedAtLimit() const { return stoppedAtLimit_; }
-    // The recording as it would be saved now, ending for `reason`.
-    std::string text(std::string_view reason) const;
+    // The recording as it is saved when it ends now: its end line says why it ended.
+    std::string text() const;
 
     bool enumerate(std::vector<hid::InterfaceIdentity>& interfaces) override;
     bool open(const std::string& path, hid::OpenMode mode, hid::Handle& handle) override;
@@ -64,6 +66,10 @@ class RecordingLayer : public hid::HidLayer {
     bool createReadEvent(hid::ReadEvent& event) override;
 
   private:
+    // The time since the recording started.
+    std::chrono::microseconds elapsed() const { return clock_() - startedAt_; }
+    std::string_view endReason() const;
+    std::string text(std::string_view reason) const;
     Call begin(CallKind kind, hid::Handle handle = hid::Handle::None) const;
     // Adds the call's lines, saving now and then; stops at the size limit.
     bool add(const Call& call);
@@ -79,6 +85,7 @@ class RecordingLayer : public hid::HidLayer {
     RecordingOptions options_;
     Clock clock_;
     std::string body_;
+    std::chrono::microseconds startedAt_{0};
     std::chrono::microseconds lastSave_{0};
     bool recording_ = true;
     std::vector<Call> prelude_;  // the current connection's calls

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include "gui/help/support_recording_dialog.h"
@@ -50,11 +51,22 @@ TEST_F(SupportRecording, StartsStopsAndHoldsWhatCameBetween) {
     entry->trigger();
     EXPECT_EQ(states, (QStringList{"Not recording.", "Recording: 0 KB so far.",
                                    "Stopped: the recording holds 0 KB."}));
-    const recording::ReadResult read = recording::readRecording(recorder.text("stopped"));
+    const recording::ReadResult read = recording::readRecording(recorder.text());
     ASSERT_TRUE(read.recording) << read.error;
     ASSERT_EQ(read.recording->calls.size(), 1u);
     ASSERT_EQ(read.recording->calls[0].interfaces.size(), 1u);
     EXPECT_EQ(read.recording->calls[0].interfaces[0].path, "device-1");
+
+    // Never saved, it is asked about before closing the window loses it.
+    for (const QMessageBox::StandardButton answer : {QMessageBox::Cancel, QMessageBox::Discard}) {
+        bool asked = false;
+        whenModalShows<QMessageBox>([&](QMessageBox& question) {
+            asked = true;
+            question.button(answer)->click();
+        });
+        EXPECT_EQ(form->close(), answer == QMessageBox::Discard);
+        EXPECT_TRUE(asked);
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 #include "gui/help/support_recording_dialog.h"
 #include "i18n/translate.h"
 #include "qt/shown_window.h"
+#include "qt/when_modal_shows.h"
 
 namespace {
 
@@ -181,6 +183,12 @@ TEST_F(Translated, UnderThePseudoTranslationEveryShownTextIsLookedUp) {
     texts << QString::fromStdString(listed.out + listed.err);
     // JSON is the same in every language.
     EXPECT_FALSE(cli::readResultJson(commands::readCommand(bus, nullptr)).contains('['));
+    // Closing asks about the unsaved recording.
+    whenModalShows<QMessageBox>([&](QMessageBox& question) {
+        texts << question.text();
+        question.button(QMessageBox::Discard)->click();
+    });
+    EXPECT_TRUE(form->close());
 
     for (const QString& text : texts) {
         EXPECT_TRUE(unmarked(text).isEmpty())

@@ -97,8 +97,9 @@ TEST(RecordingLayer, StartedLaterBeginsWithHowTheConnectionWasMade) {
     recording::RecordingOptions idle;
     idle.startIdle = true;
     std::string saved;
+    std::chrono::microseconds now(0);
     recording::RecordingLayer layer(
-        bus, {}, [&](const std::string& text) { saved = text; }, idle);
+        bus, {}, [&](const std::string& text) { saved = text; }, idle, [&] { return now; });
     std::vector<hid::InterfaceIdentity> listed;
     hid::Handle handle{};
     std::uint8_t buffer[8] = {};
@@ -108,7 +109,10 @@ TEST(RecordingLayer, StartedLaterBeginsWithHowTheConnectionWasMade) {
     layer.readInput(handle, buffer, count);  // the connection's made: not kept
     layer.readInput(handle, buffer, count);
     EXPECT_EQ(saved, "");
+    // Started 195 s into the program, it counts from its own start.
+    now = std::chrono::seconds(195);
     layer.start(true);
+    now += std::chrono::milliseconds(500);
     layer.readInput(handle, buffer, count);
     layer.finish();
 
@@ -118,6 +122,8 @@ TEST(RecordingLayer, StartedLaterBeginsWithHowTheConnectionWasMade) {
     EXPECT_EQ(session.calls[1].kind, recording::CallKind::Open);
     EXPECT_EQ(session.calls[1].path, "device-1");  // made before, made anonymous at the start
     EXPECT_EQ(session.calls[2].kind, recording::CallKind::ReadInput);
+    EXPECT_EQ(session.calls[0].timeUs, 0);
+    EXPECT_EQ(session.calls[2].timeUs, 500'000);
     std::string error;
     const auto device = recording::recordedDevice(session, error);
     ASSERT_TRUE(device) << error;

@@ -346,9 +346,17 @@ void FormWidget::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void FormWidget::addCloseCheck(std::function<bool()> mayClose) {
+    closeChecks_.push_back(std::move(mayClose));
+}
+
 void FormWidget::closeEvent(QCloseEvent* event) {
+    const bool keptOpen =
+        !frm_.isUnloaded() &&
+        !std::all_of(closeChecks_.begin(), closeChecks_.end(),
+                     [](const std::function<bool()>& mayClose) { return mayClose(); });
     // Closing while a firmware transfer runs waits for its end, which unloads anyway.
-    if (!frm_.isUnloaded() && !frm_.QueryUnload()) {
+    if (keptOpen || (!frm_.isUnloaded() && !frm_.QueryUnload())) {
         event->ignore();
         return;
     }

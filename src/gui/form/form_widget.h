@@ -64,6 +64,9 @@ class FormWidget : public QWidget {
     // Shows a "Details" link at the end of the status line while it says that the
     // system refuses the adaptor; a click shows what `details` gives in a dialog.
     void setAccessDetails(std::function<QString()> details);
+    // Asked before the window closes; false keeps it open (the user chose to keep what
+    // closing would lose).
+    void addCloseCheck(std::function<bool()> mayClose);
 
     // Runs `work` on the window object, then shows what it changed.
     template <typename Work>
@@ -113,6 +116,7 @@ class FormWidget : public QWidget {
     std::vector<Rendered> widgets_;
     QTimer timer_;
     std::function<QString()> accessDetails_;
+    std::vector<std::function<bool()>> closeChecks_;
     QLabel* detailsLink_ = nullptr;
     QElapsedTimer sinceFrame_;
     bool framePending_ = false;

@@ -9,7 +9,10 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
+#include <memory>
 
 #include "storage/atomic_file.h"
 
@@ -38,9 +41,33 @@ struct Texts {
     QString saveTitle = tr("Save the recording");
     QString fileTypes = tr("Session recordings (*.rec)");
     QString notSaved = tr("The recording was not saved: could not write %1.");
+    QString discard = tr("The recording has not been saved. Discard it?");
 };
 
-void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder) {
+// Keeps a recording that was started until it is saved: Start again and quitting ask
+// before they discard it.
+class UnsavedRecording {
+  public:
+    explicit UnsavedRecording(recording::RecordingLayer& recorder) : recorder_(recorder) {}
+
+    void started() { unsaved_ = true; }
+    void saved() { unsaved_ = false; }
+    // True when nothing unsaved would be lost, or the user lets it go.
+    bool mayDiscard(QWidget* parent) const {
+        const Texts texts;
+        return !unsaved_ || recorder_.size() == 0 ||
+               QMessageBox::question(parent, texts.title, texts.discard,
+                                     QMessageBox::Discard | QMessageBox::Cancel,
+                                     QMessageBox::Cancel) == QMessageBox::Discard;
+    }
+
+  private:
+    recording::RecordingLayer& recorder_;
+    bool unsaved_ = false;
+};
+
+void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder,
+                          UnsavedRecording& unsaved) {
     const Texts texts;
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("supportRecording"));
@@ -67,8 +94,15 @@ void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder) 
         stop->setEnabled(running);
         save->setEnabled(started && !running);
     };
+    // The size grows, and the limit may stop the recording, while the dialog is open.
+    QTimer refresh;
+    QObject::connect(&refresh, &QTimer::timeout, &dialog, show);
+    refresh.start(std::chrono::milliseconds(500));
     QObject::connect(start, &QPushButton::clicked, &dialog, [&] {
-        recorder.start(anonymous->isChecked());
+        if (unsaved.mayDiscard(&dialog)) {
+            recorder.start(anonymous->isChecked());
+            unsaved.started();
+        }
         show();
     });
     QObject::connect(stop, &QPushButton::clicked, &dialog, [&] {
@@ -78,10 +112,13 @@ void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder) 
     QObject::connect(save, &QPushButton::clicked, &dialog, [&] {
         const QString path = QFileDialog::getSaveFileName(
             &dialog, texts.saveTitle, QStringLiteral("session.rec"), texts.fileTypes);
+        if (path.isEmpty()) {
+            return;
+        }
         QString error;
-        if (!path.isEmpty() &&
-            !storage::writeFileAtomically(path, QByteArray::fromStdString(recorder.text("stopped")),
-                                          error)) {
+        if (storage::writeFileAtomically(path, QByteArray::fromStdString(recorder.text()), error)) {
+            unsaved.saved();
+        } else {
             QMessageBox::warning(&dialog, texts.saveTitle, texts.notSaved.arg(error));
         }
     });
@@ -98,9 +135,11 @@ void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder) 
 }  // namespace
 
 void addSupportRecording(FormWidget& form, recording::RecordingLayer& recorder) {
-    form.menu(Menu::Help)->addAction(Texts().menuEntry, &form, [&form, &recorder] {
-        showSupportRecording(&form, recorder);
+    auto unsaved = std::make_shared<UnsavedRecording>(recorder);
+    form.menu(Menu::Help)->addAction(Texts().menuEntry, &form, [&form, &recorder, unsaved] {
+        showSupportRecording(&form, recorder, *unsaved);
     });
+    form.addCloseCheck([&form, unsaved] { return unsaved->mayDiscard(&form); });
 }
 
 }  // namespace gui
