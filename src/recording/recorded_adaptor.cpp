@@ -236,9 +236,21 @@ void RecordedAdaptor::catchUp() {
         nextReport_ = 0;
     }
     const std::int64_t first = device_.input.front().timeUs;
+    const sim::SimulatedDevice& device = bus_.device(adaptorId_);
     while (cycleStart_ + device_.input[nextReport_].timeUs - first <= now) {
-        bus_.queueInputReport(adaptorId_, device_.input[nextReport_].bytes);
-        if (++nextReport_ == device_.input.size()) {
+        if (device.inputQueue.size() < sim::kInputQueueCapacity) {
+            bus_.queueInputReport(adaptorId_, device_.input[nextReport_].bytes);
+            ++nextReport_;
+        } else {
+            // The full queue drops every report due by now, as a real one would: they are
+            // passed over at once instead of one by one.
+            const auto due = std::upper_bound(
+                device_.input.begin() + static_cast<std::ptrdiff_t>(nextReport_),
+                device_.input.end(), now - cycleStart_ + first,
+                [](std::int64_t time, const TimedReport& input) { return time < input.timeUs; });
+            nextReport_ = static_cast<std::size_t>(due - device_.input.begin());
+        }
+        if (nextReport_ == device_.input.size()) {
             nextReport_ = 0;
             cycleStart_ += loopPeriod_;
         }
