@@ -11,17 +11,17 @@ bool usableHome(const QString& home) {
 
 }  // namespace
 
-QString xdgDataFolder(const QString& dataHome, const QString& home, const QString& accountHome,
-                      const QString& programFolder) {
-    // A relative XDG_DATA_HOME is to be ignored, as if it were not set.
-    if (QDir::isAbsolutePath(dataHome)) {
-        return QDir::cleanPath(dataHome + QLatin1Char('/') + programFolder);
+QString xdgFolder(const QString& baseHome, const QString& home, const QString& accountHome,
+                  const QString& withinHome, const QString& programFolder) {
+    // A relative base folder is to be ignored, as if it were not set.
+    if (QDir::isAbsolutePath(baseHome)) {
+        return QDir::cleanPath(baseHome + QLatin1Char('/') + programFolder);
     }
     const QString user = usableHome(home) ? home : accountHome;
     if (!usableHome(user)) {
         return {};
     }
-    return QDir::cleanPath(user + QStringLiteral("/.local/share/") + programFolder);
+    return QDir::cleanPath(user + QLatin1Char('/') + withinHome + QLatin1Char('/') + programFolder);
 }
 
 }  // namespace storage

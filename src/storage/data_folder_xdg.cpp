@@ -1,21 +1,12 @@
 // Linux and the other Unix systems but macOS: the XDG base-directory rules.
-#include <pwd.h>
-#include <unistd.h>
-
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 
+#include "storage/account_home.h"
 #include "storage/data_folder.h"
 
 namespace storage {
 namespace {
-
-QString accountHome() {
-    const passwd* account = getpwuid(geteuid());
-    return account == nullptr || account->pw_dir == nullptr ? QString()
-                                                            : QFile::decodeName(account->pw_dir);
-}
 
 // The folder QStandardPaths::AppDataLocation adds to the data home: the organisation's
 // and the application's names, each when set.
@@ -33,8 +24,13 @@ QString programFolder() {
 }  // namespace
 
 QString dataFolder() {
-    return xdgDataFolder(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"),
-                         accountHome(), programFolder());
+    return xdgFolder(qEnvironmentVariable("XDG_DATA_HOME"), qEnvironmentVariable("HOME"),
+                     accountHome(), QStringLiteral(".local/share"), programFolder());
+}
+
+QString configFolder() {
+    return xdgFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"),
+                     accountHome(), QStringLiteral(".config"), programFolder());
 }
 
 }  // namespace storage

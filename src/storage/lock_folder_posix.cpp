@@ -1,11 +1,14 @@
-// POSIX: the user's runtime folder /run/user/UID where the system made one, otherwise
-// /tmp/shifter-calibration-UID; either must be a folder of the user's with mode 700.
+// POSIX: .cache/shifter-calibration/lock in the account's home; for an account without a
+// home of its own, the runtime folder /run/user/UID where the system made one, else
+// /tmp/shifter-calibration-UID. It must be a folder of the user's with mode 700.
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <cerrno>
 
+#include "storage/account_home.h"
 #include "storage/atomic_file.h"
 #include "storage/lock_folder.h"
 #include "storage/translate.h"
@@ -33,7 +36,32 @@ std::optional<QString> notPrivate(const QString& folder) {
     return std::nullopt;
 }
 
+namespace {
+
+// A folder of the user's other than the root folder, which is nobody's own.
+bool isOwnHome(const QString& home) {
+    struct stat info {};
+    return !home.isEmpty() && QDir::cleanPath(home) != QLatin1String("/") &&
+           ::stat(QFile::encodeName(home).constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid();
+}
+
+}  // namespace
+
 QString userLockFolder() {
+    // In the account's own home, which no other user can write into: the place depends on
+    // the account alone, not on HOME nor on whether the runtime folder exists yet.
+    const QString home = accountHome();
+    if (isOwnHome(home)) {
+        QString folder = home;
+        for (const char* below : {"/.cache", "/shifter-calibration", "/lock"}) {
+            folder += QLatin1String(below);
+            (void)::mkdir(QFile::encodeName(folder).constData(), 0700);  // checked on acquire
+        }
+        return folder;
+    }
+    // An account without a home of its own (a system account): the runtime folder, else
+    // one in /tmp.
     const QString user = QString::number(::geteuid());
     const QString runtime = QStringLiteral("/run/user/") + user;
     if (!notPrivate(runtime)) {

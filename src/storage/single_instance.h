@@ -8,10 +8,10 @@
 // Only one instance of a user talks to real adaptors at a time, so two programs never
 // interleave their feature reports (worst of all during a firmware upgrade). The lock
 // is a file in a folder of the user's own that depends on the user alone, never on the
-// environment, so that two instances started with different settings still meet: the
-// user's runtime folder /run/user/UID where the system made one, otherwise
-// /tmp/shifter-calibration-UID; on Windows shifter-calibration in the user's local
-// application data. The system releases the lock when its holder ends, however it ends.
+// environment, so that two instances started with different settings still meet:
+// .cache/shifter-calibration/lock in the home the account names (lock_folder_posix.cpp); on
+// Windows shifter-calibration in the user's local application data. The system releases the lock
+// when its holder ends, however it ends.
 namespace storage {
 
 // Who holds the lock; the holder writes it into the lock file for the next to ask.

@@ -4,7 +4,8 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QStandardPaths>
+
+#include "storage/data_folder.h"
 
 #include "storage/atomic_file.h"
 
@@ -18,7 +19,7 @@ const QString kViewKey = QStringLiteral("view");
 }  // namespace
 
 QString WindowStateFile::defaultPath() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString folder = configFolder();
     return folder.isEmpty() ? QString() : folder + QStringLiteral("/window.json");
 }
 

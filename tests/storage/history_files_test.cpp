@@ -197,17 +197,20 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
               QStringLiteral("The file %1 is empty.").arg(none));
 }
 
-// XDG_DATA_HOME when absolute, else HOME when usable, else the account's home.
+// XDG_DATA_HOME or XDG_CONFIG_HOME when absolute, else HOME when usable, else the
+// account's home.
 TEST(DataFolder, AnAbsoluteDataHomeElseAUsableHome) {
-    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
-        {"/data", "", "", "/data/app"},
-        {"data", "/home/kim", "/root", "/home/kim/.local/share/app"},
-        {"", "home/kim", "/root", "/root/.local/share/app"},
-        {"./data", "/", "/", ""},
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
+        {"/data", "", "", ".local/share", "/data/app"},
+        {"data", "/home/kim", "/root", ".local/share", "/home/kim/.local/share/app"},
+        {"", "home/kim", "/root", ".local/share", "/root/.local/share/app"},
+        {"./data", "/", "/", ".local/share", ""},
+        {"config", "", "/root", ".config", "/root/.config/app"},
     };
-    for (const auto& [dataHome, home, account, folder] : cases) {
-        EXPECT_EQ(storage::xdgDataFolder(dataHome, home, account, QStringLiteral("app")), folder)
-            << dataHome << " | " << home << " | " << account;
+    for (const auto& [baseHome, home, account, within, folder] : cases) {
+        EXPECT_EQ(storage::xdgFolder(baseHome, home, account, within, QStringLiteral("app")),
+                  folder)
+            << baseHome << " | " << home << " | " << account;
     }
 }
 

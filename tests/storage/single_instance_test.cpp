@@ -9,6 +9,8 @@
 #include <optional>
 #include <thread>
 
+#include "storage/account_home.h"
+#include "storage/lock_folder.h"
 #include "storage/single_instance.h"
 
 namespace {
@@ -54,6 +56,22 @@ TEST(SingleInstance, ACommandsLockIsWaitedForAndRefusedWithItsOwnReason) {
     storage::SingleInstance window(folder.path());
     EXPECT_TRUE(window.acquire(LockHolder::Window));
     ending.join();
+}
+
+// Neither the environment nor the moment decides where the lock is: a window and a
+// command of one account meet in its home, where no other user can plant the folder.
+TEST(SingleInstance, TheLockIsInTheAccountsHomeWhateverTheEnvironmentSays) {
+    const QString folder = storage::userLockFolder();
+    EXPECT_TRUE(folder.startsWith(storage::accountHome() + QLatin1Char('/')))
+        << folder.toStdString();
+    EXPECT_FALSE(storage::notPrivate(folder));
+    QTemporaryDir elsewhere;
+    for (const char* variable : {"HOME", "XDG_RUNTIME_DIR", "TMPDIR"}) {
+        const QByteArray kept = qgetenv(variable);
+        qputenv(variable, QFile::encodeName(elsewhere.path()));
+        EXPECT_EQ(storage::userLockFolder(), folder) << variable;
+        qputenv(variable, kept);
+    }
 }
 
 TEST(SingleInstance, EachRefusalSaysItsTrueReasonAndADeadHoldersLockIsTakenOver) {
