@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "gui/form/plot_widget.h"
@@ -120,15 +121,22 @@ TEST_F(WindowScaleTest, SizeAndViewChoicesComeBackFromTheFileTheCallerChose) {
     storage::WindowStateFile file(folder.filePath(QStringLiteral("window.json")));
     gui::WindowMemory memory(file);
     EXPECT_FALSE(memory.restore(*form));  // nothing kept yet
-    form->resize(form->sizeAtScale(2));
+    form->resize(form->sizeAtScale(0.8));
     tools->traceByGearAction().setChecked(true);
     memory.save(*form);
 
     showWindow();
     ASSERT_FALSE(frm->traceByGear);
     ASSERT_TRUE(memory.restore(*form));
-    EXPECT_EQ(form->size(), form->sizeAtScale(2));
+    EXPECT_EQ(form->size(), form->sizeAtScale(0.8));
     EXPECT_TRUE(frm->traceByGear);
+
+    // A size kept on a larger screen comes back inside this one's free area.
+    form->resize(form->sizeAtScale(gui::FormWidget::kMaximumScale));
+    memory.save(*form);
+    ASSERT_TRUE(memory.restore(*form));
+    const QSize room = form->screen()->availableGeometry().size() - gui::frameAllowance(*form);
+    EXPECT_TRUE(room.expandedTo(form->size()) == room) << form->width() << "x" << form->height();
 }
 
 TEST(AssistantPlacement, BesideTheMainWindowWhereThereIsRoomElseOverItAlwaysInside) {

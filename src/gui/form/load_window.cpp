@@ -1,28 +1,11 @@
 #include "gui/form/load_window.h"
 
 #include <QScreen>
-#include <QStyle>
 #include <algorithm>
 
 #include "gui/form/window_placement.h"
 
 namespace gui {
-
-namespace {
-
-// The window manager's frame, once known; before the first show, what a title bar and
-// a frame usually take.
-QSize frameAllowance(const QWidget& widget) {
-    const QSize known = widget.frameGeometry().size() - widget.size();
-    if (!known.isEmpty()) {
-        return known;
-    }
-    constexpr int kFrame = 4;
-    const int titleBar = widget.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &widget);
-    return {2 * kFrame, titleBar + 2 * kFrame};
-}
-
-}  // namespace
 
 void fitInto(FormWidget& widget, const QRect& available) {
     const QSize menu(0, widget.menuHeight());

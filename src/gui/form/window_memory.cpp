@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QScreen>
+
+#include "gui/form/window_placement.h"
 
 namespace gui {
 
@@ -30,7 +33,17 @@ bool WindowMemory::restore(FormWidget& window) {
             action.setChecked(*choice);
         }
     });
-    return !kept->geometry.isEmpty() && window.restoreGeometry(kept->geometry);
+    if (kept->geometry.isEmpty() || !window.restoreGeometry(kept->geometry)) {
+        return false;
+    }
+    // Kept on a larger screen, or damaged: never larger than this screen's free area nor
+    // than the design's largest scale, so the whole window shows.
+    if (const QScreen* screen = window.screen()) {
+        const QSize room = screen->availableGeometry().size() - frameAllowance(window);
+        window.resize(
+            window.size().boundedTo(room).boundedTo(window.sizeAtScale(FormWidget::kMaximumScale)));
+    }
+    return true;
 }
 
 bool WindowMemory::save(const FormWidget& window) {

@@ -11,8 +11,9 @@ class WindowMemory {
   public:
     explicit WindowMemory(storage::WindowStateFile& file) : file_(file) {}
 
-    // Gives the window the View choices and geometry kept last time; false when no
-    // geometry was kept or it could not be used.
+    // Gives the window the View choices and geometry kept last time, its size fitted
+    // into the screen's free area; false when no geometry was kept or it could not be
+    // used.
     bool restore(FormWidget& window);
     // False when nothing could be written (the reason is not worth a dialog at the close).
     bool save(const FormWidget& window);

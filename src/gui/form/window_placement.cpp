@@ -1,6 +1,7 @@
 #include "gui/form/window_placement.h"
 
 #include <QScreen>
+#include <QStyle>
 #include <algorithm>
 
 namespace gui {
@@ -29,6 +30,16 @@ QPoint placementBeside(const QRect& main, const QSize& dialog, const QRect& avai
         }
     }
     return movedWithin(placed, available);
+}
+
+QSize frameAllowance(const QWidget& widget) {
+    const QSize known = widget.frameGeometry().size() - widget.size();
+    if (!known.isEmpty()) {
+        return known;
+    }
+    constexpr int kFrame = 4;
+    const int titleBar = widget.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &widget);
+    return {2 * kFrame, titleBar + 2 * kFrame};
 }
 
 namespace {

@@ -17,6 +17,10 @@ QPoint placementWithin(const QRect& frame, const QRect& available);
 // has room, else left of it, else over it, `gap` pixels apart; always inside the area.
 QPoint placementBeside(const QRect& main, const QSize& dialog, const QRect& available, int gap);
 
+// The window manager's frame, once known; before the first show, what a title bar and
+// a frame usually take.
+QSize frameAllowance(const QWidget& widget);
+
 // Puts a shown window, frame included, on its screen's free area as placementWithin says.
 void placeOnScreen(QWidget& window);
 // Moves a shown window only as far as needed to be inside its screen's free area.
