@@ -18,7 +18,8 @@ test_packages=(libgtest-dev libgmock-dev libbenchmark-dev  # unit tests and benc
 
 windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest
                   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # host tools
-                  qt6-translations-l10n nsis xvfb)
+                  qt6-translations-l10n nsis xvfb
+                  fonts-wine fonts-liberation2)  # Wine's own fonts; the offscreen tests'
 qt_source_packages=(ninja-build dpkg-dev patch xz-utils g++-mingw-w64-x86-64-posix qt6-base-dev)
 
 wanted=("${run_packages[@]}")
