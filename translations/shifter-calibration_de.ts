@@ -745,6 +745,10 @@ Seriennummer: %6
         <translation>Die Zugriffsdiagnose gibt es nur unter Linux; schließen Sie hier jedes andere Programm, das den Adapter verwendet, oder stecken Sie ihn ab und wieder an.</translation>
     </message>
     <message>
+        <source>Windows opens the adaptor with its own driver for input devices, so none needs installing: close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>Windows öffnet den Adapter mit seinem eigenen Treiber für Eingabegeräte, es muss also keiner installiert werden: Schließen Sie jedes andere Programm, das den Adapter verwendet, oder stecken Sie ihn ab und wieder an.</translation>
+    </message>
+    <message>
         <source>the system refused to open it</source>
         <translation>das System hat das Öffnen verweigert</translation>
     </message>

@@ -745,6 +745,10 @@ Número de serie: %6
         <translation>El diagnóstico de acceso solo se hace en Linux; aquí, cierra cualquier otro programa que use el adaptador, o desconéctalo y vuelve a conectarlo.</translation>
     </message>
     <message>
+        <source>Windows opens the adaptor with its own driver for input devices, so none needs installing: close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>Windows abre el adaptador con su propio controlador de dispositivos de entrada, así que no hay que instalar ninguno: cierra cualquier otro programa que use el adaptador, o desconéctalo y vuelve a conectarlo.</translation>
+    </message>
+    <message>
         <source>the system refused to open it</source>
         <translation>el sistema se negó a abrirlo</translation>
     </message>

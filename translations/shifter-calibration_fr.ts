@@ -745,6 +745,10 @@ Numéro de série : %6
         <translation>Le diagnostic d’accès n’est fait que sous Linux ; ici, fermez tout autre programme qui utilise l’adaptateur, ou débranchez-le et rebranchez-le.</translation>
     </message>
     <message>
+        <source>Windows opens the adaptor with its own driver for input devices, so none needs installing: close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>Windows ouvre l’adaptateur avec son propre pilote de périphériques d’entrée, il n’y a donc rien à installer : fermez tout autre programme qui utilise l’adaptateur, ou débranchez-le et rebranchez-le.</translation>
+    </message>
+    <message>
         <source>the system refused to open it</source>
         <translation>le système a refusé de l’ouvrir</translation>
     </message>

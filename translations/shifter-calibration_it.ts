@@ -745,6 +745,10 @@ Numero di serie: %6
         <translation>La diagnosi dell’accesso si fa solo su Linux; qui chiudi ogni altro programma che usa l’adattatore, oppure scollegalo e ricollegalo.</translation>
     </message>
     <message>
+        <source>Windows opens the adaptor with its own driver for input devices, so none needs installing: close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>Windows apre l’adattatore con il proprio driver per i dispositivi di input, quindi non serve installarne nessuno: chiudi ogni altro programma che usa l’adattatore, oppure scollegalo e ricollegalo.</translation>
+    </message>
+    <message>
         <source>the system refused to open it</source>
         <translation>il sistema ha rifiutato di aprirlo</translation>
     </message>

@@ -747,6 +747,10 @@ Numer seryjny: %6
         <translation>Diagnoza dostępu jest wykonywana tylko w systemie Linux; tutaj zamknij każdy inny program, który używa adaptera, albo odłącz go i podłącz ponownie.</translation>
     </message>
     <message>
+        <source>Windows opens the adaptor with its own driver for input devices, so none needs installing: close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>Windows otwiera adapter własnym sterownikiem urządzeń wejściowych, więc nie trzeba niczego instalować: zamknij każdy inny program, który używa adaptera, albo odłącz go i podłącz ponownie.</translation>
+    </message>
+    <message>
         <source>the system refused to open it</source>
         <translation>system odmówił otwarcia</translation>
     </message>

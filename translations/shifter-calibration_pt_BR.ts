@@ -745,6 +745,10 @@ Número de série: %6
         <translation>O diagnóstico de acesso só é feito no Linux; aqui, feche qualquer outro programa que use o adaptador, ou desconecte-o e conecte-o novamente.</translation>
     </message>
     <message>
+        <source>Windows opens the adaptor with its own driver for input devices, so none needs installing: close any other program that uses the adaptor, or unplug it and plug it in again.</source>
+        <translation>O Windows abre o adaptador com seu próprio driver de dispositivos de entrada, então não é preciso instalar nenhum: feche qualquer outro programa que use o adaptador, ou desconecte-o e conecte-o novamente.</translation>
+    </message>
+    <message>
         <source>the system refused to open it</source>
         <translation>o sistema recusou abri-lo</translation>
     </message>

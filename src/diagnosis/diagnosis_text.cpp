@@ -144,11 +144,19 @@ Fix fixFor(const Diagnosis& found) {
                         "the adaptor: unplug it and plug it in again."),
                     ""};
         case Finding::NotOnThisSystem:
+#ifdef _WIN32
+            return {i18n::translate("Diagnosis",
+                                    "Windows opens the adaptor with its own driver for input "
+                                    "devices, so none needs installing: close any other program "
+                                    "that uses the adaptor, or unplug it and plug it in again."),
+                    ""};
+#else
             return {i18n::translate("Diagnosis",
                                     "The access diagnosis is made on Linux only; here, close any "
                                     "other program that uses the adaptor, or unplug it and plug "
                                     "it in again."),
                     ""};
+#endif
     }
     return {};
 }

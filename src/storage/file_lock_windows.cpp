@@ -1,5 +1,6 @@
-// Windows: the lock file opened with no sharing at all. While the holder has it open no
-// one else can open it; the system closes it when the holder ends.
+// Windows: the lock file opened to be shared for reading only. While the holder has it
+// open no one else can open it to write, which taking it needs, but the next may read
+// who holds it; the system closes it when the holder ends.
 #include <windows.h>
 
 #include <QFileInfo>
@@ -46,12 +47,13 @@ FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error
     const std::wstring name = path.toStdWString();
     constexpr int kPollMs = 10;
     for (int waited = 0;; waited += kPollMs) {
-        // A reparse point is opened as itself, never followed.
+        // A reparse point is opened as itself, never followed. Others may read who holds
+        // it, but none may open it to write, so none can take it.
         const DWORD removal = removeWhenReleased ? FILE_FLAG_DELETE_ON_CLOSE : 0;
         const HANDLE file = CreateFileW(
-            name.c_str(), GENERIC_READ | GENERIC_WRITE | (removeWhenReleased ? DELETE : 0), 0,
-            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | removal,
-            nullptr);
+            name.c_str(), GENERIC_READ | GENERIC_WRITE | (removeWhenReleased ? DELETE : 0),
+            FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT | removal, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             if (GetFileType(file) != FILE_TYPE_DISK) {
                 CloseHandle(file);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -48,12 +50,16 @@ TEST_F(CalibrationFile, ARefusedFileSaysWhyAndHoldsNothingToSend) {
         EXPECT_TRUE(request.assignments.assignments.empty());
         EXPECT_FALSE(request.madeForProduct.has_value());
     }
-    EXPECT_EQ(requestFrom(R"({"format": 1})").assignments.error,
-              "the file " + folder.filePath(QStringLiteral("calibration.json")).toStdString() +
-                  " is not a calibration exported by this program");
+    // Files are named as the system writes paths.
+    const auto shown = [&](const char* name) {
+        return QDir::toNativeSeparators(folder.filePath(QLatin1String(name))).toStdString();
+    };
+    EXPECT_EQ(
+        requestFrom(R"({"format": 1})").assignments.error,
+        "the file " + shown("calibration.json") + " is not a calibration exported by this program");
     const QString missing = folder.filePath(QStringLiteral("missing.json"));
     EXPECT_EQ(cli::writeRequestFromFile(missing).assignments.error.rfind(
-                  "the file " + missing.toStdString() + " cannot be read: ", 0),
+                  "the file " + shown("missing.json") + " cannot be read: ", 0),
               0u);
 }
 

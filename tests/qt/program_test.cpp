@@ -2,7 +2,6 @@
 // the simulated window.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -21,10 +20,41 @@
 #include <memory>
 #include <vector>
 
+#include "qt/test_fonts.h"
 #include "resources/program_version.h"
+#include "storage/data_folder.h"
 #include "storage/lock_folder.h"
 
 namespace {
+
+// What the program prints ends its lines as the system's console expects.
+QString printed(const char* text) {
+#ifdef Q_OS_WIN
+    return QString::fromUtf8(text).replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+#else
+    return QString::fromUtf8(text);
+#endif
+}
+
+// The folder the program keeps its history in, with `environment` given to it: on the
+// systems of the XDG rules a folder of the test's own that XDG_DATA_HOME names; on
+// Windows the profile's, which no environment moves (the tests run in a Wine prefix of
+// their own), found by the program's own rule and emptied first.
+QString programDataFolder(QProcessEnvironment& environment, const QTemporaryDir& data) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    return data.filePath(QStringLiteral("shifter-calibration"));
+#else
+    (void)environment;
+    (void)data;
+    const QString testName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("shifter-calibration"));
+    const QString folder = storage::dataFolder();
+    QCoreApplication::setApplicationName(testName);
+    QDir(folder).removeRecursively();
+    return folder;
+#endif
+}
 
 struct ProgramRun {
     int exitCode = -1;
@@ -103,7 +133,7 @@ TEST(Program, ScreenshotThatCannotBeWrittenFailsAtOnce) {
     EXPECT_LT(clock.elapsed(), 1500);  // the window would have run for two seconds
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains(QStringLiteral("no-such-folder"))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.endsWith(QStringLiteral("Try --help.\n")));
+    EXPECT_TRUE(run.err.endsWith(printed("Try --help.\n")));
 }
 
 TEST(Program, QtsOwnOptionsReachQt) {
@@ -129,9 +159,8 @@ TEST(Program, VersionIsPrinted) {
     const ProgramRun run = runProgram({QStringLiteral("--version")});
     ASSERT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(
-        run.out,
-        QStringLiteral("shifter-calibration %1\n").arg(QLatin1String(resources::kDisplayVersion)));
+    EXPECT_EQ(run.out,
+              printed("shifter-calibration %1\n").arg(QLatin1String(resources::kDisplayVersion)));
 }
 
 TEST(Program, HelpListsTheOptions) {
@@ -144,6 +173,8 @@ TEST(Program, HelpListsTheOptions) {
     }
 }
 
+// A device that is always full. Windows has none; under Wine the Windows program reaches
+// Linux's own through drive Z:, and meets a full disk in its writes.
 TEST(Program, OutputThatCannotBeWrittenEndsWithStatusOne) {
     for (const char* command :
          {"--simulate --read", "--simulate --read --json", "--help", "--simulate --report -",
@@ -172,10 +203,9 @@ TEST(Program, BadArgumentsExitWithCodeTwoAndSayWhy) {
 TEST(Program, ASimulatedAdaptorsHistoryIsKeptOnlyWhenAskedFor) {
     QTemporaryDir data;
     QProcessEnvironment environment = offscreenEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
     const QString shot = outputPath("keep-history.png");
     const QString history =
-        data.filePath(QStringLiteral("shifter-calibration/history-10A0-KV-0001234.json"));
+        programDataFolder(environment, data) + QStringLiteral("/history-10A0-KV-0001234.json");
 
     runProgram({QStringLiteral("--simulate"), QStringLiteral("--screenshot"), shot}, environment);
     EXPECT_FALSE(QFile::exists(history));
@@ -192,6 +222,7 @@ TEST(Program, ASimulatedAdaptorsHistoryIsKeptOnlyWhenAskedFor) {
     EXPECT_TRUE(json.contains("\"event\": \"read\""));
     EXPECT_TRUE(json.contains("\"event\": \"stored at close\""));
 
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // A relative XDG_DATA_HOME is ignored: the history goes to HOME's .local/share.
     environment.insert(QStringLiteral("HOME"), data.path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), QStringLiteral("relative-data"));
@@ -201,6 +232,7 @@ TEST(Program, ASimulatedAdaptorsHistoryIsKeptOnlyWhenAskedFor) {
     EXPECT_TRUE(QFile::exists(
         data.filePath(QStringLiteral(".local/share/") + history.section(QLatin1Char('/'), -2))));
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("relative-data")));
+#endif
 }
 
 TEST(Program, ARecordedWritePlaysBackWithWhatItStored) {
@@ -239,8 +271,8 @@ TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
         noDisplay);
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.out.isEmpty());
-    EXPECT_EQ(bad.err, QStringLiteral("Nothing was sent: threshold V2 needs a whole number from 0 "
-                                      "to 254, not '300'.\n"));
+    EXPECT_EQ(bad.err, printed("Nothing was sent: threshold V2 needs a whole number from 0 to 254, "
+                               "not '300'.\n"));
 
     const QString reportPath = outputPath("support-report.txt");
     QFile::remove(reportPath);
@@ -258,11 +290,14 @@ TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
     EXPECT_EQ(unwritable.exitCode, 1);
     EXPECT_TRUE(unwritable.err.startsWith(QStringLiteral("Could not write")));
 
-    // The window has none to go to: a sentence, not Qt's abort.
+    // The window has none to go to: a sentence, not Qt's abort. (A Windows session always
+    // has its desktop.)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const ProgramRun window = runProgram({QStringLiteral("--simulate")}, noDisplay);
     EXPECT_EQ(window.exitCode, 1);
     EXPECT_TRUE(window.err.contains(QStringLiteral("no display to show the window on")));
     EXPECT_TRUE(window.err.endsWith(QStringLiteral("work without one.\nTry --help.\n")));
+#endif
 }
 
 // Whether the user's lock names this process as its holder.
@@ -344,7 +379,7 @@ TEST(Program, ParallelStoresAreAllKeptAndAReportLeavesADamagedHistoryWhereItIs) 
     QTemporaryDir data;
     ASSERT_TRUE(data.isValid());
     QProcessEnvironment environment = offscreenEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), data.path());
+    const QString folder = programDataFolder(environment, data);
     std::vector<std::unique_ptr<QProcess>> writers;
     for (int value = 1; value <= 20; ++value) {
         auto& writer = writers.emplace_back(std::make_unique<QProcess>());
@@ -357,8 +392,7 @@ TEST(Program, ParallelStoresAreAllKeptAndAReportLeavesADamagedHistoryWhereItIs) 
         ASSERT_TRUE(writer->waitForFinished(60000));
         EXPECT_EQ(writer->exitCode(), 0) << writer->readAllStandardError().toStdString();
     }
-    QDirIterator files(data.path(), {QStringLiteral("history-*.json")}, QDir::Files,
-                       QDirIterator::Subdirectories);
+    QDirIterator files(folder, {QStringLiteral("history-*.json")}, QDir::Files);
     ASSERT_TRUE(files.hasNext());
     const QString history = files.next();
     QFile file(history);
@@ -385,6 +419,7 @@ TEST(Program, ParallelStoresAreAllKeptAndAReportLeavesADamagedHistoryWhereItIs) 
 }  // namespace
 
 int main(int argc, char** argv) {
+    useTheTestFonts();  // for the programs it starts
     ::testing::InitGoogleTest(&argc, argv);
     QCoreApplication application(argc, argv);
     return RUN_ALL_TESTS();

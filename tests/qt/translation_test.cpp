@@ -221,7 +221,9 @@ TEST_F(Translated, InEveryLanguageTheDesignedControlsFitTheirTextsAndNoMenuShort
             EXPECT_TRUE(excepted ||
                         widget->fontMetrics().horizontalAdvance(text) + margin <= widget->width())
                 << language.toStdString() << " " << widget->objectName().toStdString() << ": "
-                << text.toStdString() << " in " << widget->width() << " pixels";
+                << text.toStdString() << " needs "
+                << widget->fontMetrics().horizontalAdvance(text) + margin << " of "
+                << widget->width() << " pixels";
         }
         // Within the menu bar and within each menu, no two items share a shortcut key.
         QList<QWidget*> menus{form->findChild<QMenuBar*>()};

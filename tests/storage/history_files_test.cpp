@@ -1,8 +1,6 @@
 // The history files and exported calibrations: what is written reads back, what
 // cannot be read is set aside or refused, and a write cut short loses nothing.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +8,13 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
 
 #include "storage/atomic_file.h"
 #include "storage/calibration_file.h"
@@ -122,21 +127,33 @@ TEST_F(HistoryFiles, AWriteCutShortLeavesThePreviousFileWholeAndSaysWhere) {
     const QString path = store.pathFor(kKelvo);
     const QByteArray before = fileBytes(path);
 
-    // The system refuses to let any file grow past 4 KiB, as a nearly full disk would.
+    // The system refuses the write: on POSIX no file may grow past 4 KiB, as on a nearly
+    // full disk; on Windows another program reads the file without letting it be replaced.
+#ifdef _WIN32
+    const HANDLE reader = CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(),
+                                      GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+#else
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = saved;
     small.rlim_cur = 4096;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+#endif
     const storage::HistoryStore::Updated updated = store.update(kKelvo, [](history::History& kept) {
         for (int i = 0; i < 400; ++i) {
             kept.add(entry(i, Event::StoredAllSix));
         }
         return true;
     });
+#ifdef _WIN32
+    CloseHandle(reader);
+#else
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
+#endif
 
     EXPECT_FALSE(updated.saved);
     EXPECT_TRUE(updated.notice.contains(path)) << updated.notice.toStdString();
@@ -152,13 +169,21 @@ TEST_F(HistoryFiles, OnlyWhatDoesNotParseIsSetAsideAndReadingMovesNothing) {
     EXPECT_TRUE(damaged.notice.contains(path));
     EXPECT_EQ(filesInFolder(), QStringList{QFileInfo(path).fileName()});
 
-    // A FIFO, a folder: the system's trouble, never the content's; nothing waits either.
+    // A FIFO (on Windows, which has none in folders, a folder): the system's trouble, never
+    // the content's; nothing waits either.
     QFile::remove(path);
+#ifdef _WIN32
+    ASSERT_TRUE(QDir().mkdir(path));
+    const char* const refusal = "it is a folder";
+#else
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const char* const refusal = "not a regular file";
+#endif
     const history::Recorded fifo = recorder.record(entry(0, Event::Read));
     EXPECT_FALSE(fifo.saved);
-    EXPECT_NE(fifo.notice.find("not a regular file"), std::string::npos) << fifo.notice;
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::System | QDir::Files),
+    EXPECT_NE(fifo.notice.find(refusal), std::string::npos) << fifo.notice;
+    EXPECT_EQ(QDir(folder.path())
+                  .entryList(QDir::System | QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{QFileInfo(path).fileName()});
 }
 
@@ -189,16 +214,20 @@ TEST_F(HistoryFiles, ImportRefusesWhatIsNotAWholeCalibrationInOneSentence) {
     const QString big = folder.filePath(QStringLiteral("big.json"));
     writeBytes(big, QByteArray(100'000, ' ') + good);
     EXPECT_TRUE(storage::readCalibrationFile(big).refusal.contains(QLatin1String("larger than")));
+    // Named as the system writes paths.
     const QString none = folder.filePath(QStringLiteral("none.json"));
+    const QString shown = QDir::toNativeSeparators(none);
     EXPECT_TRUE(storage::readCalibrationFile(none).refusal.startsWith(
-        QStringLiteral("The file %1 cannot be read: ").arg(none)));
+        QStringLiteral("The file %1 cannot be read: ").arg(shown)));
     writeBytes(none, "");
     EXPECT_EQ(storage::readCalibrationFile(none).refusal,
-              QStringLiteral("The file %1 is empty.").arg(none));
+              QStringLiteral("The file %1 is empty.").arg(shown));
 }
 
 // XDG_DATA_HOME or XDG_CONFIG_HOME when absolute, else HOME when usable, else the
-// account's home.
+// account's home. The XDG rule is the Unix systems' (but macOS); Windows keeps data
+// where its profile says.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
 TEST(DataFolder, AnAbsoluteDataHomeElseAUsableHome) {
     const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
         {"/data", "", "", ".local/share", "/data/app"},
@@ -213,5 +242,6 @@ TEST(DataFolder, AnAbsoluteDataHomeElseAUsableHome) {
             << baseHome << " | " << home << " | " << account;
     }
 }
+#endif
 
 }  // namespace
