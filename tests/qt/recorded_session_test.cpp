@@ -1,7 +1,6 @@
 // --record FILE: a stream gets the recording once, whole, at the end; a regular file is
 // saved as the session goes, and only one recorder writes it at a time.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +10,10 @@
 #include "recording/recording_text.h"
 #include "sim/simulated_bus.h"
 #include "storage/atomic_file.h"
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -28,6 +31,9 @@ void runSession(cli::SessionRecording& recording) {
     }
 }
 
+// A pipe the caller gave as /dev/fd/N: Windows names no descriptors, and its streams
+// (NUL, CON) cannot be read back.
+#ifndef _WIN32
 TEST(RecordedSession, AStreamGetsOneWholeRecordingAtTheEnd) {
     sim::SimulatedBus bus;
     bus.addAdaptor();
@@ -50,6 +56,7 @@ TEST(RecordedSession, AStreamGetsOneWholeRecordingAtTheEnd) {
     ASSERT_TRUE(read.recording) << read.error;
     EXPECT_EQ(read.recording->calls.size(), 5U);
 }
+#endif
 
 TEST(RecordedSession, ASecondRecorderOfOneFileIsRefusedAtTheStart) {
     sim::SimulatedBus bus;

@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-#include "storage/account_home.h"
 #include "storage/lock_folder.h"
 #include "storage/single_instance.h"
 
@@ -18,6 +17,8 @@
 #else
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "storage/account_home.h"
 #endif
 
 namespace {
@@ -84,8 +85,10 @@ TEST(SingleInstance, ACommandsLockIsWaitedForAndRefusedWithItsOwnReason) {
 // command of one account meet in its home, where no other user can plant the folder.
 TEST(SingleInstance, TheLockIsInTheAccountsHomeWhateverTheEnvironmentSays) {
     const QString folder = storage::userLockFolder();
+#ifndef _WIN32
     EXPECT_TRUE(folder.startsWith(storage::accountHome() + QLatin1Char('/')))
         << folder.toStdString();
+#endif
     EXPECT_FALSE(storage::notPrivate(folder));
     QTemporaryDir elsewhere;
     for (const char* variable : {"HOME", "XDG_RUNTIME_DIR", "TMPDIR"}) {
