@@ -254,6 +254,10 @@ class frmMain {
     // The thresholds the adaptor holds, as read when it connected and stored since; unset
     // when they could not be read.
     std::optional<protocol::Thresholds> adaptorHolds_;
+    // What the status line's difference conditions say now: the count of unstored values,
+    // and the thresholds whose crossed lines were looked for (unset: none looked for).
+    std::size_t unstoredCounted_ = 0;
+    std::optional<protocol::Thresholds> crossingsCheckedFor_;
 
     bool upgradeInProgress_ = false;
     bool unloaded_ = false;
