@@ -329,11 +329,23 @@ QRegion PlotWidget::updateRaster() {
     }
     if (drawn) {
         // The points drawn since: each one's cells are copied, and repainted if they changed.
-        QRegion changed;
+        // Points follow the lever's path, so a point touching the area before it joins it:
+        // a frame of fast reports repaints a few rectangles, not one for each point.
+        std::vector<QRect> areas;
         for (const toolkit::PictureBox::CellArea& area : *drawn) {
-            if (copyCells(area, lastInk)) {
-                changed += cellsArea(area);
+            if (!copyCells(area, lastInk)) {
+                continue;
             }
+            const QRect cells = cellsArea(area);
+            if (!areas.empty() && areas.back().adjusted(-1, -1, 1, 1).intersects(cells)) {
+                areas.back() |= cells;
+            } else {
+                areas.push_back(cells);
+            }
+        }
+        QRegion changed;
+        for (const QRect& area : areas) {
+            changed += area;
         }
         return changed;
     }
