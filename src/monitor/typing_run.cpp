@@ -28,6 +28,12 @@ void TypingRun::accept(std::string_view text, Shown shown) {
     accepted_.push_back({std::string(text), shown});
 }
 
+bool TypingRun::shows(std::string_view text, Shown shown) const {
+    return !accepted_.empty() && accepted_.back().text == text &&
+           accepted_.back().shown.threshold == shown.threshold &&
+           accepted_.back().shown.line == shown.line;
+}
+
 std::optional<TypingRun::Shown> TypingRun::refuse(std::string_view text) const {
     if (accepted_.empty() || !text.starts_with(accepted_.back().text)) {
         return std::nullopt;
