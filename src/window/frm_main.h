@@ -46,6 +46,9 @@ class frmMain {
     void Form_Load();
     void Form_Unload();
     void Timer_Timer();
+    // False when the last tick read no report, kept its connection and left the status line
+    // as it was: it changed nothing a front end shows.
+    bool lastTickChangedWindow() const { return lastTickChangedWindow_; }
     void btnUpdate_Click();
     void Command1_Click();
     void UpgradeFW_Click();
@@ -261,4 +264,5 @@ class frmMain {
 
     bool upgradeInProgress_ = false;
     bool unloaded_ = false;
+    bool lastTickChangedWindow_ = true;
 };
