@@ -1,46 +1,62 @@
 #!/usr/bin/env bash
-# The program's CPU use on the simulated adaptor, in percent of one core (user + system
-# time over wall time), for each report rate, on Qt's offscreen platform and under a
-# real X server (Xvfb, started and ended here). Under X11 the X server's own CPU time
-# over the same interval is added, since every repaint costs it work as well.
-#   bench/cpu_use.sh [--seconds N] [--program PATH]... [--scales "1 2"] [--floor PATH] [RATE...]
+# The program's CPU use on the simulated adaptor, in percent of one core, for each report
+# rate, on Qt's offscreen platform and under a real X server (Xvfb, started and ended
+# here). CPU time is every thread's time on a CPU in nanoseconds, read from
+# /proc/PID/task/*/schedstat at the start and the end of each interval. Under X11 the X
+# server's own CPU time over the same interval is added, since every repaint costs it
+# work as well.
+#   bench/cpu_use.sh [--seconds N] [--runs N] [--program PATH]... [--scales "1 2"]
+#                    [--platforms "xcb offscreen"] [--floor PATH] [RATE...]
 # Several --program options compare builds in one run (say, before and after a change).
 # Each scale opens the window at that many times the design's size (--scale; a build
-# without that option runs at the design's size only). The floor, a program that only runs a precise 10 ms timer, is measured
-# first on each platform; the last column reads each figure as a multiple of it.
+# without that option runs at the design's size only). Rate 0 means no reports: the
+# simulated adaptor sends one at start-up and the next after 1000 s. The floor, a
+# program that only runs a precise 10 ms timer, is measured in each run on each
+# platform; every figure is read as a multiple of its own run's floor. Each row is
+# measured once a run, the runs one after the other, and the table gives the median
+# of the runs and their spread (lowest to highest).
 set -euo pipefail
 
-seconds=10
+seconds=20
+runs=3
+startup=2
 programs=()
 rates=()
 scales=(1 2)
+platforms=(xcb offscreen)
 floor=build/default/bench/timer_floor
 while [ $# -gt 0 ]; do
     case $1 in
         --seconds) seconds=$2; shift 2 ;;
+        --runs) runs=$2; shift 2 ;;
         --program) programs+=("$2"); shift 2 ;;
         --scales) read -r -a scales <<< "$2"; shift 2 ;;
+        --platforms) read -r -a platforms <<< "$2"; shift 2 ;;
         --floor) floor=$2; shift 2 ;;
         *) rates+=("$1"); shift ;;
     esac
 done
 [ ${#programs[@]} -eq 0 ] && programs=(build/default/src/app/shifter-calibration)
-[ ${#rates[@]} -eq 0 ] && rates=(1 100 1000)
-ticks_per_second=$(getconf CLK_TCK)
+[ ${#rates[@]} -eq 0 ] && rates=(0 1 100 1000)
 
-# User plus system time of a process so far, in clock ticks (fields 14 and 15).
-cpu_ticks() {
-    local fields
-    read -r -a fields < "/proc/$1/stat"
-    echo $(( fields[13] + fields[14] ))
+# Every thread's time on a CPU so far, in nanoseconds (the first field of schedstat).
+cpu_ns() {
+    local total=0 used _
+    for stat in /proc/"$1"/task/*/schedstat; do
+        read -r used _ < "$stat" 2>/dev/null || continue
+        total=$(( total + used ))
+    done
+    echo "$total"
 }
 
 xvfb_pid=
+results=$(mktemp)
 stop_xvfb() {
     if [ -n "$xvfb_pid" ]; then
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
     fi
+    rm -f "$results"
 }
 trap stop_xvfb EXIT
 
@@ -54,53 +70,91 @@ done
 display=":$(head -n 1 "$display_file")"
 rm -f "$display_file"
 
-# Runs one command on one platform; prints its share, the X server's, both together
-# and that as a multiple of the floor's (when known). The first arguments name the row.
+# Runs one command on one platform and appends a line to the results: the row's name,
+# the run, the program's and the X server's nanoseconds and the wall time's.
 measure() {
-    local name=$1 platform=$2 rate=$3 scale=$4 pid x_before=0 x_after=0
-    shift 4
-    DISPLAY=$display QT_QPA_PLATFORM=$platform "$@" 2>/dev/null &
+    local row=$1 run=$2 platform=$3 pid x_before=0 x_after=0
+    shift 3
+    DISPLAY=$display QT_QPA_PLATFORM=$platform "$@" >/dev/null 2>&1 &
     pid=$!
-    sleep 1  # start-up is not the steady state
+    sleep "$startup"  # start-up is not the steady state
     local before start after end
-    before=$(cpu_ticks "$pid")
-    [ "$platform" = xcb ] && x_before=$(cpu_ticks "$xvfb_pid")
-    start=$(date +%s.%N)
+    start=$(date +%s%N)
+    before=$(cpu_ns "$pid")
+    [ "$platform" = xcb ] && x_before=$(cpu_ns "$xvfb_pid")
     sleep "$seconds"
-    after=$(cpu_ticks "$pid")
-    [ "$platform" = xcb ] && x_after=$(cpu_ticks "$xvfb_pid")
-    end=$(date +%s.%N)
+    after=$(cpu_ns "$pid")
+    [ "$platform" = xcb ] && x_after=$(cpu_ns "$xvfb_pid")
+    end=$(date +%s%N)
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    awk -v name="$name" -v platform="$platform" -v rate="$rate" -v scale="$scale" \
-        -v used=$(( after - before )) -v x=$(( x_after - x_before )) \
-        -v hz="$ticks_per_second" -v start="$start" -v end="$end" -v floor="$floor_share" \
-        'BEGIN { wall = end - start; p = 100 * used / hz / wall; s = 100 * x / hz / wall
-                 times = floor > 0 ? sprintf("%7.1fx", (p + s) / floor) : "      -"
-                 printf "%-45s %-9s %6s %5s %8.2f%% %8.2f%% %8.2f%% %s\n",
-                        name, platform, rate, scale, p, s, p + s, times }'
+    echo "$row $run $(( after - before )) $(( x_after - x_before )) $(( end - start ))" >> "$results"
 }
 
-printf "%-45s %-9s %6s %5s %9s %9s %9s %8s\n" program platform rate scale program "X server" \
-    together "x floor"
-for platform in xcb offscreen; do
-    floor_share=0
-    row=$(measure "$floor" "$platform" - - "$floor")
-    echo "$row"
-    floor_share=$(awk '{ sub("%", "", $7); print $7 }' <<< "$row")
+# The rows in the order they are printed: "platform program rate scale", the floor's
+# with "-" for rate and scale.
+rows=()
+for platform in "${platforms[@]}"; do
+    rows+=("$platform $floor - -")
     for rate in "${rates[@]}"; do
         for scale in "${scales[@]}"; do
             for program in "${programs[@]}"; do
                 # A build from before --scale opens at the design's size by itself.
-                size=()
-                if grep -q -- --scale <<< "$("$program" --help 2>&1 || true)"; then
-                    size=(--scale="$scale")
-                elif [ "$scale" != 1 ]; then
-                    continue
+                if grep -q -- --scale <<< "$("$program" --help 2>&1 || true)" || [ "$scale" = 1 ]; then
+                    rows+=("$platform $program $rate $scale")
                 fi
-                measure "$program" "$platform" "$rate" "$scale" \
-                    "$program" --simulate --report-rate="$rate" "${size[@]}"
             done
         done
     done
 done
+
+for run in $(seq "$runs"); do
+    for index in "${!rows[@]}"; do
+        read -r platform program rate scale <<< "${rows[$index]}"
+        if [ "$rate" = - ]; then
+            measure "$index" "$run" "$platform" "$program"
+            continue
+        fi
+        options=(--simulate --report-rate="$rate")
+        [ "$rate" = 0 ] && options=(--simulate --report-rate=0.001)
+        grep -q -- --scale <<< "$("$program" --help 2>&1 || true)" && options+=(--scale="$scale")
+        measure "$index" "$run" "$platform" "$program" "${options[@]}"
+    done
+done
+
+printf '%s\n' "${rows[@]}" | awk -v results="$results" -v runs="$runs" '
+    function median(list, count,   sorted, i, j, swap) {
+        for (i = 1; i <= count; ++i) sorted[i] = list[i]
+        for (i = 1; i <= count; ++i)
+            for (j = i + 1; j <= count; ++j)
+                if (sorted[j] < sorted[i]) { swap = sorted[i]; sorted[i] = sorted[j]; sorted[j] = swap }
+        low = sorted[1]; high = sorted[count]
+        return count % 2 ? sorted[(count + 1) / 2] : (sorted[count / 2] + sorted[count / 2 + 1]) / 2
+    }
+    BEGIN {
+        while ((getline line < results) > 0) {
+            split(line, f, " ")
+            program[f[1], f[2]] = 100 * f[3] / f[5]
+            xserver[f[1], f[2]] = 100 * f[4] / f[5]
+        }
+    }
+    { platform[NR - 1] = $1; name[NR - 1] = $2; rate[NR - 1] = $3; scale[NR - 1] = $4 }
+    END {
+        printf "%-44s %-9s %5s %5s %8s %8s %8s %15s %14s\n", "program", "platform", "rate",
+               "scale", "program", "X server", "together", "spread", "x floor (spread)"
+        for (row = 0; row < NR; ++row) {
+            if (rate[row] == "-") floorRow = row
+            for (run = 1; run <= runs; ++run) {
+                p[run] = program[row, run]; x[run] = xserver[row, run]
+                t[run] = p[run] + x[run]
+                base = program[floorRow, run] + xserver[floorRow, run]
+                r[run] = base > 0 ? t[run] / base : 0
+            }
+            pm = median(p, runs); xm = median(x, runs)
+            tm = median(t, runs); tl = low; th = high
+            rm = median(r, runs); rl = low; rh = high
+            times = rate[row] == "-" ? "-" : sprintf("%.2fx (%.2f-%.2f)", rm, rl, rh)
+            printf "%-44s %-9s %5s %5s %7.2f%% %7.2f%% %7.2f%% %6.2f-%6.2f%% %s\n", name[row],
+                   platform[row], rate[row], scale[row], pm, xm, tm, tl, th, times
+        }
+    }'

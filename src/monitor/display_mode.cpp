@@ -79,6 +79,10 @@ void frmMain::TakeThresholdEdits(std::uint8_t mode) {
     };
     const auto take = [this](const Row& row) {
         monitor::TypingRun& run = typingRunOf(row.box);
+        // Nothing typed since the text was taken, as on most reports: nothing to do.
+        if (!row.box.refused && run.shows(row.box.Text, {row.threshold, row.lineAt()})) {
+            return;
+        }
         if (!run.started()) {
             // The settled value's line lies at it, or stays put if no line can show it.
             const bool plotted = protocol::isThreshold(row.threshold);

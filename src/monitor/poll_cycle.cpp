@@ -13,6 +13,10 @@ constexpr int kProbePause = 10;
 
 void frmMain::Timer_Timer() {
     const int elapsed = Timer.Interval;
+    const std::uint64_t statusBefore = status.revision();
+    // A search, a lost connection or a report may change any control; the differences
+    // the tick works out below change only after one of them.
+    bool changed = !session.isConnected;
     status.elapse(elapsed);
     pollTime += elapsed;
     if (session.isConnected) {
@@ -46,8 +50,10 @@ void frmMain::Timer_Timer() {
                 Timer.Interval = kConnectedInterval;
             } else {
                 LoseConnection();
+                changed = true;
             }
         }
+        changed = changed || delivered;
     }
     if (!session.isConnected) {
         session.isConnected = FindTheHid();
@@ -58,6 +64,7 @@ void frmMain::Timer_Timer() {
     ShowAccessStatus();
     ShowPresenceStatus(elapsed);
     ShowDifferences();
+    lastTickChangedWindow_ = changed || status.revision() != statusBefore;
 }
 
 void frmMain::LoseConnection() {

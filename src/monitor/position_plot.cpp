@@ -45,8 +45,11 @@ void frmMain::PlotReport(const protocol::ReportBuffer& report, std::int32_t byte
     }
 }
 
+// The names a screen reader says follow the captions; they are looked up in the
+// translations only when a caption changes.
 void frmMain::ShowGear(const protocol::ReportBuffer& report) {
-    if (const auto caption = monitor::gearCaption(report[3], report[4])) {
+    const auto caption = monitor::gearCaption(report[3], report[4]);
+    if (caption && *caption != Gear.Caption) {
         Gear.Caption = *caption;
         Gear.accessibleName = i18n::arg(i18n::translate("Window", "Gear %1"), {*caption});
     }
@@ -55,10 +58,14 @@ void frmMain::ShowGear(const protocol::ReportBuffer& report) {
 void frmMain::ShowValuesAndTicks(const protocol::ReportBuffer& report) {
     const std::uint8_t x = report[1];
     const std::uint8_t y = report[2];
-    lblX.Caption = std::to_string(x);
-    lblY.Caption = std::to_string(y);
-    Graph.accessibleName = i18n::arg(i18n::translate("Window", "Lever position X %1, Y %2"),
-                                     {lblX.Caption, lblY.Caption});
+    std::string captionX = std::to_string(x);
+    std::string captionY = std::to_string(y);
+    if (captionX != lblX.Caption || captionY != lblY.Caption) {
+        lblX.Caption = std::move(captionX);
+        lblY.Caption = std::move(captionY);
+        Graph.accessibleName = i18n::arg(i18n::translate("Window", "Lever position X %1, Y %2"),
+                                         {lblX.Caption, lblY.Caption});
+    }
 
     TickV1.Top = Graph.Top + static_cast<float>(255 - y) * Graph.Height / 255.0F;
     TickV2.Top = TickV1.Top;

@@ -27,6 +27,9 @@ class TypingRun {
     void start(Shown settled);
     // The box's `text` was accepted and the box now shows `shown`.
     void accept(std::string_view text, Shown shown);
+    // True when `text` is the text accepted last and the box still shows what it gave:
+    // taking it again would change nothing.
+    bool shows(std::string_view text, Shown shown) const;
     // The box's `text` was refused. When it extends the text last accepted, gives what
     // the box showed before it was typed on the way: the newest accepted value whose
     // text the refused one does not extend, or the settled value.

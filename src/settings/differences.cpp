@@ -66,8 +66,18 @@ void frmMain::ShowDifferences() {
         }
         window::markDifference(boxOf(threshold), threshold, adaptorValue);
     }
-    status.setCondition(window::Condition::UnstoredValues,
-                        unstored == 0 ? std::string() : unstoredText(static_cast<int>(unstored)));
-    status.setCondition(window::Condition::CrossedLines,
-                        adaptorHolds_ ? crossedText(held) : std::string());
+    // The status line's texts are worked out again only when what they say changed.
+    if (unstored != unstoredCounted_) {
+        unstoredCounted_ = unstored;
+        status.setCondition(
+            window::Condition::UnstoredValues,
+            unstored == 0 ? std::string() : unstoredText(static_cast<int>(unstored)));
+    }
+    const std::optional<protocol::Thresholds> checked =
+        adaptorHolds_ ? std::optional<protocol::Thresholds>(held) : std::nullopt;
+    if (checked != crossingsCheckedFor_) {
+        crossingsCheckedFor_ = checked;
+        status.setCondition(window::Condition::CrossedLines,
+                            checked ? crossedText(held) : std::string());
+    }
 }

@@ -73,6 +73,11 @@ LeverScript::LeverScript(std::vector<Waypoint> waypoints) : waypoints_(std::move
         point.travel = std::max(point.travel, milliseconds{0});
         period_ += point.travel;
     }
+    std::chrono::microseconds arrival{0};
+    for (std::size_t i = 1; i <= waypoints_.size(); ++i) {
+        arrival += waypoints_[i % waypoints_.size()].travel;
+        arrivals_.push_back(arrival);
+    }
 }
 
 LeverPosition LeverScript::positionAt(std::chrono::microseconds elapsed) const {
@@ -112,20 +117,20 @@ LeverPosition LeverScript::pathAt(std::chrono::microseconds elapsed) const {
         t += period_;
     }
     // The script starts at the first waypoint; the first waypoint's travel closes the loop.
+    // The leg under way is the first whose target the lever has not reached yet.
     const std::size_t count = waypoints_.size();
-    const LeverPosition* from = &waypoints_.front().position;
-    for (std::size_t i = 1; i <= count; ++i) {
-        const Waypoint& target = waypoints_[i % count];
-        const std::chrono::microseconds travel = target.travel;
-        if (t < travel) {
-            const double fraction = static_cast<double>(t.count()) / travel.count();
-            return {interpolate(from->x, target.position.x, fraction),
-                    interpolate(from->y, target.position.y, fraction), from->sequential};
-        }
-        t -= travel;
-        from = &target.position;
+    const auto leg = static_cast<std::size_t>(
+        std::upper_bound(arrivals_.begin(), arrivals_.end(), t) - arrivals_.begin());
+    if (leg == count) {
+        return waypoints_.front().position;
     }
-    return *from;
+    const Waypoint& target = waypoints_[(leg + 1) % count];
+    const LeverPosition& from = waypoints_[leg].position;
+    const std::chrono::microseconds travel = target.travel;
+    const std::chrono::microseconds travelled = travel - (arrivals_[leg] - t);
+    const double fraction = static_cast<double>(travelled.count()) / travel.count();
+    return {interpolate(from.x, target.position.x, fraction),
+            interpolate(from.y, target.position.y, fraction), from.sequential};
 }
 
 LeverScript LeverScript::hPatternTour() {

@@ -38,6 +38,9 @@ class LeverScript {
     LeverPosition shaken(LeverPosition position, std::chrono::microseconds elapsed) const;
 
     std::vector<Waypoint> waypoints_;
+    // When the lever reaches each waypoint after the first, and the first again last,
+    // counted from the start of a round: a position is found by a binary search.
+    std::vector<std::chrono::microseconds> arrivals_;
     int noise_ = 0;
     std::chrono::microseconds period_{0};
 };

@@ -46,6 +46,9 @@ class frmMain {
     void Form_Load();
     void Form_Unload();
     void Timer_Timer();
+    // False when the last tick read no report, kept its connection and left the status line
+    // as it was: it changed nothing a front end shows.
+    bool lastTickChangedWindow() const { return lastTickChangedWindow_; }
     void btnUpdate_Click();
     void Command1_Click();
     void UpgradeFW_Click();
@@ -254,7 +257,12 @@ class frmMain {
     // The thresholds the adaptor holds, as read when it connected and stored since; unset
     // when they could not be read.
     std::optional<protocol::Thresholds> adaptorHolds_;
+    // What the status line's difference conditions say now: the count of unstored values,
+    // and the thresholds whose crossed lines were looked for (unset: none looked for).
+    std::size_t unstoredCounted_ = 0;
+    std::optional<protocol::Thresholds> crossingsCheckedFor_;
 
     bool upgradeInProgress_ = false;
     bool unloaded_ = false;
+    bool lastTickChangedWindow_ = true;
 };

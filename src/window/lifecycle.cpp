@@ -30,25 +30,26 @@ void frmMain::Form_Load() {
 }
 
 // A replug leaves the window without an adaptor for half a second or so: only a longer
-// absence is worth a word.
+// absence is worth a word. A condition's text is looked up only when it comes or goes.
 void frmMain::ShowPresenceStatus(int elapsedMilliseconds) {
     constexpr int kAbsenceBeforeStatus = 1000;
     absentMilliseconds_ = session.isConnected ? 0
                                               : std::min(absentMilliseconds_ + elapsedMilliseconds,
                                                          2 * kAbsenceBeforeStatus);
-    if (absentMilliseconds_ > kAbsenceBeforeStatus) {
-        status.setCondition(window::Condition::NoAdaptor,
-                            i18n::translate("Window", window::kNoAdaptorStatus));
-    } else {
-        status.clearCondition(window::Condition::NoAdaptor);
+    const bool absent = absentMilliseconds_ > kAbsenceBeforeStatus;
+    if (absent != status.hasCondition(window::Condition::NoAdaptor)) {
+        status.setCondition(
+            window::Condition::NoAdaptor,
+            absent ? i18n::translate("Window", window::kNoAdaptorStatus) : std::string());
     }
-    if (session.isConnected && options_.adaptorIsSimulated) {
-        status.setCondition(window::Condition::Simulated,
-                            i18n::translate("Window", options_.simulatedHistoryKept
-                                                          ? window::kSimulatedHistoryKeptStatus
-                                                          : window::kSimulatedStatus));
-    } else {
-        status.clearCondition(window::Condition::Simulated);
+    const bool simulated = session.isConnected && options_.adaptorIsSimulated;
+    if (simulated != status.hasCondition(window::Condition::Simulated)) {
+        status.setCondition(
+            window::Condition::Simulated,
+            !simulated ? std::string()
+                       : i18n::translate("Window", options_.simulatedHistoryKept
+                                                       ? window::kSimulatedHistoryKeptStatus
+                                                       : window::kSimulatedStatus));
     }
 }
 

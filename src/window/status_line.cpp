@@ -53,6 +53,7 @@ void StatusLine::refresh() {
     }
     label_.Caption = shown == nullptr ? std::string() : *shown;
     label_.Visible = shown != nullptr;
+    ++revision_;
 }
 
 }  // namespace window

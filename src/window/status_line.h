@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -41,6 +42,8 @@ class StatusLine {
     void elapse(int milliseconds);
 
     const std::string& text() const { return label_.Caption; }
+    // Grows whenever the line is worked out again, so a caller can tell it may have changed.
+    std::uint64_t revision() const { return revision_; }
 
   private:
     void refresh();
@@ -50,6 +53,7 @@ class StatusLine {
     std::string notice_;
     int noticeLeft_ = 0;
     std::optional<Condition> shown_;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace window

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/window_fixture.h"
 
 namespace {
@@ -122,3 +124,30 @@ TEST_F(PollCycle, TheLoaderIsReadButNeverDisplayedAndItsLossIsStillSeen) {
 }
 
 }  // namespace
+
+// The front end leaves its widgets alone after a tick that changed nothing shown.
+TEST_F(PollCycle, ATickSaysWhetherItMayHaveChangedWhatTheWindowShows) {
+    frmMain& window = connectKelvo();
+    window.Timer_Timer();
+    const struct {
+        const char* tick;
+        std::function<void()> before;
+        bool changed;
+    } ticks[] = {
+        {"quiet", [] {}, false},
+        {"a report",
+         [&] {
+             bus.queueLever(adaptor, {10, 10, false});
+         },
+         true},
+        {"quiet after a report", [] {}, false},
+        {"a notice runs out", [&] { window.status.notify("stored", 10); }, true},
+        {"unplugged", [&] { bus.unplug(adaptor); }, true},
+        {"searching", [] {}, true},
+    };
+    for (const auto& [tick, before, changed] : ticks) {
+        before();
+        window.Timer_Timer();
+        EXPECT_EQ(window.lastTickChangedWindow(), changed) << tick;
+    }
+}

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QPaintEvent>
+#include <algorithm>
 #include <limits>
 
 #include "gui/form/plot_widget.h"
@@ -186,6 +187,37 @@ TEST_F(PlotWidgetTest, RefreshRepaintsOnlyNewCellsAndTheOldAndNewPlacesOfMovedLi
     plot.refresh();
     settle();
     EXPECT_EQ(counter.painted.boundingRect(), plot.rect());
+}
+
+// The widget copies the cells of the points drawn since it last looked, or compares the
+// whole raster when more were drawn than the box keeps; at any scale the picture shows
+// the newest cells and none of the erased ones.
+TEST_F(PlotWidgetTest, PictureFollowsFewAndManyPointsAtAnyScale) {
+    const struct {
+        double scale;
+        std::size_t points;
+    } cases[] = {{1, 1}, {1, toolkit::PictureBox::kKeptAreas + 1}, {2, 1}, {2, 3000}};
+    for (const auto& [scale, points] : cases) {
+        SCOPED_TRACE(testing::Message() << "scale " << scale << ", " << points << " points");
+        plot.setScale(scale);
+        plot.setGeometry(0, 0, static_cast<int>(260 * scale), static_cast<int>(260 * scale));
+        box.Cls();
+        box.PSet(300, 300);  // cell (20, 20), erased by the points below
+        EXPECT_EQ(picture().pixel(static_cast<int>(22 * scale), static_cast<int>(22 * scale)),
+                  kBlack);
+        for (std::size_t i = 0; i < points; ++i) {
+            box.PSet(150, static_cast<float>(15 * (i % 200)));  // column 10
+        }
+        box.PSet(300, 300, 0);
+        const QImage image = picture();
+        const auto at = [&](int x, int y) {
+            return image.pixel(static_cast<int>((x + 2) * scale),
+                               static_cast<int>((y + 2) * scale));
+        };
+        EXPECT_EQ(at(10, std::min<int>(static_cast<int>(points) - 1, 199)), kBlack);
+        EXPECT_EQ(at(20, 20), kWhite);
+        EXPECT_EQ(at(11, 0), kWhite);
+    }
 }
 
 TEST_F(PlotWidgetTest, WildModelValuesStillPaint) {

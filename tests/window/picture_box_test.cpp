@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "window/toolkit/controls.h"
 
 namespace {
@@ -51,3 +53,28 @@ TEST(PictureBox, EraseClearsEverythingAndIsCounted) {
 }
 
 }  // namespace
+
+TEST(PictureBox, TellsTheAreasDrawnSinceARevisionUntilAnEraseOrTooManyPoints) {
+    Plot box;
+    box.PSet(0, 0);  // sizes the raster
+    const auto before = box.revision();
+    box.PSet(1500, 1500);   // pixel 100: cells 99 and 100 each way
+    box.PSet(-500, 99999);  // outside: an empty area
+    const auto drawn = box.drawnSince(before);
+    ASSERT_TRUE(drawn);
+    ASSERT_EQ(drawn->size(), 2U);
+    const toolkit::PictureBox::CellArea& point = (*drawn)[0];
+    EXPECT_EQ(std::make_tuple(point.left, point.top, point.right, point.bottom),
+              std::make_tuple(99, 99, 101, 101));
+    EXPECT_EQ((*drawn)[1].left, (*drawn)[1].right);
+    EXPECT_TRUE(box.drawnSince(box.revision())->empty());
+
+    box.Cls();
+    EXPECT_FALSE(box.drawnSince(before));
+    const auto erased = box.revision();
+    for (std::size_t i = 0; i <= toolkit::PictureBox::kKeptAreas; ++i) {
+        box.PSet(100, 100);
+    }
+    EXPECT_FALSE(box.drawnSince(erased));
+    EXPECT_EQ(box.drawnSince(box.revision() - 1)->size(), 1U);
+}

@@ -31,7 +31,6 @@ CalibrationTools::CalibrationTools(FormWidget& form, frmMain& frm)
     clientArea_->installEventFilter(this);
     frm.attach(legendMode_);
     marks_ = new FlickerMarks(plot != nullptr ? plot : clientArea_);
-    marks_->show();
 
     // Kept between runs by this name.
     traceByGear_->setObjectName(QStringLiteral("traceByGear"));

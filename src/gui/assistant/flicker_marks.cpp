@@ -18,6 +18,7 @@ FlickerMarks::FlickerMarks(QWidget* plot) : QWidget(plot) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(plot->contentsRect());
     plot->installEventFilter(this);
+    hide();
 }
 
 // The marks cover the plot's inner area, which grows and shrinks with the window.
@@ -33,6 +34,9 @@ void FlickerMarks::setPlaces(std::vector<QPoint> places) {
         places_ = std::move(places);
         update();
     }
+    // Shown over the plot, it paints whenever the plot repaints under it: only while it
+    // has marks to show.
+    setVisible(!places_.empty());
 }
 
 void FlickerMarks::paintEvent(QPaintEvent* /*event*/) {

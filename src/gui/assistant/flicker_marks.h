@@ -12,7 +12,8 @@ class FlickerMarks : public QWidget {
     // Covers the inner area of `plot`, inside its contents margins, at any size.
     explicit FlickerMarks(QWidget* plot);
 
-    // Lever positions (0..255 on each axis); repaints only when they change.
+    // Lever positions (0..255 on each axis); repaints only when they change, and shows
+    // only while there are any.
     void setPlaces(std::vector<QPoint> places);
     const std::vector<QPoint>& places() const { return places_; }
 

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 #include "gui/form/plot_widget.h"
@@ -75,13 +76,27 @@ QAccessibleInterface* decorationAccessible(const QString& /*className*/, QObject
     return nullptr;
 }
 
+// A tick mark moves with every frame. Filled by its own paint rather than as an opaque
+// background, Qt moves it by repainting its old and new places instead of copying it
+// within the window after working out which widgets overlap it.
+class Mark : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter(this).fillRect(rect(), palette().brush(backgroundRole()));
+    }
+};
+
 QWidget* createRectangle(const toolkit::RectangleShape& model, QWidget* parent) {
     static const bool factoryInstalled = (QAccessible::installFactory(decorationAccessible), true);
     (void)factoryInstalled;
-    auto* mark = new QWidget(parent);
+    auto* mark = new Mark(parent);
     mark->setProperty(kDecorationProperty, true);
     mark->setAttribute(Qt::WA_TransparentForMouseEvents);
     applyStyle(model, *mark, QPalette::WindowText, QPalette::Window);
+    mark->setAutoFillBackground(false);
     return mark;
 }
 

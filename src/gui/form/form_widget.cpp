@@ -168,6 +168,13 @@ void FormWidget::tick() {
     }
     frm_.Timer_Timer();
     programTimer();
+    // A tick that changed nothing shown leaves the widgets alone, unless an earlier
+    // tick's changes still wait for their frame or the status line changed since the
+    // last frame.
+    if (!frm_.lastTickChangedWindow() && !framePending_ &&
+        frm_.status.revision() == shownStatusRevision_) {
+        return;
+    }
     // Without further ticks no later frame would come.
     if (sinceFrame_.elapsed() >= kFrameMilliseconds || !timer_.isActive()) {
         syncFromModel();
@@ -179,6 +186,7 @@ void FormWidget::tick() {
 void FormWidget::syncFromModel() {
     framePending_ = false;
     sinceFrame_.restart();
+    shownStatusRevision_ = frm_.status.revision();
     if (shownCaption_ != frm_.Caption) {
         shownCaption_ = frm_.Caption;
         setWindowTitle(QString::fromStdString(shownCaption_));

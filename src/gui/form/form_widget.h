@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -120,6 +121,7 @@ class FormWidget : public QWidget {
     QLabel* detailsLink_ = nullptr;
     QElapsedTimer sinceFrame_;
     bool framePending_ = false;
+    std::uint64_t shownStatusRevision_ = 0;
     std::string shownCaption_;
     int menuHeight_ = -1;  // asked of the menu bar once, not every frame
     double scale_ = 1;

@@ -195,6 +195,13 @@ QRect PlotWidget::cellsArea(int x, int y, int count) const {
     return cellsRect(x, y, count).toAlignedRect();
 }
 
+QRect PlotWidget::cellsArea(const toolkit::PictureBox::CellArea& cells) const {
+    return QRectF(QPointF(cellLeft(cells.left), cellTop(cells.top)),
+                  QPointF(cellLeft(cells.right - 1) + cellSide(),
+                          cellTop(cells.bottom - 1) + cellSide()))
+        .toAlignedRect();
+}
+
 // Runs of cells of one ink in each row of `area`, one rectangle a run.
 void PlotWidget::paintCells(QPainter& painter, const QRect& area) const {
     const QRect inner = innerRect();
@@ -236,7 +243,56 @@ const QImage& PlotWidget::rasterImage() {
     return image_;
 }
 
+QColor PlotWidget::backgroundColour() const {
+    return qtColour(box_.backColour.value_or(toolkit::rgb(255, 255, 255)), drawingPalette());
+}
+
 QRegion PlotWidget::updateImage() {
+    QRegion changed = updateRaster();
+    const double ratio = devicePixelRatioF();
+    const QSize size = (QSizeF(innerRect().size()) * ratio).toSize();
+    const QColor background = backgroundColour();
+    if (cells_.size() != size || cells_.devicePixelRatio() != ratio ||
+        cellsBackground_ != background) {
+        cells_ = QImage(size, QImage::Format_RGB32);
+        cells_.setDevicePixelRatio(ratio);
+        cellsBackground_ = background;
+        changed = QRegion(rect());
+    }
+    if (!changed.isEmpty() && !cells_.isNull()) {
+        drawCells(changed);
+    }
+    return changed;
+}
+
+void PlotWidget::drawCells(const QRegion& region) {
+    const QRect inner = innerRect();
+    QPainter painter(&cells_);
+    painter.translate(-inner.topLeft());
+    painter.setClipRegion(region);
+    for (const QRect& area : region.intersected(inner)) {
+        painter.fillRect(area, cellsBackground_);
+        paintCells(painter, area);
+    }
+}
+
+bool PlotWidget::copyCells(const toolkit::PictureBox::CellArea& area, std::uint8_t lastInk) {
+    const std::uint8_t* cells = box_.raster().data();
+    const int width = image_.width();
+    bool changed = false;
+    for (int y = area.top; y < area.bottom; ++y) {
+        uchar* row = image_.scanLine(y);
+        const std::uint8_t* source = cells + static_cast<std::size_t>(y) * width;
+        for (int x = area.left; x < area.right; ++x) {
+            const std::uint8_t ink = std::min(source[x], lastInk);
+            changed = changed || row[x] != ink;
+            row[x] = ink;
+        }
+    }
+    return changed;
+}
+
+QRegion PlotWidget::updateRaster() {
     const QColor colour = traceColour();
     if (imageValid_ && imageRevision_ == box_.revision() && image_.color(1) == colour.rgba()) {
         return {};
@@ -253,6 +309,8 @@ QRegion PlotWidget::updateImage() {
     const bool rebuild = !imageValid_ || !hasCells || image_.width() != std::max(width, 1) ||
                          image_.height() != std::max(height, 1) || image_.colorTable() != inks ||
                          imageEraseCount_ != box_.eraseCount();
+    const std::optional<std::span<const toolkit::PictureBox::CellArea>> drawn =
+        box_.drawnSince(imageRevision_);
     imageRevision_ = box_.revision();
     imageEraseCount_ = box_.eraseCount();
     imageValid_ = true;
@@ -269,8 +327,29 @@ QRegion PlotWidget::updateImage() {
         }
         return QRegion(rect());
     }
-    // A row that compares equal has nothing new; the few new cells of a frame are copied
-    // and their area repainted.
+    if (drawn) {
+        // The points drawn since: each one's cells are copied, and repainted if they changed.
+        // Points follow the lever's path, so a point touching the area before it joins it:
+        // a frame of fast reports repaints a few rectangles, not one for each point.
+        std::vector<QRect> areas;
+        for (const toolkit::PictureBox::CellArea& area : *drawn) {
+            if (!copyCells(area, lastInk)) {
+                continue;
+            }
+            const QRect cells = cellsArea(area);
+            if (!areas.empty() && areas.back().adjusted(-1, -1, 1, 1).intersects(cells)) {
+                areas.back() |= cells;
+            } else {
+                areas.push_back(cells);
+            }
+        }
+        QRegion changed;
+        for (const QRect& area : areas) {
+            changed += area;
+        }
+        return changed;
+    }
+    // Too many points to tell: a row that compares equal has nothing new.
     std::vector<QRect> areas;
     for (int y = 0; y < height; ++y) {
         uchar* row = image_.scanLine(y);
@@ -307,9 +386,10 @@ void PlotWidget::paintEvent(QPaintEvent* event) {
     const QRect inner = innerRect();
     const int border = inner.left();
 
-    const toolkit::Colour background = box_.backColour.value_or(toolkit::rgb(255, 255, 255));
-    painter.fillRect(event->rect(), qtColour(background, colours));
-    if (!QRegion(rect()).subtracted(QRegion(inner)).intersected(event->region()).isEmpty()) {
+    const QRegion outside = event->region().subtracted(QRegion(inner));
+    if (!outside.isEmpty()) {
+        painter.setClipRegion(outside);
+        painter.fillRect(outside.boundingRect(), cellsBackground_);
         if (border == 2) {
             qDrawWinPanel(&painter, rect(), colours, true);
         } else if (border > 0) {
@@ -317,20 +397,21 @@ void PlotWidget::paintEvent(QPaintEvent* event) {
         }
     }
 
-    painter.setClipRegion(event->region().intersected(inner));
-    if (inner.size() == image_.size()) {
-        // One pixel a cell: a plain copy of the part being painted.
-        const QRect part = event->rect().translated(-inner.topLeft()).intersected(image_.rect());
-        painter.drawImage(inner.topLeft() + part.topLeft(), image_, part);
-    } else {
-        paintCells(painter, event->rect());
+    // The cells are copied as drawn, one rectangle of the paint at a time.
+    const QRegion insidePart = event->region().intersected(inner);
+    painter.setClipRegion(insidePart);
+    const double ratio = cells_.devicePixelRatio();
+    for (const QRect& part : cells_.isNull() ? QRegion() : insidePart) {
+        const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio,
+                            QSizeF(part.size()) * ratio);
+        painter.drawImage(QRectF(part), cells_, source);
     }
 
     // Line shapes are placed in the inner area's own coordinates.
     painter.translate(inner.topLeft());
     for (const toolkit::LineShape* line : lines_) {
         const LineLook look = lookOf(*line);
-        if (!look.visible) {
+        if (!look.visible || !insidePart.intersects(areaOf(look))) {
             continue;
         }
         QPen pen(qtColour(look.colour, colours));

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "window/toolkit/controls.h"
@@ -14,7 +15,8 @@
 // The picture box: its border, its raster and the line shapes it contains, at the
 // window's scale, and a marker at the lever's live position over them. It reads the
 // models when it paints, and repaints only the cells that were drawn or erased and the
-// old and new places of lines and the marker that moved.
+// old and new places of lines and the marker that moved. The cells are kept drawn at the
+// widget's size, so that a paint copies them whatever the scale.
 namespace gui {
 
 class PlotWidget : public QWidget {
@@ -55,11 +57,21 @@ class PlotWidget : public QWidget {
     QRect areaOf(const LineLook& look) const;
     QPalette drawingPalette() const;
     QColor traceColour() const;
-    // Brings the image up to date with the raster and gives the area that changed.
+    // Brings the images up to date with the raster and gives the area that changed.
     QRegion updateImage();
+    // Brings the raster's copy up to date and gives the area of the cells that changed.
+    QRegion updateRaster();
+    // Copies the cells of `area` from the raster into the image; true if any changed.
+    bool copyCells(const toolkit::PictureBox::CellArea& area, std::uint8_t lastInk);
+    // Draws the cells of `region` (widget coordinates) on their background in the
+    // picture a paint copies from.
+    void drawCells(const QRegion& region);
+    QColor backgroundColour() const;
     // The area of cells [x, x + count) in row y; each cell is a square of the scaled pen.
     QRect cellsArea(int x, int y, int count) const;
     QRectF cellsRect(int x, int y, int count) const;
+    // The area of cells [left, right) x [top, bottom).
+    QRect cellsArea(const toolkit::PictureBox::CellArea& cells) const;
     double cellLeft(int x) const;
     double cellTop(int y) const;
     double cellSide() const;
@@ -77,6 +89,10 @@ class PlotWidget : public QWidget {
     std::uint64_t imageRevision_ = 0;
     std::uint64_t imageEraseCount_ = 0;
     bool imageValid_ = false;
+    // The inner area as painted: background and cells at the widget's size and pixel
+    // ratio, drawn again where cells change.
+    QImage cells_;
+    QColor cellsBackground_;
     double scale_ = 1;
     std::optional<QPointF> livePosition_;
     mutable QPixmap markerPicture_;

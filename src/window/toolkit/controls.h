@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -168,8 +169,23 @@ class PictureBox : public Control {
     // Grows with every change, so a front end can tell when to repaint.
     std::uint64_t revision() const { return revision_; }
 
+    // Cells [left, right) x [top, bottom) of the raster; empty where a point fell outside.
+    struct CellArea {
+        int left = 0;
+        int top = 0;
+        int right = 0;
+        int bottom = 0;
+    };
+    // The areas of the points drawn since `revision`, oldest first, so that a front end
+    // copies only those; none when an erase or a new size came since, or when more points
+    // were drawn than are kept: then the whole raster may have changed.
+    std::optional<std::span<const CellArea>> drawnSince(std::uint64_t revision) const;
+    static constexpr std::size_t kKeptAreas = 4096;
+
   private:
     void fitRaster();
+    // Forgets the areas drawn so far: whatever asks about an older revision looks at all.
+    void forgetDrawn();
 
     std::vector<std::uint8_t> raster_;
     int rasterWidth_ = 0;
@@ -179,6 +195,9 @@ class PictureBox : public Control {
     int sizedForBorder_ = -1;
     std::uint64_t eraseCount_ = 0;
     std::uint64_t revision_ = 0;
+    // The area of each point drawn after revision drawnFrom_, in drawing order.
+    std::vector<CellArea> drawn_;
+    std::uint64_t drawnFrom_ = 0;
 };
 
 }  // namespace toolkit

@@ -24,6 +24,20 @@ void PictureBox::fitRaster() {
     rasterWidth_ = rasterWidth();
     rasterHeight_ = rasterHeight();
     raster_.assign(static_cast<std::size_t>(rasterWidth_) * rasterHeight_, 0);
+    forgetDrawn();
+}
+
+void PictureBox::forgetDrawn() {
+    drawn_.clear();
+    drawnFrom_ = revision_;
+}
+
+std::optional<std::span<const PictureBox::CellArea>> PictureBox::drawnSince(
+    std::uint64_t revision) const {
+    if (revision < drawnFrom_ || revision > revision_) {
+        return std::nullopt;
+    }
+    return std::span<const CellArea>(drawn_).subspan(revision - drawnFrom_);
 }
 
 namespace {
@@ -59,7 +73,14 @@ void PictureBox::PSet(float x, float y, std::uint8_t ink) {
             row[px] = ink;
         }
     }
+    if (drawn_.size() == kKeptAreas) {
+        forgetDrawn();
+    }
     ++revision_;
+    const auto cell = [](long at) { return static_cast<int>(at); };
+    drawn_.push_back(left < right && top < bottom
+                         ? CellArea{cell(left), cell(top), cell(right), cell(bottom)}
+                         : CellArea{});
 }
 
 void PictureBox::Cls() {
@@ -67,6 +88,7 @@ void PictureBox::Cls() {
     std::fill(raster_.begin(), raster_.end(), 0);
     ++eraseCount_;
     ++revision_;
+    forgetDrawn();
 }
 
 bool PictureBox::isDrawn(int pixelX, int pixelY) const {
