@@ -6,9 +6,10 @@
 # a changed recipe makes a new Qt and an unchanged one is reused.
 #
 # A copy made the same way may be kept in a shared folder (SHIFTER_WINDOWS_QT_SHARED,
-# by default ../shared/windows-qt beside the clone): when its archive is there and its
-# SHA-256 is the one below, it is unpacked instead of building, which takes seconds
-# instead of about 35 minutes of two cores (66 CPU-minutes, 0.8 GB of memory, 1.2 GB of
+# by default ../shared/windows-qt beside the clone or beside the repository it was
+# cloned from): when its archive is there and its SHA-256 is the one below, it is
+# unpacked instead of building, which takes seconds instead of about 35 minutes of two
+# cores (66 CPU-minutes, 0.8 GB of memory, 1.2 GB of
 # disk for source and build tree, freed when done).
 #
 #   SHIFTER_CACHE_DIR          the cache (default ${XDG_CACHE_HOME:-$HOME/.cache}/shifter-calibration)
@@ -36,7 +37,17 @@ recipe=$(sha256sum <(printf '%s\n' "$source_package $source_version" "${options[
                      cat "$patch_file" "$toolchain") | cut -c1-12)
 cache="${SHIFTER_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/shifter-calibration}"
 prefix="$cache/qt-mingw-$source_version-$recipe"
-shared="${SHIFTER_WINDOWS_QT_SHARED-$top/../shared/windows-qt}"
+# The shared copy lies beside the clone, or beside the repository it was cloned from.
+shared_beside() {
+    local place
+    for place in "$top" "$(git -C "$top" remote get-url origin 2>/dev/null || true)"; do
+        if [ -n "$place" ] && [ -d "$place/../shared/windows-qt" ]; then
+            echo "$place/../shared/windows-qt"
+            return
+        fi
+    done
+}
+shared="${SHIFTER_WINDOWS_QT_SHARED-$(shared_beside)}"
 
 if [ -f "$prefix/lib/cmake/Qt6/qt.toolchain.cmake" ]; then
     echo "$prefix"
