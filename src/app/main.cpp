@@ -6,10 +6,10 @@
 #include "cli/command_line.h"
 #include "cli/command_runner.h"
 #include "cli/standard_streams.h"
-#include "cli/translations.h"
 #include "commands/exit_status.h"
 #include "storage/atomic_file.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
+#include "translation/translations.h"
 #ifdef SHIFTER_WITH_WINDOW
 #include "app/run_window.h"
 #endif
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     storage::noteInheritedDescriptors();
     QCoreApplication::setApplicationName(QLatin1String(cli::kProgramName));
     QCoreApplication::setApplicationVersion(QLatin1String(cli::kProgramVersion));
-    cli::loadTranslations();
+    translation::loadTranslations();
 
     // Help, version and mistakes are answered before any display is needed.
     const QStringList arguments = argumentsOf(argc, argv);
@@ -49,9 +49,9 @@ int main(int argc, char** argv) {
     return app::runWindow(argc, argv, arguments, launch);
 #else
     std::fprintf(stderr, "%s: %s", cli::kProgramName,
-                 storage::translate("CommandLine",
-                                    "this build has no window; run one of the commands, such "
-                                    "as --read.\nTry --help.\n")
+                 translation::translate("CommandLine",
+                                        "this build has no window; run one of the commands, such "
+                                        "as --read.\nTry --help.\n")
                      .toLocal8Bit()
                      .constData());
     return commands::kExitUsage;

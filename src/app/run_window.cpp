@@ -13,10 +13,7 @@
 
 #include "app/screenshot.h"
 #include "cli/qt_options.h"
-#include "cli/recorded_session.h"
-#include "cli/translations.h"
 #include "commands/exit_status.h"
-#include "diagnosis/system_access.h"
 #include "gui/assistant/calibration_tools.h"
 #include "gui/calibration/calibration_menus.h"
 #include "gui/form/app_icon.h"
@@ -26,14 +23,17 @@
 #include "gui/form/qt_toolkit.h"
 #include "gui/form/window_memory.h"
 #include "gui/help/support_recording_dialog.h"
-#include "hid/hidapi_backend.h"
+#include "hid/hidapi/hidapi_backend.h"
 #include "history/window_recorder.h"
+#include "session_recording/session_recording.h"
 #include "sim/demo_adaptor.h"
 #include "sim/simulated_bus.h"
 #include "storage/data_folder.h"
 #include "storage/history_recorder.h"
-#include "storage/translate.h"
 #include "storage/window_state.h"
+#include "system/system_access.h"
+#include "translation/translate.h"
+#include "translation/translations.h"
 #include "window/frm_main.h"
 
 namespace app {
@@ -73,22 +73,23 @@ class NoDataFolder : public history::Recorder {
 int runWindow(int argc, char** argv, const QStringList& arguments,
               const cli::LaunchOptions& launch) {
     if (noDisplayForTheWindow(arguments)) {
-        std::fprintf(stderr, "%s: %s", cli::kProgramName,
-                     storage::translate("CommandLine",
-                                        "there is no display to show the window on (neither "
-                                        "DISPLAY nor WAYLAND_DISPLAY is set). The commands, such "
-                                        "as --read, work without one.\nTry --help.\n")
-                         .toLocal8Bit()
-                         .constData());
+        std::fprintf(
+            stderr, "%s: %s", cli::kProgramName,
+            translation::translate("CommandLine",
+                                   "there is no display to show the window on (neither "
+                                   "DISPLAY nor WAYLAND_DISPLAY is set). The commands, such "
+                                   "as --read, work without one.\nTry --help.\n")
+                .toLocal8Bit()
+                .constData());
         return commands::kExitFailed;
     }
 
     QApplication application(argc, argv);
-    cli::installTranslations();
+    translation::installTranslations();
     QApplication::setWindowIcon(gui::applicationIcon());
 
     // The simulated adaptor is private to each instance and needs no lock.
-    std::optional<storage::SingleInstance> realAdaptors;
+    std::optional<lock::SingleInstance> realAdaptors;
     std::unique_ptr<hid::HidLayer> hidLayer;
     if (launch.recorded) {
         hidLayer = std::make_unique<recording::RecordedAdaptor>(*launch.recorded);
@@ -97,7 +98,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         sim::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
         hidLayer = std::move(bus);
     } else {
-        if (!realAdaptors.emplace().acquire(storage::LockHolder::Window)) {
+        if (!realAdaptors.emplace().acquire(lock::LockHolder::Window)) {
             gui::reportNotAcquired(*realAdaptors);
             return realAdaptors->heldByAnother() ? commands::kExitBusy : commands::kExitFailed;
         }
@@ -124,7 +125,8 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         options.accessAdvice = diagnosis::accessAdvice;
     }
 
-    cli::SessionRecording recording(*hidLayer, launch, true);
+    session_recording::SessionRecording recording(*hidLayer, launch.recordPath,
+                                                  launch.recordAnonymous, true);
     if (!recording.problem().isEmpty()) {
         std::fprintf(stderr, "%s\n", recording.problem().toLocal8Bit().constData());
         return commands::kExitFailed;
@@ -159,7 +161,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
             widget, launch.screenshotPath, kScreenshotDelay, [&](const QString& error) {
                 if (!error.isEmpty()) {
                     std::fprintf(stderr, "%s: %s\n", cli::kProgramName,
-                                 storage::translate("CommandLine", "could not write %1")
+                                 translation::translate("CommandLine", "could not write %1")
                                      .arg(error)
                                      .toLocal8Bit()
                                      .constData());

@@ -6,7 +6,7 @@
 #include <QTimer>
 
 #include "storage/atomic_file.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 namespace app {
 
@@ -19,7 +19,7 @@ void screenshotThenClose(QWidget& window, const QString& path, std::chrono::mill
         }
         QByteArray png;
         QBuffer buffer(&png);
-        QString error = storage::translate("CommandLine", "the picture could not be made");
+        QString error = translation::translate("CommandLine", "the picture could not be made");
         if (buffer.open(QIODevice::WriteOnly) && target->grab().save(&buffer, "PNG") &&
             storage::writeFileAtomically(path, png, error)) {
             error.clear();

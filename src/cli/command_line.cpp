@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "cli/qt_options.h"
-#include "cli/recorded_session.h"
-#include "cli/translations.h"
+#include "session_recording/session_recording.h"
 #include "storage/atomic_file.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
+#include "translation/translations.h"
 
 namespace cli {
 namespace {
@@ -19,7 +19,7 @@ namespace {
 CommandLine failure(const QString& message) {
     CommandLine result;
     result.action = LaunchAction::Fail;
-    result.text = storage::translate("CommandLine", "%1: %2\nTry --help.\n")
+    result.text = translation::translate("CommandLine", "%1: %2\nTry --help.\n")
                       .arg(QLatin1String(kProgramName), message);
     return result;
 }
@@ -56,7 +56,7 @@ struct CommandOption {
 std::vector<CommandOption> commandOptions() {
     const auto option = [](const char* name, const char* description, const char* value = "") {
         return QCommandLineOption(QLatin1String(name),
-                                  storage::translate("CommandLine", description),
+                                  translation::translate("CommandLine", description),
                                   QLatin1String(value));
     };
     return {
@@ -129,15 +129,15 @@ std::optional<QString> outputFileProblem(const QString& option, const QString& p
     const QFileInfo target(path);
     const QFileInfo folder(target.absolutePath());
     if (target.isDir()) {
-        return storage::translate("CommandLine", "--%1 needs a file name, and %2 is a folder")
+        return translation::translate("CommandLine", "--%1 needs a file name, and %2 is a folder")
             .arg(option, path);
     }
     if (!folder.isDir() || !folder.isWritable()) {
-        return storage::translate("CommandLine", "--%1 cannot write into the folder %2")
+        return translation::translate("CommandLine", "--%1 cannot write into the folder %2")
             .arg(option, QDir::toNativeSeparators(folder.filePath()));
     }
     if (const QString refusal = storage::writeRefusal(path); !refusal.isEmpty()) {
-        return storage::translate("CommandLine", "--%1 cannot write %2").arg(option, refusal);
+        return translation::translate("CommandLine", "--%1 cannot write %2").arg(option, refusal);
     }
     return std::nullopt;
 }
@@ -185,7 +185,7 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (!options.simulated) {
         for (const QCommandLineOption* option : {&lever, &gates, &noise}) {
             if (parser.isSet(*option)) {
-                return storage::translate("CommandLine", "--%1 applies to --simulate only")
+                return translation::translate("CommandLine", "--%1 applies to --simulate only")
                     .arg(option->names().constFirst());
             }
         }
@@ -195,9 +195,9 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (parser.isSet(lever)) {
         const auto motion = leverMotionNamed(parser.value(lever));
         if (!motion) {
-            return storage::translate("CommandLine",
-                                      "unknown lever '%1' for --lever: use tour, assistant or "
-                                      "assistant-sequential")
+            return translation::translate("CommandLine",
+                                          "unknown lever '%1' for --lever: use tour, assistant or "
+                                          "assistant-sequential")
                 .arg(parser.value(lever));
         }
         demo.motion = *motion;
@@ -206,12 +206,14 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     if (parser.isSet(gates)) {
         const auto placement = gatesNamed(parser.value(gates));
         if (demo.motion != sim::DemoLever::Motion::Assistant) {
-            return storage::translate("CommandLine", "--gates applies to --lever=assistant only");
+            return translation::translate("CommandLine",
+                                          "--gates applies to --lever=assistant only");
         }
         if (!placement) {
-            return storage::translate("CommandLine",
-                                      "--gates needs three X positions 0..255 from left to right, "
-                                      "such as 40,165,215, not '%1'")
+            return translation::translate(
+                       "CommandLine",
+                       "--gates needs three X positions 0..255 from left to right, "
+                       "such as 40,165,215, not '%1'")
                 .arg(parser.value(gates));
         }
         demo.gates = *placement;
@@ -221,8 +223,8 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
         bool isNumber = false;
         demo.noise = parser.value(noise).toInt(&isNumber);
         if (!isNumber || demo.noise < 0 || demo.noise > kMaxLeverNoise) {
-            return storage::translate("CommandLine",
-                                      "--noise needs a whole number of units 0..%1, not '%2'")
+            return translation::translate("CommandLine",
+                                          "--noise needs a whole number of units 0..%1, not '%2'")
                 .arg(kMaxLeverNoise)
                 .arg(parser.value(noise));
         }
@@ -251,78 +253,83 @@ std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name) 
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(storage::translate(
+    parser.setApplicationDescription(translation::translate(
         "CommandLine", "Calibrates the lever thresholds of a USB shifter adaptor."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  storage::translate("CommandLine", "Shows this help."));
+                                  translation::translate("CommandLine", "Shows this help."));
     const QCommandLineOption version(
         {QStringLiteral("v"), QStringLiteral("version")},
-        storage::translate("CommandLine", "Shows the program's version."));
+        translation::translate("CommandLine", "Shows the program's version."));
     const QCommandLineOption simulate(
         QStringLiteral("simulate"),
-        storage::translate("CommandLine",
-                           "Runs on a simulated adaptor whose lever moves by itself: kelvo "
-                           "(when no value is given), mirad, usb or loader; or on the adaptor a "
-                           "recording made with --record holds, given as --simulate=FILE."),
+        translation::translate(
+            "CommandLine",
+            "Runs on a simulated adaptor whose lever moves by itself: kelvo "
+            "(when no value is given), mirad, usb or loader; or on the adaptor a "
+            "recording made with --record holds, given as --simulate=FILE."),
         QStringLiteral("kelvo|mirad|usb|loader|FILE"));
     const QCommandLineOption record(
         QStringLiteral("record"),
-        storage::translate("CommandLine",
-                           "Records every call to the adaptors and each answer into FILE, with "
-                           "the window or any command. The recording holds the adaptor's serial "
-                           "number and thresholds; it stops at 50 MB."),
+        translation::translate(
+            "CommandLine",
+            "Records every call to the adaptors and each answer into FILE, with "
+            "the window or any command. The recording holds the adaptor's serial "
+            "number and thresholds; it stops at 50 MB."),
         QStringLiteral("FILE"));
     const QCommandLineOption recordAnonymous(
         QStringLiteral("record-anonymous"),
-        storage::translate("CommandLine",
-                           "With --record: writes a stand-in for the serial "
-                           "number and the device paths."));
+        translation::translate("CommandLine",
+                               "With --record: writes a stand-in for the serial "
+                               "number and the device paths."));
     const QCommandLineOption reportRate(
         QStringLiteral("report-rate"),
-        storage::translate("CommandLine",
-                           "Reports a second the simulated adaptor sends (default 125)."),
+        translation::translate("CommandLine",
+                               "Reports a second the simulated adaptor sends (default 125)."),
         QStringLiteral("HZ"));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
-        storage::translate("CommandLine",
-                           "Saves a PNG picture of the window to FILE after about two seconds, "
-                           "then closes the window."),
+        translation::translate("CommandLine",
+                               "Saves a PNG picture of the window to FILE after about two seconds, "
+                               "then closes the window."),
         QStringLiteral("FILE"));
     const QCommandLineOption scale(
         QStringLiteral("scale"),
-        storage::translate("CommandLine",
-                           "Opens the window at FACTOR times the design's size (0.4 to 8), and "
-                           "keeps its size, place and View choices for the next run unchanged."),
+        translation::translate(
+            "CommandLine",
+            "Opens the window at FACTOR times the design's size (0.4 to 8), and "
+            "keeps its size, place and View choices for the next run unchanged."),
         QStringLiteral("FACTOR"));
     const QCommandLineOption keepHistory(
         QStringLiteral("keep-history"),
-        storage::translate(
+        translation::translate(
             "CommandLine",
             "Keeps the calibration history of a simulated adaptor in the user's data "
             "folder, as it is always kept for real adaptors."));
     const QCommandLineOption lever(
         QStringLiteral("lever"),
-        storage::translate("CommandLine",
-                           "How the simulated lever moves: tour (the default) goes through the "
-                           "gears of both modes; assistant follows the calibration assistant's "
-                           "H-pattern steps, assistant-sequential its sequential ones."),
+        translation::translate("CommandLine",
+                               "How the simulated lever moves: tour (the default) goes through the "
+                               "gears of both modes; assistant follows the calibration assistant's "
+                               "H-pattern steps, assistant-sequential its sequential ones."),
         QStringLiteral("tour|assistant|assistant-sequential"));
     const QCommandLineOption gates(
         QStringLiteral("gates"),
-        storage::translate("CommandLine",
-                           "X of the assistant lever's left, middle and right gates (default "
-                           "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
+        translation::translate(
+            "CommandLine",
+            "X of the assistant lever's left, middle and right gates (default "
+            "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
         QStringLiteral("L,M,R"));
     const QCommandLineOption noise(
         QStringLiteral("noise"),
-        storage::translate("CommandLine",
-                           "Units the simulated lever shakes in X and Y (default 3 for the "
-                           "assistant's lever, 0 for the tour)."),
+        translation::translate("CommandLine",
+                               "Units the simulated lever shakes in X and Y (default 3 for the "
+                               "assistant's lever, 0 for the tour)."),
         QStringLiteral("UNITS"));
     parser.addOptions({help, version, simulate, reportRate, lever, gates, noise, screenshot, scale,
                        keepHistory, record, recordAnonymous});
     const QCommandLineOption json(
-        QStringLiteral("json"), storage::translate("CommandLine", "With --read: answers in JSON."));
+        QStringLiteral("json"),
+        translation::translate("CommandLine", "With --read: answers in JSON."));
     const std::vector<CommandOption> commandChoices = commandOptions();
     for (const CommandOption& choice : commandChoices) {
         parser.addOption(choice.option);
@@ -342,16 +349,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         // application exists), knows no options whose value may be left out, and
         // translates its heading only through an application.
         QString text = parser.helpText();
-        text.replace(
-            QLatin1String("\nOptions:\n"),
-            QLatin1Char('\n') + qtTranslated("QCommandLineParser", "Options:") + QLatin1Char('\n'));
+        text.replace(QLatin1String("\nOptions:\n"),
+                     QLatin1Char('\n') +
+                         translation::qtTranslated("QCommandLineParser", "Options:") +
+                         QLatin1Char('\n'));
         const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
         text.replace(0, usageEnd < 0 ? 0 : usageEnd,
-                     storage::translate("CommandLine", "Usage: %1 [options]")
+                     translation::translate("CommandLine", "Usage: %1 [options]")
                          .arg(QLatin1String(kProgramName)));
         result.text = text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader|FILE>"),
                                    QLatin1String("--simulate[=kelvo|mirad|usb|loader|FILE]")) +
-                      storage::translate("CommandLine", kCommandHelp);
+                      translation::translate("CommandLine", kCommandHelp);
         return result;
     }
     if (parser.isSet(version)) {
@@ -366,11 +374,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     for (const QString& name : given) {
         if (given.count(name) > 1) {
             return failure(
-                storage::translate("CommandLine", "--%1 is given more than once").arg(name));
+                translation::translate("CommandLine", "--%1 is given more than once").arg(name));
         }
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return failure(storage::translate("CommandLine", "unexpected argument '%1'")
+        return failure(translation::translate("CommandLine", "unexpected argument '%1'")
                            .arg(parser.positionalArguments().constFirst()));
     }
     if (parser.isSet(simulate)) {
@@ -378,16 +386,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.options.simulated = simulatedIdentityNamed(name);
         if (!result.options.simulated && QFileInfo::exists(name)) {
             QString error;
-            result.options.recorded = loadRecordedAdaptor(name, error);
+            result.options.recorded = session_recording::loadRecordedAdaptor(name, error);
             if (!result.options.recorded) {
                 return failure(error);
             }
             result.options.simulated = result.options.recorded->identity;
         }
         if (!result.options.simulated) {
-            return failure(storage::translate("CommandLine",
-                                              "unknown adaptor '%1' for --simulate: use kelvo, "
-                                              "mirad, usb, loader or a recording's file")
+            return failure(translation::translate("CommandLine",
+                                                  "unknown adaptor '%1' for --simulate: use kelvo, "
+                                                  "mirad, usb, loader or a recording's file")
                                .arg(name));
         }
     }
@@ -401,16 +409,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(reportRate)) {
         if (!result.options.simulated) {
             return failure(
-                storage::translate("CommandLine", "--report-rate applies to --simulate only"));
+                translation::translate("CommandLine", "--report-rate applies to --simulate only"));
         }
         bool isNumber = false;
         const double rate = parser.value(reportRate).toDouble(&isNumber);
         if (!isNumber || !std::isfinite(rate) || rate <= 0 || rate > kMaxReportRateHz) {
-            return failure(storage::translate("CommandLine",
-                                              "--report-rate needs a number of reports a second "
-                                              "above 0 and at most %1, not '%2'")
-                               .arg(kMaxReportRateHz)
-                               .arg(parser.value(reportRate)));
+            return failure(
+                translation::translate("CommandLine",
+                                       "--report-rate needs a number of reports a second "
+                                       "above 0 and at most %1, not '%2'")
+                    .arg(kMaxReportRateHz)
+                    .arg(parser.value(reportRate)));
         }
         result.options.reportRateHz = rate;
     }
@@ -420,37 +429,38 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             continue;
         }
         if (result.options.command != Command::None) {
-            return failure(storage::translate("CommandLine", "give one command at a time"));
+            return failure(translation::translate("CommandLine", "give one command at a time"));
         }
         result.options.command = choice.command;
         if (!choice.option.valueName().isEmpty()) {
             result.options.commandValue = parser.value(choice.option);
             if (result.options.commandValue.isEmpty()) {
                 return failure(
-                    storage::translate("CommandLine", "--%1 needs %2")
+                    translation::translate("CommandLine", "--%1 needs %2")
                         .arg(choice.option.names().constFirst(), choice.option.valueName()));
             }
         }
     }
     result.options.json = parser.isSet(json);
     if (result.options.json && result.options.command != Command::Read) {
-        return failure(storage::translate("CommandLine", "--json applies to --read only"));
+        return failure(translation::translate("CommandLine", "--json applies to --read only"));
     }
     for (const QCommandLineOption* windowOnly : {&screenshot, &scale}) {
         if (result.options.command != Command::None && parser.isSet(*windowOnly)) {
-            return failure(storage::translate("CommandLine", "--%1 needs the window, not a command")
-                               .arg(windowOnly->names().constFirst()));
+            return failure(
+                translation::translate("CommandLine", "--%1 needs the window, not a command")
+                    .arg(windowOnly->names().constFirst()));
         }
     }
     if (parser.isSet(scale)) {
         bool isNumber = false;
         const double factor = parser.value(scale).toDouble(&isNumber);
         if (!isNumber || !(factor >= kMinWindowScale && factor <= kMaxWindowScale)) {
-            return failure(
-                storage::translate("CommandLine", "--scale needs a factor from %1 to %2, not '%3'")
-                    .arg(kMinWindowScale)
-                    .arg(kMaxWindowScale)
-                    .arg(parser.value(scale)));
+            return failure(translation::translate("CommandLine",
+                                                  "--scale needs a factor from %1 to %2, not '%3'")
+                               .arg(kMinWindowScale)
+                               .arg(kMaxWindowScale)
+                               .arg(parser.value(scale)));
         }
         result.options.windowScale = factor;
     }
@@ -466,15 +476,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (result.options.recorded && !result.options.recordPath.isEmpty() &&
         QFileInfo(result.options.recordPath).canonicalFilePath() ==
             QFileInfo(parser.value(simulate)).canonicalFilePath()) {
-        return failure(storage::translate("CommandLine",
-                                          "--record would replace %1, the recording being "
-                                          "played; record into another file")
+        return failure(translation::translate("CommandLine",
+                                              "--record would replace %1, the recording being "
+                                              "played; record into another file")
                            .arg(QDir::toNativeSeparators(parser.value(simulate))));
     }
     if (parser.isSet(screenshot)) {
         result.options.screenshotPath = parser.value(screenshot);
         if (result.options.screenshotPath.isEmpty()) {
-            return failure(storage::translate("CommandLine", "--screenshot needs a file name"));
+            return failure(translation::translate("CommandLine", "--screenshot needs a file name"));
         }
         if (const auto problem =
                 outputFileProblem(QStringLiteral("screenshot"), result.options.screenshotPath)) {

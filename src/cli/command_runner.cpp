@@ -8,21 +8,21 @@
 #include <optional>
 
 #include "cli/command_json.h"
-#include "cli/recorded_session.h"
 #include "commands/command_text.h"
 #include "commands/commands.h"
 #include "commands/support_report.h"
 #include "diagnosis/diagnosis.h"
-#include "diagnosis/rooted_system.h"
-#include "diagnosis/system_access.h"
-#include "hid/hidapi_backend.h"
+#include "hid/hidapi/hidapi_backend.h"
+#include "lock/single_instance.h"
+#include "session_recording/session_recording.h"
 #include "sim/simulated_bus.h"
 #include "storage/atomic_file.h"
 #include "storage/calibration_json.h"
 #include "storage/data_folder.h"
 #include "storage/history_recorder.h"
-#include "storage/single_instance.h"
-#include "storage/translate.h"
+#include "system/rooted_system.h"
+#include "system/system_access.h"
+#include "translation/translate.h"
 
 namespace cli {
 namespace {
@@ -43,12 +43,13 @@ int writeReport(const QString& path, const std::string& text) {
     }
     QString error;
     if (!storage::writeFileAtomically(path, QByteArray::fromStdString(text), error)) {
-        return finish(
-            {commands::kExitFailed, "",
-             storage::translate("CommandLine", "Could not write %1\n").arg(error).toStdString()});
+        return finish({commands::kExitFailed, "",
+                       translation::translate("CommandLine", "Could not write %1\n")
+                           .arg(error)
+                           .toStdString()});
     }
     return finish({commands::kExitOk,
-                   storage::translate("CommandLine", "Support report written to %1\n")
+                   translation::translate("CommandLine", "Support report written to %1\n")
                        .arg(path)
                        .toStdString(),
                    ""});
@@ -85,9 +86,10 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
         } else if (options.command == Command::Write || options.command == Command::WriteFile ||
                    options.command == Command::Report) {
             // Told by the commands that keep or show a history only.
-            std::fprintf(
-                stderr, "%s\n",
-                storage::translate("Storage", storage::kNoDataFolder).toLocal8Bit().constData());
+            std::fprintf(stderr, "%s\n",
+                         translation::translate("Storage", storage::kNoDataFolder)
+                             .toLocal8Bit()
+                             .constData());
         }
     }
     const diagnosis::RootedSystem system;
@@ -143,7 +145,7 @@ int runOn(hid::HidLayer& hid, const LaunchOptions& options) {
 }
 
 int runRecorded(hid::HidLayer& hid, const LaunchOptions& options) {
-    SessionRecording recording(hid, options);
+    session_recording::SessionRecording recording(hid, options.recordPath, options.recordAnonymous);
     if (!recording.problem().isEmpty()) {
         std::fprintf(stderr, "%s\n", recording.problem().toLocal8Bit().constData());
         return commands::kExitFailed;
@@ -164,12 +166,12 @@ int runCommand(const LaunchOptions& options) {
         return runRecorded(bus, options);
     }
     // Two programs must never interleave their reports to one adaptor.
-    storage::SingleInstance realAdaptors;
-    if (!realAdaptors.acquire(storage::LockHolder::Command)) {
+    lock::SingleInstance realAdaptors;
+    if (!realAdaptors.acquire(lock::LockHolder::Command)) {
         if (realAdaptors.heldByAnother()) {
             const QString why = realAdaptors.heldByCommand()
                                     ? realAdaptors.problem() + QLatin1Char('\n')
-                                    : storage::translate("CommandLine", kWindowRunning);
+                                    : translation::translate("CommandLine", kWindowRunning);
             std::fputs(why.toLocal8Bit().constData(), stderr);
             return commands::kExitBusy;
         }

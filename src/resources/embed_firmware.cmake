@@ -7,13 +7,17 @@ if(byte_count EQUAL 0)
 endif()
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
 file(WRITE "${OUTPUT}" "// Generated from ${IMAGE}; do not edit.
-#include \"maintenance/firmware_image.h\"
+#include \"resources/built_in_firmware.h\"
 
 namespace {
 constexpr std::uint8_t kImage[${byte_count}] = {${bytes}};
 }  // namespace
 
-maintenance::FirmwareImage maintenance::builtInFirmwareImage() {
-    return maintenance::FirmwareImage{std::span<const std::uint8_t>(kImage, ${byte_count}), ${IS_TEST}};
+std::span<const std::uint8_t> resources::builtInFirmwareBytes() {
+    return std::span<const std::uint8_t>(kImage, ${byte_count});
+}
+
+bool resources::builtInFirmwareIsTestImage() {
+    return ${IS_TEST};
 }
 ")

@@ -3,7 +3,7 @@
 #include "storage/atomic_file.h"
 
 #include "storage/atomic_file_read.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 #include <algorithm>
 
@@ -35,7 +35,8 @@ FileBytes limitedTo(QByteArray bytes, qint64 maxBytes) {
     FileBytes result;
     if (bytes.size() > maxBytes) {
         result.tooLarge = true;
-        result.reason = translate("Storage", "it is larger than %1 bytes").arg(maxBytes);
+        result.reason =
+            translation::translate("Storage", "it is larger than %1 bytes").arg(maxBytes);
     } else {
         result.bytes = std::move(bytes);
     }

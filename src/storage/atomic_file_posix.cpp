@@ -2,7 +2,7 @@
 #include "storage/atomic_file.h"
 
 #include "storage/atomic_file_read.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -112,7 +112,8 @@ Target examine(const QString& path) {
     Target target;
     if (const std::optional<int> named = namedDescriptor(path)) {
         if (!wasInherited(*named)) {
-            return refused(translate("Storage", "the program was not given that descriptor"));
+            return refused(
+                translation::translate("Storage", "the program was not given that descriptor"));
         }
         target.kind = Target::Kind::Stream;
         target.inherited = named;
@@ -125,14 +126,16 @@ Target examine(const QString& path) {
     const mode_t type = target.old.st_mode;
     if (!target.exists || S_ISREG(type)) {
         return target.exists && othersInStickyFolder(path, target.old)
-                   ? refused(translate("Storage", "it is another user's file in a shared folder"))
+                   ? refused(translation::translate("Storage",
+                                                    "it is another user's file in a shared folder"))
                    : target;
     }
     if (S_ISLNK(type)) {
-        return refused(translate("Storage", "it is a symbolic link, which is not followed"));
+        return refused(
+            translation::translate("Storage", "it is a symbolic link, which is not followed"));
     }
     if (S_ISDIR(type)) {
-        return refused(translate("Storage", "it is a folder"));
+        return refused(translation::translate("Storage", "it is a folder"));
     }
     target.kind = Target::Kind::Stream;
     return target;
@@ -302,7 +305,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString& e
             if (writeInto(QFile::encodeName(path), target.inherited, data, calls)) {
                 return true;
             }
-            return fail(errno == ENXIO ? translate("Storage", "nothing reads from it")
+            return fail(errno == ENXIO ? translation::translate("Storage", "nothing reads from it")
                                        : systemReason(errno));
         case Target::Kind::Regular:
             break;
@@ -331,8 +334,9 @@ FileBytes readSmallFile(const QString& path, qint64 maxBytes) {
         failure = errno;
     } else if (!S_ISREG(info.st_mode)) {
         ::close(descriptor);
-        return fail(S_ISDIR(info.st_mode) ? translate("Storage", "it is a folder")
-                                          : translate("Storage", "it is not a regular file"));
+        return fail(S_ISDIR(info.st_mode)
+                        ? translation::translate("Storage", "it is a folder")
+                        : translation::translate("Storage", "it is not a regular file"));
     } else if (!readUpTo(info.st_size, maxBytes, bytes, [&](char* into, qint64 size) {
                    return qint64{retried([&] { return ::read(descriptor, into, size_t(size)); })};
                })) {

@@ -3,7 +3,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/atomic_file_read.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -150,9 +150,10 @@ Target examine(const QString& path) {
     if (!known) {
         target.refusal = lastReason();
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
-        target.refusal = translate("Storage", "it is a symbolic link, which is not followed");
+        target.refusal =
+            translation::translate("Storage", "it is a symbolic link, which is not followed");
     } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        target.refusal = translate("Storage", "it is a folder");
+        target.refusal = translation::translate("Storage", "it is a folder");
     }
     return target;
 }
@@ -170,7 +171,7 @@ QString writeRefusal(const QString& path) {
         return {};
     }
     if (target.refusal.isEmpty() && !QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
-        return path + translate("Storage", ": its folder does not exist");
+        return path + translation::translate("Storage", ": its folder does not exist");
     }
     return target.refusal.isEmpty() ? QString() : path + QStringLiteral(": ") + target.refusal;
 }
@@ -216,7 +217,7 @@ FileBytes readSmallFile(const QString& path, qint64 maxBytes) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (GetFileType(file) != FILE_TYPE_DISK) {
         CloseHandle(file);
-        return fail(translate("Storage", "it is not a regular file"));
+        return fail(translation::translate("Storage", "it is not a regular file"));
     }
     if (!GetFileInformationByHandle(file, &info)) {
         closeKeepingReason(file);
@@ -224,7 +225,7 @@ FileBytes readSmallFile(const QString& path, qint64 maxBytes) {
     }
     if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         CloseHandle(file);
-        return fail(translate("Storage", "it is a folder"));
+        return fail(translation::translate("Storage", "it is a folder"));
     }
     const qint64 size = (static_cast<qint64>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     QByteArray bytes;

@@ -7,7 +7,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/calibration_json.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 namespace storage {
 namespace {
@@ -40,40 +40,43 @@ bool writeCalibrationFile(const QString& path, const Calibration& calibration, Q
 ImportedCalibration calibrationFromJson(const QByteArray& json, const QString& path) {
     // Each refusal names the file, so that a script's log or a dialog says which it was.
     const QString file =
-        path.isEmpty() ? translate("Storage", "The file")
-                       : translate("Storage", "The file %1").arg(QDir::toNativeSeparators(path));
+        path.isEmpty()
+            ? translation::translate("Storage", "The file")
+            : translation::translate("Storage", "The file %1").arg(QDir::toNativeSeparators(path));
     if (json.trimmed().isEmpty()) {
-        return refused(translate("Storage", "%1 is empty.").arg(file));
+        return refused(translation::translate("Storage", "%1 is empty.").arg(file));
     }
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         return refused(
-            translate("Storage", "%1 is damaged or is not JSON (%2 at byte %3).")
+            translation::translate("Storage", "%1 is damaged or is not JSON (%2 at byte %3).")
                 .arg(file, parseError.errorString(), QString::number(parseError.offset)));
     }
     const QJsonObject root = document.object();
     if (root.value(QLatin1String("format")).toString() != QLatin1String(kCalibrationFormat)) {
         return refused(
-            translate("Storage", "%1 is not a calibration exported by this program.").arg(file));
+            translation::translate("Storage", "%1 is not a calibration exported by this program.")
+                .arg(file));
     }
     const int version = root.value(QLatin1String("formatVersion")).toInt();
     if (version != kCalibrationFormatVersion) {
         return refused(
-            translate("Storage",
-                      "%1 has format version %2, which this version of the "
-                      "program cannot read.")
+            translation::translate("Storage",
+                                   "%1 has format version %2, which this version of the "
+                                   "program cannot read.")
                 .arg(file, root.value(QLatin1String("formatVersion")).toVariant().toString()));
     }
     const auto adaptor = identityFromJson(root.value(QLatin1String("adaptor")));
     if (!adaptor) {
         return refused(
-            translate("Storage", "%1 is damaged: the adaptor it came from is missing.").arg(file));
+            translation::translate("Storage", "%1 is damaged: the adaptor it came from is missing.")
+                .arg(file));
     }
     QString problem;
     const auto values = thresholdsFromJson(root.value(QLatin1String("thresholds")), problem);
     if (!values) {
-        return refused(translate("Storage", "%1 is refused: %2.").arg(file, problem));
+        return refused(translation::translate("Storage", "%1 is refused: %2.").arg(file, problem));
     }
     return {Calibration{*adaptor, *values}, {}};
 }
@@ -81,7 +84,7 @@ ImportedCalibration calibrationFromJson(const QByteArray& json, const QString& p
 ImportedCalibration readCalibrationFile(const QString& path) {
     const FileBytes file = readSmallFile(path, kMaxCalibrationBytes);
     if (!file.bytes) {
-        return refused(translate("Storage", "The file %1 cannot be read: %2.")
+        return refused(translation::translate("Storage", "The file %1 cannot be read: %2.")
                            .arg(QDir::toNativeSeparators(path), file.reason));
     }
     return calibrationFromJson(*file.bytes, path);

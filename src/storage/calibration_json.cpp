@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "protocol/thresholds.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 namespace storage {
 namespace {
@@ -58,7 +58,7 @@ QJsonObject thresholdsToJson(const history::Thresholds& values) {
 
 std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, QString& problem) {
     if (!value.isObject()) {
-        problem = translate("Storage", "the thresholds are missing");
+        problem = translation::translate("Storage", "the thresholds are missing");
         return std::nullopt;
     }
     const QJsonObject object = value.toObject();
@@ -67,14 +67,15 @@ std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, Q
         const QLatin1String name(protocol::factsAt(address).name);
         const QJsonValue threshold = object.value(name);
         if (!threshold.isDouble()) {
-            problem = translate("Storage", "%1 is missing or not a number").arg(name);
+            problem = translation::translate("Storage", "%1 is missing or not a number").arg(name);
             return std::nullopt;
         }
         const double number = threshold.toDouble();
         if (number < 0 || number > 255 || number != std::floor(number)) {
-            problem = translate("Storage", "%1 is %2, not a whole number from 0 to 255")
-                          .arg(name)
-                          .arg(number);
+            problem =
+                translation::translate("Storage", "%1 is %2, not a whole number from 0 to 255")
+                    .arg(name)
+                    .arg(number);
             return std::nullopt;
         }
         values[address] = static_cast<std::uint8_t>(number);
@@ -134,7 +135,7 @@ QString timeText(std::int64_t msecsSinceEpoch) {
 QString adaptorText(const history::Identity& identity) {
     const QString product =
         identity.product.empty()
-            ? translate("Storage", "product %1").arg(hexText(identity.productId))
+            ? translation::translate("Storage", "product %1").arg(hexText(identity.productId))
             : QString::fromStdString(identity.product);
     return identity.serialNumber.empty()
                ? product

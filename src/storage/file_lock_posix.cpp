@@ -10,7 +10,7 @@
 
 #include "storage/atomic_file.h"
 #include "storage/file_lock.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 namespace storage {
 
@@ -52,17 +52,17 @@ FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error
     const int descriptor =
         ::open(name.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (descriptor < 0) {
-        error =
-            path + QStringLiteral(": ") +
-            (errno == ELOOP ? translate("Storage", "it is a symbolic link, which is not followed")
-             : errno == EISDIR ? translate("Storage", "it is a folder")
-                               : systemReason(errno));
+        error = path + QStringLiteral(": ") +
+                (errno == ELOOP ? translation::translate(
+                                      "Storage", "it is a symbolic link, which is not followed")
+                 : errno == EISDIR ? translation::translate("Storage", "it is a folder")
+                                   : systemReason(errno));
         return Outcome::Failed;
     }
     struct stat info {};
     if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(descriptor);
-        error = path + translate("Storage", ": it is not a regular file");
+        error = path + translation::translate("Storage", ": it is not a regular file");
         return Outcome::Failed;
     }
     constexpr int kPollMs = 10;
@@ -80,7 +80,8 @@ FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error
         if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= waitMs) {
             const bool held = errno == EWOULDBLOCK;
             error = path + QStringLiteral(": ") +
-                    (held ? translate("Storage", "another program holds it") : systemReason(errno));
+                    (held ? translation::translate("Storage", "another program holds it")
+                          : systemReason(errno));
             ::close(descriptor);
             return held ? Outcome::Held : Outcome::Failed;
         }

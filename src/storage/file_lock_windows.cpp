@@ -7,7 +7,7 @@
 #include <QThread>
 
 #include "storage/file_lock.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 namespace storage {
 namespace {
@@ -67,7 +67,7 @@ FileLock::Outcome FileLock::take(const QString& path, int waitMs, QString& error
         if (reason != ERROR_SHARING_VIOLATION || waited >= waitMs) {
             const bool held = reason == ERROR_SHARING_VIOLATION;
             error = path + QStringLiteral(": ") +
-                    (held ? translate("Storage", "another program holds it")
+                    (held ? translation::translate("Storage", "another program holds it")
                           : qt_error_string(static_cast<int>(reason)));
             return held ? Outcome::Held : Outcome::Failed;
         }

@@ -14,7 +14,7 @@
 #include "storage/calibration_json.h"
 #include "storage/data_folder.h"
 #include "storage/file_lock.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 namespace storage {
 namespace {
@@ -49,16 +49,18 @@ QString asideName(const QString& path) {
 }
 
 QString damaged(const QString& path) {
-    return translate("Storage", "The calibration history %1 is damaged").arg(path);
+    return translation::translate("Storage", "The calibration history %1 is damaged").arg(path);
 }
 
 QString unreadable(const QString& error) {
-    return translate("Storage", "The calibration history cannot be read: %1").arg(error);
+    return translation::translate("Storage", "The calibration history cannot be read: %1")
+        .arg(error);
 }
 
 // `problem` names the file it is about and says what is wrong with it.
 QString notSaved(const QString& problem) {
-    return translate("Storage", "The calibration history could not be saved: %1").arg(problem);
+    return translation::translate("Storage", "The calibration history could not be saved: %1")
+        .arg(problem);
 }
 
 }  // namespace
@@ -128,7 +130,8 @@ HistoryStore::Updated HistoryStore::update(
     const QString path = pathFor(adaptor);
     QString error;
     if (!QDir().mkpath(folder_)) {
-        return {false, notSaved(folder_ + translate("Storage", ": the folder cannot be created"))};
+        return {false, notSaved(folder_ + translation::translate(
+                                              "Storage", ": the folder cannot be created"))};
     }
     FileLock lock;
     if (lock.take(folder_ + QStringLiteral("/.history.lock"), kLockWaitMs, error) !=
@@ -144,14 +147,15 @@ HistoryStore::Updated HistoryStore::update(
         const QString aside = asideName(path);
         if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) !=
             0) {
-            return {false,
-                    notSaved(path +
-                             translate("Storage", ": it is damaged and cannot be moved aside: ") +
-                             systemReason(errno))};
+            return {false, notSaved(path +
+                                    translation::translate(
+                                        "Storage", ": it is damaged and cannot be moved aside: ") +
+                                    systemReason(errno))};
         }
-        notice = translate("Storage",
-                           "The calibration history %1 was damaged; it was kept as %2 and a "
-                           "new one started")
+        notice = translation::translate(
+                     "Storage",
+                     "The calibration history %1 was damaged; it was kept as %2 and a "
+                     "new one started")
                      .arg(path, aside);
         loaded.history.emplace();
     }

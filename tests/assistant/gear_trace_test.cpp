@@ -1,6 +1,7 @@
 // The trace coloured by gear: each visited point in the ink of the gear reported there.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "protocol/gear.h"
@@ -33,9 +34,11 @@ class GearTrace : public WindowTest {
         return static_cast<int>(
             (255 - y) / 255.0 * window->Graph.ScaleHeight() / toolkit::kTwipsPerPixel + 0.5);
     }
+    // The ink of the gear the adaptor reports there: neutral 2, then 1st to 6th 3 to 8.
     std::uint8_t expectedInk(std::uint8_t x, std::uint8_t y) const {
-        const sim::GearReading reading = factoryAdaptor.gearFor({x, y, false});
-        return protocol::inkOf(*protocol::gearOf(reading.gearMask, reading.flag));
+        static const std::map<std::uint8_t, std::uint8_t> kInkOfGearMask = {
+            {0x00, 2}, {0x01, 3}, {0x02, 4}, {0x04, 5}, {0x08, 6}, {0x10, 7}, {0x20, 8}};
+        return kInkOfGearMask.at(factoryAdaptor.gearFor({x, y, false}).gearMask);
     }
     // Visited points whose neighbours all read the same gear: nothing overdraws them.
     template <typename Check>

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "diagnosis/diagnosis_text.h"
-#include "diagnosis/system_access.h"
+#include "system/system_access.h"
 
 namespace {
 

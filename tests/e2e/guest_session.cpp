@@ -19,13 +19,14 @@
 #include "adaptor_contents.h"
 #include "adaptor_process.h"
 #include "commands/commands.h"
-#include "hid/hidapi_backend.h"
-#include "hid/hidraw_node.h"
+#include "hid/hidapi/hidapi_backend.h"
+#include "hid/hidapi/hidraw_node.h"
 #include "kept_sessions.h"
 #include "maintenance/firmware_image.h"
 #include "monitor/gear_caption.h"
 #include "recording/recording_layer.h"
 #include "support/recording_toolkit.h"
+#include "support/window_looks.h"
 #include "window/frm_main.h"
 #include "window/window_texts.h"
 
@@ -220,24 +221,6 @@ void expectThresholds(const frmMain& window,
     EXPECT_EQ(window.Text10.Text, std::to_string(settings[protocol::kAddressV2]));
 }
 
-void expectDisconnectedLook(const frmMain& window) {
-    EXPECT_EQ(window.Caption, window::kDisconnectedCaption);
-    EXPECT_FALSE(window.btnUpdate.Enabled);
-    EXPECT_FALSE(window.Command1.Enabled);
-    EXPECT_FALSE(window.Frame1.Enabled);
-    EXPECT_FALSE(window.lblX.Visible);
-    EXPECT_FALSE(window.lblY.Visible);
-    for (const toolkit::TextBox* box :
-         {&window.Text7, &window.Text8, &window.Text9, &window.Text10}) {
-        EXPECT_FALSE(box->Visible) << box->name();
-        EXPECT_EQ(box->Text, "") << box->name();
-    }
-    EXPECT_EQ(window.lblProduct.Caption, "");
-    EXPECT_EQ(window.lblSerialNumber.Caption, "");
-    EXPECT_EQ(window.Gear.Caption, "");
-    EXPECT_EQ(window.Timer.Interval, 500);
-}
-
 // Every position and gear the window showed must be one the adaptor reported.
 void expectShownWasReported(
     const std::vector<std::tuple<std::string, std::string, std::string>>& shown,
@@ -335,7 +318,7 @@ TEST(GuestSession, KelvoCalibrationRoundThroughTheKernel) {
     ASSERT_EQ(adaptor.nextStatus(kStatusTimeout), "down");
     window.Timer_Timer();
     EXPECT_FALSE(window.session.isConnected);
-    expectDisconnectedLook(window);
+    EXPECT_EQ(support::disconnectedLookDifferences(window), "");
     for (int tick = 0; tick < 5; ++tick) {
         window.Timer_Timer();
         EXPECT_FALSE(window.session.isConnected);

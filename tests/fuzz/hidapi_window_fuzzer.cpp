@@ -7,7 +7,7 @@
 #include "fuzz/fuzz_target.h"
 #include "fuzz/fuzzed_hidraw.h"
 #include "fuzz/window_steps.h"
-#include "hid/hidapi_backend.h"
+#include "hid/hidapi/hidapi_backend.h"
 #include "support/recording_toolkit.h"
 #include "window/frm_main.h"
 

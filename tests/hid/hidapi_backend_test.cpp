@@ -1,4 +1,4 @@
-#include "hid/hidapi_backend.h"
+#include "hid/hidapi/hidapi_backend.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "hid/hidraw_node.h"
+#include "hid/hidapi/hidraw_node.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "hid/report_layout.h"
+#include "hid/hidapi/report_layout.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "hid/hidapi_backend.h"
+#include "hid/hidapi/hidapi_backend.h"
 #include "support/recording_toolkit.h"
 #include "support/scripted_hidraw.h"
 #include "window/frm_main.h"

@@ -8,10 +8,10 @@
 #include <set>
 #include <utility>
 
-#include "reliability/window_looks.h"
 #include "sim/simulated_bus.h"
 #include "support/fault_injecting_layer.h"
 #include "support/recording_toolkit.h"
+#include "support/window_looks.h"
 #include "window/frm_main.h"
 
 namespace reliability {
@@ -263,7 +263,7 @@ class Session {
                     std::to_string(adaptor.firmwareChunksReceived) + " after " + event);
         }
         if (!w.isUnloaded()) {
-            if (const std::string differences = lookDifferences(w, identityShown());
+            if (const std::string differences = support::lookDifferences(w, identityShown());
                 !differences.empty()) {
                 problem(w.session.isConnected ? "connected look as a whole"
                                               : "disconnected look as a whole",

@@ -6,8 +6,8 @@
 
 #include "protocol/identity_text.h"
 #include "reliability/heap_usage.h"
-#include "reliability/window_looks.h"
 #include "support/window_fixture.h"
+#include "support/window_looks.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ class Soak : public WindowTest {
                   std::to_string(s[sequential ? protocol::kAddressSeqH1 : protocol::kAddressH1]));
         EXPECT_EQ(w.Text8.Text,
                   std::to_string(s[sequential ? protocol::kAddressSeqH2 : protocol::kAddressH2]));
-        EXPECT_EQ(reliability::connectedLookDifferences(w, model.identity()), "");
+        EXPECT_EQ(support::connectedLookDifferences(w, model.identity()), "");
     }
 
     std::size_t heapOfTheWindow() const {
@@ -120,7 +120,7 @@ TEST_F(Soak, AThousandUnplugsEachEndWithNoHandleAndEachReplugReadsTheAdaptorAfre
         window->Timer_Timer();
         ASSERT_FALSE(window->session.isConnected) << "cycle " << cycle;
         ASSERT_EQ(bus.openHandleCount(), 0U) << "cycle " << cycle;
-        EXPECT_EQ(reliability::disconnectedLookDifferences(*window), "") << "cycle " << cycle;
+        EXPECT_EQ(support::disconnectedLookDifferences(*window), "") << "cycle " << cycle;
 
         changeAdaptorWhileAway(cycle);
         bus.replug(adaptor);

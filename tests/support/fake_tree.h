@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "diagnosis/rooted_system.h"
+#include "system/rooted_system.h"
 
 // A test folder standing in for the root of a system: sysfs entries, /dev nodes (plain
 // files with the mode asked for), the udev database, rule folders and login sessions.

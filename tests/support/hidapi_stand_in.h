@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "hid/hid_layer.h"
-#include "hid/hidraw_node.h"
+#include "hid/hidapi/hidraw_node.h"
 
 // A stand-in for hidapi and, on Linux, for the filesystem facts about hidraw nodes,
 // substituted at link time: a test program links it in place of libhidapi and

@@ -1,6 +1,6 @@
 // Linux's node facts, answered by the installed Responder in place of
 // hidraw_node_linux.cpp, which reads the filesystem.
-#include "hid/hidraw_node.h"
+#include "hid/hidapi/hidraw_node.h"
 #include "support/hidapi_stand_in.h"
 
 namespace hid {

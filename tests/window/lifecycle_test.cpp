@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "support/window_fixture.h"
+#include "support/window_looks.h"
 #include "window/window_texts.h"
 
 namespace {
@@ -127,6 +128,7 @@ TEST_F(Lifecycle, DisconnectedLookIsTheSameWhenAppliedTwice) {
     frmMain& window = loadWindow();
     window.DisableUI();
     const std::string once = lookOf(window);
+    EXPECT_EQ(support::disconnectedLookDifferences(window), "");
     window.DisableUI();
     EXPECT_EQ(lookOf(window), once);
 }

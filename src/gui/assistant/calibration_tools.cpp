@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <cmath>
 
+#include "gui/assistant/assistant_window.h"
 #include "gui/form/window_placement.h"
 
 namespace gui {

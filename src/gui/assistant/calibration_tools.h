@@ -4,13 +4,14 @@
 #include <QCoreApplication>
 #include <QObject>
 
-#include "gui/assistant/assistant_window.h"
 #include "gui/assistant/flicker_marks.h"
 #include "gui/assistant/gear_legend.h"
 #include "gui/form/form_widget.h"
 
 // View > Colour the trace by gear, with its legend, and Tools > Calibration assistant.
 namespace gui {
+
+class AssistantWindow;
 
 class CalibrationTools : public QObject {
     // tr() looks texts up under this class, without moc.

@@ -10,7 +10,7 @@
 #include "storage/calibration_file.h"
 #include "storage/calibration_json.h"
 #include "storage/data_folder.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 namespace gui {
 namespace {
@@ -163,7 +163,7 @@ void CalibrationMenus::showHistory() {
         // A demo without --keep-history, or no data folder to keep a history in.
         QMessageBox::information(&form_, tr(kHistoryTitle),
                                  storage::HistoryStore::defaultFolder().isEmpty()
-                                     ? storage::translate("Storage", storage::kNoDataFolder)
+                                     ? translation::translate("Storage", storage::kNoDataFolder)
                                      : tr("No history is kept for a simulated adaptor; start the "
                                           "program with --keep-history to keep one."));
         return;

@@ -8,7 +8,7 @@
 
 #include "protocol/thresholds.h"
 #include "storage/calibration_json.h"
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 namespace gui {
 namespace {
@@ -73,7 +73,8 @@ void HistoryDialog::fillTable() {
                                  .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
         table_->setItem(row, 0, cell(time));
         table_->setItem(
-            row, 1, cell(storage::translate("History", history::eventName(entry.event).data())));
+            row, 1,
+            cell(translation::translate("History", history::eventName(entry.event).data())));
         for (std::size_t i = 0; i < kColumnAddresses.size(); ++i) {
             table_->setItem(
                 row, kFirstThresholdColumn + static_cast<int>(i),

@@ -1,6 +1,6 @@
 #include "gui/form/lock_refusal.h"
 
-#include "storage/translate.h"
+#include "translation/translate.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -8,11 +8,12 @@
 
 namespace gui {
 
-void reportNotAcquired(const storage::SingleInstance& instance) {
+void reportNotAcquired(const lock::SingleInstance& instance) {
     const QString text = instance.problem();
     std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        QMessageBox::warning(nullptr, storage::translate("Storage", "Shifter calibration"), text);
+        QMessageBox::warning(nullptr, translation::translate("Storage", "Shifter calibration"),
+                             text);
     }
 }
 

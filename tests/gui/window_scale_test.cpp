@@ -1,0 +1,164 @@
+// The window at any size: the design scales uniformly and centred, the plot stays
+// crisp with the live position marked, and the window and the assistant open inside a
+// small screen's free area.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include "gui/form/plot_widget.h"
+#include "gui/form/twips.h"
+#include "gui/form/window_memory.h"
+#include "gui/form/window_placement.h"
+#include "support/shown_window.h"
+
+namespace {
+
+// The first row, from the top, where a frame's line crosses a column just inside its
+// right border.
+int frameLineTop(QWidget& frame) {
+    const QImage image = frame.grab().toImage();
+    const int x = image.width() - 4;
+    int y = 1;
+    while (y < image.height() && image.pixelColor(x, y) == image.pixelColor(x, 0)) {
+        ++y;
+    }
+    return y;
+}
+
+class WindowScaleTest : public ShownWindowTest {
+  protected:
+    void SetUp() override {
+        plugIn();
+        showWindow();
+    }
+    // The design's size at 1x: 7130 x 8020 twips and the status line's 660.
+    const QSize one{475, 579};
+};
+
+TEST_F(WindowScaleTest, TheDesignScalesUniformlyCentredBelowTheMenuBar) {
+    const int menu = form->menuHeight();
+    ASSERT_EQ(form->clientArea()->size(), one);
+    const QFont boxFont = child<QLineEdit>("Text9")->font();
+    struct Case {
+        QSize window;
+        double scale;
+    };
+    const Case cases[] = {
+        {{one.width() * 2, one.height() * 2 + menu}, 2},
+        {{one.width() * 4, one.height() * 3 + menu}, 3},  // wide: centred across
+        {{one.width() * 2, one.height() * 3 + menu}, 2},  // tall: centred down
+        {{100, 100}, gui::FormWidget::kMinimumScale},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scale);
+        form->setMinimumSize(0, 0);
+        form->resize(c.window);
+        ASSERT_EQ(form->size(), c.window);
+        EXPECT_DOUBLE_EQ(form->scale(), c.scale);
+        const QRect client = form->clientArea()->geometry();
+        EXPECT_EQ(client.size(), QSize(static_cast<int>(std::lround(one.width() * c.scale)),
+                                       static_cast<int>(std::lround(one.height() * c.scale))));
+        if (form->width() > client.width()) {
+            EXPECT_LE(std::abs(client.center().x() - form->rect().center().x()), 1);
+        }
+        if (form->height() - menu > client.height()) {
+            EXPECT_LE(std::abs(client.center().y() - (menu + form->rect().bottom()) / 2), 1);
+        }
+        EXPECT_EQ(form->widgetFor(frm->Graph)->geometry(), gui::pixelGeometry(frm->Graph, c.scale));
+        EXPECT_DOUBLE_EQ(child<QLineEdit>("Text9")->font().pointSizeF(),
+                         boxFont.pointSizeF() * c.scale);
+        // The Information frame's line stays above the rows it holds.
+        EXPECT_LT(frameLineTop(*form->widgetFor(frm->Frame1)), form->widgetFor(frm->lblManuf)->y());
+    }
+}
+
+TEST_F(WindowScaleTest, AtTwiceTheSizeTracePenAndMarkerScaleAndTheMarkerIsOverTheTrace) {
+    form->resize(form->sizeAtScale(2));
+    bus.queueLever(adaptor, {128, 128, false});
+    ASSERT_TRUE(waitUntilShown([&] { return frm->lblX.Caption == "128"; }));
+    auto* plot = static_cast<gui::PlotWidget*>(form->widgetFor(frm->Graph));
+    const QImage image = plot->grab().toImage();
+    // The pen of 2 design pixels is a square of 4 pixels, under the marker's centre.
+    const QPoint centre = plot->markerArea().center();
+    EXPECT_EQ(image.pixelColor(centre), QColor(Qt::black));
+    const QRect pen = QRect(centre, QSize(1, 1)).adjusted(-4, -4, 4, 4);
+    int black = 0;
+    for (int y = pen.top(); y <= pen.bottom(); ++y) {
+        for (int x = pen.left(); x <= pen.right(); ++x) {
+            black += image.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(black, 16);
+    // The red ring at its scaled radius of 10 pixels.
+    EXPECT_EQ(image.pixelColor(centre + QPoint(10, 0)).red(), 255);
+    EXPECT_LT(image.pixelColor(centre + QPoint(10, 0)).green(), 100);
+}
+
+TEST_F(WindowScaleTest, OnA1024By600ScreenAt2xTheWindowOpensSmallerAndInside) {
+    // 1024 x 600 device pixels at scale 2, less a panel of 80
+    const QRect available(0, 0, 512, 260);
+    gui::fitInto(*form, available);
+    EXPECT_LT(form->scale(), 1);
+    EXPECT_GE(form->scale(), gui::FormWidget::kMinimumScale);
+    EXPECT_LT(form->height(), available.height());
+    const QRect frame(gui::placementWithin(QRect(QPoint(), form->size()), available), form->size());
+    EXPECT_TRUE(available.contains(frame));
+    // Wider than the shrunk design, so that the menu bar shows its last menu.
+    const QMenuBar* bar = form->findChild<QMenuBar*>();
+    EXPECT_TRUE(
+        bar->rect().contains(bar->actionGeometry(form->menu(gui::Menu::Help)->menuAction())));
+    // On a large screen it opens at the design's size.
+    gui::fitInto(*form, QRect(0, 0, 1280, 1024));
+    EXPECT_DOUBLE_EQ(form->scale(), 1);
+}
+
+TEST_F(WindowScaleTest, SizeAndViewChoicesComeBackFromTheFileTheCallerChose) {
+    QTemporaryDir folder;
+    storage::WindowStateFile file(folder.filePath(QStringLiteral("window.json")));
+    gui::WindowMemory memory(file);
+    EXPECT_FALSE(memory.restore(*form));  // nothing kept yet
+    form->resize(form->sizeAtScale(0.8));
+    tools->traceByGearAction().setChecked(true);
+    memory.save(*form);
+
+    showWindow();
+    ASSERT_FALSE(frm->traceByGear);
+    ASSERT_TRUE(memory.restore(*form));
+    EXPECT_EQ(form->size(), form->sizeAtScale(0.8));
+    EXPECT_TRUE(frm->traceByGear);
+
+    // A size kept on a larger screen comes back inside this one's free area.
+    form->resize(form->sizeAtScale(gui::FormWidget::kMaximumScale));
+    memory.save(*form);
+    ASSERT_TRUE(memory.restore(*form));
+    const QSize room = form->screen()->availableGeometry().size() - gui::frameAllowance(*form);
+    EXPECT_TRUE(room.expandedTo(form->size()) == room) << form->width() << "x" << form->height();
+}
+
+TEST(AssistantPlacement, BesideTheMainWindowWhereThereIsRoomElseOverItAlwaysInside) {
+    const QRect screen(0, 0, 1280, 1024);
+    const QSize dialog(520, 560);
+    struct Case {
+        QRect main;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {{100, 100, 475, 600}, {583, 100}},  // room on the right
+        {{700, 100, 475, 600}, {172, 100}},  // room on the left only
+        {{400, 100, 475, 600}, {378, 120}},  // neither: over it, centred
+        {{700, 800, 475, 600}, {172, 464}},  // kept above the screen's bottom
+        {{-50, 100, 475, 600}, {433, 100}},  // the main window partly off the left
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.main.x());
+        const QPoint place = gui::placementBeside(c.main, dialog, screen, 8);
+        EXPECT_EQ(place, c.expected);
+        EXPECT_TRUE(screen.contains(QRect(place, dialog)));
+    }
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+# The link graph of the fixture: the front end links the window object publicly and the
+# assistant privately; the resources link nothing.
+set(layers fx_protocol fx_window fx_assistant fx_gui fx_app fx_resources)
+set(folders_fx_protocol protocol)
+set(folders_fx_window window)
+set(links_fx_window fx_protocol)
+set(public_fx_window fx_protocol)
+set(folders_fx_assistant assistant)
+set(links_fx_assistant fx_protocol)
+set(public_fx_assistant fx_protocol)
+set(folders_fx_gui gui)
+set(links_fx_gui fx_window fx_assistant Qt6::Widgets)
+set(public_fx_gui fx_window Qt6::Widgets)
+set(folders_fx_app app)
+set(links_fx_app fx_gui)
+set(folders_fx_resources resources)
+set(generated_fx_resources ${CMAKE_CURRENT_LIST_DIR}/generated/firmware_image_data.cpp)
