@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/command.h"
 #include "protocol/adaptor_protocol.h"
 
 namespace {
@@ -212,23 +213,24 @@ TEST(CommandLine, AScreenshotThatCannotBeWrittenIsRefusedAtOnce) {
 }
 
 TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
-    const std::tuple<QStringList, cli::Command, QString> commands[] = {
-        {{"--list"}, cli::Command::List, ""},
-        {{"--read", "--json"}, cli::Command::Read, ""},
-        {{"--write", "V1=80,SEQH2=75"}, cli::Command::Write, "V1=80,SEQH2=75"},
-        {{"--write-file=values.json"}, cli::Command::WriteFile, "values.json"},
-        {{"--dump", "--simulate"}, cli::Command::Dump, ""},
-        {{"--report", "-"}, cli::Command::Report, "-"},
+    const std::tuple<QStringList, std::string, QString> commands[] = {
+        {{"--list"}, "list", ""},
+        {{"--read", "--json"}, "read", ""},
+        {{"--write", "V1=80,SEQH2=75"}, "write", "V1=80,SEQH2=75"},
+        {{"--write-file=values.json"}, "write-file", "values.json"},
+        {{"--dump", "--simulate"}, "dump", ""},
+        {{"--report", "-"}, "report", "-"},
     };
     for (const auto& [arguments, command, value] : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const cli::CommandLine line = parse(arguments);
         ASSERT_EQ(line.action, cli::LaunchAction::Run);
-        EXPECT_EQ(line.options.command, command);
+        ASSERT_TRUE(line.options.command);
+        EXPECT_EQ(line.options.command->name, command);
         EXPECT_EQ(line.options.commandValue, value);
     }
-    EXPECT_TRUE(parse({"--read", "--json"}).options.json);
-    EXPECT_EQ(parse({}).options.command, cli::Command::None);
+    EXPECT_EQ(parse({"--read", "--json"}).options.commandFlags, QStringList{"json"});
+    EXPECT_EQ(parse({}).options.command, nullptr);
 
     for (const QStringList& wrong :
          {QStringList{"--list", "--dump"}, QStringList{"--list", "--json"}, QStringList{"--json"},
