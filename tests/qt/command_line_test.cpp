@@ -4,11 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <set>
 #include <tuple>
 #include <vector>
 
 #include "cli/command_line.h"
-#include "cli/command.h"
+#include "cli/command_list.h"
 #include "protocol/adaptor_protocol.h"
 
 namespace {
@@ -245,6 +247,30 @@ TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
                                    "serialNumber", "thresholds {V1, V2, H1, H2, SEQH1, SEQH2}"}) {
         EXPECT_TRUE(help.contains(QLatin1String(documented))) << documented;
     }
+}
+
+// The page that describes the commands names, in the first column of its table, each
+// registered command and each of their flags, and nothing else.
+TEST(CommandLine, TheCommandsPageNamesEveryCommandAndFlagOfTheList) {
+    QFile page(QStringLiteral(SHIFTER_SOURCE_DIR "/docs/COMMANDS.md"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::set<std::string> documented;
+    const QRegularExpression option(QStringLiteral("--([a-z][a-z-]*)"));
+    for (const QString& line : QString::fromUtf8(page.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("| `"))) {
+            for (const auto& match : option.globalMatch(line.section(QLatin1Char('|'), 1, 1))) {
+                documented.insert(match.captured(1).toStdString());
+            }
+        }
+    }
+    std::set<std::string> registered;
+    for (const cli::Command* command : cli::commandList()) {
+        registered.insert(command->name);
+        for (const cli::CommandFlag& flag : command->flags) {
+            registered.insert(flag.name);
+        }
+    }
+    EXPECT_EQ(documented, registered);
 }
 
 }  // namespace
