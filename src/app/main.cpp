@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
         return cli::withOutputDelivered(commandLine.exitCode());
     }
     const cli::LaunchOptions& launch = commandLine.options;
-    if (launch.command != cli::Command::None) {
+    if (launch.command) {
         return cli::withOutputDelivered(cli::runCommand(launch));
     }
 #ifdef SHIFTER_WITH_WINDOW

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "app/screenshot.h"
+#include "cli/adaptor_choice.h"
 #include "cli/qt_options.h"
 #include "commands/exit_status.h"
 #include "gui/assistant/calibration_tools.h"
@@ -89,11 +90,12 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     QApplication::setWindowIcon(gui::applicationIcon());
 
     // The simulated adaptor is private to each instance and needs no lock.
+    const cli::AdaptorChoice choice = cli::adaptorChoice(launch);
     std::optional<lock::SingleInstance> realAdaptors;
     std::unique_ptr<hid::HidLayer> hidLayer;
-    if (launch.recorded) {
+    if (choice.source == cli::AdaptorChoice::Source::Recorded) {
         hidLayer = std::make_unique<recording::RecordedAdaptor>(*launch.recorded);
-    } else if (launch.simulated) {
+    } else if (choice.source == cli::AdaptorChoice::Source::Simulated) {
         auto bus = std::make_unique<sim::SimulatedBus>();
         sim::startDemoAdaptor(*bus, *launch.simulated, launch.reportRateHz, launch.lever);
         hidLayer = std::move(bus);
@@ -106,13 +108,12 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     }
 
     WindowOptions options;
-    options.adaptorIsSimulated = launch.simulated.has_value();
-    options.simulatedHistoryKept = launch.simulated && launch.keepHistory;
-    // A demo leaves the user's data alone unless asked.
+    options.adaptorIsSimulated = choice.simulated();
+    options.simulatedHistoryKept = choice.simulated() && choice.historyKept;
     std::optional<storage::HistoryRecorder> history;
     NoDataFolder noDataFolder;
     history::Recorder* recorder = nullptr;
-    if (!launch.simulated || launch.keepHistory) {
+    if (choice.historyKept) {
         const QString folder = storage::HistoryStore::defaultFolder();
         if (folder.isEmpty()) {
             recorder = &noDataFolder;
@@ -121,7 +122,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
         }
     }
     // The diagnosis explains the real adaptors only.
-    if (!launch.simulated) {
+    if (!choice.simulated()) {
         options.accessAdvice = diagnosis::accessAdvice;
     }
 
@@ -142,7 +143,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     if (recording::RecordingLayer* support = recording.supportRecording()) {
         gui::addSupportRecording(widget, *support);
     }
-    if (!launch.simulated) {
+    if (!choice.simulated()) {
         widget.setAccessDetails([] { return QString::fromStdString(diagnosis::accessDetails()); });
     }
 

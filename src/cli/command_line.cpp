@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cmath>
-#include <vector>
 
+#include "cli/command_list.h"
 #include "cli/qt_options.h"
 #include "session_recording/session_recording.h"
 #include "storage/atomic_file.h"
@@ -45,54 +45,6 @@ QStringList withDefaultSimulation(const QStringList& arguments) {
         }
     }
     return result;
-}
-
-// The options that pick a command, with the command each picks.
-struct CommandOption {
-    QCommandLineOption option;
-    Command command;
-};
-
-std::vector<CommandOption> commandOptions() {
-    const auto option = [](const char* name, const char* description, const char* value = "") {
-        return QCommandLineOption(QLatin1String(name),
-                                  translation::translate("CommandLine", description),
-                                  QLatin1String(value));
-    };
-    return {
-        {option("list", QT_TRANSLATE_NOOP(
-                            "CommandLine",
-                            "Lists each adaptor present: path, product, version, serial number "
-                            "and whether this user may open it (if not: why).")),
-         Command::List},
-        {option("read",
-                QT_TRANSLATE_NOOP("CommandLine",
-                                  "Shows the adaptor's identity and its six stored thresholds; "
-                                  "writes nothing.")),
-         Command::Read},
-        {option("write",
-                QT_TRANSLATE_NOOP(
-                    "CommandLine",
-                    "Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; "
-                    "values 0 to 254), e.g. V1=80,SEQH2=75."),
-                "ASSIGNMENTS"),
-         Command::Write},
-        {option("write-file",
-                QT_TRANSLATE_NOOP(
-                    "CommandLine",
-                    "Stores all six thresholds of a calibration exported from the window "
-                    "(File > Export calibration...)."),
-                "FILE"),
-         Command::WriteFile},
-        {option("dump", QT_TRANSLATE_NOOP("CommandLine",
-                                          "Shows the adaptor's 128 bytes of memory as hex text.")),
-         Command::Dump},
-        {option("report",
-                QT_TRANSLATE_NOOP("CommandLine",
-                                  "Writes a support report to FILE (- for standard output)."),
-                "FILE"),
-         Command::Report},
-    };
 }
 
 // Exit statuses and the JSON fields, after the options in --help.
@@ -142,22 +94,6 @@ std::optional<QString> outputFileProblem(const QString& option, const QString& p
     return std::nullopt;
 }
 
-// --record FILE and --record-anonymous; an empty text when they are fine.
-QString takeRecordOptions(const QCommandLineParser& parser, const QCommandLineOption& record,
-                          const QCommandLineOption& anonymous, LaunchOptions& options) {
-    options.recordAnonymous = parser.isSet(anonymous);
-    if (!parser.isSet(record)) {
-        return options.recordAnonymous
-                   ? QStringLiteral("--record-anonymous applies to --record only")
-                   : QString();
-    }
-    options.recordPath = parser.value(record);
-    if (options.recordPath.isEmpty()) {
-        return QStringLiteral("--record needs a file name");
-    }
-    return outputFileProblem(QStringLiteral("record"), options.recordPath).value_or(QString());
-}
-
 // "40,165,215": three columns from left to right, each 0..255.
 std::optional<sim::GatePlacement> gatesNamed(const QString& text) {
     const QStringList parts = text.split(QLatin1Char(','));
@@ -178,10 +114,279 @@ std::optional<sim::GatePlacement> gatesNamed(const QString& text) {
                               static_cast<std::uint8_t>(columns[2])};
 }
 
-// The demo lever's options; an empty text when they are fine, else what is wrong.
-QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOption& lever,
-                         const QCommandLineOption& gates, const QCommandLineOption& noise,
+// The options of the program itself and of the window; each command brings its own.
+struct OwnOptions {
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption simulate;
+    QCommandLineOption reportRate;
+    QCommandLineOption lever;
+    QCommandLineOption gates;
+    QCommandLineOption noise;
+    QCommandLineOption screenshot;
+    QCommandLineOption scale;
+    QCommandLineOption keepHistory;
+    QCommandLineOption record;
+    QCommandLineOption recordAnonymous;
+};
+
+OwnOptions ownOptions() {
+    return {
+        .help = QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                   translation::translate("CommandLine", "Shows this help.")),
+        .version = QCommandLineOption(
+            {QStringLiteral("v"), QStringLiteral("version")},
+            translation::translate("CommandLine", "Shows the program's version.")),
+        .simulate = QCommandLineOption(
+            QStringLiteral("simulate"),
+            translation::translate(
+                "CommandLine",
+                "Runs on a simulated adaptor whose lever moves by itself: kelvo "
+                "(when no value is given), mirad, usb or loader; or on the adaptor a "
+                "recording made with --record holds, given as --simulate=FILE."),
+            QStringLiteral("kelvo|mirad|usb|loader|FILE")),
+        .reportRate = QCommandLineOption(
+            QStringLiteral("report-rate"),
+            translation::translate("CommandLine",
+                                   "Reports a second the simulated adaptor sends (default 125)."),
+            QStringLiteral("HZ")),
+        .lever = QCommandLineOption(
+            QStringLiteral("lever"),
+            translation::translate(
+                "CommandLine",
+                "How the simulated lever moves: tour (the default) goes through the "
+                "gears of both modes; assistant follows the calibration assistant's "
+                "H-pattern steps, assistant-sequential its sequential ones."),
+            QStringLiteral("tour|assistant|assistant-sequential")),
+        .gates = QCommandLineOption(
+            QStringLiteral("gates"),
+            translation::translate(
+                "CommandLine",
+                "X of the assistant lever's left, middle and right gates (default "
+                "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
+            QStringLiteral("L,M,R")),
+        .noise = QCommandLineOption(
+            QStringLiteral("noise"),
+            translation::translate("CommandLine",
+                                   "Units the simulated lever shakes in X and Y (default 3 for the "
+                                   "assistant's lever, 0 for the tour)."),
+            QStringLiteral("UNITS")),
+        .screenshot = QCommandLineOption(
+            QStringLiteral("screenshot"),
+            translation::translate(
+                "CommandLine",
+                "Saves a PNG picture of the window to FILE after about two seconds, "
+                "then closes the window."),
+            QStringLiteral("FILE")),
+        .scale = QCommandLineOption(
+            QStringLiteral("scale"),
+            translation::translate(
+                "CommandLine",
+                "Opens the window at FACTOR times the design's size (0.4 to 8), and "
+                "keeps its size, place and View choices for the next run unchanged."),
+            QStringLiteral("FACTOR")),
+        .keepHistory = QCommandLineOption(
+            QStringLiteral("keep-history"),
+            translation::translate(
+                "CommandLine",
+                "Keeps the calibration history of a simulated adaptor in the user's data "
+                "folder, as it is always kept for real adaptors.")),
+        .record = QCommandLineOption(
+            QStringLiteral("record"),
+            translation::translate(
+                "CommandLine",
+                "Records every call to the adaptors and each answer into FILE, with "
+                "the window or any command. The recording holds the adaptor's serial "
+                "number and thresholds; it stops at 50 MB."),
+            QStringLiteral("FILE")),
+        .recordAnonymous = QCommandLineOption(
+            QStringLiteral("record-anonymous"),
+            translation::translate("CommandLine",
+                                   "With --record: writes a stand-in for the serial "
+                                   "number and the device paths.")),
+    };
+}
+
+// Ours in the order --help shows them, then each command's option and its own flags.
+void addOptions(QCommandLineParser& parser, const OwnOptions& own) {
+    parser.addOptions({own.help, own.version, own.simulate, own.reportRate, own.lever, own.gates,
+                       own.noise, own.screenshot, own.scale, own.keepHistory, own.record,
+                       own.recordAnonymous});
+    for (const Command* command : commandList()) {
+        parser.addOption(QCommandLineOption(QLatin1String(command->name),
+                                            translation::translate("CommandLine", command->help),
+                                            QLatin1String(command->valueName)));
+    }
+    for (const Command* command : commandList()) {
+        for (const CommandFlag& flag : command->flags) {
+            parser.addOption(QCommandLineOption(QLatin1String(flag.name),
+                                                translation::translate("CommandLine", flag.help)));
+        }
+    }
+}
+
+// The parser names the program after its path (or not at all before the application
+// exists), knows no options whose value may be left out, and translates its heading
+// only through an application.
+QString helpText(const QCommandLineParser& parser) {
+    QString text = parser.helpText();
+    text.replace(QLatin1String("\nOptions:\n"),
+                 QLatin1Char('\n') + translation::qtTranslated("QCommandLineParser", "Options:") +
+                     QLatin1Char('\n'));
+    const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
+    text.replace(0, usageEnd < 0 ? 0 : usageEnd,
+                 translation::translate("CommandLine", "Usage: %1 [options]")
+                     .arg(QLatin1String(kProgramName)));
+    return text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader|FILE>"),
+                        QLatin1String("--simulate[=kelvo|mirad|usb|loader|FILE]")) +
+           translation::translate("CommandLine", kCommandHelp);
+}
+
+// Each step below takes what it reads from the parser into the options and gives what
+// is wrong, or an empty text when all is fine; parseCommandLine runs them in turn.
+
+// The parser would keep the last of several values, and a script that gives one twice
+// did not mean both: every option of ours is taken once, and no argument stands alone.
+QString takeEachOnce(const QCommandLineParser& parser, const OwnOptions&, LaunchOptions&) {
+    const QStringList given = parser.optionNames();
+    for (const QString& name : given) {
+        if (given.count(name) > 1) {
+            return translation::translate("CommandLine", "--%1 is given more than once").arg(name);
+        }
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return translation::translate("CommandLine", "unexpected argument '%1'")
+            .arg(parser.positionalArguments().constFirst());
+    }
+    return {};
+}
+
+// --simulate: an adaptor's name or a recording's file.
+QString takeSimulation(const QCommandLineParser& parser, const OwnOptions& own,
+                       LaunchOptions& options) {
+    options.keepHistory = parser.isSet(own.keepHistory);
+    if (!parser.isSet(own.simulate)) {
+        return {};
+    }
+    const QString name = parser.value(own.simulate);
+    options.simulated = simulatedIdentityNamed(name);
+    if (!options.simulated && QFileInfo::exists(name)) {
+        QString error;
+        options.recorded = session_recording::loadRecordedAdaptor(name, error);
+        if (!options.recorded) {
+            return error;
+        }
+        options.simulated = options.recorded->identity;
+    }
+    if (!options.simulated) {
+        return translation::translate("CommandLine",
+                                      "unknown adaptor '%1' for --simulate: use kelvo, "
+                                      "mirad, usb, loader or a recording's file")
+            .arg(name);
+    }
+    return {};
+}
+
+// --report-rate, and none of the demo's options for a recording.
+QString takeReportRate(const QCommandLineParser& parser, const OwnOptions& own,
+                       LaunchOptions& options) {
+    for (const QCommandLineOption* demoOnly :
+         {&own.reportRate, &own.lever, &own.gates, &own.noise}) {
+        if (options.recorded && parser.isSet(*demoOnly)) {
+            return QStringLiteral(
+                       "--%1 does not apply to a recording, which plays the "
+                       "reports it holds")
+                .arg(demoOnly->names().constFirst());
+        }
+    }
+    if (!parser.isSet(own.reportRate)) {
+        return {};
+    }
+    if (!options.simulated) {
+        return translation::translate("CommandLine", "--report-rate applies to --simulate only");
+    }
+    bool isNumber = false;
+    const double rate = parser.value(own.reportRate).toDouble(&isNumber);
+    if (!isNumber || !std::isfinite(rate) || rate <= 0 || rate > kMaxReportRateHz) {
+        return translation::translate("CommandLine",
+                                      "--report-rate needs a number of reports a second "
+                                      "above 0 and at most %1, not '%2'")
+            .arg(kMaxReportRateHz)
+            .arg(parser.value(own.reportRate));
+    }
+    options.reportRateHz = rate;
+    return {};
+}
+
+// One command at most, with its value when it takes one.
+QString takeCommand(const QCommandLineParser& parser, const OwnOptions&, LaunchOptions& options) {
+    for (const Command* command : commandList()) {
+        const QString name = QLatin1String(command->name);
+        if (!parser.isSet(name)) {
+            continue;
+        }
+        if (options.command) {
+            return translation::translate("CommandLine", "give one command at a time");
+        }
+        options.command = command;
+        if (*command->valueName) {
+            options.commandValue = parser.value(name);
+            if (options.commandValue.isEmpty()) {
+                return translation::translate("CommandLine", "--%1 needs %2")
+                    .arg(name, QLatin1String(command->valueName));
+            }
+        }
+    }
+    return {};
+}
+
+// A command's own flags, with that command only.
+QString takeCommandFlags(const QCommandLineParser& parser, const OwnOptions&,
                          LaunchOptions& options) {
+    for (const Command* command : commandList()) {
+        for (const CommandFlag& flag : command->flags) {
+            if (!parser.isSet(QLatin1String(flag.name))) {
+                continue;
+            }
+            if (options.command != command) {
+                return translation::translate("CommandLine", flag.elsewhere);
+            }
+            options.commandFlags << QLatin1String(flag.name);
+        }
+    }
+    return {};
+}
+
+// --scale, and neither it nor --screenshot with a command.
+QString takeScale(const QCommandLineParser& parser, const OwnOptions& own, LaunchOptions& options) {
+    for (const QCommandLineOption* windowOnly : {&own.screenshot, &own.scale}) {
+        if (options.command && parser.isSet(*windowOnly)) {
+            return translation::translate("CommandLine", "--%1 needs the window, not a command")
+                .arg(windowOnly->names().constFirst());
+        }
+    }
+    if (!parser.isSet(own.scale)) {
+        return {};
+    }
+    bool isNumber = false;
+    const double factor = parser.value(own.scale).toDouble(&isNumber);
+    if (!isNumber || !(factor >= kMinWindowScale && factor <= kMaxWindowScale)) {
+        return translation::translate("CommandLine",
+                                      "--scale needs a factor from %1 to %2, not '%3'")
+            .arg(kMinWindowScale)
+            .arg(kMaxWindowScale)
+            .arg(parser.value(own.scale));
+    }
+    options.windowScale = factor;
+    return {};
+}
+
+// The demo lever's options; an empty text when they are fine, else what is wrong.
+QString takeLeverOptions(const QCommandLineParser& parser, const OwnOptions& own,
+                         LaunchOptions& options) {
+    const QCommandLineOption& lever = own.lever;
+    const QCommandLineOption& gates = own.gates;
+    const QCommandLineOption& noise = own.noise;
     if (!options.simulated) {
         for (const QCommandLineOption* option : {&lever, &gates, &noise}) {
             if (parser.isSet(*option)) {
@@ -232,6 +437,50 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
     return {};
 }
 
+// --record FILE and --record-anonymous; an empty text when they are fine.
+QString takeRecordOptions(const QCommandLineParser& parser, const OwnOptions& own,
+                          LaunchOptions& options) {
+    options.recordAnonymous = parser.isSet(own.recordAnonymous);
+    if (!parser.isSet(own.record)) {
+        return options.recordAnonymous
+                   ? QStringLiteral("--record-anonymous applies to --record only")
+                   : QString();
+    }
+    options.recordPath = parser.value(own.record);
+    if (options.recordPath.isEmpty()) {
+        return QStringLiteral("--record needs a file name");
+    }
+    return outputFileProblem(QStringLiteral("record"), options.recordPath).value_or(QString());
+}
+
+// A recording of its own replay would replace the recording being played.
+QString takeReplayNotRecorded(const QCommandLineParser& parser, const OwnOptions& own,
+                              LaunchOptions& options) {
+    if (options.recorded && !options.recordPath.isEmpty() &&
+        QFileInfo(options.recordPath).canonicalFilePath() ==
+            QFileInfo(parser.value(own.simulate)).canonicalFilePath()) {
+        return translation::translate("CommandLine",
+                                      "--record would replace %1, the recording being "
+                                      "played; record into another file")
+            .arg(QDir::toNativeSeparators(parser.value(own.simulate)));
+    }
+    return {};
+}
+
+// --screenshot FILE, refused at once when FILE cannot be written.
+QString takeScreenshot(const QCommandLineParser& parser, const OwnOptions& own,
+                       LaunchOptions& options) {
+    if (!parser.isSet(own.screenshot)) {
+        return {};
+    }
+    options.screenshotPath = parser.value(own.screenshot);
+    if (options.screenshotPath.isEmpty()) {
+        return translation::translate("CommandLine", "--screenshot needs a file name");
+    }
+    return outputFileProblem(QStringLiteral("screenshot"), options.screenshotPath)
+        .value_or(QString());
+}
+
 }  // namespace
 
 std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name) {
@@ -255,87 +504,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(translation::translate(
         "CommandLine", "Calibrates the lever thresholds of a USB shifter adaptor."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  translation::translate("CommandLine", "Shows this help."));
-    const QCommandLineOption version(
-        {QStringLiteral("v"), QStringLiteral("version")},
-        translation::translate("CommandLine", "Shows the program's version."));
-    const QCommandLineOption simulate(
-        QStringLiteral("simulate"),
-        translation::translate(
-            "CommandLine",
-            "Runs on a simulated adaptor whose lever moves by itself: kelvo "
-            "(when no value is given), mirad, usb or loader; or on the adaptor a "
-            "recording made with --record holds, given as --simulate=FILE."),
-        QStringLiteral("kelvo|mirad|usb|loader|FILE"));
-    const QCommandLineOption record(
-        QStringLiteral("record"),
-        translation::translate(
-            "CommandLine",
-            "Records every call to the adaptors and each answer into FILE, with "
-            "the window or any command. The recording holds the adaptor's serial "
-            "number and thresholds; it stops at 50 MB."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption recordAnonymous(
-        QStringLiteral("record-anonymous"),
-        translation::translate("CommandLine",
-                               "With --record: writes a stand-in for the serial "
-                               "number and the device paths."));
-    const QCommandLineOption reportRate(
-        QStringLiteral("report-rate"),
-        translation::translate("CommandLine",
-                               "Reports a second the simulated adaptor sends (default 125)."),
-        QStringLiteral("HZ"));
-    const QCommandLineOption screenshot(
-        QStringLiteral("screenshot"),
-        translation::translate("CommandLine",
-                               "Saves a PNG picture of the window to FILE after about two seconds, "
-                               "then closes the window."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption scale(
-        QStringLiteral("scale"),
-        translation::translate(
-            "CommandLine",
-            "Opens the window at FACTOR times the design's size (0.4 to 8), and "
-            "keeps its size, place and View choices for the next run unchanged."),
-        QStringLiteral("FACTOR"));
-    const QCommandLineOption keepHistory(
-        QStringLiteral("keep-history"),
-        translation::translate(
-            "CommandLine",
-            "Keeps the calibration history of a simulated adaptor in the user's data "
-            "folder, as it is always kept for real adaptors."));
-    const QCommandLineOption lever(
-        QStringLiteral("lever"),
-        translation::translate("CommandLine",
-                               "How the simulated lever moves: tour (the default) goes through the "
-                               "gears of both modes; assistant follows the calibration assistant's "
-                               "H-pattern steps, assistant-sequential its sequential ones."),
-        QStringLiteral("tour|assistant|assistant-sequential"));
-    const QCommandLineOption gates(
-        QStringLiteral("gates"),
-        translation::translate(
-            "CommandLine",
-            "X of the assistant lever's left, middle and right gates (default "
-            "40,165,215, where the factory thresholds read some of 3rd as 5th)."),
-        QStringLiteral("L,M,R"));
-    const QCommandLineOption noise(
-        QStringLiteral("noise"),
-        translation::translate("CommandLine",
-                               "Units the simulated lever shakes in X and Y (default 3 for the "
-                               "assistant's lever, 0 for the tour)."),
-        QStringLiteral("UNITS"));
-    parser.addOptions({help, version, simulate, reportRate, lever, gates, noise, screenshot, scale,
-                       keepHistory, record, recordAnonymous});
-    const QCommandLineOption json(
-        QStringLiteral("json"),
-        translation::translate("CommandLine", "With --read: answers in JSON."));
-    const std::vector<CommandOption> commandChoices = commandOptions();
-    for (const CommandOption& choice : commandChoices) {
-        parser.addOption(choice.option);
-    }
-    parser.addOption(json);
-
+    const OwnOptions own = ownOptions();
+    addOptions(parser, own);
     // Qt's own options (-style, -platform, ...) are left to QApplication.
     const QStringList args = withDefaultSimulation(withoutQtOptions(
         arguments.isEmpty() ? QStringList{QLatin1String(kProgramName)} : arguments));
@@ -343,152 +513,23 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return failure(parser.errorText());
     }
     CommandLine result;
-    if (parser.isSet(help)) {
+    if (parser.isSet(own.help)) {
         result.action = LaunchAction::ShowHelp;
-        // The parser names the program after its path (or not at all before the
-        // application exists), knows no options whose value may be left out, and
-        // translates its heading only through an application.
-        QString text = parser.helpText();
-        text.replace(QLatin1String("\nOptions:\n"),
-                     QLatin1Char('\n') +
-                         translation::qtTranslated("QCommandLineParser", "Options:") +
-                         QLatin1Char('\n'));
-        const qsizetype usageEnd = text.indexOf(QLatin1Char('\n'));
-        text.replace(0, usageEnd < 0 ? 0 : usageEnd,
-                     translation::translate("CommandLine", "Usage: %1 [options]")
-                         .arg(QLatin1String(kProgramName)));
-        result.text = text.replace(QLatin1String("--simulate <kelvo|mirad|usb|loader|FILE>"),
-                                   QLatin1String("--simulate[=kelvo|mirad|usb|loader|FILE]")) +
-                      translation::translate("CommandLine", kCommandHelp);
+        result.text = helpText(parser);
         return result;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(own.version)) {
         result.action = LaunchAction::ShowVersion;
         result.text = QStringLiteral("%1 %2\n").arg(QLatin1String(kProgramName),
                                                     QLatin1String(kProgramVersion));
         return result;
     }
-    // The parser would keep the last of several values, and a script that gives one
-    // twice did not mean both: every option of ours is taken once.
-    const QStringList given = parser.optionNames();
-    for (const QString& name : given) {
-        if (given.count(name) > 1) {
-            return failure(
-                translation::translate("CommandLine", "--%1 is given more than once").arg(name));
-        }
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        return failure(translation::translate("CommandLine", "unexpected argument '%1'")
-                           .arg(parser.positionalArguments().constFirst()));
-    }
-    if (parser.isSet(simulate)) {
-        const QString name = parser.value(simulate);
-        result.options.simulated = simulatedIdentityNamed(name);
-        if (!result.options.simulated && QFileInfo::exists(name)) {
-            QString error;
-            result.options.recorded = session_recording::loadRecordedAdaptor(name, error);
-            if (!result.options.recorded) {
-                return failure(error);
-            }
-            result.options.simulated = result.options.recorded->identity;
-        }
-        if (!result.options.simulated) {
-            return failure(translation::translate("CommandLine",
-                                                  "unknown adaptor '%1' for --simulate: use kelvo, "
-                                                  "mirad, usb, loader or a recording's file")
-                               .arg(name));
-        }
-    }
-    for (const QCommandLineOption* demoOnly : {&reportRate, &lever, &gates, &noise}) {
-        if (result.options.recorded && parser.isSet(*demoOnly)) {
-            return failure(QStringLiteral("--%1 does not apply to a recording, which plays the "
-                                          "reports it holds")
-                               .arg(demoOnly->names().constFirst()));
-        }
-    }
-    if (parser.isSet(reportRate)) {
-        if (!result.options.simulated) {
-            return failure(
-                translation::translate("CommandLine", "--report-rate applies to --simulate only"));
-        }
-        bool isNumber = false;
-        const double rate = parser.value(reportRate).toDouble(&isNumber);
-        if (!isNumber || !std::isfinite(rate) || rate <= 0 || rate > kMaxReportRateHz) {
-            return failure(
-                translation::translate("CommandLine",
-                                       "--report-rate needs a number of reports a second "
-                                       "above 0 and at most %1, not '%2'")
-                    .arg(kMaxReportRateHz)
-                    .arg(parser.value(reportRate)));
-        }
-        result.options.reportRateHz = rate;
-    }
-    result.options.keepHistory = parser.isSet(keepHistory);
-    for (const CommandOption& choice : commandChoices) {
-        if (!parser.isSet(choice.option)) {
-            continue;
-        }
-        if (result.options.command != Command::None) {
-            return failure(translation::translate("CommandLine", "give one command at a time"));
-        }
-        result.options.command = choice.command;
-        if (!choice.option.valueName().isEmpty()) {
-            result.options.commandValue = parser.value(choice.option);
-            if (result.options.commandValue.isEmpty()) {
-                return failure(
-                    translation::translate("CommandLine", "--%1 needs %2")
-                        .arg(choice.option.names().constFirst(), choice.option.valueName()));
-            }
-        }
-    }
-    result.options.json = parser.isSet(json);
-    if (result.options.json && result.options.command != Command::Read) {
-        return failure(translation::translate("CommandLine", "--json applies to --read only"));
-    }
-    for (const QCommandLineOption* windowOnly : {&screenshot, &scale}) {
-        if (result.options.command != Command::None && parser.isSet(*windowOnly)) {
-            return failure(
-                translation::translate("CommandLine", "--%1 needs the window, not a command")
-                    .arg(windowOnly->names().constFirst()));
-        }
-    }
-    if (parser.isSet(scale)) {
-        bool isNumber = false;
-        const double factor = parser.value(scale).toDouble(&isNumber);
-        if (!isNumber || !(factor >= kMinWindowScale && factor <= kMaxWindowScale)) {
-            return failure(translation::translate("CommandLine",
-                                                  "--scale needs a factor from %1 to %2, not '%3'")
-                               .arg(kMinWindowScale)
-                               .arg(kMaxWindowScale)
-                               .arg(parser.value(scale)));
-        }
-        result.options.windowScale = factor;
-    }
-    if (const QString wrong = takeLeverOptions(parser, lever, gates, noise, result.options);
-        !wrong.isEmpty()) {
-        return failure(wrong);
-    }
-    if (const QString wrong = takeRecordOptions(parser, record, recordAnonymous, result.options);
-        !wrong.isEmpty()) {
-        return failure(wrong);
-    }
-    // A recording of its own replay would replace the recording being played.
-    if (result.options.recorded && !result.options.recordPath.isEmpty() &&
-        QFileInfo(result.options.recordPath).canonicalFilePath() ==
-            QFileInfo(parser.value(simulate)).canonicalFilePath()) {
-        return failure(translation::translate("CommandLine",
-                                              "--record would replace %1, the recording being "
-                                              "played; record into another file")
-                           .arg(QDir::toNativeSeparators(parser.value(simulate))));
-    }
-    if (parser.isSet(screenshot)) {
-        result.options.screenshotPath = parser.value(screenshot);
-        if (result.options.screenshotPath.isEmpty()) {
-            return failure(translation::translate("CommandLine", "--screenshot needs a file name"));
-        }
-        if (const auto problem =
-                outputFileProblem(QStringLiteral("screenshot"), result.options.screenshotPath)) {
-            return failure(*problem);
+    using Step = QString (*)(const QCommandLineParser&, const OwnOptions&, LaunchOptions&);
+    for (const Step step :
+         {takeEachOnce, takeSimulation, takeReportRate, takeCommand, takeCommandFlags, takeScale,
+          takeLeverOptions, takeRecordOptions, takeReplayNotRecorded, takeScreenshot}) {
+        if (const QString wrong = step(parser, own, result.options); !wrong.isEmpty()) {
+            return failure(wrong);
         }
     }
     return result;

@@ -24,8 +24,7 @@ inline constexpr double kMaxWindowScale = 8;
 // The shake of the assistant's simulated lever when none is asked for.
 inline constexpr int kAssistantLeverNoise = 3;
 
-// A command that runs without a window, and what it was given.
-enum class Command { None, List, Read, Write, WriteFile, Dump, Report };
+struct Command;
 
 struct LaunchOptions {
     // Set: run on a simulated adaptor of this identity instead of the real bus.
@@ -44,10 +43,10 @@ struct LaunchOptions {
     std::optional<double> windowScale;
     // Keep the calibration history of a simulated adaptor too (real ones always have one).
     bool keepHistory = false;
-    // Not None: run this command instead of the window.
-    Command command = Command::None;
-    QString commandValue;  // the assignments, the file to read, or the report's file
-    bool json = false;     // --read answers in JSON
+    // Set: run this command (one of commandList()) instead of the window.
+    const Command* command = nullptr;
+    QString commandValue;      // the assignments, the file to read, or the report's file
+    QStringList commandFlags;  // the command's own flags that were given, such as "json"
 };
 
 enum class LaunchAction { Run, ShowHelp, ShowVersion, Fail };

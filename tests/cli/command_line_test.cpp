@@ -4,10 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <set>
 #include <tuple>
 #include <vector>
 
 #include "cli/command_line.h"
+#include "cli/command_list.h"
 #include "protocol/adaptor_protocol.h"
 
 namespace {
@@ -212,23 +215,24 @@ TEST(CommandLine, AScreenshotThatCannotBeWrittenIsRefusedAtOnce) {
 }
 
 TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
-    const std::tuple<QStringList, cli::Command, QString> commands[] = {
-        {{"--list"}, cli::Command::List, ""},
-        {{"--read", "--json"}, cli::Command::Read, ""},
-        {{"--write", "V1=80,SEQH2=75"}, cli::Command::Write, "V1=80,SEQH2=75"},
-        {{"--write-file=values.json"}, cli::Command::WriteFile, "values.json"},
-        {{"--dump", "--simulate"}, cli::Command::Dump, ""},
-        {{"--report", "-"}, cli::Command::Report, "-"},
+    const std::tuple<QStringList, std::string, QString> commands[] = {
+        {{"--list"}, "list", ""},
+        {{"--read", "--json"}, "read", ""},
+        {{"--write", "V1=80,SEQH2=75"}, "write", "V1=80,SEQH2=75"},
+        {{"--write-file=values.json"}, "write-file", "values.json"},
+        {{"--dump", "--simulate"}, "dump", ""},
+        {{"--report", "-"}, "report", "-"},
     };
     for (const auto& [arguments, command, value] : commands) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const cli::CommandLine line = parse(arguments);
         ASSERT_EQ(line.action, cli::LaunchAction::Run);
-        EXPECT_EQ(line.options.command, command);
+        ASSERT_TRUE(line.options.command);
+        EXPECT_EQ(line.options.command->name, command);
         EXPECT_EQ(line.options.commandValue, value);
     }
-    EXPECT_TRUE(parse({"--read", "--json"}).options.json);
-    EXPECT_EQ(parse({}).options.command, cli::Command::None);
+    EXPECT_EQ(parse({"--read", "--json"}).options.commandFlags, QStringList{"json"});
+    EXPECT_EQ(parse({}).options.command, nullptr);
 
     for (const QStringList& wrong :
          {QStringList{"--list", "--dump"}, QStringList{"--list", "--json"}, QStringList{"--json"},
@@ -243,6 +247,30 @@ TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
                                    "serialNumber", "thresholds {V1, V2, H1, H2, SEQH1, SEQH2}"}) {
         EXPECT_TRUE(help.contains(QLatin1String(documented))) << documented;
     }
+}
+
+// The page that describes the commands names, in the first column of its table, each
+// registered command and each of their flags, and nothing else.
+TEST(CommandLine, TheCommandsPageNamesEveryCommandAndFlagOfTheList) {
+    QFile page(QStringLiteral(SHIFTER_SOURCE_DIR "/docs/COMMANDS.md"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::set<std::string> documented;
+    const QRegularExpression option(QStringLiteral("--([a-z][a-z-]*)"));
+    for (const QString& line : QString::fromUtf8(page.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("| `"))) {
+            for (const auto& match : option.globalMatch(line.section(QLatin1Char('|'), 1, 1))) {
+                documented.insert(match.captured(1).toStdString());
+            }
+        }
+    }
+    std::set<std::string> registered;
+    for (const cli::Command* command : cli::commandList()) {
+        registered.insert(command->name);
+        for (const cli::CommandFlag& flag : command->flags) {
+            registered.insert(flag.name);
+        }
+    }
+    EXPECT_EQ(documented, registered);
 }
 
 }  // namespace
