@@ -233,20 +233,7 @@ QString takeLeverOptions(const QCommandLineParser& parser, const QCommandLineOpt
 }  // namespace
 
 std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name) {
-    const QString key = name.trimmed().toLower();
-    if (key == QLatin1String("kelvo")) {
-        return sim::kelvoIdentity();
-    }
-    if (key == QLatin1String("mirad")) {
-        return sim::miradIdentity();
-    }
-    if (key == QLatin1String("usb")) {
-        return sim::usbShifterIdentity();
-    }
-    if (key == QLatin1String("loader")) {
-        return sim::loaderIdentity();
-    }
-    return std::nullopt;
+    return sim::identityNamed(name.trimmed().toLower().toStdString());
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {

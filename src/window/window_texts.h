@@ -8,14 +8,6 @@ namespace window {
 
 inline constexpr const char* kDisconnectedCaption =
     QT_TRANSLATE_NOOP("Window", "Corvane Shifter interface calibration v1.5");
-inline constexpr const char* kLoaderCaption =
-    QT_TRANSLATE_NOOP("Window", "Kelvo/Mirad shifter interface calibration");
-inline constexpr const char* kMiradCaption =
-    QT_TRANSLATE_NOOP("Window", "Mirad shifter interface calibration v1.5");
-inline constexpr const char* kKelvoCaption =
-    QT_TRANSLATE_NOOP("Window", "Kelvo shifter interface calibration v1.5");
-inline constexpr const char* kUsbShifterCaption =
-    QT_TRANSLATE_NOOP("Window", "USB shifter interface calibration v1.5");
 
 inline constexpr const char* kAccessRefusedStatus = QT_TRANSLATE_NOOP(
     "Window",
