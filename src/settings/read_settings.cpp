@@ -31,7 +31,7 @@ void frmMain::ReadDeviceSettings() {
             adaptorHolds_ = read;
         }
     }
-    shownMode = 255;
+    shownMode = kNoModeShown;
     if (settingsReadFromAdaptor) {
         FillThresholdBoxes();
     }
