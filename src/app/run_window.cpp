@@ -146,8 +146,6 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
 
     // A window opened at a chosen scale or for a picture leaves the kept size alone, so
     // that pictures and measurements do not depend on the user's last session.
-    static_assert(cli::kMinWindowScale == gui::FormWidget::kMinimumScale &&
-                  cli::kMaxWindowScale == gui::FormWidget::kMaximumScale);
     const bool remember = !launch.windowScale && launch.screenshotPath.isEmpty();
     storage::WindowStateFile kept(storage::WindowStateFile::defaultPath());
     gui::WindowMemory memory(kept);

@@ -12,6 +12,7 @@
 #include "cli/translations.h"
 #include "storage/atomic_file.h"
 #include "storage/translate.h"
+#include "storage/window_state.h"
 
 namespace cli {
 namespace {
@@ -432,11 +433,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(scale)) {
         bool isNumber = false;
         const double factor = parser.value(scale).toDouble(&isNumber);
-        if (!isNumber || !(factor >= kMinWindowScale && factor <= kMaxWindowScale)) {
+        if (!isNumber ||
+            !(factor >= storage::kMinimumWindowScale && factor <= storage::kMaximumWindowScale)) {
             return failure(
                 storage::translate("CommandLine", "--scale needs a factor from %1 to %2, not '%3'")
-                    .arg(kMinWindowScale)
-                    .arg(kMaxWindowScale)
+                    .arg(storage::kMinimumWindowScale)
+                    .arg(storage::kMaximumWindowScale)
                     .arg(parser.value(scale)));
         }
         result.options.windowScale = factor;
