@@ -121,7 +121,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     }
     // The diagnosis explains the real adaptors only.
     if (!launch.simulated) {
-        options.accessAdvice = diagnosis::accessAdvice;
+        options.accessAdvice = [] { return diagnosis::refusalAdvice(); };
     }
 
     cli::SessionRecording recording(*hidLayer, launch, true);

@@ -28,8 +28,8 @@ struct WindowOptions {
     // The history of a simulated adaptor is kept, as asked: the status line says so.
     bool simulatedHistoryKept = false;
     std::string supportAddress = maintenance::defaultSupportAddress();
-    // Why the system refuses the adaptor and the fix, in one sentence, asked when the
-    // refusal first shows; unset, the status line gives the general advice.
+    // What to do about the system refusing the adaptor, asked when the refusal first
+    // shows; unset or empty, the status line only says that it is refused.
     std::function<std::string()> accessAdvice;
 };
 
