@@ -758,6 +758,10 @@ Seriennummer: %6
         <translation>Nicht auf diesem System: Es hat keine hidraw-Knoten, udev-Regeln oder Arbeitsplätze, die sich prüfen ließen.
 </translation>
     </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
+        <translation>Der Adapter ist angeschlossen, aber das System lässt dieses Programm ihn nicht öffnen. Installieren Sie 70-shifter-calibration.rules (siehe README) und führen Sie dann als root „udevadm control --reload-rules“ und „udevadm trigger“ aus, oder stecken Sie den Adapter ab und wieder an.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1162,10 +1166,6 @@ Seriennummer: %6
         <translation>USB-Schalthebel-Interface-Kalibrierung v1.5</translation>
     </message>
     <message>
-        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
-        <translation>Der Adapter ist angeschlossen, aber das System lässt dieses Programm ihn nicht öffnen. Installieren Sie 70-shifter-calibration.rules (siehe README) und führen Sie dann als root „udevadm control --reload-rules“ und „udevadm trigger“ aus, oder stecken Sie den Adapter ab und wieder an.</translation>
-    </message>
-    <message>
         <source>The adaptor is plugged in, but it could not be read: its report sizes are unknown. Unplug the adaptor and plug it in again.</source>
         <translation>Der Adapter ist angeschlossen, ließ sich aber nicht lesen: Seine Report-Größen sind unbekannt. Stecken Sie den Adapter ab und wieder an.</translation>
     </message>
@@ -1239,6 +1239,10 @@ Firmware jetzt senden?</translation>
     <message>
         <source>Nothing was restored: %1</source>
         <translation>Nichts wurde wiederhergestellt: %1</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it.</source>
+        <translation>Der Adapter ist angeschlossen, aber das System lässt dieses Programm ihn nicht öffnen.</translation>
     </message>
 </context>
 <context>

@@ -758,6 +758,10 @@ Número de serie: %6
         <translation>No en este sistema: no tiene nodos hidraw, reglas udev ni puestos que examinar.
 </translation>
     </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
+        <translation>El adaptador está conectado, pero el sistema no deja que este programa lo abra. Instala 70-shifter-calibration.rules (consulta el README) y luego ejecuta «udevadm control --reload-rules» y «udevadm trigger» como root, o desconecta y vuelve a conectar el adaptador.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1162,10 +1166,6 @@ Número de serie: %6
         <translation>Calibración de la interfaz de cambio USB v1.5</translation>
     </message>
     <message>
-        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
-        <translation>El adaptador está conectado, pero el sistema no deja que este programa lo abra. Instala 70-shifter-calibration.rules (consulta el README) y luego ejecuta «udevadm control --reload-rules» y «udevadm trigger» como root, o desconecta y vuelve a conectar el adaptador.</translation>
-    </message>
-    <message>
         <source>The adaptor is plugged in, but it could not be read: its report sizes are unknown. Unplug the adaptor and plug it in again.</source>
         <translation>El adaptador está conectado, pero no se pudo leer: se desconoce el tamaño de sus informes. Desconecta el adaptador y vuelve a conectarlo.</translation>
     </message>
@@ -1239,6 +1239,10 @@ Send the firmware now?</source>
     <message>
         <source>Nothing was restored: %1</source>
         <translation>No se restauró nada: %1</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it.</source>
+        <translation>El adaptador está conectado, pero el sistema no deja que este programa lo abra.</translation>
     </message>
 </context>
 <context>

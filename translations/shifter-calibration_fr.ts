@@ -758,6 +758,10 @@ Numéro de série : %6
         <translation>Pas sur ce système : il n’a ni nœuds hidraw, ni règles udev, ni postes à examiner.
 </translation>
     </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
+        <translation>L’adaptateur est branché, mais le système ne laisse pas ce programme l’ouvrir. Installez 70-shifter-calibration.rules (voir README), puis lancez « udevadm control --reload-rules » et « udevadm trigger » en root, ou débranchez et rebranchez l’adaptateur.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1162,10 +1166,6 @@ Numéro de série : %6
         <translation>Étalonnage de l’interface de levier USB v1.5</translation>
     </message>
     <message>
-        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
-        <translation>L’adaptateur est branché, mais le système ne laisse pas ce programme l’ouvrir. Installez 70-shifter-calibration.rules (voir README), puis lancez « udevadm control --reload-rules » et « udevadm trigger » en root, ou débranchez et rebranchez l’adaptateur.</translation>
-    </message>
-    <message>
         <source>The adaptor is plugged in, but it could not be read: its report sizes are unknown. Unplug the adaptor and plug it in again.</source>
         <translation>L’adaptateur est branché, mais il n’a pas pu être lu : la taille de ses rapports est inconnue. Débranchez l’adaptateur et rebranchez-le.</translation>
     </message>
@@ -1239,6 +1239,10 @@ Envoyer le firmware maintenant ?</translation>
     <message>
         <source>Nothing was restored: %1</source>
         <translation>Rien n’a été restauré : %1</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it.</source>
+        <translation>L’adaptateur est branché, mais le système ne laisse pas ce programme l’ouvrir.</translation>
     </message>
 </context>
 <context>

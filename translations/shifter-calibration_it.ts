@@ -758,6 +758,10 @@ Numero di serie: %6
         <translation>Non su questo sistema: non ha nodi hidraw, regole udev né postazioni da esaminare.
 </translation>
     </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
+        <translation>L’adattatore è collegato, ma il sistema non permette a questo programma di aprirlo. Installa 70-shifter-calibration.rules (vedi README), poi esegui «udevadm control --reload-rules» e «udevadm trigger» come root, oppure scollega e ricollega l’adattatore.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1162,10 +1166,6 @@ Numero di serie: %6
         <translation>Calibrazione interfaccia cambio USB v1.5</translation>
     </message>
     <message>
-        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
-        <translation>L’adattatore è collegato, ma il sistema non permette a questo programma di aprirlo. Installa 70-shifter-calibration.rules (vedi README), poi esegui «udevadm control --reload-rules» e «udevadm trigger» come root, oppure scollega e ricollega l’adattatore.</translation>
-    </message>
-    <message>
         <source>The adaptor is plugged in, but it could not be read: its report sizes are unknown. Unplug the adaptor and plug it in again.</source>
         <translation>L’adattatore è collegato, ma non è stato possibile leggerlo: le dimensioni dei suoi report sono sconosciute. Scollega l’adattatore e ricollegalo.</translation>
     </message>
@@ -1239,6 +1239,10 @@ Inviare il firmware ora?</translation>
     <message>
         <source>Nothing was restored: %1</source>
         <translation>Non è stato ripristinato nulla: %1</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it.</source>
+        <translation>L’adattatore è collegato, ma il sistema non permette a questo programma di aprirlo.</translation>
     </message>
 </context>
 <context>

@@ -760,6 +760,10 @@ Numer seryjny: %6
         <translation>Nie w tym systemie: nie ma węzłów hidraw, reguł udev ani stanowisk do sprawdzenia.
 </translation>
     </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
+        <translation>Adapter jest podłączony, ale system nie pozwala temu programowi go otworzyć. Zainstaluj 70-shifter-calibration.rules (zobacz README), a następnie jako root uruchom „udevadm control --reload-rules” i „udevadm trigger” albo odłącz i podłącz adapter.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1164,10 +1168,6 @@ Numer seryjny: %6
         <translation>Kalibracja interfejsu skrzyni biegów USB v1.5</translation>
     </message>
     <message>
-        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
-        <translation>Adapter jest podłączony, ale system nie pozwala temu programowi go otworzyć. Zainstaluj 70-shifter-calibration.rules (zobacz README), a następnie jako root uruchom „udevadm control --reload-rules” i „udevadm trigger” albo odłącz i podłącz adapter.</translation>
-    </message>
-    <message>
         <source>The adaptor is plugged in, but it could not be read: its report sizes are unknown. Unplug the adaptor and plug it in again.</source>
         <translation>Adapter jest podłączony, ale nie udało się go odczytać: rozmiary jego raportów są nieznane. Odłącz adapter i podłącz go ponownie.</translation>
     </message>
@@ -1242,6 +1242,10 @@ Wysłać firmware teraz?</translation>
     <message>
         <source>Nothing was restored: %1</source>
         <translation>Nic nie przywrócono: %1</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it.</source>
+        <translation>Adapter jest podłączony, ale system nie pozwala temu programowi go otworzyć.</translation>
     </message>
 </context>
 <context>

@@ -758,6 +758,10 @@ Número de série: %6
         <translation>Não neste sistema: ele não tem nós hidraw, regras udev nem postos a examinar.
 </translation>
     </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
+        <translation>O adaptador está conectado, mas o sistema não deixa este programa abri-lo. Instale 70-shifter-calibration.rules (veja o README) e depois execute &quot;udevadm control --reload-rules&quot; e &quot;udevadm trigger&quot; como root, ou desconecte e reconecte o adaptador.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -1162,10 +1166,6 @@ Número de série: %6
         <translation>Calibração da interface de câmbio USB v1.5</translation>
     </message>
     <message>
-        <source>The adaptor is plugged in, but the system does not let this program open it. Install 70-shifter-calibration.rules (see README), then run &quot;udevadm control --reload-rules&quot; and &quot;udevadm trigger&quot; as root, or unplug and replug the adaptor.</source>
-        <translation>O adaptador está conectado, mas o sistema não deixa este programa abri-lo. Instale 70-shifter-calibration.rules (veja o README) e depois execute &quot;udevadm control --reload-rules&quot; e &quot;udevadm trigger&quot; como root, ou desconecte e reconecte o adaptador.</translation>
-    </message>
-    <message>
         <source>The adaptor is plugged in, but it could not be read: its report sizes are unknown. Unplug the adaptor and plug it in again.</source>
         <translation>O adaptador está conectado, mas não pôde ser lido: os tamanhos dos seus relatórios são desconhecidos. Desconecte o adaptador e conecte-o novamente.</translation>
     </message>
@@ -1239,6 +1239,10 @@ Enviar o firmware agora?</translation>
     <message>
         <source>Nothing was restored: %1</source>
         <translation>Nada foi restaurado: %1</translation>
+    </message>
+    <message>
+        <source>The adaptor is plugged in, but the system does not let this program open it.</source>
+        <translation>O adaptador está conectado, mas o sistema não deixa este programa abri-lo.</translation>
     </message>
 </context>
 <context>

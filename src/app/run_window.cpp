@@ -123,7 +123,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     }
     // The diagnosis explains the real adaptors only.
     if (!choice.simulated()) {
-        options.accessAdvice = diagnosis::accessAdvice;
+        options.accessAdvice = [] { return diagnosis::refusalAdvice(); };
     }
 
     session_recording::SessionRecording recording(*hidLayer, launch.recordPath,
@@ -149,8 +149,6 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
 
     // A window opened at a chosen scale or for a picture leaves the kept size alone, so
     // that pictures and measurements do not depend on the user's last session.
-    static_assert(cli::kMinWindowScale == gui::FormWidget::kMinimumScale &&
-                  cli::kMaxWindowScale == gui::FormWidget::kMaximumScale);
     const bool remember = !launch.windowScale && launch.screenshotPath.isEmpty();
     storage::WindowStateFile kept(storage::WindowStateFile::defaultPath());
     gui::WindowMemory memory(kept);

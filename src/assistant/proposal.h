@@ -16,7 +16,7 @@ inline constexpr int kMinimumMargin = 8;
 
 struct ThresholdProposal {
     Threshold threshold{};
-    std::optional<int> value;  // 0..254; none when a warning stands
+    std::optional<int> value;  // a threshold (protocol::isThreshold); none when a warning stands
     // Units from the value to the nearest recorded point below it and above it.
     int marginBelow = 0;
     int marginAbove = 0;

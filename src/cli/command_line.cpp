@@ -10,6 +10,7 @@
 #include "cli/qt_options.h"
 #include "session_recording/session_recording.h"
 #include "storage/atomic_file.h"
+#include "storage/window_state.h"
 #include "translation/translate.h"
 #include "translation/translations.h"
 
@@ -370,11 +371,12 @@ QString takeScale(const QCommandLineParser& parser, const OwnOptions& own, Launc
     }
     bool isNumber = false;
     const double factor = parser.value(own.scale).toDouble(&isNumber);
-    if (!isNumber || !(factor >= kMinWindowScale && factor <= kMaxWindowScale)) {
+    if (!isNumber ||
+        !(factor >= storage::kMinimumWindowScale && factor <= storage::kMaximumWindowScale)) {
         return translation::translate("CommandLine",
                                       "--scale needs a factor from %1 to %2, not '%3'")
-            .arg(kMinWindowScale)
-            .arg(kMaxWindowScale)
+            .arg(storage::kMinimumWindowScale)
+            .arg(storage::kMaximumWindowScale)
             .arg(parser.value(own.scale));
     }
     options.windowScale = factor;
@@ -484,20 +486,7 @@ QString takeScreenshot(const QCommandLineParser& parser, const OwnOptions& own,
 }  // namespace
 
 std::optional<sim::AdaptorIdentity> simulatedIdentityNamed(const QString& name) {
-    const QString key = name.trimmed().toLower();
-    if (key == QLatin1String("kelvo")) {
-        return sim::kelvoIdentity();
-    }
-    if (key == QLatin1String("mirad")) {
-        return sim::miradIdentity();
-    }
-    if (key == QLatin1String("usb")) {
-        return sim::usbShifterIdentity();
-    }
-    if (key == QLatin1String("loader")) {
-        return sim::loaderIdentity();
-    }
-    return std::nullopt;
+    return sim::identityNamed(name.trimmed().toLower().toStdString());
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {

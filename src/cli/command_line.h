@@ -19,8 +19,6 @@ inline constexpr const char* kProgramVersion = resources::kDisplayVersion;
 inline constexpr double kDefaultReportRateHz = 125;
 inline constexpr double kMaxReportRateHz = 10000;
 inline constexpr int kMaxLeverNoise = 20;
-inline constexpr double kMinWindowScale = 0.4;
-inline constexpr double kMaxWindowScale = 8;
 // The shake of the assistant's simulated lever when none is asked for.
 inline constexpr int kAssistantLeverNoise = 3;
 

@@ -3,6 +3,7 @@
 #include "diagnosis/diagnosis_text.h"
 #include "i18n/translate.h"
 #include "protocol/identity_text.h"
+#include "protocol/products.h"
 
 namespace commands {
 namespace {
@@ -23,18 +24,12 @@ std::string namedValues(ValueOf valueOf) {
 }  // namespace
 
 std::string productName(std::uint16_t productId) {
-    switch (productId) {
-        case protocol::kKelvo:
-            return "Kelvo";
-        case protocol::kMirad:
-            return "Mirad";
-        case protocol::kUsbShifter:
-            return i18n::translate("Commands", "USB shifter");
-        case protocol::kLoader:
-            return i18n::translate("Commands", "firmware loader");
-        default:
-            return i18n::translate("Commands", "unknown");
+    const protocol::ProductInfo* product = protocol::productWithId(productId);
+    if (product == nullptr) {
+        return i18n::translate("Commands", "unknown");
     }
+    return product->modelName.empty() ? i18n::translate("Commands", product->describedAs)
+                                      : std::string(product->modelName);
 }
 
 std::string versionNumberText(std::uint16_t versionNumber) {

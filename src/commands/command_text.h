@@ -11,7 +11,8 @@
 // The texts the commands print.
 namespace commands {
 
-// "Kelvo", "Mirad", "USB shifter" or "firmware loader".
+// The product's name as the commands print it: its model name, or what it is in the
+// user's language ("USB shifter"); "unknown" for a device not ours.
 std::string productName(std::uint16_t productId);
 
 // "1.05" for 0x0105.

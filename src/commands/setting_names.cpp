@@ -46,8 +46,9 @@ std::optional<std::uint8_t> settingValue(std::string_view text) {
         return std::nullopt;
     }
     const int value = std::stoi(std::string(digits));
-    return value <= 255 ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(value))
-                        : std::nullopt;
+    return protocol::isSettingValue(value)
+               ? std::optional<std::uint8_t>(static_cast<std::uint8_t>(value))
+               : std::nullopt;
 }
 
 ParsedAssignments checkAssignments(const std::vector<std::pair<std::string, std::string>>& pairs) {

@@ -31,10 +31,11 @@ struct ParsedAssignments {
     std::string error;  // empty when every assignment is good
 };
 
-// A threshold value given as text: a whole number 0..255 in decimal, leading zeros allowed.
+// A threshold value given as text: a whole number in decimal that a setting
+// holds (protocol::isSettingValue), leading zeros allowed.
 std::optional<std::uint8_t> settingValue(std::string_view text);
 
-// "V1=80,V2=175,...": every name known, each at most once, every value 0..255.
+// "V1=80,V2=175,...": every name known, each at most once, every value one a setting holds.
 ParsedAssignments parseAssignments(std::string_view text);
 
 // Checks assignments given as (name, value text) pairs, e.g. from a file.

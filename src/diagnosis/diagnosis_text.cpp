@@ -161,6 +161,18 @@ Fix fixFor(const Diagnosis& found) {
     return {};
 }
 
+std::string refusalAdvice(const Diagnosis& found) {
+    if (found.finding == Finding::AllWell || found.finding == Finding::NoAdaptor) {
+        return i18n::translate(
+            "Diagnosis",
+            "The adaptor is plugged in, but the system does not let this program open it. "
+            "Install 70-shifter-calibration.rules (see README), then run \"udevadm control "
+            "--reload-rules\" and \"udevadm trigger\" as root, or unplug and replug the "
+            "adaptor.");
+    }
+    return fixFor(found).sentence;
+}
+
 std::string refusalReason(Finding finding) {
     switch (finding) {
         case Finding::AllWell:

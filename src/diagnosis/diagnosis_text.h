@@ -14,6 +14,10 @@ struct Fix {
 
 Fix fixFor(const Diagnosis& found);
 
+// What the status line says while the system refuses to open the adaptor: the fix for what
+// was found; when the diagnosis names no cause, what usually helps on this system.
+std::string refusalAdvice(const Diagnosis& found);
+
 // Why one node cannot be opened, in a few words ("no udev rule installed").
 std::string refusalReason(Finding finding);
 

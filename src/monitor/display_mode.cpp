@@ -109,7 +109,7 @@ void frmMain::TakeThresholdEdits(std::uint8_t mode) {
 }
 
 void frmMain::TakeShownThresholdEdits() {
-    if (shownMode != 255) {
+    if (shownMode != kNoModeShown) {
         TakeThresholdEdits(shownMode);
     }
 }

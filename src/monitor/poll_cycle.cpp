@@ -70,7 +70,7 @@ void frmMain::Timer_Timer() {
 void frmMain::LoseConnection() {
     session.isConnected = false;
     CloseConnection();
-    shownMode = 255;
+    shownMode = kNoModeShown;
     session.isConnected = FindTheHid();
     if (session.isConnected) {
         EnableUI();

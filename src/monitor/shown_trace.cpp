@@ -20,7 +20,7 @@ void frmMain::ShowTraceByGear(bool on) {
     traceByGear = on;
     // The whole trace is drawn anew in its new colours.
     Graph.Cls();
-    if (shownMode != 255) {
+    if (shownMode != kNoModeShown) {
         RedrawVisitedMap(shownMode);
     }
 }
@@ -28,7 +28,7 @@ void frmMain::ShowTraceByGear(bool on) {
 std::vector<protocol::ThresholdValue> frmMain::shownThresholds() const {
     std::vector<protocol::ThresholdValue> shown;
     for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
-        if (shownMode != 255 && facts.sequential == isSequential(shownMode)) {
+        if (shownMode != kNoModeShown && facts.sequential == isSequential(shownMode)) {
             shown.push_back({facts.threshold, thresholdOf(facts.threshold)});
         }
     }
@@ -64,7 +64,7 @@ bool frmMain::TypeThresholds(const std::vector<protocol::ThresholdValue>& values
 }
 
 bool frmMain::UseProposedValues(const std::vector<protocol::ThresholdValue>& proposed) {
-    if (shownMode == 255) {
+    if (shownMode == kNoModeShown) {
         return false;
     }
     if (proposed.empty()) {

@@ -4,11 +4,6 @@
 
 namespace protocol {
 
-bool isAcceptedAdaptor(std::uint16_t vendorId, std::uint16_t productId) {
-    return vendorId == kVendorId && std::find(kAcceptedProducts.begin(), kAcceptedProducts.end(),
-                                              productId) != kAcceptedProducts.end();
-}
-
 std::size_t usableFeatureLength(std::size_t featureReportLength, std::size_t lengthNeeded) {
     return (featureReportLength >= lengthNeeded && featureReportLength <= kBufferSize)
                ? featureReportLength

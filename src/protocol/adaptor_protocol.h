@@ -5,21 +5,11 @@
 #include <cstdint>
 #include <span>
 
-// The adaptor's report protocol: identities, command bytes, setting addresses and
-// report layouts. Byte 0 of every report is the report ID, always 0.
+#include "protocol/products.h"
+
+// The adaptor's report protocol: command bytes, setting addresses and report layouts;
+// its products are in protocol/products.h. Byte 0 of every report is the report ID, always 0.
 namespace protocol {
-
-inline constexpr std::uint16_t kVendorId = 0x1DD2;
-inline constexpr std::uint16_t kKelvo = 0x10A0;
-inline constexpr std::uint16_t kMirad = 0x10A1;
-inline constexpr std::uint16_t kUsbShifter = 0x10A2;
-inline constexpr std::uint16_t kLoader = 0xB016;
-// Tested in this order during discovery.
-inline constexpr std::array<std::uint16_t, 4> kAcceptedProducts{kKelvo, kMirad, kUsbShifter,
-                                                                kLoader};
-
-// Our vendor and one of the accepted products.
-bool isAcceptedAdaptor(std::uint16_t vendorId, std::uint16_t productId);
 
 inline constexpr std::uint8_t kReportId = 0;
 inline constexpr std::uint8_t kSetCalibrationMode = 0xDB;

@@ -7,15 +7,11 @@ std::string byteField(std::uint8_t value) {
     return {' ', kDigits[value >> 4], kDigits[value & 0x0F]};
 }
 
-std::string_view modelLabel(std::uint16_t productId) {
-    switch (productId) {
-        case protocol::kKelvo:
-            return "Kelvo: ";
-        case protocol::kMirad:
-            return "Mirad: ";
-        default:
-            return {};
-    }
+std::string modelLabel(std::uint16_t productId) {
+    const ProductInfo* product = productWithId(productId);
+    return product == nullptr || product->modelName.empty()
+               ? std::string()
+               : std::string(product->modelName) + ": ";
 }
 
 void appendBlockFields(std::string& text,

@@ -17,8 +17,9 @@ std::string byteField(std::uint8_t value);
 // Stands for a byte that could not be read; as long as a byte field.
 inline constexpr std::string_view kUnreadField = " ??";
 
-// "Kelvo: " or "Mirad: " by the adaptor's product identifier, otherwise empty.
-std::string_view modelLabel(std::uint16_t productId);
+// The model's name and ": " by the adaptor's product identifier ("Kelvo: "); empty for a
+// product without a model name.
+std::string modelLabel(std::uint16_t productId);
 
 // Appends the fields of one memory block: its first `carried` bytes as read, an unread
 // field for each byte the reply did not carry (all of them when the fetch failed).

@@ -9,18 +9,24 @@
 #include "protocol/thresholds.h"
 
 // The one rule for what may be stored. A value a user brings in (typed, imported,
-// restored, proposed, given to a command) is a threshold only when it is 0..254. The
-// adaptor's own values may be 255: such a value is written back only where the adaptor
+// restored, proposed, given to a command) is a threshold only when it is in the range below.
+// The adaptor's own values may be any byte: such a value is written back only where the adaptor
 // itself holds it, as the close writes back what was read.
 namespace protocol {
 
 inline constexpr int kLowestThreshold = 0;
 inline constexpr int kHighestThreshold = 254;
+// What one setting of the adaptor can hold: a byte, so its own values may reach this.
+inline constexpr int kHighestSettingValue = 255;
 // The range as users are told it.
 inline constexpr const char* kThresholdRange = QT_TRANSLATE_NOOP("Window", "0 to 254");
 
 constexpr bool isThreshold(int value) {
     return value >= kLowestThreshold && value <= kHighestThreshold;
+}
+
+constexpr bool isSettingValue(int value) {
+    return value >= kLowestThreshold && value <= kHighestSettingValue;
 }
 
 // Whether `value` may be stored where the adaptor holds `held` (unset: not read).

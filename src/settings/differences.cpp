@@ -46,7 +46,7 @@ std::string crossedText(const protocol::Thresholds& values) {
 
 bool frmMain::boxesShowSequential() const {
     const std::optional<std::uint8_t> mode =
-        shownMode == 255 ? lastReportMode : std::optional<std::uint8_t>(shownMode);
+        shownMode == kNoModeShown ? lastReportMode : std::optional<std::uint8_t>(shownMode);
     return mode == protocol::kSequentialMode;
 }
 

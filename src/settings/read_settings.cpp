@@ -31,7 +31,7 @@ void frmMain::ReadDeviceSettings() {
             adaptorHolds_ = read;
         }
     }
-    shownMode = 255;
+    shownMode = kNoModeShown;
     if (settingsReadFromAdaptor) {
         FillThresholdBoxes();
     }
@@ -56,7 +56,7 @@ void frmMain::ReadDeviceSettings() {
     }
 
     Caption = settings::captionForProduct(session.productId);
-    if (protocol::isProduct(session.productId, protocol::kLoader)) {
+    if (protocol::isLoader(session.productId)) {
         UpgradeFW.Enabled = true;
         UpgradeFW.Visible = true;
     }

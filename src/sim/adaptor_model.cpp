@@ -52,6 +52,20 @@ AdaptorIdentity loaderIdentity() {
     return identity;
 }
 
+std::optional<AdaptorIdentity> identityNamed(std::string_view simulationName) {
+    const protocol::ProductInfo* product = protocol::productNamed(simulationName);
+    if (product == nullptr) {
+        return std::nullopt;
+    }
+    for (const AdaptorIdentity& identity :
+         {kelvoIdentity(), miradIdentity(), usbShifterIdentity(), loaderIdentity()}) {
+        if (identity.productId == product->productId) {
+            return identity;
+        }
+    }
+    return std::nullopt;
+}
+
 AdaptorModel::AdaptorModel(AdaptorIdentity identity) : identity_(std::move(identity)) {}
 
 bool AdaptorModel::handleSetFeature(std::span<const std::uint8_t> report) {

@@ -3,8 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "protocol/adaptor_protocol.h"
@@ -29,6 +31,9 @@ AdaptorIdentity kelvoIdentity();
 AdaptorIdentity miradIdentity();
 AdaptorIdentity usbShifterIdentity();
 AdaptorIdentity loaderIdentity();
+// The default identity of the product `simulationName` names (protocol::kProducts):
+// "kelvo", "mirad", "usb" or "loader"; none for another name.
+std::optional<AdaptorIdentity> identityNamed(std::string_view simulationName);
 
 // The thresholds a fresh adaptor holds, by setting address 0..5.
 inline constexpr std::array<std::uint8_t, protocol::kSettingCount> kFactorySettings{80,  175, 70,
@@ -78,7 +83,9 @@ class AdaptorModel {
     static constexpr std::size_t kFirmwareChunkCount = 202;
     std::vector<std::uint8_t> firmwareReceived;
     std::size_t firmwareChunksReceived = 0;
-    bool isLoader() const { return identity_.productId == protocol::kLoader; }
+    bool isLoader() const {
+        return protocol::isLoader(protocol::signExtendedProduct(identity_.productId));
+    }
     bool firmwareComplete() const { return firmwareChunksReceived >= kFirmwareChunkCount; }
 
   private:

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <cmath>
 
+#include "protocol/threshold_range.h"
 #include "protocol/thresholds.h"
 #include "translation/translate.h"
 
@@ -71,7 +72,8 @@ std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, Q
             return std::nullopt;
         }
         const double number = threshold.toDouble();
-        if (number < 0 || number > 255 || number != std::floor(number)) {
+        if (number < protocol::kLowestThreshold || number > protocol::kHighestSettingValue ||
+            number != std::floor(number)) {
             problem =
                 translation::translate("Storage", "%1 is %2, not a whole number from 0 to 255")
                     .arg(name)

@@ -20,7 +20,7 @@ QJsonObject identityToJson(const history::Identity& identity);
 std::optional<history::Identity> identityFromJson(const QJsonValue& value);
 
 QJsonObject thresholdsToJson(const history::Thresholds& values);
-// `problem` names the first threshold that is missing or not a whole number 0..255.
+// `problem` names the first threshold that is missing or not a whole number a setting holds.
 std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, QString& problem);
 
 QString eventText(history::Event event);

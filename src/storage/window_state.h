@@ -10,6 +10,11 @@
 // goes through the program's one writer.
 namespace storage {
 
+// The window is shown at this many times its design's size at least and at most: the
+// command line's --scale takes no other, and resizing keeps within them.
+inline constexpr double kMinimumWindowScale = 0.4;
+inline constexpr double kMaximumWindowScale = 8;
+
 struct WindowState {
     QByteArray geometry;              // as QWidget::saveGeometry gives it
     QMap<QString, bool> viewChoices;  // by the View action's object name

@@ -12,6 +12,10 @@ std::string accessAdvice() {
     return explained ? fixFor(found).sentence : std::string();
 }
 
+std::string refusalAdvice() {
+    return refusalAdvice(diagnoseThisSystem());
+}
+
 std::string accessDetails() {
     return diagnosisText(diagnoseThisSystem());
 }

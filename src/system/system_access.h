@@ -15,6 +15,9 @@ Diagnosis diagnoseThisSystem();
 // The fix in one sentence; empty when the diagnosis finds nothing to fix.
 std::string accessAdvice();
 
+// The advice while the system refuses the adaptor (refusalAdvice): never empty.
+std::string refusalAdvice();
+
 // The full diagnosis, as --report shows it.
 std::string accessDetails();
 

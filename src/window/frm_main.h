@@ -28,8 +28,8 @@ struct WindowOptions {
     // The history of a simulated adaptor is kept, as asked: the status line says so.
     bool simulatedHistoryKept = false;
     std::string supportAddress = maintenance::defaultSupportAddress();
-    // Why the system refuses the adaptor and the fix, in one sentence, asked when the
-    // refusal first shows; unset, the status line gives the general advice.
+    // What to do about the system refusing the adaptor, asked when the refusal first
+    // shows; unset or empty, the status line only says that it is refused.
     std::function<std::string()> accessAdvice;
 };
 
@@ -138,7 +138,10 @@ class frmMain {
     std::int16_t thresholdH1 = 0;
     std::int16_t thresholdSeqH2 = 0;
     std::int16_t thresholdSeqH1 = 0;
-    std::uint8_t shownMode = 255;  // 0 H-pattern, 2 sequential, 255 none yet
+    // The mode whose lines and trace are shown: protocol::kHPatternMode,
+    // protocol::kSequentialMode, or kNoModeShown before a report chose one.
+    static constexpr std::uint8_t kNoModeShown = 255;
+    std::uint8_t shownMode = kNoModeShown;
     // Each mode's visited points, with the gear last reported at each.
     monitor::TraceMap traceHPattern;
     monitor::TraceMap traceSequential;

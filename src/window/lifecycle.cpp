@@ -62,7 +62,7 @@ void frmMain::Form_Unload() {
     refusedStoreReports_ += SendFeatureBuffer(protocol::kCommandLength) ? 0 : 1;
     // A loader's answer to the settings request is no thresholds, and it could take
     // written settings as image data: it gets none.
-    if (settingsReadFromAdaptor && !protocol::isProduct(session.productId, protocol::kLoader)) {
+    if (settingsReadFromAdaptor && !protocol::isLoader(session.productId)) {
         TakeShownThresholdEdits();
         WriteAllSixThresholds();
         TellThresholds(events::Event::StoredAtClose);

@@ -8,20 +8,11 @@ namespace window {
 
 inline constexpr const char* kDisconnectedCaption =
     QT_TRANSLATE_NOOP("Window", "Corvane Shifter interface calibration v1.5");
-inline constexpr const char* kLoaderCaption =
-    QT_TRANSLATE_NOOP("Window", "Kelvo/Mirad shifter interface calibration");
-inline constexpr const char* kMiradCaption =
-    QT_TRANSLATE_NOOP("Window", "Mirad shifter interface calibration v1.5");
-inline constexpr const char* kKelvoCaption =
-    QT_TRANSLATE_NOOP("Window", "Kelvo shifter interface calibration v1.5");
-inline constexpr const char* kUsbShifterCaption =
-    QT_TRANSLATE_NOOP("Window", "USB shifter interface calibration v1.5");
 
+// Shown when the system refuses the adaptor and the window was given no advice for it;
+// what to do about it depends on the system, and only the diagnosis knows that.
 inline constexpr const char* kAccessRefusedStatus = QT_TRANSLATE_NOOP(
-    "Window",
-    "The adaptor is plugged in, but the system does not let this program open it. "
-    "Install 70-shifter-calibration.rules (see README), then run \"udevadm control "
-    "--reload-rules\" and \"udevadm trigger\" as root, or unplug and replug the adaptor.");
+    "Window", "The adaptor is plugged in, but the system does not let this program open it.");
 
 inline constexpr const char* kAdaptorUnreadableStatus = QT_TRANSLATE_NOOP(
     "Window",

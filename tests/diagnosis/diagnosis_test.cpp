@@ -68,6 +68,7 @@ TEST_F(Diagnosis, RulePresentButNodeNotTaggedNeedsARetrigger) {
         EXPECT_EQ(found.finding, Finding::NotTagged);
         EXPECT_FALSE(found.nodes[0].taggedUaccess);
         EXPECT_EQ(diagnosis::fixFor(found).command, kRetrigger);
+        EXPECT_EQ(diagnosis::refusalAdvice(found), diagnosis::fixFor(found).sentence);
     }
 }
 
@@ -123,6 +124,8 @@ TEST_F(Diagnosis, AllWellWhenEveryNodeOpensAndForeignNodesAreIgnored) {
     EXPECT_TRUE(found.nodes[0].mayOpen);
     EXPECT_EQ(found.finding, Finding::AllWell);
     EXPECT_EQ(diagnosis::fixFor(found).command, "");
+    // A refusal the diagnosis cannot explain still gets Linux's advice: the rule and udev.
+    EXPECT_NE(diagnosis::refusalAdvice(found).find("udevadm trigger"), std::string::npos);
 }
 
 TEST_F(Diagnosis, NoNodeOfOursMeansNoAdaptor) {

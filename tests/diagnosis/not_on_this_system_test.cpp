@@ -11,6 +11,8 @@ TEST(AccessDiagnosis, SaysItIsNotMadeOnThisSystemAndAdvisesNothingInTheStatusLin
     EXPECT_EQ(found.finding, diagnosis::Finding::NotOnThisSystem);
     EXPECT_TRUE(found.nodes.empty());
     EXPECT_EQ(diagnosis::accessAdvice(), "");
+    // The status line gives this system's own advice, never Linux's.
+    EXPECT_EQ(diagnosis::refusalAdvice(), diagnosis::fixFor(found).sentence);
     EXPECT_EQ(diagnosis::accessDetails().rfind("Not on this system:", 0), 0U);
 #ifdef _WIN32
     EXPECT_NE(diagnosis::fixFor(found).sentence.find("its own driver"), std::string::npos);

@@ -188,7 +188,7 @@ bool tickUntil(frmMain& window, const std::function<bool()>& done, int maxTicks 
 }
 
 void expectKelvoShown(const frmMain& window) {
-    EXPECT_EQ(window.Caption, window::kKelvoCaption);
+    EXPECT_EQ(window.Caption, protocol::productWithId(protocol::kKelvo)->caption);
     EXPECT_EQ(window.session.attributes.VendorID, protocol::kVendorId);
     EXPECT_EQ(window.session.attributes.ProductID, protocol::kKelvo);
     EXPECT_EQ(window.lblProduct.Caption, " Kelvo shifter adaptor");
@@ -373,7 +373,7 @@ TEST(GuestSession, LoaderTakesTheFirmwareAndComesBackAsKelvo) {
     ASSERT_TRUE(window.session.isConnected);
     EXPECT_TRUE(protocol::isProduct(window.session.productId, protocol::kLoader));
     EXPECT_EQ(window.session.caps.FeatureReportByteLength, kFeatureLength);
-    EXPECT_EQ(window.Caption, window::kLoaderCaption);
+    EXPECT_EQ(window.Caption, protocol::productWithId(protocol::kLoader)->caption);
     EXPECT_EQ(window.lblProduct.Caption, " Shifter adaptor loader");
     EXPECT_TRUE(window.UpgradeFW.Visible);
     EXPECT_TRUE(window.UpgradeFW.Enabled);

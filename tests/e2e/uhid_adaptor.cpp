@@ -11,7 +11,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -19,20 +18,6 @@
 #include "adaptor_emulator.h"
 
 namespace {
-
-std::optional<sim::AdaptorIdentity> identityNamed(const std::string& name) {
-    const std::map<std::string, sim::AdaptorIdentity> identities{
-        {"kelvo", sim::kelvoIdentity()},
-        {"mirad", sim::miradIdentity()},
-        {"usb", sim::usbShifterIdentity()},
-        {"loader", sim::loaderIdentity()},
-    };
-    const auto it = identities.find(name);
-    if (it == identities.end()) {
-        return std::nullopt;
-    }
-    return it->second;
-}
 
 // Writes the line and its newline in one call, so a reader never sees half of it.
 void writeLine(int fd, const std::string& line) {
@@ -123,7 +108,7 @@ Outcome serveUntilQuit(e2e::UhidDevice& device, e2e::AdaptorEmulator& emulator) 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const auto identity = argc == 3 ? identityNamed(argv[1]) : std::nullopt;
+    const auto identity = argc == 3 ? sim::identityNamed(argv[1]) : std::nullopt;
     if (!identity) {
         std::fprintf(stderr, "usage: uhid_adaptor kelvo|mirad|usb|loader LOG_FILE\n");
         return 2;

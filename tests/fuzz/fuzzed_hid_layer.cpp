@@ -29,8 +29,9 @@ std::uint16_t FuzzedHidLayer::productId() {
     if (data_.ConsumeBool()) {
         return data_.ConsumeIntegral<std::uint16_t>();
     }
-    return protocol::kAcceptedProducts[data_.ConsumeIntegralInRange<std::size_t>(
-        0, protocol::kAcceptedProducts.size() - 1)];
+    return protocol::kProducts[data_.ConsumeIntegralInRange<std::size_t>(
+                                   0, protocol::kProducts.size() - 1)]
+        .productId;
 }
 
 void FuzzedHidLayer::checkHandle(hid::Handle handle) const {

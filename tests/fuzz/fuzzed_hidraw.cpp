@@ -18,8 +18,7 @@ constexpr std::size_t kReservedItemLength[] = {1, 1, 2, 3};
 
 bool isAdaptor(const standin::DeviceFacts& facts) {
     return facts.vendorId == protocol::kVendorId &&
-           std::find(protocol::kAcceptedProducts.begin(), protocol::kAcceptedProducts.end(),
-                     facts.productId) != protocol::kAcceptedProducts.end();
+           protocol::productWithId(facts.productId) != nullptr;
 }
 
 }  // namespace
@@ -62,8 +61,9 @@ FuzzedHidraw::Incarnation FuzzedHidraw::newIncarnation(const std::string& path) 
         data_.ConsumeBool() ? data_.ConsumeIntegral<std::uint16_t>() : protocol::kVendorId;
     incarnation.facts.productId =
         data_.ConsumeBool() ? data_.ConsumeIntegral<std::uint16_t>()
-                            : protocol::kAcceptedProducts[data_.ConsumeIntegralInRange<std::size_t>(
-                                  0, protocol::kAcceptedProducts.size() - 1)];
+                            : protocol::kProducts[data_.ConsumeIntegralInRange<std::size_t>(
+                                                      0, protocol::kProducts.size() - 1)]
+                                  .productId;
     incarnation.facts.releaseNumber = data_.ConsumeIntegral<std::uint16_t>();
     incarnation.descriptor = descriptor(incarnation.featureLength);
     incarnation.inode = nextInode_++;

@@ -19,6 +19,7 @@
 #include <memory>
 #include <string>
 
+#include "diagnosis/diagnosis_text.h"
 #include "support/shown_window.h"
 #include "support/when_modal_shows.h"
 #include "window/window_texts.h"
@@ -292,7 +293,10 @@ TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
 TEST_F(FormWidgetTest, TheStatusLineShowsBelowTheButtonsWhileTheAdaptorIsRefused) {
     const sim::DeviceId held = plugIn();
     bus.device(held).refuseOpen = true;
-    showWindow();
+    WindowSetup setup;
+    // Linux's advice for a refusal whose cause the diagnosis does not find.
+    setup.accessAdvice = [] { return diagnosis::refusalAdvice(diagnosis::Diagnosis{}); };
+    showWindow(setup);
     const int designedHeight = form->height();
     auto* status = child<QLabel>("lblStatus");
     ASSERT_NE(status, nullptr);

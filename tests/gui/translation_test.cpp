@@ -156,7 +156,7 @@ class Translated : public ShownWindowTest {
 TEST_F(Translated, UnderThePseudoTranslationEveryShownTextIsLookedUp) {
     translation::loadTranslations(QLocale(QLocale::English), QStringLiteral(SHIFTER_PSEUDO_DIR));
     plugIn(sim::usbShifterIdentity());  // its product name is translated
-    showWindow({&recorder, {}});
+    showWindow({&recorder, {}, {}});
     ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
     static_cast<QPushButton*>(form->widgetFor(frm->btnUpdate))->click();
     recording::RecordingOptions idle;
@@ -204,7 +204,7 @@ TEST_F(Translated, InEveryLanguageTheDesignedControlsFitTheirTextsAndNoMenuShort
     plugIn();
     for (const QString language : {"de", "fr", "es", "it", "pl", "pt_BR"}) {
         translation::loadTranslations(QLocale(language));
-        showWindow({&recorder, {}});
+        showWindow({&recorder, {}, {}});
         ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
         if (language == QLatin1String("de") || language == QLatin1String("pl")) {
             savePictures(language);

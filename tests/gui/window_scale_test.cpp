@@ -13,6 +13,7 @@
 #include "gui/form/twips.h"
 #include "gui/form/window_memory.h"
 #include "gui/form/window_placement.h"
+#include "storage/window_state.h"
 #include "support/shown_window.h"
 
 namespace {
@@ -51,7 +52,7 @@ TEST_F(WindowScaleTest, TheDesignScalesUniformlyCentredBelowTheMenuBar) {
         {{one.width() * 2, one.height() * 2 + menu}, 2},
         {{one.width() * 4, one.height() * 3 + menu}, 3},  // wide: centred across
         {{one.width() * 2, one.height() * 3 + menu}, 2},  // tall: centred down
-        {{100, 100}, gui::FormWidget::kMinimumScale},
+        {{100, 100}, storage::kMinimumWindowScale},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.scale);
@@ -103,7 +104,7 @@ TEST_F(WindowScaleTest, OnA1024By600ScreenAt2xTheWindowOpensSmallerAndInside) {
     const QRect available(0, 0, 512, 260);
     gui::fitInto(*form, available);
     EXPECT_LT(form->scale(), 1);
-    EXPECT_GE(form->scale(), gui::FormWidget::kMinimumScale);
+    EXPECT_GE(form->scale(), storage::kMinimumWindowScale);
     EXPECT_LT(form->height(), available.height());
     const QRect frame(gui::placementWithin(QRect(QPoint(), form->size()), available), form->size());
     EXPECT_TRUE(available.contains(frame));
@@ -132,7 +133,7 @@ TEST_F(WindowScaleTest, SizeAndViewChoicesComeBackFromTheFileTheCallerChose) {
     EXPECT_TRUE(frm->traceByGear);
 
     // A size kept on a larger screen comes back inside this one's free area.
-    form->resize(form->sizeAtScale(gui::FormWidget::kMaximumScale));
+    form->resize(form->sizeAtScale(storage::kMaximumWindowScale));
     memory.save(*form);
     ASSERT_TRUE(memory.restore(*form));
     const QSize room = form->screen()->availableGeometry().size() - gui::frameAllowance(*form);

@@ -32,6 +32,8 @@ struct WindowSetup {
     storage::HistoryRecorder* history = nullptr;
     // The full access diagnosis behind the refusal's details link; unset, no link.
     std::function<QString()> accessDetails;
+    // What to do about a refusal, as the program asks the diagnosis; unset, none.
+    std::function<std::string()> accessAdvice;
 };
 
 // The window on a simulated bus, assembled as the program assembles it: the window
@@ -61,6 +63,7 @@ class ShownWindowTest : public ::testing::Test {
         WindowOptions options;
         options.adaptorIsSimulated = true;
         options.supportAddress = "support@example.invalid";
+        options.accessAdvice = setup.accessAdvice;
         frm = std::make_unique<frmMain>(hid, services, options);
         frm->attach(connection.emplace(setup.history));
         form = std::make_unique<gui::FormWidget>(*frm);

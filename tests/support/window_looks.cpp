@@ -4,6 +4,7 @@
 #include <span>
 
 #include "protocol/identity_text.h"
+#include "protocol/products.h"
 #include "window/window_texts.h"
 
 namespace support {
@@ -28,18 +29,8 @@ std::string ascii(const std::u16string& text) {
 }
 
 const char* captionFor(std::uint16_t productId) {
-    switch (productId) {
-        case protocol::kKelvo:
-            return window::kKelvoCaption;
-        case protocol::kMirad:
-            return window::kMiradCaption;
-        case protocol::kUsbShifter:
-            return window::kUsbShifterCaption;
-        case protocol::kLoader:
-            return window::kLoaderCaption;
-        default:
-            return "(no caption for this product)";
-    }
+    const protocol::ProductInfo* product = protocol::productWithId(productId);
+    return product != nullptr ? product->caption : "(no caption for this product)";
 }
 
 std::array<const toolkit::TextBox*, 4> boxes(const frmMain& w) {

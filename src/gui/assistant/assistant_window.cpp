@@ -107,7 +107,7 @@ void AssistantWindow::startWatching() {
 }
 
 std::optional<assistant::Mode> AssistantWindow::shownMode() const {
-    if (frm_.shownMode == 255) {
+    if (frm_.shownMode == frmMain::kNoModeShown) {
         return std::nullopt;
     }
     return frm_.shownMode == protocol::kSequentialMode ? assistant::Mode::Sequential

@@ -13,6 +13,7 @@
 #include "gui/form/style.h"
 #include "gui/form/twips.h"
 #include "gui/help/access_details_dialog.h"
+#include "storage/window_state.h"
 
 namespace gui {
 
@@ -30,7 +31,7 @@ FormWidget::FormWidget(frmMain& window, QWidget* parent)
     connectEvents();
     orderTabs();
     shownClientHeight_ = frm_.ClientHeight();
-    setMinimumSize(sizeAtScale(kMinimumScale));
+    setMinimumSize(sizeAtScale(storage::kMinimumWindowScale));
     resize(sizeAtScale(scale_));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &FormWidget::tick);
@@ -195,7 +196,7 @@ void FormWidget::syncFromModel() {
     if (frm_.ClientHeight() != shownClientHeight_) {
         const int growth = pixelsFromTwips(frm_.ClientHeight() - shownClientHeight_, scale_);
         shownClientHeight_ = frm_.ClientHeight();
-        setMinimumSize(sizeAtScale(kMinimumScale));
+        setMinimumSize(sizeAtScale(storage::kMinimumWindowScale));
         resize(width(), std::max(height() + growth, minimumHeight()));
         layoutDesign();
     }
@@ -288,7 +289,7 @@ double FormWidget::scaleToFit(const QSize& area, const QSize& design) {
     }
     const double scale = std::min(static_cast<double>(area.width()) / design.width(),
                                   static_cast<double>(area.height()) / design.height());
-    return std::clamp(scale, kMinimumScale, kMaximumScale);
+    return std::clamp(scale, storage::kMinimumWindowScale, storage::kMaximumWindowScale);
 }
 
 // The design fills the client area below the menu bar as far as its proportions allow,

@@ -55,10 +55,9 @@ class FormWidget : public QWidget {
     int menuHeight();
     // The width the menu bar needs to show every menu without its overflow button.
     int menuWidth() const;
-    // The largest scale at which `design` fits into `area`, within the limits below.
+    // The largest scale at which `design` fits into `area`, within the window's scale
+    // limits (storage/window_state.h).
     static double scaleToFit(const QSize& area, const QSize& design);
-    static constexpr double kMinimumScale = 0.4;
-    static constexpr double kMaximumScale = 8;
     QWidget* clientArea() const { return client_; }
     // An action that is only offered while an adaptor with a lever is connected.
     void addAdaptorAction(QAction* action);

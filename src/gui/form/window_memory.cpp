@@ -40,8 +40,8 @@ bool WindowMemory::restore(FormWidget& window) {
     // than the design's largest scale, so the whole window shows.
     if (const QScreen* screen = window.screen()) {
         const QSize room = screen->availableGeometry().size() - frameAllowance(window);
-        window.resize(
-            window.size().boundedTo(room).boundedTo(window.sizeAtScale(FormWidget::kMaximumScale)));
+        window.resize(window.size().boundedTo(room).boundedTo(
+            window.sizeAtScale(storage::kMaximumWindowScale)));
     }
     return true;
 }
