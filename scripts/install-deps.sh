@@ -2,6 +2,7 @@
 # Installs the Debian packages the build needs, when they are missing.
 #   scripts/install-deps.sh run    what building and running the program needs
 #   scripts/install-deps.sh test   that, plus what the tests and benchmarks need
+#   scripts/install-deps.sh format   clang-format, for scripts/check-format.sh
 #   scripts/install-deps.sh windows   the Windows cross build, its installer, Wine and a
 #                                     virtual display to run its tests
 #   scripts/install-deps.sh windows-qt-source   building Qt for Windows from Debian's source
@@ -20,12 +21,14 @@ windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine64 googletest
                   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools  # host tools
                   qt6-translations-l10n nsis xvfb
                   fonts-wine fonts-liberation2)  # Wine's own fonts; the offscreen tests'
+format_packages=(clang-format)
 qt_source_packages=(ninja-build dpkg-dev patch xz-utils g++-mingw-w64-x86-64-posix qt6-base-dev)
 
 wanted=("${run_packages[@]}")
 case "${1:-run}" in
     test) wanted+=("${test_packages[@]}") ;;
     windows) wanted=("${windows_packages[@]}") ;;
+    format) wanted=("${format_packages[@]}") ;;
     windows-qt-source) wanted=("${qt_source_packages[@]}") ;;
 esac
 

@@ -24,15 +24,15 @@ class AssistantEndToEnd : public WindowTest {
     void SetUp() override {
         adaptor = bus.addAdaptor();
         loadWindow();
-        window->attach(watcher);
+        createdWindow->attach(watcher);
         bus.runScript(adaptor, lever.script, 125);
     }
-    void TearDown() override { window->detach(watcher); }
+    void TearDown() override { createdWindow->detach(watcher); }
     // Script time, which started with the bus's.
     std::chrono::microseconds scriptTime() const { return bus.now() % lever.script.period(); }
     void tick() {
         bus.advance(kTick);
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
     }
     void tickUntil(std::chrono::microseconds scriptAt) {
         while (scriptTime() < scriptAt) {
@@ -45,7 +45,7 @@ class AssistantEndToEnd : public WindowTest {
         std::set<std::string> captions;
         while (scriptTime() < step.to) {
             tick();
-            captions.insert(window->Gear.Caption);
+            captions.insert(createdWindow->Gear.Caption);
         }
         return captions;
     }
@@ -68,7 +68,7 @@ TEST_F(AssistantEndToEnd, ProposalsFromTheScriptedLeverFixAMisreadingAdaptor) {
         std::set<std::string> captions;
         while (scriptTime() < lever.steps[i].to) {
             tick();
-            captions.insert(window->Gear.Caption);
+            captions.insert(createdWindow->Gear.Caption);
         }
         recording.stop();
         EXPECT_GT(recording.reportCount(steps[i]), 100u) << assistant::nameOf(steps[i]);
@@ -99,13 +99,13 @@ TEST_F(AssistantEndToEnd, ProposalsFromTheScriptedLeverFixAMisreadingAdaptor) {
     }
 
     // "Use these values" fills the boxes as typing would; "Update settings" stores them.
-    ASSERT_TRUE(window->UseProposedValues(assistant::proposedValues(proposals)));
-    EXPECT_EQ(window->Text7.Text, std::to_string(*proposals[0].value));
-    EXPECT_EQ(window->Text10.Text, std::to_string(*proposals[3].value));
-    EXPECT_EQ(window->thresholdV2, *proposals[3].value);
-    EXPECT_NE(window->status.text().find("Update settings"), std::string::npos);
+    ASSERT_TRUE(createdWindow->UseProposedValues(assistant::proposedValues(proposals)));
+    EXPECT_EQ(createdWindow->Text7.Text, std::to_string(*proposals[0].value));
+    EXPECT_EQ(createdWindow->Text10.Text, std::to_string(*proposals[3].value));
+    EXPECT_EQ(createdWindow->thresholdV2, *proposals[3].value);
+    EXPECT_NE(createdWindow->status.text().find("Update settings"), std::string::npos);
     hid.clearLog();
-    window->btnUpdate_Click();
+    createdWindow->btnUpdate_Click();
     const auto& stored = bus.adaptor(adaptor).settings;
     EXPECT_EQ(stored[protocol::kAddressH1], *proposals[0].value);
     EXPECT_EQ(stored[protocol::kAddressH2], *proposals[1].value);
@@ -136,10 +136,10 @@ TEST_F(AssistantEndToEnd, TheAssistantSendsNothingToTheAdaptor) {
     EXPECT_EQ(callsOf(support::CallKind::GetFeature), 0u);
     // Without records nothing is proposed, and the boxes keep what they hold.
     const assistant::Assistant fresh;
-    const std::string before = window->Text9.Text;
-    EXPECT_FALSE(window->UseProposedValues(assistant::proposedValues(assistant::propose(
+    const std::string before = createdWindow->Text9.Text;
+    EXPECT_FALSE(createdWindow->UseProposedValues(assistant::proposedValues(assistant::propose(
         assistant::Mode::HPattern, fresh.recording(assistant::Mode::HPattern).records()))));
-    EXPECT_EQ(window->Text9.Text, before);
+    EXPECT_EQ(createdWindow->Text9.Text, before);
 }
 
 }  // namespace

@@ -22,17 +22,17 @@ class GearTrace : public WindowTest {
         const auto end = bus.now() + sim::LeverScript::hPatternTour().period();
         while (bus.now() < end) {
             bus.advance(10ms);
-            window->Timer_Timer();
+            createdWindow->Timer_Timer();
         }
     }
     // The pixel the window draws a position at (the pen's last pixel).
     int pixelX(int x) const {
-        return static_cast<int>(x / 255.0 * window->Graph.ScaleWidth() / toolkit::kTwipsPerPixel +
-                                0.5);
+        return static_cast<int>(
+            x / 255.0 * createdWindow->Graph.ScaleWidth() / toolkit::kTwipsPerPixel + 0.5);
     }
     int pixelY(int y) const {
         return static_cast<int>(
-            (255 - y) / 255.0 * window->Graph.ScaleHeight() / toolkit::kTwipsPerPixel + 0.5);
+            (255 - y) / 255.0 * createdWindow->Graph.ScaleHeight() / toolkit::kTwipsPerPixel + 0.5);
     }
     // The ink of the gear the adaptor reports there: neutral 2, then 1st to 6th 3 to 8.
     std::uint8_t expectedInk(std::uint8_t x, std::uint8_t y) const {
@@ -48,7 +48,7 @@ class GearTrace : public WindowTest {
             for (int y = 1; y < 255; ++y) {
                 const auto cx = static_cast<std::uint8_t>(x);
                 const auto cy = static_cast<std::uint8_t>(y);
-                if (!window->traceHPattern.isVisited(cx, cy) || !sameGearAround(cx, cy)) {
+                if (!createdWindow->traceHPattern.isVisited(cx, cy) || !sameGearAround(cx, cy)) {
                     continue;
                 }
                 check(cx, cy);
@@ -62,7 +62,7 @@ class GearTrace : public WindowTest {
             for (int dy = -1; dy <= 1; ++dy) {
                 const auto nx = static_cast<std::uint8_t>(x + dx);
                 const auto ny = static_cast<std::uint8_t>(y + dy);
-                if (window->traceHPattern.isVisited(nx, ny) &&
+                if (createdWindow->traceHPattern.isVisited(nx, ny) &&
                     expectedInk(nx, ny) != expectedInk(x, y)) {
                     return false;
                 }
@@ -75,34 +75,34 @@ class GearTrace : public WindowTest {
 };
 
 TEST_F(GearTrace, AfterATourEveryVisitedPointIsDrawnInItsGearsColour) {
-    window->ShowTraceByGear(true);
+    createdWindow->ShowTraceByGear(true);
     tour();
     std::set<int> inks;
     const int checked = forEachInnerPoint([&](std::uint8_t x, std::uint8_t y) {
-        EXPECT_EQ(window->Graph.inkAt(pixelX(x), pixelY(y)), expectedInk(x, y))
+        EXPECT_EQ(createdWindow->Graph.inkAt(pixelX(x), pixelY(y)), expectedInk(x, y))
             << "at " << int(x) << ", " << int(y);
-        inks.insert(window->Graph.inkAt(pixelX(x), pixelY(y)));
+        inks.insert(createdWindow->Graph.inkAt(pixelX(x), pixelY(y)));
     });
     EXPECT_GT(checked, 100);
     EXPECT_EQ(inks.size(), 7u);  // neutral and the six gears
     // No drawn pixel keeps the plain ink.
-    for (const std::uint8_t ink : window->Graph.raster()) {
+    for (const std::uint8_t ink : createdWindow->Graph.raster()) {
         EXPECT_NE(ink, protocol::kTraceInk);
     }
 }
 
 TEST_F(GearTrace, TheViewOptionRedrawsTheWholeTraceEitherWay) {
     tour();
-    const std::vector<std::uint8_t> plain = window->Graph.raster();
+    const std::vector<std::uint8_t> plain = createdWindow->Graph.raster();
     for (const std::uint8_t ink : plain) {
         EXPECT_LE(ink, protocol::kTraceInk);  // off by default
     }
-    window->ShowTraceByGear(true);
+    createdWindow->ShowTraceByGear(true);
     forEachInnerPoint([&](std::uint8_t x, std::uint8_t y) {
-        EXPECT_EQ(window->Graph.inkAt(pixelX(x), pixelY(y)), expectedInk(x, y));
+        EXPECT_EQ(createdWindow->Graph.inkAt(pixelX(x), pixelY(y)), expectedInk(x, y));
     });
-    window->ShowTraceByGear(false);
-    EXPECT_EQ(window->Graph.raster(), plain);
+    createdWindow->ShowTraceByGear(false);
+    EXPECT_EQ(createdWindow->Graph.raster(), plain);
 }
 
 }  // namespace

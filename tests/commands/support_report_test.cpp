@@ -44,8 +44,8 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
                                 "Windows 10",
                                 "10.0.19045",
                                 nullptr};
-    facts.historyTail = [](const history::Identity& adaptor) {
-        return "  " + adaptor.serialNumber + " read V1=80\n";
+    facts.historyTail = [](const history::Identity& identity) {
+        return "  " + identity.serialNumber + " read V1=80\n";
     };
     const diagnosis::Diagnosis access = diagnosis::diagnose(tree.system(), tree.session("3"));
     const std::string report = commands::supportReport(facts, tree.system(), access, bus);

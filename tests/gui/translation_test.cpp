@@ -226,11 +226,11 @@ TEST_F(Translated, InEveryLanguageTheDesignedControlsFitTheirTextsAndNoMenuShort
                 << widget->width() << " pixels";
         }
         // Within the menu bar and within each menu, no two items share a shortcut key.
-        QList<QWidget*> menus{form->findChild<QMenuBar*>()};
+        QList<QWidget*> barAndMenus{form->findChild<QMenuBar*>()};
         for (QMenu* menu : form->findChildren<QMenu*>()) {
-            menus << menu;
+            barAndMenus << menu;
         }
-        for (const QWidget* menu : menus) {
+        for (const QWidget* menu : barAndMenus) {
             QStringList keys;
             for (const QAction* action : menu->actions()) {
                 const QString key = QKeySequence::mnemonic(action->text()).toString();

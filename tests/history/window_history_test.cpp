@@ -36,12 +36,12 @@ class WindowHistory : public WindowTest {
         bus.adaptor(adaptor).settings = settings;
         WindowOptions options = simulatedOptions();
         createWindow(options).attach(watcher);
-        window->Form_Load();
-        return *window;
+        createdWindow->Form_Load();
+        return *createdWindow;
     }
     void showReport(bool sequential) {
         bus.queueLever(adaptor, {10, 10, sequential});
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
     }
     // Bytes 1..3 of the WriteSetting reports sent since the log was cleared.
     std::vector<Bytes> settingWrites() const {

@@ -31,10 +31,10 @@ class FirmwareUpgradeTest : public WindowTest {
     void connectLoader(WindowOptions options,
                        sim::AdaptorIdentity identity = sim::loaderIdentity()) {
         loader = bus.addAdaptor(std::move(identity));
-        window = std::make_unique<frmMain>(hid, toolkit, std::move(options));
-        window->Form_Load();
-        ASSERT_TRUE(window->session.isConnected);
-        ASSERT_TRUE(window->UpgradeFW.Visible);
+        createdWindow = std::make_unique<frmMain>(hid, toolkit, std::move(options));
+        createdWindow->Form_Load();
+        ASSERT_TRUE(createdWindow->session.isConnected);
+        ASSERT_TRUE(createdWindow->UpgradeFW.Visible);
         // The connection's own commands are not image data.
         EXPECT_EQ(bus.adaptor(loader).firmwareChunksReceived, 0U);
         hid.clearLog();
@@ -67,11 +67,11 @@ class FirmwareUpgradeTest : public WindowTest {
         EXPECT_NE(text.find(reason), std::string::npos) << text;
         EXPECT_EQ(text.back(), '.');
         EXPECT_EQ(text.find(". "), std::string::npos) << "one sentence: " << text;
-        EXPECT_TRUE(window->Timer.Enabled);
-        EXPECT_FALSE(window->isUnloaded());
+        EXPECT_TRUE(createdWindow->Timer.Enabled);
+        EXPECT_FALSE(createdWindow->isUnloaded());
         EXPECT_EQ(toolkit.unloadCount, 0);
-        EXPECT_TRUE(window->UpgradeFW.Visible);
-        EXPECT_TRUE(window->session.isConnected);
+        EXPECT_TRUE(createdWindow->UpgradeFW.Visible);
+        EXPECT_TRUE(createdWindow->session.isConnected);
     }
 
     std::vector<std::uint8_t> imageBytes;
@@ -81,8 +81,8 @@ class FirmwareUpgradeTest : public WindowTest {
 TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
     connectLoader();
     std::vector<std::string> progress;
-    toolkit.onDoEvents = [&] { progress.push_back(window->status.text()); };
-    window->UpgradeFW_Click();
+    toolkit.onDoEvents = [&] { progress.push_back(createdWindow->status.text()); };
+    createdWindow->UpgradeFW_Click();
     // The status line counts the chunks as they go out.
     ASSERT_EQ(progress.size(), kChunks);
     EXPECT_EQ(progress.front(), "Sending firmware: 1 of " + std::to_string(kChunks));
@@ -110,12 +110,12 @@ TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
     ASSERT_EQ(toolkit.messages.size(), 1u);
     EXPECT_NE(toolkit.messages[0].text.find("unplug"), std::string::npos);
     EXPECT_NE(toolkit.messages[0].text.find("This program now closes."), std::string::npos);
-    EXPECT_EQ(window->UpgradeFW.Caption, "Done.Exiting...");
-    EXPECT_FALSE(window->UpgradeFW.Enabled);
-    EXPECT_FALSE(window->UpgradeFW.Visible);
-    EXPECT_EQ(window->session.productId, 0);
+    EXPECT_EQ(createdWindow->UpgradeFW.Caption, "Done.Exiting...");
+    EXPECT_FALSE(createdWindow->UpgradeFW.Enabled);
+    EXPECT_FALSE(createdWindow->UpgradeFW.Visible);
+    EXPECT_EQ(createdWindow->session.productId, 0);
     EXPECT_EQ(toolkit.sleeps.back(), 100);
-    EXPECT_TRUE(window->isUnloaded());
+    EXPECT_TRUE(createdWindow->isUnloaded());
     EXPECT_EQ(toolkit.unloadCount, 1);
     EXPECT_EQ(bus.openHandleCount(), 0u);
 }
@@ -123,31 +123,31 @@ TEST_F(FirmwareUpgradeTest, SendsEveryChunkThenTellsTheUserAndExits) {
 TEST_F(FirmwareUpgradeTest, CancelSendsNothingAndPollingGoesOn) {
     connectLoader();
     toolkit.confirmAnswer = false;
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
     EXPECT_EQ(toolkit.questions.size(), 1u);
     EXPECT_TRUE(sendAttempts().empty());
     EXPECT_TRUE(toolkit.messages.empty());
-    EXPECT_TRUE(window->Timer.Enabled);
-    EXPECT_TRUE(window->UpgradeFW.Visible);
-    EXPECT_FALSE(window->isUnloaded());
+    EXPECT_TRUE(createdWindow->Timer.Enabled);
+    EXPECT_TRUE(createdWindow->UpgradeFW.Visible);
+    EXPECT_FALSE(createdWindow->isUnloaded());
     EXPECT_EQ(bus.adaptor(loader).firmwareChunksReceived, 0U);
 }
 
 TEST_F(FirmwareUpgradeTest, AdaptorRestartsWithTheImageAndIsFoundAgain) {
     connectLoader();
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
 
     // The adaptor's identity changes once the whole image arrived.
     EXPECT_EQ(bus.adaptor(loader).firmwareReceived, imageBytes);
-    ASSERT_TRUE(window->FindTheHid());
-    EXPECT_EQ(window->session.attributes.ProductID, protocol::kKelvo);
+    ASSERT_TRUE(createdWindow->FindTheHid());
+    EXPECT_EQ(createdWindow->session.attributes.ProductID, protocol::kKelvo);
 }
 
 TEST_F(FirmwareUpgradeTest, MinimalFeatureLengthCarriesJustTheChunk) {
     sim::AdaptorIdentity identity = sim::loaderIdentity();
     identity.featureReportByteLength = 41;
     connectLoader(optionsWith(image()), identity);
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
 
     const std::vector<support::CallRecord> sends = sendAttempts();
     ASSERT_GE(sends.size(), kChunks);
@@ -159,7 +159,7 @@ TEST_F(FirmwareUpgradeTest, MinimalFeatureLengthCarriesJustTheChunk) {
 TEST_F(FirmwareUpgradeTest, FailedChunkIsCountedAndTheRestStillGoOut) {
     connectLoader();
     hid.failCall(hid.callCount() + 100);  // chunk 100
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
 
     const std::vector<support::CallRecord> sends = sendAttempts();
     ASSERT_GE(sends.size(), kChunks);
@@ -173,45 +173,45 @@ TEST_F(FirmwareUpgradeTest, FailedChunkIsCountedAndTheRestStillGoOut) {
     const std::string& text = toolkit.messages[0].text;
     EXPECT_NE(text.find("1 of the 202"), std::string::npos) << text;
     EXPECT_NE(text.find("still waiting"), std::string::npos) << text;
-    EXPECT_TRUE(window->isUnloaded());
+    EXPECT_TRUE(createdWindow->isUnloaded());
     // The loader is still a loader, waiting for a complete image.
-    ASSERT_TRUE(window->FindTheHid());
-    EXPECT_EQ(window->session.attributes.ProductID, protocol::kLoader);
+    ASSERT_TRUE(createdWindow->FindTheHid());
+    EXPECT_EQ(createdWindow->session.attributes.ProductID, protocol::kLoader);
 }
 
 TEST_F(FirmwareUpgradeTest, EveryChunkFailingIsReportedWithTheFullCount) {
     connectLoader();
     hid.failCalls(support::CallKind::SetFeature);
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
 
     EXPECT_GE(sendAttempts().size(), kChunks);
     ASSERT_EQ(toolkit.messages.size(), 1u);
     EXPECT_NE(toolkit.messages[0].text.find("202 of the 202"), std::string::npos);
-    EXPECT_TRUE(window->isUnloaded());
+    EXPECT_TRUE(createdWindow->isUnloaded());
 }
 
 TEST_F(FirmwareUpgradeTest, NotConnectedSendsNothingAndLeavesTheTimerOff) {
     createWindow(optionsWith(image())).Form_Load();
-    ASSERT_TRUE(window->Timer.Enabled);
+    ASSERT_TRUE(createdWindow->Timer.Enabled);
     hid.clearLog();
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
 
-    EXPECT_FALSE(window->Timer.Enabled);
+    EXPECT_FALSE(createdWindow->Timer.Enabled);
     EXPECT_TRUE(hid.log().empty());
     EXPECT_TRUE(toolkit.messages.empty());
-    EXPECT_FALSE(window->isUnloaded());
+    EXPECT_FALSE(createdWindow->isUnloaded());
 }
 
 TEST_F(FirmwareUpgradeTest, ClickDuringTheTransferIsIgnored) {
     connectLoader();
     bool timerRanDuringTransfer = false;
     toolkit.onDoEvents = [&] {
-        timerRanDuringTransfer |= window->Timer.Enabled;
+        timerRanDuringTransfer |= createdWindow->Timer.Enabled;
         if (toolkit.doEventsCount == 50) {
-            window->UpgradeFW_Click();
+            createdWindow->UpgradeFW_Click();
         }
     };
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
 
     EXPECT_FALSE(timerRanDuringTransfer);
     EXPECT_EQ(toolkit.doEventsCount, static_cast<int>(kChunks));
@@ -227,11 +227,11 @@ TEST_F(FirmwareUpgradeTest, CloseDuringTheTransferWaitsForItsEnd) {
     bool unloadedDuringTransfer = false;
     toolkit.onDoEvents = [&] {
         if (toolkit.doEventsCount == 10) {
-            closeAccepted = window->QueryUnload();
+            closeAccepted = createdWindow->QueryUnload();
         }
-        unloadedDuringTransfer |= window->isUnloaded();
+        unloadedDuringTransfer |= createdWindow->isUnloaded();
     };
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
 
     EXPECT_FALSE(closeAccepted);
     EXPECT_FALSE(unloadedDuringTransfer);
@@ -246,28 +246,28 @@ TEST_F(FirmwareUpgradeTest, RefusesFeatureReportsTooShortForAChunk) {
     sim::AdaptorIdentity identity = sim::loaderIdentity();
     identity.featureReportByteLength = 40;
     connectLoader(optionsWith(image()), identity);
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
     expectRefused("feature reports are 40 bytes");
 }
 
 TEST_F(FirmwareUpgradeTest, RefusesFeatureReportsLongerThanTheBuffers) {
     connectLoader();
-    window->session.caps.FeatureReportByteLength = 258;
-    window->UpgradeFW_Click();
+    createdWindow->session.caps.FeatureReportByteLength = 258;
+    createdWindow->UpgradeFW_Click();
     expectRefused("feature reports are 258 bytes");
 }
 
 TEST_F(FirmwareUpgradeTest, RefusesImageNotMadeOfWholeChunks) {
     imageBytes.push_back(0x55);
     connectLoader();
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
     expectRefused("8081 bytes long, not a whole number of 40-byte blocks");
 }
 
 TEST_F(FirmwareUpgradeTest, RefusesEmptyImage) {
     imageBytes.clear();
     connectLoader();
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
     expectRefused("0 bytes long");
 }
 
@@ -275,7 +275,7 @@ TEST_F(FirmwareUpgradeTest, RefusesTestImageForARealAdaptor) {
     WindowOptions options = optionsWith(image(true));
     options.adaptorIsSimulated = false;
     connectLoader(options);
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
     expectRefused("no adaptor firmware");
 }
 
@@ -283,10 +283,10 @@ TEST_F(FirmwareUpgradeTest, RealAdaptorGetsAnImageThatIsNotTheTestImage) {
     WindowOptions options = optionsWith(image(false));
     options.adaptorIsSimulated = false;
     connectLoader(options);
-    window->UpgradeFW_Click();
+    createdWindow->UpgradeFW_Click();
     EXPECT_EQ(sendAttempts().size(), kChunks + 1);
     EXPECT_EQ(bus.adaptor(loader).firmwareReceived, imageBytes);
-    EXPECT_TRUE(window->isUnloaded());
+    EXPECT_TRUE(createdWindow->isUnloaded());
 }
 
 }  // namespace

@@ -94,7 +94,7 @@ TEST_F(MemoryDumpTest, FailedFetchShowsUnreadFieldsForThatBlockOnly) {
     hid.clearLog();
     // The request, then the fetches of blocks 0, 1, 2, 3.
     hid.failCall(hid.callCount() + 4);
-    window->Command1_Click();
+    createdWindow->Command1_Click();
 
     const std::vector<support::CallRecord> fetches = callsOfKind(support::CallKind::GetFeature);
     ASSERT_EQ(fetches.size(), protocol::kMemoryBlockCount);
@@ -118,11 +118,11 @@ TEST_F(MemoryDumpTest, TwoDumpsEachShowOnlyTheirOwnBlocks) {
     bus.adaptor(id).memory.fill(0x11);
     loadWindow();
     hid.clearLog();
-    window->Command1_Click();
+    createdWindow->Command1_Click();
 
     bus.adaptor(id).memory.fill(0x22);
     hid.failCall(hid.callCount() + 1);  // block 0 of the second dump
-    window->Command1_Click();
+    createdWindow->Command1_Click();
 
     EXPECT_EQ(callsOf(support::CallKind::SetFeature), 2u);
     EXPECT_EQ(callsOf(support::CallKind::GetFeature), 16u);
@@ -144,7 +144,7 @@ TEST_F(MemoryDumpTest, DialogNamesTheConfiguredAddressAndItsAnswerIsIgnored) {
     createWindow(options).Form_Load();
     toolkit.inputBoxAnswer = "edited text";
     hid.clearLog();
-    window->Command1_Click();
+    createdWindow->Command1_Click();
 
     ASSERT_EQ(toolkit.inputBoxes.size(), 1u);
     EXPECT_EQ(toolkit.inputBoxes[0].title, "Contents of shifter EEPROM memory");
@@ -161,7 +161,7 @@ TEST_F(MemoryDumpTest, WithoutAConfiguredAddressTheDialogNamesTheAdaptorsSupport
     WindowOptions options = simulatedOptions();
     options.supportAddress.clear();
     createWindow(options).Form_Load();
-    window->Command1_Click();
+    createdWindow->Command1_Click();
     ASSERT_EQ(toolkit.inputBoxes.size(), 1u);
     EXPECT_EQ(toolkit.inputBoxes[0].prompt,
               "This is shifter EEPROM contents. Please copy (Ctrl+C) and email this text to "
@@ -172,10 +172,10 @@ TEST_F(MemoryDumpTest, RequestKeepsTheBytesThePreviousCommandLeft) {
     addAdaptorWithMemory(sim::kelvoIdentity());
     loadWindow();
     // As a threshold write leaves them: address 3, value 0x9C.
-    window->session.featureBuffer[2] = 0x03;
-    window->session.featureBuffer[3] = 0x9C;
+    createdWindow->session.featureBuffer[2] = 0x03;
+    createdWindow->session.featureBuffer[3] = 0x9C;
     hid.clearLog();
-    window->Command1_Click();
+    createdWindow->Command1_Click();
 
     const std::vector<std::vector<std::uint8_t>> sent = featureReportsSent();
     ASSERT_EQ(sent.size(), 1u);
@@ -188,8 +188,8 @@ TEST_F(MemoryDumpTest, RequestKeepsTheBytesThePreviousCommandLeft) {
 
 TEST_F(MemoryDumpTest, WithoutConnectionEveryByteIsUnread) {
     loadWindow();
-    ASSERT_FALSE(window->session.isConnected);
-    window->Command1_Click();
+    ASSERT_FALSE(createdWindow->session.isConnected);
+    createdWindow->Command1_Click();
     const std::string& text = toolkit.inputBoxes.back().defaultText;
     EXPECT_EQ(text.size(), 384u);
     std::string unread;
@@ -206,9 +206,9 @@ TEST_F(MemoryDumpTest, ShortFeatureReportsCarryNoBlock) {
     identity.featureReportByteLength = 17;
     addAdaptorWithMemory(identity);
     loadWindow();
-    ASSERT_TRUE(window->session.isConnected);
+    ASSERT_TRUE(createdWindow->session.isConnected);
     hid.clearLog();
-    window->Command1_Click();
+    createdWindow->Command1_Click();
 
     EXPECT_EQ(callsOf(support::CallKind::SetFeature), 0u);
     EXPECT_EQ(callsOf(support::CallKind::GetFeature), 0u);

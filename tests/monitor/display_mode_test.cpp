@@ -13,14 +13,14 @@ class DisplayMode : public WindowTest {
     }
     void tick(bool sequential = false) {
         bus.queueLever(adaptor, {128, 128, sequential});
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
     }
     sim::DeviceId adaptor = 0;
 };
 
 TEST_F(DisplayMode, ShowsTheLinesAndBoxesOfTheReportedMode) {
     tick(false);
-    frmMain& w = *window;
+    frmMain& w = *createdWindow;
     EXPECT_TRUE(w.lineH1.Visible && w.LineH2.Visible && w.lineV1.Visible && w.lineV2.Visible);
     EXPECT_FALSE(w.SeqH1.Visible || w.SeqH2.Visible);
     EXPECT_TRUE(w.Text9.Visible && w.Text10.Visible);
@@ -41,7 +41,7 @@ TEST_F(DisplayMode, ShowsTheLinesAndBoxesOfTheReportedMode) {
 
 TEST_F(DisplayMode, PlacesTheLinesAtTheTypedValues) {
     tick();
-    frmMain& w = *window;
+    frmMain& w = *createdWindow;
     w.Text7.Text = "254";
     w.Text9.Text = "0";
     tick();
@@ -66,7 +66,7 @@ TEST_F(DisplayMode, PlacesTheLinesAtTheTypedValues) {
 
 TEST_F(DisplayMode, RoundsAcceptedTextAndIgnoresTheRest) {
     tick();
-    frmMain& w = *window;
+    frmMain& w = *createdWindow;
     const auto typed = [&](const char* text) {
         w.Text8.Text = text;
         tick();
@@ -83,7 +83,7 @@ TEST_F(DisplayMode, RoundsAcceptedTextAndIgnoresTheRest) {
 
 TEST_F(DisplayMode, MarksARefusedBoxUntilItsTextIsAcceptedOrRefilled) {
     tick();
-    frmMain& w = *window;
+    frmMain& w = *createdWindow;
     EXPECT_EQ(w.Text10.toolTip, "V2, right vertical line, 0 to 254");
     w.Text10.Text = "30";
     tick();
@@ -112,10 +112,10 @@ TEST_F(DisplayMode, MarksARefusedBoxUntilItsTextIsAcceptedOrRefilled) {
 TEST_F(DisplayMode, AStoredTwoFiftyFiveIsShownButNeverMovesItsLine) {
     bus.adaptor(adaptor).settings[5] = 255;
     bus.unplug(adaptor);
-    window->Timer_Timer();
+    createdWindow->Timer_Timer();
     bus.replug(adaptor);
-    window->Timer_Timer();
-    frmMain& w = *window;
+    createdWindow->Timer_Timer();
+    frmMain& w = *createdWindow;
     const float designed = w.SeqH1.Y1;
     tick(true);
     EXPECT_EQ(w.Text7.Text, "255");
@@ -133,7 +133,7 @@ TEST_F(DisplayMode, AStoredTwoFiftyFiveIsShownButNeverMovesItsLine) {
 
 TEST_F(DisplayMode, SequentialModeLeavesTheHPatternThresholdsAndLinesAlone) {
     tick(false);
-    frmMain& w = *window;
+    frmMain& w = *createdWindow;
     const float v1 = w.lineV1.X1;
     const float h1 = w.lineH1.Y1;
     tick(true);
@@ -159,11 +159,11 @@ TEST_F(DisplayMode, SequentialModeLeavesTheHPatternThresholdsAndLinesAlone) {
 
 TEST_F(DisplayMode, AModeChangeErasesThePlot) {
     tick(false);
-    const auto erases = window->Graph.eraseCount();
+    const auto erases = createdWindow->Graph.eraseCount();
     tick(false);
-    EXPECT_EQ(window->Graph.eraseCount(), erases);
+    EXPECT_EQ(createdWindow->Graph.eraseCount(), erases);
     tick(true);
-    EXPECT_EQ(window->Graph.eraseCount(), erases + 1);
+    EXPECT_EQ(createdWindow->Graph.eraseCount(), erases + 1);
 }
 
 }  // namespace

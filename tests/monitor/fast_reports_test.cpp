@@ -15,7 +15,7 @@ class FastReports : public WindowTest {
     void SetUp() override {
         adaptor = bus.addAdaptor();
         loadWindow();
-        ASSERT_TRUE(window->session.isConnected);
+        ASSERT_TRUE(createdWindow->session.isConnected);
     }
 
     // The reports the window was handed since the log was cleared, oldest first.
@@ -35,13 +35,13 @@ class FastReports : public WindowTest {
         for (const auto& report : reports) {
             const bool sequential = protocol::modeOf(report[5]) == protocol::kSequentialMode;
             const monitor::TraceMap& map =
-                sequential ? window->traceSequential : window->traceHPattern;
+                sequential ? createdWindow->traceSequential : createdWindow->traceHPattern;
             ASSERT_TRUE(map.isVisited(report[1], report[2]))
                 << int(report[1]) << "," << int(report[2]);
         }
-        const monitor::TraceMap& shown = window->shownMode == protocol::kSequentialMode
-                                             ? window->traceSequential
-                                             : window->traceHPattern;
+        const monitor::TraceMap& shown = createdWindow->shownMode == protocol::kSequentialMode
+                                             ? createdWindow->traceSequential
+                                             : createdWindow->traceHPattern;
         std::vector<bool> expected(256 * 256, false);
         // 256 pixels for 255 steps: from 128 on a point is a pixel further on.
         const auto pixel = [](int step) { return step < 128 ? step : step + 1; };
@@ -52,7 +52,7 @@ class FastReports : public WindowTest {
                 }
                 const int px = pixel(x);
                 const int py = pixel(255 - y);
-                ASSERT_TRUE(window->Graph.isDrawn(std::min(px, 255), std::min(py, 255)))
+                ASSERT_TRUE(createdWindow->Graph.isDrawn(std::min(px, 255), std::min(py, 255)))
                     << x << "," << y;
                 for (int qx : {px - 1, px}) {
                     for (int qy : {py - 1, py}) {
@@ -66,7 +66,8 @@ class FastReports : public WindowTest {
         int strayPixels = 0;
         for (int py = 0; py < 256; ++py) {
             for (int px = 0; px < 256; ++px) {
-                strayPixels += window->Graph.isDrawn(px, py) && !expected[py * 256 + px] ? 1 : 0;
+                strayPixels +=
+                    createdWindow->Graph.isDrawn(px, py) && !expected[py * 256 + px] ? 1 : 0;
             }
         }
         EXPECT_EQ(strayPixels, 0);
@@ -81,12 +82,12 @@ TEST_F(FastReports, A1000HzAdaptorIsShownUpToItsNewestReportOnEveryTick) {
     std::size_t seen = 0;
     for (int tick = 0; tick < 300; ++tick) {
         bus.advance(10ms);
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
         const auto reports = reportsRead();
         ASSERT_GT(reports.size(), seen) << "tick " << tick;
         const auto& newest = reports.back();
-        EXPECT_EQ(window->lblX.Caption, std::to_string(newest[1]));
-        EXPECT_EQ(window->lblY.Caption, std::to_string(newest[2]));
+        EXPECT_EQ(createdWindow->lblX.Caption, std::to_string(newest[1]));
+        EXPECT_EQ(createdWindow->lblY.Caption, std::to_string(newest[2]));
         seen = reports.size();
     }
     EXPECT_EQ(bus.device(adaptor).droppedReports, 0U);
@@ -99,11 +100,11 @@ TEST_F(FastReports, SlowTicksStillTakeEveryReportThatWaits) {
     hid.clearLog();
     for (int tick = 0; tick < 40; ++tick) {
         bus.advance(50ms);  // a timer running five times slower than asked
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
     }
     EXPECT_EQ(bus.device(adaptor).droppedReports, 0U);
     const auto reports = reportsRead();
-    EXPECT_EQ(window->lblX.Caption, std::to_string(reports.back()[1]));
+    EXPECT_EQ(createdWindow->lblX.Caption, std::to_string(reports.back()[1]));
     expectTraceComplete(reports);
 }
 
@@ -117,9 +118,9 @@ TEST_F(FastReports, MixedModesInOneTickKeepEachModesTraceApart) {
                                            static_cast<std::uint8_t>(random()), 0, 0,
                                            static_cast<std::uint8_t>(random() % 8 == 0 ? 2 : 0)});
         }
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
         const auto reports = reportsRead();
-        ASSERT_EQ(window->lastReportMode, protocol::modeOf(reports.back()[5]));
+        ASSERT_EQ(createdWindow->lastReportMode, protocol::modeOf(reports.back()[5]));
         expectTraceComplete(reports);
         ASSERT_FALSE(HasFailure()) << "tick " << tick;
     }

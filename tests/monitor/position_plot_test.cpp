@@ -15,7 +15,7 @@ class PositionPlot : public WindowTest {
     // One report exactly as given, then one tick.
     void show(Bytes report) {
         bus.queueInputReport(adaptor, std::move(report));
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
     }
     void showPosition(std::uint8_t x, std::uint8_t y, std::uint8_t modeFlags = 0) {
         show({0, x, y, 0, 0, modeFlags});
@@ -25,16 +25,16 @@ class PositionPlot : public WindowTest {
 
 TEST_F(PositionPlot, MapsTheCornersOfTheRangeToTheCornersOfThePlot) {
     showPosition(0, 0);
-    EXPECT_TRUE(window->Graph.isDrawn(0, 255));  // bottom left
+    EXPECT_TRUE(createdWindow->Graph.isDrawn(0, 255));  // bottom left
     showPosition(255, 255);
-    EXPECT_TRUE(window->Graph.isDrawn(255, 0));  // top right
-    EXPECT_FALSE(window->Graph.isDrawn(128, 128));
+    EXPECT_TRUE(createdWindow->Graph.isDrawn(255, 0));  // top right
+    EXPECT_FALSE(createdWindow->Graph.isDrawn(128, 128));
 }
 
 TEST_F(PositionPlot, ShowsTheGearTheAdaptorReportsByExactValue) {
     const auto gearFor = [this](std::uint8_t mask, std::uint8_t flag) {
         show({0, 1, 1, mask, flag, 0});
-        return window->Gear.Caption;
+        return createdWindow->Gear.Caption;
     };
     EXPECT_EQ(gearFor(0x00, 0), "N");
     EXPECT_EQ(gearFor(0x00, 1), "-");
@@ -53,64 +53,64 @@ TEST_F(PositionPlot, ShowsTheGearTheAdaptorReportsByExactValue) {
 
 TEST_F(PositionPlot, ShowsThePlainDecimalValues) {
     showPosition(7, 0);
-    EXPECT_EQ(window->lblX.Caption, "7");
-    EXPECT_EQ(window->lblY.Caption, "0");
+    EXPECT_EQ(createdWindow->lblX.Caption, "7");
+    EXPECT_EQ(createdWindow->lblY.Caption, "0");
     showPosition(255, 255);
-    EXPECT_EQ(window->lblX.Caption, "255");
-    EXPECT_EQ(window->lblY.Caption, "255");
+    EXPECT_EQ(createdWindow->lblX.Caption, "255");
+    EXPECT_EQ(createdWindow->lblY.Caption, "255");
 }
 
 TEST_F(PositionPlot, MovesTheTickMarksAlongThePlotsOuterEdges) {
     showPosition(0, 255);
-    EXPECT_EQ(window->TickV1.Top, 2805);  // the plot's top
-    EXPECT_EQ(window->TickV2.Top, 2805);
-    EXPECT_EQ(window->lblY.Top, 2715);
-    EXPECT_EQ(window->TickH1.Left, 1485);  // the plot's left
-    EXPECT_EQ(window->TickH2.Left, 1485);
-    EXPECT_EQ(window->lblX.Left, 989);
+    EXPECT_EQ(createdWindow->TickV1.Top, 2805);  // the plot's top
+    EXPECT_EQ(createdWindow->TickV2.Top, 2805);
+    EXPECT_EQ(createdWindow->lblY.Top, 2715);
+    EXPECT_EQ(createdWindow->TickH1.Left, 1485);  // the plot's left
+    EXPECT_EQ(createdWindow->TickH2.Left, 1485);
+    EXPECT_EQ(createdWindow->lblX.Left, 989);
 
     showPosition(255, 0);
-    EXPECT_EQ(window->TickV1.Top, 2805 + 3900);
-    EXPECT_EQ(window->TickH1.Left, 1485 + 3900);
+    EXPECT_EQ(createdWindow->TickV1.Top, 2805 + 3900);
+    EXPECT_EQ(createdWindow->TickH1.Left, 1485 + 3900);
 
     // In single precision, multiplication first: X 100 is 3014.41162, not the exact
     // 3014.41176, twips from the left.
     showPosition(100, 17);
-    EXPECT_EQ(window->TickV1.Top, 6445);
-    EXPECT_EQ(window->TickH1.Left, 3014.41162F);
-    EXPECT_EQ(window->lblX.Left, 2518.41162F);
+    EXPECT_EQ(createdWindow->TickV1.Top, 6445);
+    EXPECT_EQ(createdWindow->TickH1.Left, 3014.41162F);
+    EXPECT_EQ(createdWindow->lblX.Left, 2518.41162F);
 }
 
 TEST_F(PositionPlot, MarksEachPositionInTheMapOfItsOwnMode) {
     showPosition(30, 40);
     showPosition(30, 40);
-    EXPECT_TRUE(window->traceHPattern.isVisited(30, 40));
-    EXPECT_FALSE(window->traceSequential.isVisited(30, 40));
+    EXPECT_TRUE(createdWindow->traceHPattern.isVisited(30, 40));
+    EXPECT_FALSE(createdWindow->traceSequential.isVisited(30, 40));
     showPosition(50, 60, 0x02);
-    EXPECT_TRUE(window->traceSequential.isVisited(50, 60));
-    EXPECT_FALSE(window->traceHPattern.isVisited(50, 60));
+    EXPECT_TRUE(createdWindow->traceSequential.isVisited(50, 60));
+    EXPECT_FALSE(createdWindow->traceHPattern.isVisited(50, 60));
     // Only bit 0x02 decides the mode.
     showPosition(70, 80, 0xFD);
-    EXPECT_TRUE(window->traceHPattern.isVisited(70, 80));
+    EXPECT_TRUE(createdWindow->traceHPattern.isVisited(70, 80));
 }
 
 TEST_F(PositionPlot, ShowsOnlyTheTraceOfTheCurrentMode) {
     showPosition(30, 40);
     showPosition(200, 210, 0x02);
     // Lever (30, 40) is pixel (30, 215) of the plot, (200, 210) is (200, 45).
-    EXPECT_FALSE(window->Graph.isDrawn(30, 215));
-    EXPECT_TRUE(window->traceHPattern.isVisited(30, 40));
+    EXPECT_FALSE(createdWindow->Graph.isDrawn(30, 215));
+    EXPECT_TRUE(createdWindow->traceHPattern.isVisited(30, 40));
     showPosition(100, 100);
-    EXPECT_TRUE(window->Graph.isDrawn(30, 215));
-    EXPECT_FALSE(window->Graph.isDrawn(200, 45));
+    EXPECT_TRUE(createdWindow->Graph.isDrawn(30, 215));
+    EXPECT_FALSE(createdWindow->Graph.isDrawn(200, 45));
 }
 
 TEST_F(PositionPlot, AShortReportDrawsNothingButStillSetsTheLabels) {
     showPosition(10, 20, 0);
     show({0, 99, 98, 0x04});  // four bytes: the rest is what the buffer held
-    EXPECT_FALSE(window->traceHPattern.isVisited(99, 98));
-    EXPECT_EQ(window->lblX.Caption, "99");
-    EXPECT_EQ(window->Gear.Caption, "3");
+    EXPECT_FALSE(createdWindow->traceHPattern.isVisited(99, 98));
+    EXPECT_EQ(createdWindow->lblX.Caption, "99");
+    EXPECT_EQ(createdWindow->Gear.Caption, "3");
 }
 
 }  // namespace

@@ -99,12 +99,12 @@ using FaultRegressionsOnAWindow = WindowTest;
 TEST_F(FaultRegressionsOnAWindow, AnUnpluggedLoaderLeavesNoUpgradeButtonBehind) {
     const sim::DeviceId loader = bus.addAdaptor(sim::loaderIdentity());
     loadWindow();
-    ASSERT_TRUE(window->UpgradeFW.Visible);
+    ASSERT_TRUE(createdWindow->UpgradeFW.Visible);
     bus.unplug(loader);
-    window->Timer_Timer();
-    ASSERT_FALSE(window->session.isConnected);
-    EXPECT_FALSE(window->UpgradeFW.Visible);
-    EXPECT_FALSE(window->UpgradeFW.Enabled);
+    createdWindow->Timer_Timer();
+    ASSERT_FALSE(createdWindow->session.isConnected);
+    EXPECT_FALSE(createdWindow->UpgradeFW.Visible);
+    EXPECT_FALSE(createdWindow->UpgradeFW.Enabled);
 }
 
 }  // namespace

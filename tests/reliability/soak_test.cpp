@@ -37,7 +37,7 @@ class Soak : public WindowTest {
     void SetUp() override {
         adaptor = bus.addAdaptor();
         loadWindow();
-        ASSERT_TRUE(window->session.isConnected);
+        ASSERT_TRUE(createdWindow->session.isConnected);
     }
 
     // The newest report the window read since the log was cleared; empty when none.
@@ -73,7 +73,7 @@ class Soak : public WindowTest {
     }
 
     void expectShowsAdaptorAfresh(int cycle) {
-        const frmMain& w = *window;
+        const frmMain& w = *createdWindow;
         const sim::AdaptorModel& model = bus.adaptor(adaptor);
         const std::string number = std::to_string(cycle);
         EXPECT_EQ(w.lblManuf.Caption, " Maker " + number);
@@ -114,18 +114,18 @@ TEST_F(Soak, AThousandUnplugsEachEndWithNoHandleAndEachReplugReadsTheAdaptorAfre
         hid.clearLog();
         toolkit.sleeps.clear();
         bus.queueLever(adaptor, {static_cast<std::uint8_t>(cycle), 100, cycle % 2 == 1});
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
 
         bus.unplug(adaptor);
-        window->Timer_Timer();
-        ASSERT_FALSE(window->session.isConnected) << "cycle " << cycle;
+        createdWindow->Timer_Timer();
+        ASSERT_FALSE(createdWindow->session.isConnected) << "cycle " << cycle;
         ASSERT_EQ(bus.openHandleCount(), 0U) << "cycle " << cycle;
-        EXPECT_EQ(support::disconnectedLookDifferences(*window), "") << "cycle " << cycle;
+        EXPECT_EQ(support::disconnectedLookDifferences(*createdWindow), "") << "cycle " << cycle;
 
         changeAdaptorWhileAway(cycle);
         bus.replug(adaptor);
-        window->Timer_Timer();
-        ASSERT_TRUE(window->session.isConnected) << "cycle " << cycle;
+        createdWindow->Timer_Timer();
+        ASSERT_TRUE(createdWindow->session.isConnected) << "cycle " << cycle;
         EXPECT_EQ(bus.openHandleCount(), 2U);
         expectShowsAdaptorAfresh(cycle);
         if (HasFailure()) {
@@ -143,7 +143,7 @@ TEST_F(Soak, AThousandUnplugsEachEndWithNoHandleAndEachReplugReadsTheAdaptorAfre
     }
     EXPECT_LE(heapOfTheWindow(), heapAfterWarmUp + kHeapSlack);
     EXPECT_EQ(bus.readEventsCreated(), 1U);
-    window->Form_Unload();
+    createdWindow->Form_Unload();
     EXPECT_EQ(bus.openHandleCount(), 0U);
 }
 
@@ -158,16 +158,16 @@ TEST_F(Soak, AMinuteOfAThousandReportsASecondIsShownUpToTheNewestOnEveryTick) {
     for (int tick = 0; tick < kTicks; ++tick) {
         hid.clearLog();
         bus.advance(10ms);
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
 
         const std::vector<std::uint8_t> newest = newestReportRead();
         ASSERT_EQ(newest.size(), protocol::kShifterStateLength) << "tick " << tick;
-        ASSERT_EQ(window->lblX.Caption, std::to_string(newest[1])) << "tick " << tick;
-        ASSERT_EQ(window->lblY.Caption, std::to_string(newest[2])) << "tick " << tick;
+        ASSERT_EQ(createdWindow->lblX.Caption, std::to_string(newest[1])) << "tick " << tick;
+        ASSERT_EQ(createdWindow->lblY.Caption, std::to_string(newest[2])) << "tick " << tick;
         ASSERT_TRUE(bus.device(adaptor).inputQueue.empty()) << "tick " << tick;
         read += reportsRead();
-        sawSequential |= window->shownMode == protocol::kSequentialMode;
-        sawHPattern |= window->shownMode == protocol::kHPatternMode;
+        sawSequential |= createdWindow->shownMode == protocol::kSequentialMode;
+        sawHPattern |= createdWindow->shownMode == protocol::kHPatternMode;
         if (tick == kWarmUpTicks) {
             heapAfterWarmUp = reliability::heapBytesInUse();
         }

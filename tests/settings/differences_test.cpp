@@ -16,15 +16,15 @@ class Differences : public WindowTest {
         bus.adaptor(adaptor).settings = {40, 200, 60, 190, 70, 180};
         loadWindow();
         tick();
-        return *window;
+        return *createdWindow;
     }
     void tick() {
         bus.queueLever(adaptor, {10, 10, false});
-        window->Timer_Timer();
+        createdWindow->Timer_Timer();
     }
     bool says(window::Condition condition, const std::string& text) const {
-        return window->status.hasCondition(condition) &&
-               window->lblStatus.Caption.find(text) != std::string::npos;
+        return createdWindow->status.hasCondition(condition) &&
+               createdWindow->lblStatus.Caption.find(text) != std::string::npos;
     }
     sim::DeviceId adaptor = 0;
 };

@@ -17,13 +17,13 @@ class WindowTest : public ::testing::Test {
     // Creates the window (not yet loaded) on the bus as it is now.
     frmMain& createWindow(WindowOptions options = simulatedOptions()) {
         options.adaptorIsSimulated = true;
-        window = std::make_unique<frmMain>(hid, toolkit, std::move(options));
-        return *window;
+        createdWindow = std::make_unique<frmMain>(hid, toolkit, std::move(options));
+        return *createdWindow;
     }
     frmMain& loadWindow() {
         createWindow();
-        window->Form_Load();
-        return *window;
+        createdWindow->Form_Load();
+        return *createdWindow;
     }
 
     static WindowOptions simulatedOptions() {
@@ -43,5 +43,5 @@ class WindowTest : public ::testing::Test {
     // What the window sees of the bus: every call logged, faults where a test asks.
     support::FaultInjectingLayer hid{bus};
     RecordingToolkit toolkit;
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<frmMain> createdWindow;
 };

@@ -347,19 +347,19 @@ TEST_F(Lifecycle, AReplugIsNoAbsenceAndARealAdaptorHasNoNote) {
     const sim::DeviceId adaptor = addAdaptorWith(sim::kelvoIdentity());
     WindowOptions real = simulatedOptions();
     real.adaptorIsSimulated = false;
-    window = std::make_unique<frmMain>(hid, toolkit, real);
-    window->Form_Load();
-    EXPECT_FALSE(window->lblStatus.Visible);
+    createdWindow = std::make_unique<frmMain>(hid, toolkit, real);
+    createdWindow->Form_Load();
+    EXPECT_FALSE(createdWindow->lblStatus.Visible);
 
     bus.unplug(adaptor);
-    window->Timer_Timer();
-    window->Timer_Timer();
-    EXPECT_FALSE(window->session.isConnected);
-    EXPECT_FALSE(window->lblStatus.Visible);
+    createdWindow->Timer_Timer();
+    createdWindow->Timer_Timer();
+    EXPECT_FALSE(createdWindow->session.isConnected);
+    EXPECT_FALSE(createdWindow->lblStatus.Visible);
     bus.replug(adaptor);
-    window->Timer_Timer();
-    EXPECT_TRUE(window->session.isConnected);
-    EXPECT_FALSE(window->lblStatus.Visible);
+    createdWindow->Timer_Timer();
+    EXPECT_TRUE(createdWindow->session.isConnected);
+    EXPECT_FALSE(createdWindow->lblStatus.Visible);
 }
 
 }  // namespace

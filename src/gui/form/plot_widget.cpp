@@ -336,11 +336,11 @@ QRegion PlotWidget::updateRaster() {
             if (!copyCells(area, lastInk)) {
                 continue;
             }
-            const QRect cells = cellsArea(area);
-            if (!areas.empty() && areas.back().adjusted(-1, -1, 1, 1).intersects(cells)) {
-                areas.back() |= cells;
+            const QRect repainted = cellsArea(area);
+            if (!areas.empty() && areas.back().adjusted(-1, -1, 1, 1).intersects(repainted)) {
+                areas.back() |= repainted;
             } else {
-                areas.push_back(cells);
+                areas.push_back(repainted);
             }
         }
         QRegion changed;
