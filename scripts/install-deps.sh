@@ -13,6 +13,8 @@ run_packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libhidapi-dev fon
               qt6-translations-l10n)                            # Qt's own texts translated
 test_packages=(libgtest-dev libgmock-dev libbenchmark-dev  # unit tests and benchmarks
                xvfb                                       # bench/cpu_use.sh under X11
+               weston qt6-wayland                         # the window on Wayland
+               python3-pyatspi at-spi2-core dbus-daemon xdotool  # the screen reader's walk
                desktop-file-utils appstream dpkg-dev      # packaging checks
                qemu-system-x86 busybox-static xz-utils    # the end-to-end guest
                clang libclang-rt-14-dev)                  # fuzzing

@@ -26,6 +26,7 @@
 #include "gui/help/support_recording_dialog.h"
 #include "hid/hidapi/hidapi_backend.h"
 #include "history/window_recorder.h"
+#include "resources/program_version.h"
 #include "session_recording/session_recording.h"
 #include "sim/demo_adaptor.h"
 #include "sim/simulated_bus.h"
@@ -86,6 +87,8 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     }
 
     QApplication application(argc, argv);
+    // The app id on Wayland: the desktop matches the window to its launcher by it.
+    QGuiApplication::setDesktopFileName(QLatin1String(resources::kDesktopFileName));
     translation::installTranslations();
     QApplication::setWindowIcon(gui::applicationIcon());
 

@@ -248,6 +248,8 @@ TEST_F(FeedbackTest, ScreenReadersHearTheBoxesTheGearAndThePositionButNotTheMark
               QStringLiteral("Gear %1").arg(child<QLabel>("Gear")->text()));
     EXPECT_EQ(child<QWidget>("Graph")->accessibleName(),
               QStringLiteral("Lever position X 128, Y 200"));
+    EXPECT_EQ(child<QLabel>("lblX")->accessibleName(), QStringLiteral("Lever X 128"));
+    EXPECT_EQ(child<QLabel>("lblY")->accessibleName(), QStringLiteral("Lever Y 200"));
     QAccessibleInterface* mark = QAccessible::queryAccessibleInterface(child<QWidget>("TickV1"));
     ASSERT_NE(mark, nullptr);
     EXPECT_TRUE(mark->state().invisible);

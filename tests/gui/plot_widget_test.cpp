@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QImage>
 #include <QPaintEvent>
+#include <QTest>
 #include <algorithm>
 #include <limits>
 
@@ -120,6 +121,7 @@ TEST_F(PlotWidgetTest, RefreshRepaintsOnlyWhenSomethingShownChanged) {
     plot.installEventFilter(&counter);
     parent.resize(300, 300);
     parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
     const auto settle = [] {
         for (int i = 0; i < 5; ++i) {
             QCoreApplication::processEvents();
@@ -158,6 +160,7 @@ TEST_F(PlotWidgetTest, RefreshRepaintsOnlyNewCellsAndTheOldAndNewPlacesOfMovedLi
     plot.installEventFilter(&counter);
     parent.resize(300, 300);
     parent.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent));
     const auto settle = [] {
         for (int i = 0; i < 5; ++i) {
             QCoreApplication::processEvents();

@@ -33,6 +33,7 @@ HistoryDialog::HistoryDialog(const history::Identity& adaptor,
       table_(new QTableWidget(this)),
       restore_(new QPushButton(tr("&Restore"), this)) {
     setWindowTitle(tr("History of %1").arg(storage::adaptorText(adaptor)));
+    table_->setAccessibleName(windowTitle());
     fillTable();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
