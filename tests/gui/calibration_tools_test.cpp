@@ -144,6 +144,11 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     window->close();
     EXPECT_EQ(window->model(), nullptr);
     EXPECT_TRUE(tools->flickerMarks().places().empty());
+    // Reopened, it starts over on its first step.
+    tools->assistantAction().trigger();
+    window->refresh();
+    EXPECT_EQ(window->stepTable().currentRow(), 0);
+    window->close();
 
     // A fresh trace after the stored values: a round of the gates, all read right.
     form->deliverWork([](frmMain& w) {

@@ -375,6 +375,9 @@ void AssistantWindow::closeEvent(QCloseEvent* event) {
         }
     });
     marks_.setPlaces({});
+    // A reopened assistant starts over on its first step.
+    mode_.reset();
+    steps_->setRowCount(0);
     event->accept();
 }
 

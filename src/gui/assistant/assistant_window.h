@@ -47,7 +47,7 @@ class AssistantWindow : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    // Closing ends the assistant: its records and flicker count are gone.
+    // Closing ends the assistant: its records, flicker count and chosen step are gone.
     void closeEvent(QCloseEvent* event) override;
 
   private:
