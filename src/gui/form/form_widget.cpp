@@ -327,7 +327,7 @@ void FormWidget::sidePanelShown() {
     const int compact = std::min(sidePanel_->minimumSizeHint().width(), preferred);
     const bool keepsSize = isMaximized() || isFullScreen();
     // How much wider the window can become on its screen.
-    int room = keepsSize ? 0 : preferred;
+    int room = preferred;
     if (const QScreen* shownOn = screen(); shownOn != nullptr && !keepsSize) {
         room =
             shownOn->availableGeometry().width() - frameAllowance(*this).width() - before.width();
