@@ -5,9 +5,10 @@ namespace assistant {
 void Assistant::observe(Mode mode, Point point, std::optional<Gear> gear,
                         std::int64_t nowMilliseconds) {
     recording(mode).record(point);
-    // A mode change is not a gear change at a boundary.
+    // A mode change is not a gear change at a boundary, and the flickers seen before it
+    // belong to the other mode's plot.
     if (lastMode_ != mode) {
-        flickers_.restart();
+        flickers_.forget();
         lastMode_ = mode;
     }
     if (gear) {

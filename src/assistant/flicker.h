@@ -31,6 +31,12 @@ class FlickerCounter {
     void observe(Gear gear, Point place, std::int64_t nowMilliseconds);
     // Forgets the gear sequence, as after a pause in the reports.
     void restart() { current_.reset(); }
+    // Forgets the gear sequence and every flicker: after a change of mode they lie on
+    // the other mode's plot, near the other mode's thresholds.
+    void forget() {
+        restart();
+        flickers_.clear();
+    }
 
     // Flickers in the last minute up to `nowMilliseconds`, oldest first.
     const std::deque<Flicker>& recent(std::int64_t nowMilliseconds);

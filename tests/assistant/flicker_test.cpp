@@ -59,6 +59,12 @@ TEST(Flicker, AssistantRecordsOnlyTheCurrentStepAndIgnoresModeChanges) {
     EXPECT_TRUE(assistant.recording(Mode::Sequential).records()[indexOf(Step::Push)].empty());
     // 1st, +, 1st within 100 ms is a change of mode, not a flicker.
     EXPECT_TRUE(assistant.flickers().recent(40).empty());
+    // The flickers of one mode are gone once the other mode's reports come.
+    assistant.observe(Mode::HPattern, {42, 150}, Gear::Neutral, 41);
+    assistant.observe(Mode::HPattern, {42, 231}, Gear::First, 42);
+    ASSERT_EQ(assistant.flickers().recent(42).size(), 1u);
+    assistant.observe(Mode::Sequential, {128, 128}, Gear::Neutral, 43);
+    EXPECT_TRUE(assistant.flickers().recent(43).empty());
 
     // Redoing a step starts it from nothing.
     hPattern.start(Step::First);

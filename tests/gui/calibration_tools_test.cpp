@@ -122,6 +122,12 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
         << window->flickerText().text().toStdString();
     EXPECT_TRUE(tools->flickerMarks().isVisible());
     EXPECT_EQ(tools->flickerMarks().places().size(), 5u);
+    // Record and Stop stay where they are however many lines the proposals take.
+    const QPoint record = window->recordButton().mapTo(form.get(), QPoint());
+    auto& proposalLabel = const_cast<QLabel&>(window->proposalText());
+    proposalLabel.setText(proposals + QStringLiteral("<br>") + proposals);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->recordButton().mapTo(form.get(), QPoint()), record);
     save(*window, "proposals");
     save(*form, "before");  // factory thresholds, with the newest flickers ringed
 
@@ -138,6 +144,11 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     window->close();
     EXPECT_EQ(window->model(), nullptr);
     EXPECT_TRUE(tools->flickerMarks().places().empty());
+    // Reopened, it starts over on its first step.
+    tools->assistantAction().trigger();
+    window->refresh();
+    EXPECT_EQ(window->stepTable().currentRow(), 0);
+    window->close();
 
     // A fresh trace after the stored values: a round of the gates, all read right.
     form->deliverWork([](frmMain& w) {

@@ -127,13 +127,11 @@ class Translated : public ShownWindowTest {
         actionNamed(form->menu(gui::Menu::Tools),
                     gui::CalibrationTools::tr("Calibration &assistant..."))
             ->trigger();
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (dynamic_cast<gui::AssistantWindow*>(top) != nullptr) {
-                QTest::qWait(400);  // it reads the window a few times a second
-                return top;
-            }
+        auto* assistant = form->findChild<gui::AssistantWindow*>();
+        if (assistant != nullptr) {
+            QTest::qWait(400);  // it reads the window a few times a second
         }
-        return nullptr;
+        return assistant;
     }
 
     // The window, the assistant and the History dialog, for the eye, in the build tree.

@@ -140,6 +140,48 @@ TEST_F(WindowScaleTest, SizeAndViewChoicesComeBackFromTheFileTheCallerChose) {
     EXPECT_TRUE(room.expandedTo(form->size()) == room) << form->width() << "x" << form->height();
 }
 
+TEST_F(WindowScaleTest, TheAssistantsPanelWidensTheWindowBesideTheDesignWithinTheScreen) {
+    bus.queueLever(adaptor, {128, 128, false});
+    form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
+    form->activateWindow();  // the panel's Escape acts where it has the focus
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    const QRect available = form->screen()->availableGeometry();
+    const int room = available.width() - gui::frameAllowance(*form).width();
+    const int height = form->sizeAtScale(1).height();
+    struct Case {
+        QSize window;
+        bool designKeepsItsPlace;
+    };
+    const Case cases[] = {
+        {{one.width(), height}, true},      // the compact panel in the room left
+        {{one.width() / 2, height}, true},  // the whole panel
+        {{room, height}, false},            // no room: the design makes room for it
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.window.width());
+        form->resize(c.window);
+        const QSize before = form->size();
+        const QRect design = form->clientArea()->geometry();
+        tools->assistantAction().trigger();
+        const QRect panel = tools->assistantWindow()->geometry();
+        EXPECT_LE(form->width(), room);
+        EXPECT_EQ(panel.right(), form->width() - 1);
+        EXPECT_GE(panel.left(), form->clientArea()->geometry().right());
+        EXPECT_GE(panel.width(), tools->assistantWindow()->minimumSizeHint().width());
+        EXPECT_EQ(form->clientArea()->geometry() == design, c.designKeepsItsPlace);
+        // Escape closes it, and the window is as before.
+        QTest::keyClick(&tools->assistantWindow()->stepTable(), Qt::Key_Escape);
+        EXPECT_FALSE(tools->assistantWindow()->isVisible());
+        EXPECT_EQ(form->size(), before);
+        EXPECT_EQ(form->clientArea()->geometry(), design);
+    }
+    // Closed with the panel open, the window is kept without it.
+    const QSize without = form->size();
+    tools->assistantAction().trigger();
+    form->close();
+    EXPECT_EQ(form->size(), without);
+}
+
 TEST(AssistantPlacement, BesideTheMainWindowWhereThereIsRoomElseOverItAlwaysInside) {
     const QRect screen(0, 0, 1280, 1024);
     const QSize dialog(520, 560);

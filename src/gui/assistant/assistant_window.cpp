@@ -1,9 +1,15 @@
 #include "gui/assistant/assistant_window.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <span>
 
 #include "assistant/proposal.h"
@@ -14,8 +20,15 @@ namespace gui {
 namespace {
 
 constexpr int kRefreshMilliseconds = 100;
+constexpr int kRowPadding = 3;  // pixels above and below a step's text
 // Rings on the plot for this many of the newest flickers.
 constexpr std::size_t kMarkedFlickers = 5;
+
+// The steps of the mode with the most of them.
+int mostSteps() {
+    return static_cast<int>(std::max(assistant::stepsOf(assistant::Mode::HPattern).size(),
+                                     assistant::stepsOf(assistant::Mode::Sequential).size()));
+}
 
 void setTextIfChanged(QTableWidgetItem& item, const QString& text) {
     if (item.text() != text) {
@@ -50,7 +63,7 @@ QString proposalLine(const assistant::ThresholdProposal& proposal, const QColor&
 }  // namespace
 
 AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& marks)
-    : QWidget(&form, Qt::Window),
+    : QWidget(&form),
       form_(form),
       frm_(frm),
       marks_(marks),
@@ -58,10 +71,11 @@ AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& m
       steps_(new QTableWidget(0, 2, this)),
       record_(new QPushButton(tr("&Record"), this)),
       stop_(new QPushButton(tr("&Stop"), this)),
-      proposals_(new QLabel(this)),
-      flickers_(new QLabel(this)),
+      proposals_(new QLabel),
+      flickers_(new QLabel),
       use_(new QPushButton(tr("&Use these values"), this)) {
-    setWindowTitle(tr("Calibration assistant"));
+    setAccessibleName(tr("Calibration assistant"));
+    setAutoFillBackground(true);
     steps_->setHorizontalHeaderLabels({tr("Step"), tr("Reports")});
     steps_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     steps_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -69,6 +83,14 @@ AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& m
     steps_->setSelectionBehavior(QAbstractItemView::SelectRows);
     steps_->setSelectionMode(QAbstractItemView::SingleSelection);
     steps_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every step of either mode in view, in rows as close as the text allows, and the
+    // buttons under the table at one place.
+    steps_->verticalHeader()->setMinimumSectionSize(0);
+    steps_->verticalHeader()->setDefaultSectionSize(steps_->fontMetrics().height() +
+                                                    2 * kRowPadding);
+    steps_->setFixedHeight(steps_->horizontalHeader()->sizeHint().height() +
+                           mostSteps() * steps_->verticalHeader()->defaultSectionSize() +
+                           2 * steps_->frameWidth());
     proposals_->setObjectName(QStringLiteral("proposals"));
     proposals_->setTextFormat(Qt::RichText);
     proposals_->setWordWrap(true);
@@ -78,16 +100,28 @@ AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& m
     buttons->addWidget(record_);
     buttons->addWidget(stop_);
     buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(modeText_);
-    layout->addWidget(steps_, 1);
-    layout->addLayout(buttons);
-    layout->addWidget(new QLabel(tr("<b>Proposed thresholds</b>"), this));
-    layout->addWidget(proposals_);
-    layout->addWidget(flickers_);
-    layout->addWidget(use_, 0, Qt::AlignRight);
-    resize(520, 560);
+    auto* content = new QVBoxLayout;
+    content->addWidget(createHeading());
+    content->addWidget(modeText_);
+    content->addWidget(steps_);
+    content->addLayout(buttons);
+    content->addWidget(new QLabel(tr("<b>Proposed thresholds</b>"), this));
+    content->addWidget(createResults(), 1);
+    content->addWidget(use_, 0, Qt::AlignRight);
+    // A line sets the panel off from the designed controls.
+    auto* edge = new QFrame(this);
+    edge->setFrameShape(QFrame::VLine);
+    edge->setFrameShadow(QFrame::Sunken);
+    auto* layout = new QHBoxLayout(this);
+    QMargins margins = layout->contentsMargins();
+    margins.setLeft(0);
+    layout->setContentsMargins(margins);
+    layout->addWidget(edge);
+    layout->addLayout(content, 1);
 
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     connect(record_, &QPushButton::clicked, this, [this] { recordSelected(); });
     connect(stop_, &QPushButton::clicked, this, [this] { stopRecording(); });
     connect(use_, &QPushButton::clicked, this, [this] {
@@ -96,6 +130,71 @@ AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& m
     });
     connect(steps_, &QTableWidget::itemSelectionChanged, this, [this] { refresh(); });
     connect(&timer_, &QTimer::timeout, this, [this] { refresh(); });
+}
+
+// The panel's name with its close button, which Escape stands for at the keyboard.
+QWidget* AssistantWindow::createHeading() {
+    auto* heading = new QWidget(this);
+    auto* title = new QLabel(tr("Calibration assistant"), heading);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    auto* close = new QToolButton(heading);
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setAutoRaise(true);
+    close->setFocusPolicy(Qt::NoFocus);
+    close->setToolTip(tr("Close"));
+    close->setAccessibleName(tr("Close"));
+    connect(close, &QToolButton::clicked, this, &QWidget::close);
+    auto* layout = new QHBoxLayout(heading);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(title, 1);
+    layout->addWidget(close);
+    return heading;
+}
+
+// The proposals and the flicker count grow downwards, scrolled where the panel is short,
+// so that nothing above or below them moves when a proposal takes another line.
+QWidget* AssistantWindow::createResults() {
+    auto* results = new QWidget;
+    auto* layout = new QVBoxLayout(results);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(proposals_);
+    layout->addWidget(flickers_);
+    layout->addStretch();
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(results);
+    return scroll;
+}
+
+QSize AssistantWindow::sizeHint() const {
+    const QFontMetrics metrics = steps_->fontMetrics();
+    int sentence = 0;
+    for (const assistant::Mode mode : {assistant::Mode::HPattern, assistant::Mode::Sequential}) {
+        for (const assistant::Step step : assistant::stepsOf(mode)) {
+            sentence = std::max(sentence, metrics.horizontalAdvance(
+                                              QString::fromStdString(assistant::sentenceOf(step))));
+        }
+    }
+    // Each column's text with room for its cell's padding, then the table's frame, the
+    // edge line left of it with its spacing, and the margin right of it.
+    const int count = metrics.horizontalAdvance(tr("recording: %1").arg(9999));
+    const int padding = 2 * metrics.averageCharWidth();
+    const int edge = layout()->itemAt(0)->sizeHint().width() + layout()->spacing();
+    const int width = sentence + count + 2 * padding + 2 * steps_->frameWidth() + edge +
+                      layout()->contentsMargins().right();
+    return {std::max(width, QWidget::minimumSizeHint().width()), QWidget::sizeHint().height()};
+}
+
+// Compact where the screen is narrow: the longest steps end elided, their tooltips tell
+// them whole.
+QSize AssistantWindow::minimumSizeHint() const {
+    const QSize least = QWidget::minimumSizeHint();
+    return {std::max(least.width(), sizeHint().width() * 3 / 5), least.height()};
 }
 
 void AssistantWindow::startWatching() {
@@ -167,8 +266,9 @@ void AssistantWindow::showSteps(std::optional<assistant::Mode> mode) {
     steps_->setRowCount(static_cast<int>(steps.size()));
     for (int row = 0; row < steps_->rowCount(); ++row) {
         const auto step = steps[static_cast<std::size_t>(row)];
-        steps_->setItem(row, 0,
-                        new QTableWidgetItem(QString::fromStdString(assistant::sentenceOf(step))));
+        auto* sentence = new QTableWidgetItem(QString::fromStdString(assistant::sentenceOf(step)));
+        sentence->setToolTip(sentence->text());
+        steps_->setItem(row, 0, sentence);
         auto* count = new QTableWidgetItem;
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         steps_->setItem(row, 1, count);
@@ -275,6 +375,9 @@ void AssistantWindow::closeEvent(QCloseEvent* event) {
         }
     });
     marks_.setPlaces({});
+    // A reopened assistant starts over on its first step.
+    mode_.reset();
+    steps_->setRowCount(0);
     event->accept();
 }
 

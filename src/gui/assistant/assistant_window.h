@@ -13,10 +13,11 @@
 #include "gui/assistant/flicker_marks.h"
 #include "gui/form/form_widget.h"
 
-// The calibration assistant's window beside the main one: the steps of the adaptor's
-// mode with their counts, the proposals with their margins or warnings, the flicker
-// count, and "Use these values". It reads the window object a few times a second while
-// the poll cycle runs, and changes it only through the form.
+// The calibration assistant, a panel beside the designed controls so that the plot
+// stays in view: the steps of the adaptor's mode with their counts, the proposals with
+// their margins or warnings, the flicker count, and "Use these values". It reads the
+// window object a few times a second while the poll cycle runs, and changes it only
+// through the form. Its close button and Escape close it.
 namespace gui {
 
 class AssistantWindow : public QWidget {
@@ -40,12 +41,18 @@ class AssistantWindow : public QWidget {
     const QLabel& proposalText() const { return *proposals_; }
     const QLabel& flickerText() const { return *flickers_; }
 
+    // Wide enough for the longest step and its count on one line.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
   protected:
     void showEvent(QShowEvent* event) override;
-    // Closing ends the assistant: its records and flicker count are gone.
+    // Closing ends the assistant: its records, flicker count and chosen step are gone.
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    QWidget* createHeading();
+    QWidget* createResults();
     void showSteps(std::optional<assistant::Mode> mode);
     void showCounts(const assistant::Recording& recording);
     void showProposals(assistant::Mode mode, const assistant::Recording& recording);

@@ -2,18 +2,15 @@
 
 #include <QEvent>
 #include <QMenu>
-#include <QScreen>
 #include <cmath>
 
 #include "gui/assistant/assistant_window.h"
-#include "gui/form/window_placement.h"
 
 namespace gui {
 
 namespace {
 
 constexpr int kLegendMargin = 8;  // design pixels from the window's edge
-constexpr int kAssistantGap = 8;  // pixels between the main window and the assistant
 
 }  // namespace
 
@@ -65,21 +62,6 @@ bool CalibrationTools::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-// Beside the main window where the screen has room, else over it; never outside the
-// screen's free area, shrunk to it where needed. Its frame is taken to be as large as
-// the main window's, which the same window manager drew.
-void CalibrationTools::placeAssistant() {
-    const QScreen* screen = form_.screen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect available = screen->availableGeometry();
-    const QSize frame = form_.frameGeometry().size() - form_.size();
-    assistant_->resize(assistant_->size().boundedTo(available.size() - frame));
-    assistant_->move(placementBeside(form_.frameGeometry(), assistant_->size() + frame, available,
-                                     kAssistantGap));
-}
-
 void CalibrationTools::showTraceByGear(bool on) {
     form_.deliverWork([on](frmMain& window) { window.ShowTraceByGear(on); });
     legend_->setVisible(on);
@@ -88,12 +70,11 @@ void CalibrationTools::showTraceByGear(bool on) {
 void CalibrationTools::openAssistant() {
     if (assistant_ == nullptr) {
         assistant_ = new AssistantWindow(form_, frm_, *marks_);
-        placeAssistant();
+        form_.setSidePanel(assistant_);
     }
     assistant_->startWatching();
     assistant_->show();
-    assistant_->raise();
-    assistant_->activateWindow();
+    assistant_->stepTable().setFocus();
 }
 
 }  // namespace gui

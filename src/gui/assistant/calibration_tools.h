@@ -25,7 +25,7 @@ class CalibrationTools : public QObject {
     QAction& assistantAction() const { return *openAssistant_; }
     const GearLegend& legend() const { return *legend_; }
     const FlickerMarks& flickerMarks() const { return *marks_; }
-    // Null until the assistant was first opened.
+    // The assistant's panel beside the designed controls; null until it was first opened.
     AssistantWindow* assistantWindow() const { return assistant_; }
 
   protected:
@@ -48,7 +48,6 @@ class CalibrationTools : public QObject {
     void showTraceByGear(bool on);
     void openAssistant();
     void placeLegend();
-    void placeAssistant();
 
     FormWidget& form_;
     frmMain& frm_;

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +13,7 @@
 #include "gui/form/plot_widget.h"
 #include "gui/form/style.h"
 #include "gui/form/twips.h"
+#include "gui/form/window_placement.h"
 #include "gui/help/access_details_dialog.h"
 #include "storage/window_state.h"
 
@@ -31,7 +33,7 @@ FormWidget::FormWidget(frmMain& window, QWidget* parent)
     connectEvents();
     orderTabs();
     shownClientHeight_ = frm_.ClientHeight();
-    setMinimumSize(sizeAtScale(storage::kMinimumWindowScale));
+    setMinimumSize(minimumWindowSize());
     resize(sizeAtScale(scale_));
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &FormWidget::tick);
@@ -196,7 +198,7 @@ void FormWidget::syncFromModel() {
     if (frm_.ClientHeight() != shownClientHeight_) {
         const int growth = pixelsFromTwips(frm_.ClientHeight() - shownClientHeight_, scale_);
         shownClientHeight_ = frm_.ClientHeight();
-        setMinimumSize(sizeAtScale(storage::kMinimumWindowScale));
+        setMinimumSize(minimumWindowSize());
         resize(width(), std::max(height() + growth, minimumHeight()));
         layoutDesign();
     }
@@ -248,7 +250,11 @@ void FormWidget::programTimer() {
 }
 
 bool FormWidget::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    if (watched == sidePanel_ && event->type() == QEvent::ShowToParent) {
+        sidePanelShown();
+    } else if (watched == sidePanel_ && event->type() == QEvent::HideToParent) {
+        sidePanelHidden();
+    } else if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         auto* button = qobject_cast<QPushButton*>(watched);
         if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
@@ -292,12 +298,72 @@ double FormWidget::scaleToFit(const QSize& area, const QSize& design) {
     return std::clamp(scale, storage::kMinimumWindowScale, storage::kMaximumWindowScale);
 }
 
-// The design fills the client area below the menu bar as far as its proportions allow,
-// centred in what is left.
+void FormWidget::setSidePanel(QWidget* panel) {
+    sidePanel_ = panel;
+    panel->installEventFilter(this);
+    if (panel->isVisibleTo(this)) {
+        sidePanelShown();
+    }
+}
+
+QSize FormWidget::minimumWindowSize() {
+    QSize size = sizeAtScale(storage::kMinimumWindowScale);
+    if (sidePanelWidth_ > 0) {
+        size.rwidth() += sidePanelWidth_;
+        size.setHeight(
+            std::max(size.height(), menuHeight() + sidePanel_->minimumSizeHint().height()));
+    }
+    return size;
+}
+
+// Where the screen's free area is too narrow for the design beside the panel, the panel
+// gives up width first, down to its compact width, and only then the design scales
+// down: the plot keeps its size while the user records. A window shorter than the
+// panel grows to its height. A maximised or full-screen window keeps its size: the
+// panel takes its width from the design's room.
+void FormWidget::sidePanelShown() {
+    const QSize before = size();
+    const int preferred = sidePanel_->sizeHint().width();
+    const int compact = std::min(sidePanel_->minimumSizeHint().width(), preferred);
+    const bool keepsSize = isMaximized() || isFullScreen();
+    // How much wider the window can become on its screen.
+    int room = preferred;
+    if (const QScreen* shownOn = screen(); shownOn != nullptr && !keepsSize) {
+        room =
+            shownOn->availableGeometry().width() - frameAllowance(*this).width() - before.width();
+    }
+    sidePanelWidth_ = std::clamp(room, compact, preferred);
+    setMinimumSize(minimumWindowSize());
+    if (!keepsSize) {
+        resize(std::max(before.width() + std::clamp(room, 0, sidePanelWidth_), minimumWidth()),
+               std::max(before.height(), minimumHeight()));
+        if (isVisible()) {
+            keepOnScreen(*this);
+        }
+    }
+    sidePanelGrowth_ = size() - before;
+    layoutDesign();
+}
+
+void FormWidget::sidePanelHidden() {
+    if (sidePanelWidth_ == 0) {
+        return;  // hidden before it ever showed
+    }
+    sidePanelWidth_ = 0;
+    setMinimumSize(minimumWindowSize());
+    if (!isMaximized() && !isFullScreen()) {
+        resize(size() - sidePanelGrowth_);
+    }
+    sidePanelGrowth_ = {};
+    layoutDesign();
+}
+
+// The design fills the client area below the menu bar, left of the side panel while it
+// shows, as far as its proportions allow, centred in what is left.
 void FormWidget::layoutDesign() {
     const int top = menuHeight();
     menuBar_->setGeometry(0, 0, width(), top);
-    const QSize area(width(), std::max(0, height() - top));
+    const QSize area(std::max(0, width() - sidePanelWidth_), std::max(0, height() - top));
     const double scale = scaleToFit(area, designSize(1));
     if (scale != scale_) {
         applyScale(scale);
@@ -306,6 +372,9 @@ void FormWidget::layoutDesign() {
     client_->setGeometry(QRect(QPoint(std::max(0, (area.width() - shown.width()) / 2),
                                       top + std::max(0, (area.height() - shown.height()) / 2)),
                                shown));
+    if (sidePanelWidth_ > 0) {
+        sidePanel_->setGeometry(area.width(), top, sidePanelWidth_, area.height());
+    }
 }
 
 void FormWidget::applyScale(double scale) {
@@ -370,6 +439,10 @@ void FormWidget::closeEvent(QCloseEvent* event) {
         return;
     }
     syncFromModel();
+    // The window is kept, and opens next time, without the side panel.
+    if (sidePanel_ != nullptr && sidePanel_->isVisible()) {
+        sidePanel_->close();
+    }
     event->accept();
 }
 

@@ -59,6 +59,11 @@ class FormWidget : public QWidget {
     // limits (storage/window_state.h).
     static double scaleToFit(const QSize& area, const QSize& design);
     QWidget* clientArea() const { return client_; }
+    // A panel right of the designed controls, below the menu bar, shown and hidden by
+    // its owner. While it shows, the window is wider by the panel's width as far as the
+    // screen's free area allows, so that the designed controls keep their place; where
+    // it does not, the design scales down to the width left.
+    void setSidePanel(QWidget* panel);
     // An action that is only offered while an adaptor with a lever is connected.
     void addAdaptorAction(QAction* action);
     // Shows a "Details" link at the end of the status line while it says that the
@@ -82,7 +87,8 @@ class FormWidget : public QWidget {
     // A new font or style may change the menu bar's height and the window's font.
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // Enter and keypad Enter press a focused button, as Space does.
+    // Enter and keypad Enter press a focused button, as Space does. The window grows and
+    // shrinks as the side panel shows and hides, however it was closed.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -99,6 +105,11 @@ class FormWidget : public QWidget {
     // The client area's size for the design at `scale`.
     QSize designSize(double scale) const;
     void layoutDesign();
+    // The window's smallest size: the design's at its smallest scale, and the side
+    // panel beside it while it shows.
+    QSize minimumWindowSize();
+    void sidePanelShown();
+    void sidePanelHidden();
     void applyScale(double scale);
     void showLivePosition();
 
@@ -118,6 +129,9 @@ class FormWidget : public QWidget {
     std::function<QString()> accessDetails_;
     std::vector<std::function<bool()>> closeChecks_;
     QLabel* detailsLink_ = nullptr;
+    QWidget* sidePanel_ = nullptr;
+    int sidePanelWidth_ = 0;  // while it shows
+    QSize sidePanelGrowth_;   // how much larger the window became for it
     QElapsedTimer sinceFrame_;
     bool framePending_ = false;
     std::uint64_t shownStatusRevision_ = 0;
