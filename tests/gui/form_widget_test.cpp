@@ -2,6 +2,7 @@
 // ticks and the close reach the window object.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -350,6 +352,45 @@ TEST_F(ConnectedFormTest, TabOrderFollowsTheTabIndex) {
             widget = widget->nextInFocusChain();
         }
         EXPECT_EQ(widget->objectName(), QString::fromLatin1(order[i]));
+    }
+}
+
+// Each button's key works while a threshold box has the focus, types nothing into it,
+// and is named in the button's hint; a hidden button's key does nothing.
+TEST_F(ConnectedFormTest, EachButtonHasAKeyThatWorksFromATypedBox) {
+    auto* box = child<QLineEdit>("Text9");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    box->setFocus();
+    const QString typed = box->text();
+    const struct {
+        const char* button;
+        Qt::Key key;
+        std::size_t writes;
+        const char* dialogTitle;
+    } keys[] = {
+        {"btnUpdate", Qt::Key_S, 4, ""},
+        {"Command1", Qt::Key_D, 0, "Contents of shifter EEPROM memory"},
+        {"UpgradeFW", Qt::Key_U, 0, ""},  // hidden for a Kelvo
+    };
+    for (const auto& [button, key, writes, dialogTitle] : keys) {
+        SCOPED_TRACE(button);
+        hid.clearLog();
+        QString shownTitle;
+        QTimer::singleShot(300, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shownTitle = modal->windowTitle();
+                modal->close();
+            }
+        });
+        QTest::keyClick(box, key, Qt::ControlModifier);
+        QTest::qWait(400);
+        EXPECT_EQ(settingWrites().size(), writes);
+        EXPECT_EQ(shownTitle, QString::fromLatin1(dialogTitle));
+        EXPECT_EQ(box->text(), typed);
+        EXPECT_TRUE(child<QPushButton>(button)->toolTip().endsWith(
+            QStringLiteral(" (Ctrl+%1)").arg(QChar(key))))
+            << child<QPushButton>(button)->toolTip().toStdString();
     }
 }
 

@@ -5,10 +5,12 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
 #include "gui/form/control_widgets.h"
+#include "gui/form/key_hint.h"
 #include "gui/form/plot_widget.h"
 #include "gui/form/style.h"
 #include "gui/form/twips.h"
@@ -107,16 +109,32 @@ void FormWidget::setAccessDetails(std::function<QString()> details) {
 }
 
 void FormWidget::connectEvents() {
-    const std::pair<const toolkit::CommandButton*, void (frmMain::*)()> clicks[] = {
-        {&frm_.btnUpdate, &frmMain::btnUpdate_Click},
-        {&frm_.Command1, &frmMain::Command1_Click},
-        {&frm_.UpgradeFW, &frmMain::UpgradeFW_Click},
+    // Each button's key works wherever the focus is in the window: the captions carry no
+    // mnemonic, and Alt+letter would type into a focused box.
+    const struct {
+        toolkit::CommandButton* button;
+        void (frmMain::*handler)();
+        QKeySequence key;
+    } clicks[] = {
+        {&frm_.btnUpdate, &frmMain::btnUpdate_Click, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {&frm_.Command1, &frmMain::Command1_Click, QKeySequence(Qt::CTRL | Qt::Key_D)},
+        {&frm_.UpgradeFW, &frmMain::UpgradeFW_Click, QKeySequence(Qt::CTRL | Qt::Key_U)},
     };
-    for (const auto& [button, handler] : clicks) {
-        if (auto* widget = dynamic_cast<QPushButton*>(widgetFor(*button))) {
-            connect(widget, &QPushButton::clicked, this, [this, handler] { deliver(handler); });
-            widget->installEventFilter(this);
+    for (const auto& [button, handler, key] : clicks) {
+        auto* widget = dynamic_cast<QPushButton*>(widgetFor(*button));
+        if (widget == nullptr) {
+            continue;
         }
+        connect(widget, &QPushButton::clicked, this, [this, handler] { deliver(handler); });
+        widget->installEventFilter(this);
+        button->toolTip = withKey(QString::fromStdString(button->toolTip), key).toStdString();
+        auto* shortcut = new QShortcut(key, this);
+        // A hidden or disabled button's key does nothing, as its click would.
+        connect(shortcut, &QShortcut::activated, widget, [widget] {
+            if (widget->isVisible() && widget->isEnabled()) {
+                widget->click();
+            }
+        });
     }
     for (const auto& [control, widget, look] : widgets_) {
         if (control->kind() != toolkit::ControlKind::TextBox) {
