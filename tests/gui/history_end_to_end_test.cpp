@@ -14,6 +14,7 @@
 #include "cli/command_line.h"
 #include "gui/calibration/history_dialog.h"
 #include "gui/help/about_dialog.h"
+#include "storage/calibration_json.h"
 #include "support/shown_window.h"
 
 namespace {
@@ -113,6 +114,8 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
     EXPECT_EQ(frm->CurrentThresholds(), kFirst);
     EXPECT_EQ(static_cast<QLineEdit*>(form->widgetFor(frm->Text9))->text(), QStringLiteral("61"));
     EXPECT_TRUE(frm->status.text().starts_with("Restored the calibration of "));
+    // Restores within a minute are named apart.
+    EXPECT_NE(storage::timeText(0), storage::timeText(1000));
     for (const support::CallRecord& call : hid.log()) {
         EXPECT_NE(call.kind, support::CallKind::SetFeature);  // nothing sent yet
     }
