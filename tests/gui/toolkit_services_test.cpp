@@ -169,8 +169,10 @@ TEST_F(LoaderWindowTest, CloseDuringTheUpgradeWaitsAndTheUpgradeEndsTheProgram) 
     QString outcome;
     bool buttonHiddenBehindMessage = false;
     QString statusBehindMessage;
+    QString sendCaption;
     whenModalShows<QMessageBox>([&](QMessageBox& asked) {
         question = asked.text();
+        sendCaption = asked.button(QMessageBox::Ok)->text();
         whenModalShows<QMessageBox>([&](QMessageBox& box) {
             outcome = box.text();
             buttonHiddenBehindMessage = upgrade->isHidden();
@@ -182,6 +184,7 @@ TEST_F(LoaderWindowTest, CloseDuringTheUpgradeWaitsAndTheUpgradeEndsTheProgram) 
     QTest::mouseClick(upgrade, Qt::LeftButton);
 
     EXPECT_TRUE(question.contains(QStringLiteral("Keep the adaptor plugged in")));
+    EXPECT_EQ(sendCaption, QStringLiteral("Send firmware"));
     EXPECT_TRUE(closeTried);
     EXPECT_TRUE(stillShownAfterClose);
     EXPECT_TRUE(outcome.contains(QStringLiteral("was sent"))) << outcome.toStdString();
