@@ -225,6 +225,27 @@ TEST_F(ConnectedFormTest, MarksAndValuesFollowTheLever) {
     // Under X 200: 4544 twips from the left, 303 pixels.
     EXPECT_EQ(tick->geometry(), QRect(303, 176, 3, 11));
     EXPECT_GT(tick->x(), child<QWidget>("Graph")->geometry().center().x());
+    // Each readout is named just before its digits, on their line, as it moves.
+    for (const char* readout : {"lblX", "lblY"}) {
+        SCOPED_TRACE(readout);
+        const auto* digits = child<QLabel>(readout);
+        const QString name = QString::fromLatin1(readout + 3);
+        const auto labels = form->clientArea()->findChildren<QLabel*>();
+        const auto caption = std::find_if(labels.begin(), labels.end(), [&](const QLabel* label) {
+            return label->text() == name;
+        });
+        ASSERT_NE(caption, labels.end());
+        EXPECT_TRUE((*caption)->isVisible());
+        EXPECT_EQ((*caption)->y(), digits->y());
+        const int digitsLeft =
+            digits->alignment() & Qt::AlignRight
+                ? digits->geometry().right() -
+                      digits->fontMetrics().horizontalAdvance(digits->text())
+                : digits->geometry().center().x() -
+                      digits->fontMetrics().horizontalAdvance(digits->text()) / 2;
+        EXPECT_LT((*caption)->geometry().right(), digitsLeft);
+        EXPECT_GT((*caption)->geometry().right(), digitsLeft - 10);
+    }
 }
 
 TEST_F(ConnectedFormTest, PollTimerFollowsTheTimerModel) {

@@ -98,10 +98,24 @@ TEST_F(PlotWidgetTest, VisibleLinesAreDrawnInTheInnerCoordinatesAndHiddenOnesNot
     hidden.X2 = box.ScaleWidth();
     hidden.Y1 = hidden.Y2 = 750;  // 50 px inside
     hidden.Visible = false;
-    plot.addLine(vertical);
-    plot.addLine(hidden);
+    plot.addLine(vertical, QStringLiteral("V1"));
+    plot.addLine(hidden, QStringLiteral("Seq H1"));
+    // A line's name is written in its colour beside its top or right end.
+    const auto inked = [](const QImage& image, QRect area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                count += image.pixel(x, y) != kWhite ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    const QRect besideTop(104, 2, 40, 30);
+    const QRect aboveRightEnd(180, 2, 78, 48);
 
     QImage image = picture();
+    EXPECT_GT(inked(image, besideTop), 5);
+    EXPECT_EQ(inked(image, aboveRightEnd), 0);
     // A 2-px pen centred on the line covers the pixels on either side of it.
     EXPECT_EQ(image.pixel(101, 150), qRgb(0, 0, 255));
     EXPECT_EQ(image.pixel(102, 150), qRgb(0, 0, 255));
@@ -113,6 +127,8 @@ TEST_F(PlotWidgetTest, VisibleLinesAreDrawnInTheInnerCoordinatesAndHiddenOnesNot
     image = picture();
     EXPECT_EQ(image.pixel(50, 52), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(102, 150), kWhite);
+    EXPECT_EQ(inked(image, besideTop), 0);
+    EXPECT_GT(inked(image, aboveRightEnd), 5);
 }
 
 TEST_F(PlotWidgetTest, RefreshRepaintsOnlyWhenSomethingShownChanged) {

@@ -30,6 +30,8 @@ FormWidget::FormWidget(frmMain& window, QWidget* parent)
         ensureWidget(*control);
     }
     ensureWidget(frm_.lblStatus);
+    readoutCaptions_ = {{{&frm_.lblX, new QLabel(QStringLiteral("X"), client_)},
+                         {&frm_.lblY, new QLabel(QStringLiteral("Y"), client_)}}};
     connectEvents();
     orderTabs();
     shownClientHeight_ = frm_.ClientHeight();
@@ -63,7 +65,8 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
     if (control.kind() == toolkit::ControlKind::LineShape) {
         // Lines are painted by the picture box that holds them.
         if (auto* plot = dynamic_cast<PlotWidget*>(parent)) {
-            plot->addLine(static_cast<const toolkit::LineShape&>(control));
+            const auto& line = static_cast<const toolkit::LineShape&>(control);
+            plot->addLine(line, thresholdNameOf(line));
         }
         return nullptr;
     }
@@ -72,6 +75,15 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
         widgets_.push_back({&control, widget, {}});
     }
     return widget;
+}
+
+QString FormWidget::thresholdNameOf(const toolkit::LineShape& line) {
+    for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
+        if (&frm_.thresholdLine(facts.threshold) == &line) {
+            return QString::fromLatin1(facts.shownName);
+        }
+    }
+    return {};
 }
 
 void FormWidget::createMenus() {
@@ -231,8 +243,34 @@ void FormWidget::syncFromModel() {
         }
     }
     showLivePosition();
+    placeReadoutCaptions();
     placeDetailsLink();
     programTimer();
+}
+
+void FormWidget::placeReadoutCaptions() {
+    for (const auto& [model, caption] : readoutCaptions_) {
+        const auto* readout = qobject_cast<const QLabel*>(widgetFor(*model));
+        if (readout == nullptr) {
+            continue;
+        }
+        const QFontMetrics metrics(readout->font());
+        if (caption->font() != readout->font()) {
+            caption->setFont(readout->font());
+        }
+        // The same height and vertical alignment put the caption on the digits' line.
+        caption->setAlignment(Qt::AlignRight | (readout->alignment() & Qt::AlignVertical_Mask));
+        caption->resize(metrics.horizontalAdvance(caption->text()) + 1, readout->height());
+        const int textWidth = metrics.horizontalAdvance(readout->text());
+        const QRect shown = readout->geometry();
+        const int textLeft = readout->alignment() & Qt::AlignRight ? shown.right() + 1 - textWidth
+                             : readout->alignment() & Qt::AlignHCenter
+                                 ? shown.center().x() - textWidth / 2
+                                 : shown.left();
+        caption->move(textLeft - caption->width() - metrics.averageCharWidth() / 2, shown.top());
+        caption->setVisible(!readout->isHidden());
+        caption->raise();
+    }
 }
 
 // The link sits in a margin the status text leaves free at its right.
@@ -335,6 +373,7 @@ void FormWidget::applyScale(double scale) {
     if (detailsLink_ != nullptr) {
         detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());
     }
+    placeReadoutCaptions();
     placeDetailsLink();
 }
 

@@ -87,6 +87,8 @@ class FormWidget : public QWidget {
 
   private:
     QWidget* ensureWidget(toolkit::Control& control);
+    // The name of the threshold `line` shows; empty for another line.
+    QString thresholdNameOf(const toolkit::LineShape& line);
     void createMenus();
     void connectEvents();
     void orderTabs();
@@ -101,6 +103,8 @@ class FormWidget : public QWidget {
     void layoutDesign();
     void applyScale(double scale);
     void showLivePosition();
+    // "X" and "Y" before the readouts' digits, which move with the lever.
+    void placeReadoutCaptions();
 
     struct Rendered {
         toolkit::Control* control;
@@ -118,6 +122,7 @@ class FormWidget : public QWidget {
     std::function<QString()> accessDetails_;
     std::vector<std::function<bool()>> closeChecks_;
     QLabel* detailsLink_ = nullptr;
+    std::array<std::pair<const toolkit::Label*, QLabel*>, 2> readoutCaptions_{};
     QElapsedTimer sinceFrame_;
     bool framePending_ = false;
     std::uint64_t shownStatusRevision_ = 0;
