@@ -305,9 +305,18 @@ TEST_F(DisconnectedFormTest, ShowsTheDisconnectedLook) {
     EXPECT_EQ(form->pollTimer().interval(), 500);
 }
 
+// While no adaptor is found, the status line offers the simulated one, until one is.
 TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
+    int starts = 0;
+    form->offerSimulation([&] { ++starts; });
+    auto* link = child<QLabel>("simulationLink");
+    ASSERT_TRUE(waitUntilShown([&] { return link->isVisible(); }));
+    EXPECT_TRUE(frm->status.shows(window::Condition::NoAdaptor));
+    emit link->linkActivated(QStringLiteral("link"));
+    EXPECT_EQ(starts, 1);
     bus.addAdaptor(sim::miradIdentity());
     ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
+    EXPECT_TRUE(link->isHidden());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirad shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isVisible());
     EXPECT_EQ(child<QLineEdit>("Text9")->text(), QStringLiteral("80"));  // the factory V1

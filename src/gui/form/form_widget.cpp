@@ -106,17 +106,30 @@ void FormWidget::addAdaptorAction(QAction* action) {
 }
 
 void FormWidget::setAccessDetails(std::function<QString()> details) {
+    const bool first = !accessDetails_;
     accessDetails_ = std::move(details);
-    if (detailsLink_ == nullptr) {
-        detailsLink_ =
-            new QLabel(QStringLiteral("<a href=\"details\">%1</a>").arg(tr("Details")), client_);
-        detailsLink_->setObjectName(QStringLiteral("accessDetailsLink"));
-        detailsLink_->setTextFormat(Qt::RichText);
-        detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());
-        detailsLink_->hide();
-        connect(detailsLink_, &QLabel::linkActivated, this,
-                [this] { showAccessDetails(this, accessDetails_()); });
+    if (first) {
+        addStatusLink(window::Condition::AccessRefused, tr("Details"),
+                      QStringLiteral("accessDetailsLink"),
+                      [this] { showAccessDetails(this, accessDetails_()); });
     }
+}
+
+void FormWidget::offerSimulation(std::function<void()> start) {
+    addStatusLink(window::Condition::NoAdaptor, tr("Try the simulated adaptor"),
+                  QStringLiteral("simulationLink"), std::move(start));
+}
+
+void FormWidget::addStatusLink(window::Condition condition, const QString& text,
+                               const QString& name, std::function<void()> activated) {
+    auto* link =
+        new QLabel(QStringLiteral("<a href=\"link\">%1</a>").arg(text.toHtmlEscaped()), client_);
+    link->setObjectName(name);
+    link->setTextFormat(Qt::RichText);
+    link->setFont(widgetFor(frm_.lblStatus)->font());
+    link->hide();
+    connect(link, &QLabel::linkActivated, this, std::move(activated));
+    statusLinks_.push_back({condition, link});
     syncFromModel();
 }
 
@@ -244,7 +257,7 @@ void FormWidget::syncFromModel() {
     }
     showLivePosition();
     placeReadoutCaptions();
-    placeDetailsLink();
+    placeStatusLinks();
     programTimer();
 }
 
@@ -273,25 +286,29 @@ void FormWidget::placeReadoutCaptions() {
     }
 }
 
-// The link sits in a margin the status text leaves free at its right.
-void FormWidget::placeDetailsLink() {
+// A link sits in a margin the status text leaves free at its right, while the line shows
+// its condition.
+void FormWidget::placeStatusLinks() {
     QWidget* status = widgetFor(frm_.lblStatus);
-    if (detailsLink_ == nullptr || status == nullptr) {
+    if (status == nullptr) {
         return;
     }
-    const bool show = frm_.status.shows(window::Condition::AccessRefused);
-    const int linkWidth = detailsLink_->sizeHint().width();
-    const QMargins margins(0, 0, show ? linkWidth + 6 : 0, 0);
+    int margin = 0;
+    for (const auto& [condition, link] : statusLinks_) {
+        const bool show = frm_.status.shows(condition);
+        if (show) {
+            const QSize size = link->sizeHint();
+            margin = size.width() + 6;
+            link->setGeometry(status->geometry().right() + 1 - size.width(),
+                              status->geometry().top(), size.width(), size.height());
+            link->raise();
+        }
+        link->setVisible(show);
+    }
+    const QMargins margins(0, 0, margin, 0);
     if (status->contentsMargins() != margins) {
         status->setContentsMargins(margins);
     }
-    if (show) {
-        detailsLink_->setGeometry(status->geometry().right() + 1 - linkWidth,
-                                  status->geometry().top(), linkWidth,
-                                  detailsLink_->sizeHint().height());
-        detailsLink_->raise();
-    }
-    detailsLink_->setVisible(show);
 }
 
 void FormWidget::programTimer() {
@@ -370,11 +387,11 @@ void FormWidget::applyScale(double scale) {
     for (const Rendered& rendered : widgets_) {
         scaleControlWidget(*rendered.control, *rendered.widget, scale);
     }
-    if (detailsLink_ != nullptr) {
-        detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());
+    for (const auto& [condition, link] : statusLinks_) {
+        link->setFont(widgetFor(frm_.lblStatus)->font());
     }
     placeReadoutCaptions();
-    placeDetailsLink();
+    placeStatusLinks();
 }
 
 // The marker follows the tick marks, which the window object places at the lever's

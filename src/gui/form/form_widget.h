@@ -64,6 +64,9 @@ class FormWidget : public QWidget {
     // Shows a "Details" link at the end of the status line while it says that the
     // system refuses the adaptor; a click shows what `details` gives in a dialog.
     void setAccessDetails(std::function<QString()> details);
+    // Shows a "Try the simulated adaptor" link at the end of the status line while it
+    // says that no adaptor is found; a click runs `start`.
+    void offerSimulation(std::function<void()> start);
     // Asked before the window closes; false keeps it open (the user chose to keep what
     // closing would lose).
     void addCloseCheck(std::function<bool()> mayClose);
@@ -97,7 +100,10 @@ class FormWidget : public QWidget {
     // Runs the poll tick; shows its changes when a frame is due, else a later tick will.
     void tick();
     void programTimer();
-    void placeDetailsLink();
+    // A link at the end of the status line while it shows `condition`.
+    void addStatusLink(window::Condition condition, const QString& text, const QString& name,
+                       std::function<void()> activated);
+    void placeStatusLinks();
     // The client area's size for the design at `scale`.
     QSize designSize(double scale) const;
     void layoutDesign();
@@ -121,7 +127,11 @@ class FormWidget : public QWidget {
     QTimer timer_;
     std::function<QString()> accessDetails_;
     std::vector<std::function<bool()>> closeChecks_;
-    QLabel* detailsLink_ = nullptr;
+    struct StatusLink {
+        window::Condition condition;
+        QLabel* link;
+    };
+    std::vector<StatusLink> statusLinks_;
     std::array<std::pair<const toolkit::Label*, QLabel*>, 2> readoutCaptions_{};
     QElapsedTimer sinceFrame_;
     bool framePending_ = false;
