@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "gui/help/about_dialog.h"
 #include "storage/calibration_json.h"
 #include "support/shown_window.h"
+#include "support/when_modal_shows.h"
 
 namespace {
 
@@ -133,16 +135,43 @@ TEST_F(HistoryEndToEnd, AdaptorItemsWaitForAnAdaptorAndFileItemsComeBeforeQuit) 
     EXPECT_EQ(file[0]->text(), QStringLiteral("&Export calibration..."));
     EXPECT_EQ(file[1]->text(), QStringLiteral("&Import calibration..."));
     EXPECT_EQ(file[3]->text(), QStringLiteral("&Quit"));
-    for (QAction* action : {file[0], file[1], item(*form, gui::Menu::Adaptor, "&History..."),
-                            item(*form, gui::Menu::Adaptor, "&Store all six thresholds")}) {
+    for (QAction* action :
+         {file[0], file[1], item(*form, gui::Menu::Adaptor, "&Store all six thresholds")}) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     }
     EXPECT_TRUE(file[3]->isEnabled());
     EXPECT_TRUE(item(*form, gui::Menu::Help, "&About")->isEnabled());
+    // History works without an adaptor, and says when the data folder knows none.
+    QAction* history = item(*form, gui::Menu::Adaptor, "&History...");
+    EXPECT_TRUE(history->isEnabled());
+    QString told;
+    whenModalShows<QMessageBox>([&](QMessageBox& box) {
+        told = box.text();
+        box.accept();
+    });
+    history->trigger();
+    EXPECT_TRUE(told.startsWith(QStringLiteral("No adaptor has a history here yet")))
+        << told.toStdString();
 
     bus.replug(adaptor);
     form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
-    EXPECT_TRUE(item(*form, gui::Menu::Adaptor, "&History...")->isEnabled());
+    EXPECT_TRUE(history->isEnabled());
+
+    // Unplugged again: its history can be read and exported, but not restored from.
+    bus.unplug(adaptor);
+    form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
+    ASSERT_FALSE(frm->session.isConnected);
+    bool shown = false;
+    whenModalShows<gui::HistoryDialog>([&](gui::HistoryDialog& dialog) {
+        shown = true;
+        EXPECT_EQ(dialog.table()->rowCount(), 1);
+        dialog.table()->selectRow(0);
+        EXPECT_FALSE(dialog.restoreButton()->isEnabled());
+        EXPECT_TRUE(dialog.exportButton()->isEnabled());
+        dialog.reject();
+    });
+    history->trigger();
+    EXPECT_TRUE(shown);
 }
 
 TEST(About, NamesTheVersionsAndTheLicence) {
