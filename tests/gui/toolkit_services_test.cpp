@@ -114,6 +114,7 @@ TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
         title = dialog.windowTitle();
         shown = dialog.field()->toPlainText();
         prompt = dialog.findChild<QLabel*>()->text();
+        dialog.grab().save(QStringLiteral(SHIFTER_TEST_OUTPUT_DIR "/dump-dialog.png"));
         QTest::mouseClick(dialog.copyButton(), Qt::LeftButton);
         dialog.reject();
     });
