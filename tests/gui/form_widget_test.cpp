@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -227,24 +228,19 @@ TEST_F(ConnectedFormTest, MarksAndValuesFollowTheLever) {
     EXPECT_GT(tick->x(), child<QWidget>("Graph")->geometry().center().x());
     // Each readout is named just before its digits, on their line, as it moves.
     for (const char* readout : {"lblX", "lblY"}) {
-        SCOPED_TRACE(readout);
         const auto* digits = child<QLabel>(readout);
-        const QString name = QString::fromLatin1(readout + 3);
-        const auto labels = form->clientArea()->findChildren<QLabel*>();
-        const auto caption = std::find_if(labels.begin(), labels.end(), [&](const QLabel* label) {
-            return label->text() == name;
-        });
-        ASSERT_NE(caption, labels.end());
-        EXPECT_TRUE((*caption)->isVisible());
-        EXPECT_EQ((*caption)->y(), digits->y());
+        const QLabel* caption = nullptr;
+        for (const QLabel* label : form->clientArea()->findChildren<QLabel*>()) {
+            caption = label->text() == QLatin1String(readout + 3) ? label : caption;
+        }
+        ASSERT_NE(caption, nullptr) << readout;
         const int digitsLeft =
-            digits->alignment() & Qt::AlignRight
-                ? digits->geometry().right() -
-                      digits->fontMetrics().horizontalAdvance(digits->text())
-                : digits->geometry().center().x() -
-                      digits->fontMetrics().horizontalAdvance(digits->text()) / 2;
-        EXPECT_LT((*caption)->geometry().right(), digitsLeft);
-        EXPECT_GT((*caption)->geometry().right(), digitsLeft - 10);
+            QStyle::alignedRect(Qt::LeftToRight, digits->alignment(),
+                                digits->fontMetrics().size(0, digits->text()), digits->geometry())
+                .left();
+        EXPECT_TRUE(caption->isVisible() && caption->y() == digits->y()) << readout;
+        EXPECT_LT(caption->geometry().right(), digitsLeft) << readout;
+        EXPECT_GT(caption->geometry().right(), digitsLeft - 10) << readout;
     }
 }
 
