@@ -396,8 +396,8 @@ TEST_F(ConnectedFormTest, EachButtonHasAKeyThatWorksFromATypedBox) {
         const char* dialogTitle;
     } keys[] = {
         {"btnUpdate", Qt::Key_S, 4, ""},
-        {"Command1", Qt::Key_D, 0, "Contents of shifter EEPROM memory"},
-        {"UpgradeFW", Qt::Key_U, 0, ""},  // hidden for a Kelvo
+        {"Command1", Qt::Key_M, 0, "Contents of shifter EEPROM memory"},
+        {"UpgradeFW", Qt::Key_F, 0, ""},  // hidden for a Kelvo
     };
     for (const auto& [button, key, writes, dialogTitle] : keys) {
         SCOPED_TRACE(button);

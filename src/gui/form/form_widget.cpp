@@ -135,15 +135,16 @@ void FormWidget::addStatusLink(window::Condition condition, const QString& text,
 
 void FormWidget::connectEvents() {
     // Each button's key works wherever the focus is in the window: the captions carry no
-    // mnemonic, and Alt+letter would type into a focused box.
+    // mnemonic, and Alt+letter would type into a focused box. None is a key a box takes
+    // for itself on some desktop (Ctrl+D deletes and Ctrl+U clears a box under X11).
     const struct {
         toolkit::CommandButton* button;
         void (frmMain::*handler)();
         QKeySequence key;
     } clicks[] = {
         {&frm_.btnUpdate, &frmMain::btnUpdate_Click, QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {&frm_.Command1, &frmMain::Command1_Click, QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {&frm_.UpgradeFW, &frmMain::UpgradeFW_Click, QKeySequence(Qt::CTRL | Qt::Key_U)},
+        {&frm_.Command1, &frmMain::Command1_Click, QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {&frm_.UpgradeFW, &frmMain::UpgradeFW_Click, QKeySequence(Qt::CTRL | Qt::Key_F)},
     };
     for (const auto& [button, handler, key] : clicks) {
         auto* widget = dynamic_cast<QPushButton*>(widgetFor(*button));
