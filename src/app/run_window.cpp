@@ -4,6 +4,8 @@
 #include "app/run_window.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QProcess>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -69,6 +71,22 @@ class NoDataFolder : public history::Recorder {
   private:
     std::string notice_ = i18n::translate("Storage", storage::kNoDataFolder);
 };
+
+// A new program on the simulated adaptor takes this one's place. A restart rather than
+// a switch of the running window: the real adaptors' lock, the history kept and the
+// window object's HID layer are all chosen at the start, and a simulated start chooses
+// each of them the way the user already knows from --simulate.
+void restartSimulated(gui::FormWidget& widget) {
+    if (!QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                 {QStringLiteral("--simulate")})) {
+        QMessageBox::warning(&widget, QCoreApplication::applicationName(),
+                             translation::translate("CommandLine",
+                                                    "The simulated adaptor could not be "
+                                                    "started; start the program with --simulate."));
+        return;
+    }
+    widget.close();
+}
 
 }  // namespace
 
@@ -148,6 +166,7 @@ int runWindow(int argc, char** argv, const QStringList& arguments,
     }
     if (!choice.simulated()) {
         widget.setAccessDetails([] { return QString::fromStdString(diagnosis::accessDetails()); });
+        widget.offerSimulation([&widget] { restartSimulated(widget); });
     }
 
     // A window opened at a chosen scale or for a picture leaves the kept size alone, so

@@ -15,9 +15,9 @@ constexpr int kExitPause = 100;
 
 constexpr const char* kUpgradeQuestion = QT_TRANSLATE_NOOP(
     "Window",
-    "The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built "
-    "into this program, which takes a few seconds. Keep the adaptor plugged in until it is "
-    "done. When it is done, this program closes.\n\nSend the firmware now?");
+    "The adaptor is waiting for new firmware. Upgrade Firmware sends it %1, which takes a "
+    "few seconds. Keep the adaptor plugged in until it is done. When it is done, this "
+    "program closes.\n\nSend the firmware now?");
 
 std::string upgradeOutcome(std::size_t failedBlocks, std::size_t blocks) {
     if (failedBlocks == 0) {
@@ -50,7 +50,9 @@ void frmMain::UpgradeFW_Click() {
         return;
     }
     if (!toolkit_.Confirm(i18n::translate("Window", kUpgradeTitle),
-                          i18n::translate("Window", kUpgradeQuestion))) {
+                          i18n::arg(i18n::translate("Window", kUpgradeQuestion),
+                                    {maintenance::imageDescription(options_.firmware)}),
+                          i18n::translate("Window", "Send firmware"))) {
         Timer.Enabled = true;
         return;
     }

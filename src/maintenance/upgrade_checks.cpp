@@ -34,4 +34,16 @@ std::optional<std::string> upgradeRefusal(const FirmwareImage& image,
     return std::nullopt;
 }
 
+std::string firmwareWaitStatus(const FirmwareImage& image, bool adaptorIsSimulated) {
+    if (image.isTestImage && !adaptorIsSimulated) {
+        return i18n::translate("Window",
+                               "The adaptor waits for its firmware, but this build carries none "
+                               "to send: only a test image.");
+    }
+    return i18n::arg(i18n::translate("Window",
+                                     "The adaptor waits for its firmware: press Upgrade "
+                                     "Firmware to send it %1."),
+                     {imageDescription(image)});
+}
+
 }  // namespace maintenance

@@ -13,4 +13,7 @@ namespace maintenance {
 std::optional<std::string> upgradeRefusal(const FirmwareImage& image,
                                           std::size_t featureReportLength, bool adaptorIsSimulated);
 
+// What an adaptor in loader mode waits for and how to give it, for the status line.
+std::string firmwareWaitStatus(const FirmwareImage& image, bool adaptorIsSimulated);
+
 }  // namespace maintenance

@@ -35,4 +35,9 @@ using BlockFetch = std::function<std::size_t(protocol::ReportBuffer&)>;
 // fetched once; a block shows unread fields for the bytes its reply did not carry.
 std::string memoryDumpText(std::uint16_t productId, const BlockFetch& fetchBlock);
 
+// A dump's text laid out for reading: its model label on a line of its own, then rows of
+// sixteen byte fields, each after the offset of its first byte ("10: 5A 00 ..."). Any
+// other text, a dump's label followed by no whole rows among them, comes back as it is.
+std::string dumpRows(std::string_view text);
+
 }  // namespace protocol

@@ -5,6 +5,8 @@ math(EXPR byte_count "${hex_length} / 2")
 if(byte_count EQUAL 0)
     message(FATAL_ERROR "The firmware image ${IMAGE} is empty")
 endif()
+# The image carries no version of its own: its digest names it.
+file(SHA256 "${IMAGE}" digest)
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
 file(WRITE "${OUTPUT}" "// Generated from ${IMAGE}; do not edit.
 #include \"resources/built_in_firmware.h\"
@@ -19,5 +21,9 @@ std::span<const std::uint8_t> resources::builtInFirmwareBytes() {
 
 bool resources::builtInFirmwareIsTestImage() {
     return ${IS_TEST};
+}
+
+std::string_view resources::builtInFirmwareDigest() {
+    return \"${digest}\";
 }
 ")

@@ -1,5 +1,6 @@
 // What the window tells the features that watch it, and putting a calibration back into
 // the window.
+#include <string>
 #include <string_view>
 
 #include "window/frm_main.h"
@@ -16,6 +17,17 @@ std::string labelText(const toolkit::Label& label) {
         text.remove_prefix(1);
     }
     return std::string(text);
+}
+
+// The menu item as the menu bar shows it, in the user's language: "Adaptor > Store all
+// six thresholds".
+std::string storeAllSixMenuPath() {
+    const auto shown = [](std::string text) {
+        std::erase(text, '&');  // the menu's key marker
+        return text;
+    };
+    return shown(i18n::translate("gui::FormWidget", "&Adaptor")) + " > " +
+           shown(i18n::translate("gui::CalibrationMenus", "&Store all six thresholds"));
 }
 
 }  // namespace
@@ -46,9 +58,14 @@ bool frmMain::RestoreThresholds(const protocol::Thresholds& values, const std::s
         return false;
     }
     TellThresholds(events::Event::Restored);
-    status.notify(i18n::arg(
-        i18n::translate("Window", "Restored %1; press Store all six to write it to the adaptor"),
-        {origin}));
+    if (adaptorHolds_ == CurrentThresholds()) {
+        status.notify(i18n::arg(
+            i18n::translate("Window", "Restored %1; the adaptor holds the same values"), {origin}));
+    } else {
+        status.notify(i18n::arg(
+            i18n::translate("Window", "Restored %1; to write it to the adaptor, choose %2"),
+            {origin, storeAllSixMenuPath()}));
+    }
     return true;
 }
 

@@ -131,7 +131,7 @@ QString timeText(std::int64_t msecsSinceEpoch) {
     // The month's name in the language of the program's texts.
     const QLocale language(QLocale::system().uiLanguages().value(0));
     return language.toString(QDateTime::fromMSecsSinceEpoch(msecsSinceEpoch),
-                             QStringLiteral("d MMMM HH:mm"));
+                             QStringLiteral("d MMMM HH:mm:ss"));
 }
 
 QString adaptorText(const history::Identity& identity) {

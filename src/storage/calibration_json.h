@@ -29,7 +29,8 @@ std::optional<history::Entry> entryFromJson(const QJsonValue& value);
 
 QString timeStamp(std::int64_t msecsSinceEpoch);
 std::optional<std::int64_t> timeFromStamp(const QJsonValue& value);
-// As people read it, in local time and the language of the texts: "3 December 14:02".
+// As people read it, in local time and the language of the texts, to the second, so that
+// restores a minute apart are told apart: "3 December 14:02:09".
 QString timeText(std::int64_t msecsSinceEpoch);
 
 // "Kelvo shifter adaptor KV-0001234", or the product number when the adaptor gave no name.

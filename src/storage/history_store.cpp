@@ -125,6 +125,21 @@ HistoryStore::Loaded HistoryStore::read(const history::Identity& adaptor) const 
     return {std::nullopt, damaged(path), true};
 }
 
+std::vector<history::Identity> HistoryStore::knownAdaptors() const {
+    std::vector<history::Identity> known;
+    const QStringList files =
+        QDir(folder_).entryList({QStringLiteral("history-*.json")}, QDir::Files, QDir::Name);
+    for (const QString& name : files) {
+        const FileBytes file = readSmallFile(folder_ + QLatin1Char('/') + name, kMaxHistoryBytes);
+        const std::optional<history::History> kept =
+            file.bytes ? historyFromJson(*file.bytes) : std::nullopt;
+        if (kept && !kept->entries().empty()) {
+            known.push_back(kept->entries().back().adaptor);
+        }
+    }
+    return known;
+}
+
 HistoryStore::Updated HistoryStore::update(
     const history::Identity& adaptor, const std::function<bool(history::History&)>& change) const {
     const QString path = pathFor(adaptor);

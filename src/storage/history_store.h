@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "history/history.h"
 
@@ -41,6 +42,11 @@ class HistoryStore {
     // The adaptor's history as it is on the disk. Changes nothing: a damaged file is
     // named, never moved.
     Loaded read(const history::Identity& adaptor) const;
+
+    // The adaptors whose histories the folder holds, as each history's newest entry names
+    // its adaptor, in the order of the files' names; a file that cannot be read or holds
+    // no entry is left out.
+    std::vector<history::Identity> knownAdaptors() const;
 
     struct Updated {
         bool saved = false;  // the history on the disk holds the change, or needed none

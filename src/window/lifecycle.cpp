@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include "window/frm_main.h"
+
+#include "maintenance/upgrade_checks.h"
 #include "window/threshold_boxes.h"
 #include "window/window_texts.h"
 
@@ -41,6 +43,14 @@ void frmMain::ShowPresenceStatus(int elapsedMilliseconds) {
         status.setCondition(
             window::Condition::NoAdaptor,
             absent ? i18n::translate("Window", window::kNoAdaptorStatus) : std::string());
+    }
+    const bool waitsForFirmware =
+        session.isConnected && protocol::isLoader(session.productId) && !upgradeInProgress_;
+    if (waitsForFirmware != status.hasCondition(window::Condition::WaitsForFirmware)) {
+        status.setCondition(window::Condition::WaitsForFirmware,
+                            waitsForFirmware ? maintenance::firmwareWaitStatus(
+                                                   options_.firmware, options_.adaptorIsSimulated)
+                                             : std::string());
     }
     const bool simulated = session.isConnected && options_.adaptorIsSimulated;
     if (simulated != status.hasCondition(window::Condition::Simulated)) {

@@ -15,6 +15,7 @@ enum class Condition : std::size_t {
     AccessRefused,
     AdaptorUnreadable,
     NoAdaptor,
+    WaitsForFirmware,
     CrossedLines,
     UnstoredValues,
     Simulated,

@@ -140,6 +140,21 @@ TEST_F(CalibrationToolsTest, WalkThroughProposesUsesAndStoresThresholdsThatReadR
     EXPECT_EQ(std::to_string(bus.adaptor(adaptor).settings[protocol::kAddressV2]),
               frm->Text10.Text);
 
+    // The steps' keys: Ctrl+Down and Ctrl+Up choose, Ctrl+R records, Ctrl+T stops.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    window->stepTable().selectRow(0);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
+        QTest::keyClick(window, key, Qt::ControlModifier);
+    }
+    EXPECT_EQ(window->stepTable().currentRow(), 1);
+    QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
+    window->refresh();
+    EXPECT_TRUE(window->stepTable().item(1, 1)->text().startsWith("recording"));
+    QTest::keyClick(window, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_EQ(window->stepTable().currentRow(), 2);
+    EXPECT_TRUE(window->recordButton().toolTip().endsWith(QStringLiteral("(Ctrl+R)")));
+
     // Closing the assistant takes its rings off the plot.
     window->close();
     EXPECT_EQ(window->model(), nullptr);

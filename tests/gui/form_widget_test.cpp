@@ -2,6 +2,7 @@
 // ticks and the close reach the window object.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGroupBox>
@@ -11,7 +12,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -223,6 +226,22 @@ TEST_F(ConnectedFormTest, MarksAndValuesFollowTheLever) {
     // Under X 200: 4544 twips from the left, 303 pixels.
     EXPECT_EQ(tick->geometry(), QRect(303, 176, 3, 11));
     EXPECT_GT(tick->x(), child<QWidget>("Graph")->geometry().center().x());
+    // Each readout is named just before its digits, on their line, as it moves.
+    for (const char* readout : {"lblX", "lblY"}) {
+        const auto* digits = child<QLabel>(readout);
+        const QLabel* caption = nullptr;
+        for (const QLabel* label : form->clientArea()->findChildren<QLabel*>()) {
+            caption = label->text() == QLatin1String(readout + 3) ? label : caption;
+        }
+        ASSERT_NE(caption, nullptr) << readout;
+        const int digitsLeft =
+            QStyle::alignedRect(Qt::LeftToRight, digits->alignment(),
+                                digits->fontMetrics().size(0, digits->text()), digits->geometry())
+                .left();
+        EXPECT_TRUE(caption->isVisible() && caption->y() == digits->y()) << readout;
+        EXPECT_LT(caption->geometry().right(), digitsLeft) << readout;
+        EXPECT_GT(caption->geometry().right(), digitsLeft - 10) << readout;
+    }
 }
 
 TEST_F(ConnectedFormTest, PollTimerFollowsTheTimerModel) {
@@ -282,9 +301,18 @@ TEST_F(DisconnectedFormTest, ShowsTheDisconnectedLook) {
     EXPECT_EQ(form->pollTimer().interval(), 500);
 }
 
+// While no adaptor is found, the status line offers the simulated one, until one is.
 TEST_F(DisconnectedFormTest, AnAdaptorPluggedInLaterIsFoundOnATick) {
+    int starts = 0;
+    form->offerSimulation([&] { ++starts; });
+    auto* link = child<QLabel>("simulationLink");
+    ASSERT_TRUE(waitUntilShown([&] { return link->isVisible(); }));
+    EXPECT_TRUE(frm->status.shows(window::Condition::NoAdaptor));
+    emit link->linkActivated(QStringLiteral("link"));
+    EXPECT_EQ(starts, 1);
     bus.addAdaptor(sim::miradIdentity());
     ASSERT_TRUE(waitUntilShown([&] { return frm->session.isConnected; }));
+    EXPECT_TRUE(link->isHidden());
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Mirad shifter interface calibration v1.5"));
     EXPECT_TRUE(child<QLineEdit>("Text9")->isVisible());
     EXPECT_EQ(child<QLineEdit>("Text9")->text(), QStringLiteral("80"));  // the factory V1
@@ -350,6 +378,45 @@ TEST_F(ConnectedFormTest, TabOrderFollowsTheTabIndex) {
             widget = widget->nextInFocusChain();
         }
         EXPECT_EQ(widget->objectName(), QString::fromLatin1(order[i]));
+    }
+}
+
+// Each button's key works while a threshold box has the focus, types nothing into it,
+// and is named in the button's hint; a hidden button's key does nothing.
+TEST_F(ConnectedFormTest, EachButtonHasAKeyThatWorksFromATypedBox) {
+    auto* box = child<QLineEdit>("Text9");
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    box->setFocus();
+    const QString typed = box->text();
+    const struct {
+        const char* button;
+        Qt::Key key;
+        std::size_t writes;
+        const char* dialogTitle;
+    } keys[] = {
+        {"btnUpdate", Qt::Key_S, 4, ""},
+        {"Command1", Qt::Key_M, 0, "Contents of shifter EEPROM memory"},
+        {"UpgradeFW", Qt::Key_F, 0, ""},  // hidden for a Kelvo
+    };
+    for (const auto& [button, key, writes, dialogTitle] : keys) {
+        SCOPED_TRACE(button);
+        hid.clearLog();
+        QString shownTitle;
+        QTimer::singleShot(300, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                shownTitle = modal->windowTitle();
+                modal->close();
+            }
+        });
+        QTest::keyClick(box, key, Qt::ControlModifier);
+        QTest::qWait(400);
+        EXPECT_EQ(settingWrites().size(), writes);
+        EXPECT_EQ(shownTitle, QString::fromLatin1(dialogTitle));
+        EXPECT_EQ(box->text(), typed);
+        EXPECT_TRUE(child<QPushButton>(button)->toolTip().endsWith(
+            QStringLiteral(" (Ctrl+%1)").arg(QChar(key))))
+            << child<QPushButton>(button)->toolTip().toStdString();
     }
 }
 

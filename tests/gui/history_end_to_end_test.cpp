@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +15,9 @@
 #include "cli/command_line.h"
 #include "gui/calibration/history_dialog.h"
 #include "gui/help/about_dialog.h"
+#include "storage/calibration_json.h"
 #include "support/shown_window.h"
+#include "support/when_modal_shows.h"
 
 namespace {
 
@@ -113,6 +116,8 @@ TEST_F(HistoryEndToEnd, TheFirstReadComesBackFromTheHistoryIntoTheAdaptor) {
     EXPECT_EQ(frm->CurrentThresholds(), kFirst);
     EXPECT_EQ(static_cast<QLineEdit*>(form->widgetFor(frm->Text9))->text(), QStringLiteral("61"));
     EXPECT_TRUE(frm->status.text().starts_with("Restored the calibration of "));
+    // Restores within a minute are named apart.
+    EXPECT_NE(storage::timeText(0), storage::timeText(1000));
     for (const support::CallRecord& call : hid.log()) {
         EXPECT_NE(call.kind, support::CallKind::SetFeature);  // nothing sent yet
     }
@@ -130,16 +135,37 @@ TEST_F(HistoryEndToEnd, AdaptorItemsWaitForAnAdaptorAndFileItemsComeBeforeQuit) 
     EXPECT_EQ(file[0]->text(), QStringLiteral("&Export calibration..."));
     EXPECT_EQ(file[1]->text(), QStringLiteral("&Import calibration..."));
     EXPECT_EQ(file[3]->text(), QStringLiteral("&Quit"));
-    for (QAction* action : {file[0], file[1], item(*form, gui::Menu::Adaptor, "&History..."),
-                            item(*form, gui::Menu::Adaptor, "&Store all six thresholds")}) {
+    for (QAction* action :
+         {file[0], file[1], item(*form, gui::Menu::Adaptor, "&Store all six thresholds")}) {
         EXPECT_FALSE(action->isEnabled()) << action->text().toStdString();
     }
     EXPECT_TRUE(file[3]->isEnabled());
     EXPECT_TRUE(item(*form, gui::Menu::Help, "&About")->isEnabled());
+    // History works without an adaptor, and says when the data folder knows none.
+    QAction* history = item(*form, gui::Menu::Adaptor, "&History...");
+    EXPECT_TRUE(history->isEnabled());
+    whenModalShows<QMessageBox>([](QMessageBox& box) {
+        EXPECT_TRUE(box.text().startsWith(QStringLiteral("No adaptor has a history here yet")));
+        box.accept();
+    });
+    history->trigger();
 
     bus.replug(adaptor);
     form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
-    EXPECT_TRUE(item(*form, gui::Menu::Adaptor, "&History...")->isEnabled());
+    EXPECT_TRUE(history->isEnabled());
+
+    // Unplugged again: its history can be read and exported, but not restored from.
+    bus.unplug(adaptor);
+    form->deliverWork([](frmMain& window) { window.Timer_Timer(); });
+    ASSERT_FALSE(frm->session.isConnected);
+    whenModalShows<gui::HistoryDialog>([](gui::HistoryDialog& dialog) {
+        EXPECT_EQ(dialog.table()->rowCount(), 1);
+        dialog.table()->selectRow(0);
+        EXPECT_FALSE(dialog.restoreButton()->isEnabled());
+        EXPECT_TRUE(dialog.exportButton()->isEnabled());
+        dialog.reject();
+    });
+    history->trigger();
 }
 
 TEST(About, NamesTheVersionsAndTheLicence) {

@@ -28,7 +28,14 @@ TEST(InputDialog, ShowsTheWholeTextUnselectedInAFixedWidthFont) {
     EXPECT_EQ(labels.front()->textFormat(), Qt::PlainText);
 
     QPlainTextEdit* field = dialog.field();
-    EXPECT_EQ(field->toPlainText(), kDump);
+    // Rows of sixteen bytes after their offsets; the given text is what Copy copies.
+    const QString row = QStringLiteral(" 5A").repeated(16);
+    EXPECT_EQ(field->toPlainText(), QStringLiteral("Kelvo:\n00:%1\n10:%1\n20:%1\n30:%1\n40:%1\n"
+                                                   "50:%1\n60:%1\n70:%1")
+                                        .arg(row));
+    EXPECT_EQ(dialog.text(), kDump);
+    // One button closes it, beside Copy.
+    EXPECT_EQ(dialog.findChildren<QPushButton*>().size(), 2);
     EXPECT_FALSE(field->textCursor().hasSelection());
     EXPECT_FALSE(field->isReadOnly());
     // Every character as wide as any other (QFontInfo::fixedPitch says no for some
@@ -48,6 +55,13 @@ TEST(InputDialog, CopyGivesTheTextAsReadAfterAnEdit) {
     dialog.field()->selectAll();
     QTest::keyClicks(dialog.field(), QStringLiteral("x"));
     EXPECT_EQ(dialog.text(), QStringLiteral("x"));  // the field stays editable
+    // Copying all of the unedited rows copies the text as given, as Copy does.
+    dialog.field()->undo();
+    dialog.field()->selectAll();
+    dialog.field()->copy();
+    EXPECT_EQ(clipboard->text(), kDump);
+    QTest::keyClicks(dialog.field(), QStringLiteral("x"));
+    clipboard->clear();
     QTest::mouseClick(dialog.copyButton(), Qt::LeftButton);
     EXPECT_EQ(clipboard->text(), kDump);
     EXPECT_EQ(dialog.result(), 0);  // copying leaves the dialog open

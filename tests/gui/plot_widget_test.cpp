@@ -99,10 +99,20 @@ TEST_F(PlotWidgetTest, VisibleLinesAreDrawnInTheInnerCoordinatesAndHiddenOnesNot
     hidden.X2 = box.ScaleWidth();
     hidden.Y1 = hidden.Y2 = 750;  // 50 px inside
     hidden.Visible = false;
-    plot.addLine(vertical);
-    plot.addLine(hidden);
+    plot.addLine(vertical, QStringLiteral("V1"));
+    plot.addLine(hidden, QStringLiteral("Seq H1"));
+    // A line's name is written in its colour beside its top or right end.
+    const auto inked = [](const QImage& image, QRect area) {
+        QImage white(area.size(), image.format());
+        white.fill(kWhite);
+        return image.copy(area) != white;
+    };
+    const QRect besideTop(104, 2, 40, 30);
+    const QRect aboveRightEnd(180, 2, 78, 48);
 
     QImage image = picture();
+    EXPECT_TRUE(inked(image, besideTop));
+    EXPECT_FALSE(inked(image, aboveRightEnd));
     // A 2-px pen centred on the line covers the pixels on either side of it.
     EXPECT_EQ(image.pixel(101, 150), qRgb(0, 0, 255));
     EXPECT_EQ(image.pixel(102, 150), qRgb(0, 0, 255));
@@ -114,6 +124,8 @@ TEST_F(PlotWidgetTest, VisibleLinesAreDrawnInTheInnerCoordinatesAndHiddenOnesNot
     image = picture();
     EXPECT_EQ(image.pixel(50, 52), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(102, 150), kWhite);
+    EXPECT_FALSE(inked(image, besideTop));
+    EXPECT_TRUE(inked(image, aboveRightEnd));
 }
 
 TEST_F(PlotWidgetTest, RefreshRepaintsOnlyWhenSomethingShownChanged) {

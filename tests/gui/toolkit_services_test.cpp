@@ -35,7 +35,7 @@ TEST_F(ToolkitServicesTest, InputBoxGivesTheTextOnOk) {
 
 TEST_F(ToolkitServicesTest, InputBoxGivesNothingOnCancel) {
     whenModalShows<gui::InputDialog>([](gui::InputDialog& dialog) {
-        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        QTest::keyClick(&dialog, Qt::Key_Escape);  // its one button is Close
     });
     EXPECT_EQ(services.InputBox("Prompt", "Title", "default"), "");
 }
@@ -114,6 +114,7 @@ TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
         title = dialog.windowTitle();
         shown = dialog.field()->toPlainText();
         prompt = dialog.findChild<QLabel*>()->text();
+        dialog.grab().save(QStringLiteral(SHIFTER_TEST_OUTPUT_DIR "/dump-dialog.png"));
         QTest::mouseClick(dialog.copyButton(), Qt::LeftButton);
         dialog.reject();
     });
@@ -121,11 +122,16 @@ TEST_F(KelvoWindowTest, ReadShifterMemoryShowsTheDumpReadyToCopy) {
 
     EXPECT_EQ(title, QStringLiteral("Contents of shifter EEPROM memory"));
     EXPECT_TRUE(prompt.contains(QStringLiteral("support@example.invalid")));
-    // The whole memory, label first, byte by byte as the adaptor holds it.
-    EXPECT_TRUE(shown.startsWith(QStringLiteral("Kelvo: "))) << shown.toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral(" 00 01 02 03")));
+    // The whole memory, label first, byte by byte as the adaptor holds it, in rows of 16.
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Kelvo:\n00: 00 01 02 03"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral(" 0F\n10: 10 11")));
     EXPECT_TRUE(shown.endsWith(QStringLiteral(" 7E 7F")));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), shown);
+    // Copy copies the one line the adaptor's support reads.
+    QString copied = QStringLiteral("Kelvo: ");
+    for (int i = 0; i < 128; ++i) {
+        copied += QStringLiteral(" %1").arg(i, 2, 16, QLatin1Char('0')).toUpper();
+    }
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
     EXPECT_FALSE(frm->isUnloaded());
 }
 
@@ -164,8 +170,10 @@ TEST_F(LoaderWindowTest, CloseDuringTheUpgradeWaitsAndTheUpgradeEndsTheProgram) 
     QString outcome;
     bool buttonHiddenBehindMessage = false;
     QString statusBehindMessage;
+    QString sendCaption;
     whenModalShows<QMessageBox>([&](QMessageBox& asked) {
         question = asked.text();
+        sendCaption = asked.button(QMessageBox::Ok)->text();
         whenModalShows<QMessageBox>([&](QMessageBox& box) {
             outcome = box.text();
             buttonHiddenBehindMessage = upgrade->isHidden();
@@ -177,6 +185,7 @@ TEST_F(LoaderWindowTest, CloseDuringTheUpgradeWaitsAndTheUpgradeEndsTheProgram) 
     QTest::mouseClick(upgrade, Qt::LeftButton);
 
     EXPECT_TRUE(question.contains(QStringLiteral("Keep the adaptor plugged in")));
+    EXPECT_EQ(sendCaption, QStringLiteral("Send firmware"));
     EXPECT_TRUE(closeTried);
     EXPECT_TRUE(stillShownAfterClose);
     EXPECT_TRUE(outcome.contains(QStringLiteral("was sent"))) << outcome.toStdString();

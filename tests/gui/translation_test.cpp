@@ -26,13 +26,14 @@
 namespace {
 
 // Words every language shows as they are: the adaptor's own identity strings, the
-// thresholds' names; and Qt's own texts (a standard button, the help's heading),
-// which Qt's translation answers.
-const QStringList kUntranslated{QStringLiteral("Corvane"), QStringLiteral("shifter"),
-                                QStringLiteral("USB"),     QStringLiteral("adaptor"),
-                                QStringLiteral("US"),      QStringLiteral("SEQH"),
-                                QStringLiteral("SeqH"),    QStringLiteral("Seq"),
-                                QStringLiteral("Close"),   QStringLiteral("Options")};
+// thresholds' names; and Qt's own texts (a standard button, the help's heading, a
+// key's name in a hint), which Qt's translation answers.
+const QStringList kUntranslated{
+    QStringLiteral("Corvane"), QStringLiteral("shifter"), QStringLiteral("USB"),
+    QStringLiteral("adaptor"), QStringLiteral("US"),      QStringLiteral("SEQH"),
+    QStringLiteral("SeqH"),    QStringLiteral("Seq"),     QStringLiteral("Close"),
+    QStringLiteral("Options"), QStringLiteral("Ctrl"),    QStringLiteral("Up"),
+    QStringLiteral("Down")};
 
 // The words of `text` outside its bracketed parts that are not in kUntranslated.
 QString unmarked(QString text) {

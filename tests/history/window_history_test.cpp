@@ -168,8 +168,8 @@ TEST_F(WindowHistory, RestoreInHPatternFillsTheBoxesAndLinesAndKeepsTheSequentia
     EXPECT_FLOAT_EQ(window.lineV2.X1, 222 / 255.0F * window.Graph.ScaleWidth());
     EXPECT_FLOAT_EQ(window.lineH1.Y1, (255 - 144) / 255.0F * window.Graph.ScaleHeight());
     EXPECT_EQ(window.status.text(),
-              "Restored the calibration of 3 December 14:02; press Store all six to write it "
-              "to the adaptor");
+              "Restored the calibration of 3 December 14:02; to write it to the adaptor, "
+              "choose Adaptor > Store all six thresholds");
     EXPECT_EQ(recorder.entries.back().event, Event::Restored);
     EXPECT_EQ(recorder.entries.back().values, kRestored);
 
@@ -179,6 +179,11 @@ TEST_F(WindowHistory, RestoreInHPatternFillsTheBoxesAndLinesAndKeepsTheSequentia
     EXPECT_EQ(window.Text7.Text, "166");
     EXPECT_EQ(window.Text8.Text, "55");
     EXPECT_EQ(window.CurrentThresholds(), kRestored);
+
+    // Back to what the adaptor holds: nothing is left to store, and nothing asks for it.
+    window.RestoreThresholds(kStored, "the calibration read at connection");
+    EXPECT_EQ(window.status.text(),
+              "Restored the calibration read at connection; the adaptor holds the same values");
 }
 
 TEST_F(WindowHistory, RestoreInSequentialModeAlsoRefillsTheHiddenVerticalPair) {

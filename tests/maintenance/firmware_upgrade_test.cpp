@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::size_t kImageSize = 8080;
 constexpr std::size_t kChunks = kImageSize / protocol::kFirmwareChunkPayload;  // 202
+constexpr std::string_view kDigest = "0123abcd4567ef";
 
 class FirmwareUpgradeTest : public WindowTest {
   protected:
@@ -19,7 +20,7 @@ class FirmwareUpgradeTest : public WindowTest {
     }
 
     maintenance::FirmwareImage image(bool isTestImage = true) const {
-        return maintenance::FirmwareImage{imageBytes, isTestImage};
+        return maintenance::FirmwareImage{imageBytes, isTestImage, kDigest};
     }
     WindowOptions optionsWith(maintenance::FirmwareImage firmware) const {
         WindowOptions options = simulatedOptions();
@@ -287,6 +288,42 @@ TEST_F(FirmwareUpgradeTest, RealAdaptorGetsAnImageThatIsNotTheTestImage) {
     EXPECT_EQ(sendAttempts().size(), kChunks + 1);
     EXPECT_EQ(bus.adaptor(loader).firmwareReceived, imageBytes);
     EXPECT_TRUE(createdWindow->isUnloaded());
+}
+
+// The status line says what the loader waits for and how to give it; the question names
+// the image, and its button what it does.
+TEST_F(FirmwareUpgradeTest, TheWindowSaysWhatTheLoaderWaitsForAndWhatGoesOut) {
+    const std::string test = "the program's test image (8080 bytes), not adaptor firmware";
+    const std::string vendor = "the built-in firmware (8080 bytes, SHA-256 0123abcd)";
+    const struct {
+        bool testImage;
+        bool simulated;
+        std::string status;
+        std::string sent;  // named in the question; empty: nothing may be sent
+    } cases[] = {
+        {true, true, "press Upgrade Firmware to send it " + test + ".", test},
+        {true, false,
+         "waits for its firmware, but this build carries none to send: only a test image.", ""},
+        {false, false, "press Upgrade Firmware to send it " + vendor + ".", vendor},
+    };
+    for (const auto& [testImage, simulated, status, sent] : cases) {
+        SCOPED_TRACE(status);
+        toolkit = {};
+        toolkit.confirmAnswer = false;
+        WindowOptions options = optionsWith(image(testImage));
+        options.adaptorIsSimulated = simulated;
+        connectLoader(options);
+        EXPECT_TRUE(createdWindow->status.text().ends_with(status)) << createdWindow->status.text();
+        createdWindow->UpgradeFW_Click();
+        ASSERT_EQ(toolkit.questions.size(), sent.empty() ? 0U : 1U);
+        if (!sent.empty()) {
+            EXPECT_NE(toolkit.questions[0].text.find("sends it " + sent + ", which"),
+                      std::string::npos);
+            EXPECT_EQ(toolkit.acceptCaptions[0], "Send firmware");
+        }
+        createdWindow.reset();
+        bus.unplug(loader);
+    }
 }
 
 }  // namespace

@@ -46,4 +46,21 @@ TEST(DumpText, BlockFieldsAppendInOrderAndUncarriedBytesShowUnread) {
     EXPECT_EQ(partly, "x F0 F1 F2 ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ?? ??");
 }
 
+TEST(DumpText, RowsOfSixteenAfterTheirOffsetsOnlyForADumpsText) {
+    const std::string row = " 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E ??";
+    const struct {
+        std::string text;
+        std::string rows;
+    } cases[] = {
+        {"Kelvo: " + row + row, "Kelvo:\n00:" + row + "\n10:" + row},
+        {row, "00:" + row},                                  // no label
+        {"Mirad: " + row + " 0F", "Mirad: " + row + " 0F"},  // not whole rows
+        {"default", "default"},
+        {"", ""},
+    };
+    for (const auto& [text, rows] : cases) {
+        EXPECT_EQ(protocol::dumpRows(text), rows) << text;
+    }
+}
+
 }  // namespace

@@ -90,6 +90,7 @@ TEST_F(HistoryFiles, TheRecorderStampsMergesAndKeepsOneFilePerAdaptor) {
     EXPECT_EQ(entries[1].event, Event::StoredAtClose);
     EXPECT_EQ(filesInFolder(), (QStringList{QStringLiteral("history-10A0-.._.._etc_x_y.json"),
                                             QStringLiteral("history-10A0-KV-0001234.json")}));
+    EXPECT_EQ(store.knownAdaptors(), (std::vector{other.adaptor, kKelvo}));
 }
 
 TEST_F(HistoryFiles, AnUnreadableHistoryIsSetAsideOnceAndANewOneStarted) {
@@ -119,6 +120,7 @@ TEST_F(HistoryFiles, AnUnreadableHistoryIsSetAsideOnceAndANewOneStarted) {
 
         EXPECT_EQ(fresh.record(entry(0, Event::StoredAtClose)).notice, "");  // said once
         EXPECT_EQ(loadedEntries().size(), 2U);
+        EXPECT_EQ(store.knownAdaptors(), std::vector{kKelvo});  // not the file set aside
     }
 }
 

@@ -35,8 +35,10 @@ class RecordingToolkit : public toolkit::ToolkitServices {
     void MessageBox(const std::string& title, const std::string& text) override {
         messages.push_back({title, text});
     }
-    bool Confirm(const std::string& title, const std::string& text) override {
+    bool Confirm(const std::string& title, const std::string& text,
+                 const std::string& acceptCaption) override {
         questions.push_back({title, text});
+        acceptCaptions.push_back(acceptCaption);
         return confirmAnswer;
     }
 
@@ -48,5 +50,6 @@ class RecordingToolkit : public toolkit::ToolkitServices {
     std::vector<int> sleeps;
     std::vector<Message> messages;
     std::vector<Message> questions;
+    std::vector<std::string> acceptCaptions;  // one for each question
     bool confirmAnswer = true;
 };

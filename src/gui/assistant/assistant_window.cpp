@@ -13,6 +13,7 @@
 #include <span>
 
 #include "assistant/proposal.h"
+#include "gui/form/key_hint.h"
 #include "gui/form/style.h"
 
 namespace gui {
@@ -129,6 +130,7 @@ AssistantWindow::AssistantWindow(FormWidget& form, frmMain& frm, FlickerMarks& m
         refresh();
     });
     connect(steps_, &QTableWidget::itemSelectionChanged, this, [this] { refresh(); });
+    addKeys();
     connect(&timer_, &QTimer::timeout, this, [this] { refresh(); });
 }
 
@@ -195,6 +197,42 @@ QSize AssistantWindow::sizeHint() const {
 QSize AssistantWindow::minimumSizeHint() const {
     const QSize least = QWidget::minimumSizeHint();
     return {std::max(least.width(), sizeHint().width() * 3 / 5), least.height()};
+}
+
+// Keys that work wherever the focus is, so that a step is recorded without the mouse
+// while both hands are on the lever.
+void AssistantWindow::addKeys() {
+    const auto addKey = [this](QKeySequence key, auto work) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, work);
+    };
+    const auto clickIfEnabled = [](QPushButton* button) {
+        return [button] {
+            if (button->isEnabled()) {
+                button->click();
+            }
+        };
+    };
+    const QKeySequence recordKey(Qt::CTRL | Qt::Key_R);
+    const QKeySequence stopKey(Qt::CTRL | Qt::Key_T);
+    addKey(recordKey, clickIfEnabled(record_));
+    addKey(stopKey, clickIfEnabled(stop_));
+    const QKeySequence nextKey(Qt::CTRL | Qt::Key_Down);
+    const QKeySequence previousKey(Qt::CTRL | Qt::Key_Up);
+    addKey(nextKey, [this] { selectStep(+1); });
+    addKey(previousKey, [this] { selectStep(-1); });
+    record_->setToolTip(withKey(tr("Records the selected step"), recordKey));
+    stop_->setToolTip(withKey(tr("Ends the step's recording"), stopKey));
+    steps_->setToolTip(tr("%1 chooses the next step, %2 the previous one")
+                           .arg(nextKey.toString(QKeySequence::NativeText),
+                                previousKey.toString(QKeySequence::NativeText)));
+}
+
+void AssistantWindow::selectStep(int by) {
+    const int rows = steps_->rowCount();
+    if (rows > 0) {
+        const int current = steps_->currentRow();
+        steps_->selectRow(current < 0 ? 0 : std::clamp(current + by, 0, rows - 1));
+    }
 }
 
 void AssistantWindow::startWatching() {

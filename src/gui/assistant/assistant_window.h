@@ -62,6 +62,9 @@ class AssistantWindow : public QWidget {
     std::optional<assistant::Step> selectedStep() const;
     void recordSelected();
     void stopRecording();
+    void addKeys();
+    // Selects the step `by` rows from the selected one, or the first.
+    void selectStep(int by);
 
     FormWidget& form_;
     frmMain& frm_;

@@ -2,11 +2,15 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "gui/calibration/history_dialog.h"
 #include "gui/help/about_dialog.h"
+#include "protocol/products.h"
 #include "storage/calibration_file.h"
 #include "storage/calibration_json.h"
 #include "storage/data_folder.h"
@@ -60,7 +64,9 @@ void CalibrationMenus::addAdaptorItems() {
     QMenu* adaptor = form_.menu(Menu::Adaptor);
     adaptor->addAction(
         adaptorItem(tr("&Revert to the values read at connection"), [this] { revert(); }));
-    adaptor->addAction(adaptorItem(tr("&History..."), [this] { showHistory(); }));
+    // Offered with no adaptor too: the histories the data folder keeps can be read and
+    // exported without one.
+    adaptor->addAction(tr("&History..."), this, [this] { showHistory(); });
     adaptor->addSeparator();
     adaptor->addAction(adaptorItem(tr("&Store all six thresholds"), [this] {
         form_.deliverWork([](frmMain& window) { window.StoreAllSix(); });
@@ -98,20 +104,23 @@ void CalibrationMenus::notify(const QString& text) {
 }
 
 void CalibrationMenus::exportCalibration() {
-    const std::optional<history::Entry> read = readAtConnection(tr(kExportTitle));
-    if (!read) {
-        return;
+    if (const std::optional<history::Entry> read = readAtConnection(tr(kExportTitle))) {
+        exportValues(read->adaptor, window_.CurrentThresholds(), &form_);
     }
-    const QString suggested = QStringLiteral("calibration-%1.json")
-                                  .arg(QString::fromStdString(read->adaptor.serialNumber));
+}
+
+void CalibrationMenus::exportValues(const history::Identity& adaptor,
+                                    const history::Thresholds& values, QWidget* parent) {
+    const QString suggested =
+        QStringLiteral("calibration-%1.json").arg(QString::fromStdString(adaptor.serialNumber));
     const QString path =
-        QFileDialog::getSaveFileName(&form_, tr(kExportTitle), suggested, tr(kFileFilter));
+        QFileDialog::getSaveFileName(parent, tr(kExportTitle), suggested, tr(kFileFilter));
     if (path.isEmpty()) {
         return;
     }
     QString error;
-    if (!storage::writeCalibrationFile(path, {read->adaptor, window_.CurrentThresholds()}, error)) {
-        QMessageBox::warning(&form_, tr(kExportTitle),
+    if (!storage::writeCalibrationFile(path, {adaptor, values}, error)) {
+        QMessageBox::warning(parent, tr(kExportTitle),
                              tr("The calibration could not be written: %1.").arg(error));
         return;
     }
@@ -155,9 +164,13 @@ void CalibrationMenus::revert() {
 }
 
 void CalibrationMenus::showHistory() {
-    const std::optional<history::Entry> read = readAtConnection(tr(kHistoryTitle));
-    if (!read) {
-        return;
+    // With an adaptor connected, its own history, which a restore may fill the window from.
+    std::optional<history::Entry> read;
+    if (window_.session.isConnected && protocol::reportsLever(window_.session.productId)) {
+        read = readAtConnection(tr(kHistoryTitle));
+        if (!read) {
+            return;
+        }
     }
     if (store_ == nullptr) {
         // A demo without --keep-history, or no data folder to keep a history in.
@@ -168,7 +181,12 @@ void CalibrationMenus::showHistory() {
                                           "program with --keep-history to keep one."));
         return;
     }
-    const storage::HistoryStore::Loaded loaded = store_->read(read->adaptor);
+    const std::optional<history::Identity> adaptor =
+        read ? std::optional(read->adaptor) : chooseKnownAdaptor();
+    if (!adaptor) {
+        return;
+    }
+    const storage::HistoryStore::Loaded loaded = store_->read(*adaptor);
     if (!loaded.notice.isEmpty()) {
         notify(loaded.notice);
     }
@@ -176,12 +194,40 @@ void CalibrationMenus::showHistory() {
         QMessageBox::warning(&form_, tr(kHistoryTitle), loaded.notice);
         return;
     }
-    HistoryDialog dialog(read->adaptor, loaded.history->entries(), &form_);
-    if (dialog.exec() == QDialog::Accepted && dialog.chosen() != nullptr) {
+    HistoryDialog dialog(*adaptor, loaded.history->entries(), &form_);
+    dialog.setRestorable(read.has_value());
+    dialog.setExport([this, &dialog, &adaptor](const history::Entry& entry) {
+        exportValues(*adaptor, entry.values, &dialog);
+    });
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen() != nullptr && read) {
         const history::Entry chosen = *dialog.chosen();
         restore(*read, chosen.values,
                 tr("the calibration of %1").arg(storage::timeText(chosen.time)), tr(kHistoryTitle));
     }
+}
+
+std::optional<history::Identity> CalibrationMenus::chooseKnownAdaptor() {
+    const std::vector<history::Identity> known = store_->knownAdaptors();
+    if (known.empty()) {
+        QMessageBox::information(&form_, tr(kHistoryTitle),
+                                 tr("No adaptor has a history here yet: an adaptor's history "
+                                    "starts when it first connects."));
+        return std::nullopt;
+    }
+    if (known.size() == 1) {
+        return known.front();
+    }
+    QStringList names;
+    for (const history::Identity& adaptor : known) {
+        names << storage::adaptorText(adaptor);
+    }
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(
+        &form_, tr(kHistoryTitle), tr("The history of which adaptor?"), names, 0, false, &chosen);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return known[static_cast<std::size_t>(std::max<qsizetype>(names.indexOf(name), 0))];
 }
 
 }  // namespace gui

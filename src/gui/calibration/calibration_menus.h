@@ -15,6 +15,7 @@ namespace gui {
 // The menu items around the calibration: File > Export and Import calibration,
 // Adaptor > Revert, History... and Store all six thresholds, Help > About. Every
 // restore only fills the window; nothing reaches the adaptor until the user stores.
+// History... also shows, without an adaptor, the histories the data folder keeps.
 class CalibrationMenus : public QObject {
     // tr() looks texts up under this class, without moc.
     Q_DECLARE_TR_FUNCTIONS(gui::CalibrationMenus)
@@ -42,6 +43,12 @@ class CalibrationMenus : public QObject {
     void restore(const history::Entry& read, const history::Thresholds& values,
                  const QString& origin, const QString& title);
     void notify(const QString& text);
+    // Asks where to save `values` of `adaptor` as a calibration file, and saves them.
+    void exportValues(const history::Identity& adaptor, const history::Thresholds& values,
+                      QWidget* parent);
+    // One of the adaptors whose history the data folder keeps: the only one, or the one
+    // the user chooses; nothing after saying there is none, or when the user cancels.
+    std::optional<history::Identity> chooseKnownAdaptor();
 
     FormWidget& form_;
     frmMain& window_;

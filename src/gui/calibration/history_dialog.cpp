@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 #include <array>
+#include <utility>
 
 #include "protocol/thresholds.h"
 #include "storage/calibration_json.h"
@@ -31,21 +32,26 @@ HistoryDialog::HistoryDialog(const history::Identity& adaptor,
     : QDialog(parent),
       newestFirst_(oldestFirst.rbegin(), oldestFirst.rend()),
       table_(new QTableWidget(this)),
-      restore_(new QPushButton(tr("&Restore"), this)) {
+      restore_(new QPushButton(tr("&Restore"), this)),
+      export_(new QPushButton(tr("&Export..."), this)) {
     setWindowTitle(tr("History of %1").arg(storage::adaptorText(adaptor)));
     table_->setAccessibleName(windowTitle());
     fillTable();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(restore_, QDialogButtonBox::AcceptRole);
-    restore_->setEnabled(false);
-    restore_->setToolTip(
-        tr("Puts the chosen row's thresholds into the window; nothing is sent "
-           "to the adaptor until you store them."));
+    buttons->addButton(export_, QDialogButtonBox::ActionRole);
+    setRestorable(true);
+    export_->setToolTip(tr("Saves the chosen row's thresholds to a calibration file."));
+    export_->hide();  // until setExport
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(restore_, &QPushButton::clicked, this, &HistoryDialog::restoreSelectedRow);
-    connect(table_, &QTableWidget::itemSelectionChanged, this,
-            [this] { restore_->setEnabled(table_->currentRow() >= 0); });
+    connect(export_, &QPushButton::clicked, this, [this] {
+        if (const history::Entry* entry = selectedEntry(); entry != nullptr && exportEntry_) {
+            exportEntry_(*entry);
+        }
+    });
+    connect(table_, &QTableWidget::itemSelectionChanged, this, &HistoryDialog::enableButtons);
     connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { restoreSelectedRow(); });
 
     auto* layout = new QVBoxLayout(this);
@@ -87,12 +93,38 @@ void HistoryDialog::fillTable() {
     table_->horizontalHeader()->setStretchLastSection(true);
 }
 
-void HistoryDialog::restoreSelectedRow() {
+void HistoryDialog::setRestorable(bool restorable) {
+    restorable_ = restorable;
+    restore_->setToolTip(restorable ? tr("Puts the chosen row's thresholds into the window; "
+                                         "nothing is sent to the adaptor until you store them.")
+                                    : tr("Connect this adaptor to restore a calibration into "
+                                         "the window."));
+    enableButtons();
+}
+
+void HistoryDialog::setExport(std::function<void(const history::Entry&)> exportEntry) {
+    exportEntry_ = std::move(exportEntry);
+    export_->setVisible(static_cast<bool>(exportEntry_));
+}
+
+void HistoryDialog::enableButtons() {
+    const bool selected = selectedEntry() != nullptr;
+    restore_->setEnabled(selected && restorable_);
+    export_->setEnabled(selected);
+}
+
+const history::Entry* HistoryDialog::selectedEntry() const {
     const int row = table_->currentRow();
-    if (row < 0 || row >= static_cast<int>(newestFirst_.size())) {
+    return row < 0 || row >= static_cast<int>(newestFirst_.size())
+               ? nullptr
+               : &newestFirst_[static_cast<std::size_t>(row)];
+}
+
+void HistoryDialog::restoreSelectedRow() {
+    if (selectedEntry() == nullptr || !restorable_) {
         return;
     }
-    chosenRow_ = row;
+    chosenRow_ = table_->currentRow();
     accept();
 }
 

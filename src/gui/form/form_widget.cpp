@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <algorithm>
 #include <cmath>
 
 #include "gui/form/control_widgets.h"
+#include "gui/form/key_hint.h"
 #include "gui/form/plot_widget.h"
 #include "gui/form/style.h"
 #include "gui/form/twips.h"
@@ -30,6 +32,8 @@ FormWidget::FormWidget(frmMain& window, QWidget* parent)
         ensureWidget(*control);
     }
     ensureWidget(frm_.lblStatus);
+    readoutCaptions_ = {{{&frm_.lblX, new QLabel(QStringLiteral("X"), client_)},
+                         {&frm_.lblY, new QLabel(QStringLiteral("Y"), client_)}}};
     connectEvents();
     orderTabs();
     shownClientHeight_ = frm_.ClientHeight();
@@ -63,7 +67,8 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
     if (control.kind() == toolkit::ControlKind::LineShape) {
         // Lines are painted by the picture box that holds them.
         if (auto* plot = dynamic_cast<PlotWidget*>(parent)) {
-            plot->addLine(static_cast<const toolkit::LineShape&>(control));
+            const auto& line = static_cast<const toolkit::LineShape&>(control);
+            plot->addLine(line, thresholdNameOf(line));
         }
         return nullptr;
     }
@@ -72,6 +77,15 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
         widgets_.push_back({&control, widget, {}});
     }
     return widget;
+}
+
+QString FormWidget::thresholdNameOf(const toolkit::LineShape& line) {
+    for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
+        if (&frm_.thresholdLine(facts.threshold) == &line) {
+            return QString::fromLatin1(facts.shownName);
+        }
+    }
+    return {};
 }
 
 void FormWidget::createMenus() {
@@ -94,31 +108,61 @@ void FormWidget::addAdaptorAction(QAction* action) {
 }
 
 void FormWidget::setAccessDetails(std::function<QString()> details) {
+    const bool first = !accessDetails_;
     accessDetails_ = std::move(details);
-    if (detailsLink_ == nullptr) {
-        detailsLink_ =
-            new QLabel(QStringLiteral("<a href=\"details\">%1</a>").arg(tr("Details")), client_);
-        detailsLink_->setObjectName(QStringLiteral("accessDetailsLink"));
-        detailsLink_->setTextFormat(Qt::RichText);
-        detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());
-        detailsLink_->hide();
-        connect(detailsLink_, &QLabel::linkActivated, this,
-                [this] { showAccessDetails(this, accessDetails_()); });
+    if (first) {
+        addStatusLink(window::Condition::AccessRefused, tr("Details"),
+                      QStringLiteral("accessDetailsLink"),
+                      [this] { showAccessDetails(this, accessDetails_()); });
     }
+}
+
+void FormWidget::offerSimulation(std::function<void()> start) {
+    addStatusLink(window::Condition::NoAdaptor, tr("Try the simulated adaptor"),
+                  QStringLiteral("simulationLink"), std::move(start));
+}
+
+void FormWidget::addStatusLink(window::Condition condition, const QString& text,
+                               const QString& name, std::function<void()> activated) {
+    auto* link =
+        new QLabel(QStringLiteral("<a href=\"link\">%1</a>").arg(text.toHtmlEscaped()), client_);
+    link->setObjectName(name);
+    link->setTextFormat(Qt::RichText);
+    link->setFont(widgetFor(frm_.lblStatus)->font());
+    link->hide();
+    connect(link, &QLabel::linkActivated, this, std::move(activated));
+    statusLinks_.push_back({condition, link});
     syncFromModel();
 }
 
 void FormWidget::connectEvents() {
-    const std::pair<const toolkit::CommandButton*, void (frmMain::*)()> clicks[] = {
-        {&frm_.btnUpdate, &frmMain::btnUpdate_Click},
-        {&frm_.Command1, &frmMain::Command1_Click},
-        {&frm_.UpgradeFW, &frmMain::UpgradeFW_Click},
+    // Each button's key works wherever the focus is in the window: the captions carry no
+    // mnemonic, and Alt+letter would type into a focused box. None is a key a box takes
+    // for itself on some desktop (Ctrl+D deletes and Ctrl+U clears a box under X11).
+    const struct {
+        toolkit::CommandButton* button;
+        void (frmMain::*handler)();
+        QKeySequence key;
+    } clicks[] = {
+        {&frm_.btnUpdate, &frmMain::btnUpdate_Click, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {&frm_.Command1, &frmMain::Command1_Click, QKeySequence(Qt::CTRL | Qt::Key_M)},
+        {&frm_.UpgradeFW, &frmMain::UpgradeFW_Click, QKeySequence(Qt::CTRL | Qt::Key_F)},
     };
-    for (const auto& [button, handler] : clicks) {
-        if (auto* widget = dynamic_cast<QPushButton*>(widgetFor(*button))) {
-            connect(widget, &QPushButton::clicked, this, [this, handler] { deliver(handler); });
-            widget->installEventFilter(this);
+    for (const auto& [button, handler, key] : clicks) {
+        auto* widget = dynamic_cast<QPushButton*>(widgetFor(*button));
+        if (widget == nullptr) {
+            continue;
         }
+        connect(widget, &QPushButton::clicked, this, [this, handler] { deliver(handler); });
+        widget->installEventFilter(this);
+        button->toolTip = withKey(QString::fromStdString(button->toolTip), key).toStdString();
+        auto* shortcut = new QShortcut(key, this);
+        // A hidden or disabled button's key does nothing, as its click would.
+        connect(shortcut, &QShortcut::activated, widget, [widget] {
+            if (widget->isVisible() && widget->isEnabled()) {
+                widget->click();
+            }
+        });
     }
     for (const auto& [control, widget, look] : widgets_) {
         if (control->kind() != toolkit::ControlKind::TextBox) {
@@ -215,29 +259,59 @@ void FormWidget::syncFromModel() {
         }
     }
     showLivePosition();
-    placeDetailsLink();
+    placeReadoutCaptions();
+    placeStatusLinks();
     programTimer();
 }
 
-// The link sits in a margin the status text leaves free at its right.
-void FormWidget::placeDetailsLink() {
+void FormWidget::placeReadoutCaptions() {
+    for (const auto& [model, caption] : readoutCaptions_) {
+        const auto* readout = qobject_cast<const QLabel*>(widgetFor(*model));
+        if (readout == nullptr) {
+            continue;
+        }
+        const QFontMetrics metrics(readout->font());
+        if (caption->font() != readout->font()) {
+            caption->setFont(readout->font());
+        }
+        // The same height and vertical alignment put the caption on the digits' line.
+        caption->setAlignment(Qt::AlignRight | (readout->alignment() & Qt::AlignVertical_Mask));
+        caption->resize(metrics.horizontalAdvance(caption->text()) + 1, readout->height());
+        const int textWidth = metrics.horizontalAdvance(readout->text());
+        const QRect shown = readout->geometry();
+        const int textLeft = readout->alignment() & Qt::AlignRight ? shown.right() + 1 - textWidth
+                             : readout->alignment() & Qt::AlignHCenter
+                                 ? shown.center().x() - textWidth / 2
+                                 : shown.left();
+        caption->move(textLeft - caption->width() - metrics.averageCharWidth() / 2, shown.top());
+        caption->setVisible(!readout->isHidden());
+        caption->raise();
+    }
+}
+
+// A link sits in a margin the status text leaves free at its right, while the line shows
+// its condition.
+void FormWidget::placeStatusLinks() {
     QWidget* status = widgetFor(frm_.lblStatus);
-    if (detailsLink_ == nullptr || status == nullptr) {
+    if (status == nullptr) {
         return;
     }
-    const bool show = frm_.status.shows(window::Condition::AccessRefused);
-    const int linkWidth = detailsLink_->sizeHint().width();
-    const QMargins margins(0, 0, show ? linkWidth + 6 : 0, 0);
+    int margin = 0;
+    for (const auto& [condition, link] : statusLinks_) {
+        const bool show = frm_.status.shows(condition);
+        if (show) {
+            const QSize size = link->sizeHint();
+            margin = size.width() + 6;
+            link->setGeometry(status->geometry().right() + 1 - size.width(),
+                              status->geometry().top(), size.width(), size.height());
+            link->raise();
+        }
+        link->setVisible(show);
+    }
+    const QMargins margins(0, 0, margin, 0);
     if (status->contentsMargins() != margins) {
         status->setContentsMargins(margins);
     }
-    if (show) {
-        detailsLink_->setGeometry(status->geometry().right() + 1 - linkWidth,
-                                  status->geometry().top(), linkWidth,
-                                  detailsLink_->sizeHint().height());
-        detailsLink_->raise();
-    }
-    detailsLink_->setVisible(show);
 }
 
 void FormWidget::programTimer() {
@@ -383,10 +457,11 @@ void FormWidget::applyScale(double scale) {
     for (const Rendered& rendered : widgets_) {
         scaleControlWidget(*rendered.control, *rendered.widget, scale);
     }
-    if (detailsLink_ != nullptr) {
-        detailsLink_->setFont(widgetFor(frm_.lblStatus)->font());
+    for (const auto& [condition, link] : statusLinks_) {
+        link->setFont(widgetFor(frm_.lblStatus)->font());
     }
-    placeDetailsLink();
+    placeReadoutCaptions();
+    placeStatusLinks();
 }
 
 // The marker follows the tick marks, which the window object places at the lever's

@@ -69,6 +69,9 @@ class FormWidget : public QWidget {
     // Shows a "Details" link at the end of the status line while it says that the
     // system refuses the adaptor; a click shows what `details` gives in a dialog.
     void setAccessDetails(std::function<QString()> details);
+    // Shows a "Try the simulated adaptor" link at the end of the status line while it
+    // says that no adaptor is found; a click runs `start`.
+    void offerSimulation(std::function<void()> start);
     // Asked before the window closes; false keeps it open (the user chose to keep what
     // closing would lose).
     void addCloseCheck(std::function<bool()> mayClose);
@@ -93,6 +96,8 @@ class FormWidget : public QWidget {
 
   private:
     QWidget* ensureWidget(toolkit::Control& control);
+    // The name of the threshold `line` shows; empty for another line.
+    QString thresholdNameOf(const toolkit::LineShape& line);
     void createMenus();
     void connectEvents();
     void orderTabs();
@@ -101,7 +106,10 @@ class FormWidget : public QWidget {
     // Runs the poll tick; shows its changes when a frame is due, else a later tick will.
     void tick();
     void programTimer();
-    void placeDetailsLink();
+    // A link at the end of the status line while it shows `condition`.
+    void addStatusLink(window::Condition condition, const QString& text, const QString& name,
+                       std::function<void()> activated);
+    void placeStatusLinks();
     // The client area's size for the design at `scale`.
     QSize designSize(double scale) const;
     void layoutDesign();
@@ -112,6 +120,8 @@ class FormWidget : public QWidget {
     void sidePanelHidden();
     void applyScale(double scale);
     void showLivePosition();
+    // "X" and "Y" before the readouts' digits, which move with the lever.
+    void placeReadoutCaptions();
 
     struct Rendered {
         toolkit::Control* control;
@@ -128,10 +138,15 @@ class FormWidget : public QWidget {
     QTimer timer_;
     std::function<QString()> accessDetails_;
     std::vector<std::function<bool()>> closeChecks_;
-    QLabel* detailsLink_ = nullptr;
     QWidget* sidePanel_ = nullptr;
     int sidePanelWidth_ = 0;  // while it shows
     QSize sidePanelGrowth_;   // how much larger the window became for it
+    struct StatusLink {
+        window::Condition condition;
+        QLabel* link;
+    };
+    std::vector<StatusLink> statusLinks_;
+    std::array<std::pair<const toolkit::Label*, QLabel*>, 2> readoutCaptions_{};
     QElapsedTimer sinceFrame_;
     bool framePending_ = false;
     std::uint64_t shownStatusRevision_ = 0;

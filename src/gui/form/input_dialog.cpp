@@ -5,6 +5,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -12,15 +13,51 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "protocol/dump_text.h"
+
 namespace gui {
 namespace {
 
 const char* const kCopyCaption = QT_TRANSLATE_NOOP("gui::InputDialog", "Copy");
 const char* const kCopiedCaption = QT_TRANSLATE_NOOP("gui::InputDialog", "Copied");
 constexpr int kCopiedMilliseconds = 1500;
-// Sixteen three-character byte fields a line, and room for all 128 bytes and a label.
-constexpr int kColumns = 16 * 3 + 2;
+// A memory dump's row: an offset, a colon and sixteen three-character byte fields; the
+// label and eight rows hold all 128 bytes.
+constexpr int kColumns = 3 + 16 * 3;
 constexpr int kRows = 9;
+
+// Shows a text laid out for reading; copying all of it while it is unedited copies the
+// text as given, which is what the adaptor's support reads.
+class LaidOutField : public QPlainTextEdit {
+  public:
+    LaidOutField(const QString& given, QWidget* parent)
+        : QPlainTextEdit(parent),
+          given_(given),
+          laidOut_(QString::fromStdString(protocol::dumpRows(given.toStdString()))) {
+        setPlainText(laidOut_);
+    }
+
+    // The text as given while the field shows it unchanged, else what the field holds.
+    QString text() const { return unchanged() ? given_ : toPlainText(); }
+
+  protected:
+    QMimeData* createMimeDataFromSelection() const override {
+        const QTextCursor cursor = textCursor();
+        if (!unchanged() || cursor.selectionStart() != 0 ||
+            cursor.selectionEnd() != document()->characterCount() - 1) {
+            return QPlainTextEdit::createMimeDataFromSelection();
+        }
+        auto* asGiven = new QMimeData;
+        asGiven->setText(given_);
+        return asGiven;
+    }
+
+  private:
+    bool unchanged() const { return toPlainText() == laidOut_; }
+
+    QString given_;
+    QString laidOut_;
+};
 
 }  // namespace
 
@@ -34,9 +71,9 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
     promptLabel->setTextFormat(Qt::PlainText);
     promptLabel->setWordWrap(true);
 
-    field_ = new QPlainTextEdit(text, this);
+    field_ = new LaidOutField(text, this);
     field_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    field_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    field_->setLineWrapMode(QPlainTextEdit::NoWrap);
     const QFontMetrics metrics(field_->font());
     const int frame =
         2 * (field_->frameWidth() + static_cast<int>(field_->document()->documentMargin()));
@@ -44,10 +81,11 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
                                field_->verticalScrollBar()->sizeHint().width(),
                            metrics.lineSpacing() * kRows + frame);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // One button closes it; Escape or the window's close give nothing back, as a cancel.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Close"));
     copyButton_ = buttons->addButton(tr(kCopyCaption), QDialogButtonBox::ActionRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(copyButton_, &QPushButton::clicked, this, [this, text] {
         if (QClipboard* clipboard = QGuiApplication::clipboard()) {
             clipboard->setText(text);
@@ -68,7 +106,7 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
 }
 
 QString InputDialog::text() const {
-    return field_->toPlainText();
+    return static_cast<const LaidOutField*>(field_)->text();
 }
 
 }  // namespace gui

@@ -8,8 +8,9 @@ class QPlainTextEdit;
 class QPushButton;
 
 // A modal prompt with an editable text, shown whole in a fixed-width font and opening
-// unselected, so a stray keystroke replaces nothing. Copy puts the text as it was given
-// on the clipboard, whatever was typed into the field since.
+// unselected, so a stray keystroke replaces nothing; a memory dump's text shows in rows of
+// sixteen bytes with their offsets. Copy puts the text as it was given on the clipboard,
+// whatever was typed into the field since. One button closes it.
 namespace gui {
 
 class InputDialog : public QDialog {

@@ -1,12 +1,14 @@
 #include "gui/form/plot_widget.h"
 
 #include <qdrawutil.h>
+#include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "gui/assistant/gear_palette.h"
 #include "gui/form/style.h"
@@ -20,8 +22,9 @@ PlotWidget::PlotWidget(const toolkit::PictureBox& box, QWidget* parent)
     setScale(1);
 }
 
-void PlotWidget::addLine(const toolkit::LineShape& line) {
+void PlotWidget::addLine(const toolkit::LineShape& line, QString name) {
     lines_.push_back(&line);
+    lineNames_.push_back(std::move(name));
     shownLines_.push_back(lookOf(line));
     update();
 }
@@ -134,13 +137,36 @@ QRect PlotWidget::areaOf(const LineLook& look) const {
     return area.toAlignedRect().translated(innerRect().topLeft()).intersected(rect());
 }
 
+// A vertical line's name stands right of its top end, a horizontal line's above its
+// right end, inside the plot.
+QRect PlotWidget::nameArea(const QString& name, const LineLook& look) const {
+    if (name.isEmpty() || !look.visible) {
+        return {};
+    }
+    const QFontMetrics metrics(font());
+    const QSize size(metrics.horizontalAdvance(name), metrics.height());
+    const int gap = scaledPixels(std::clamp(look.width, 1, 100), scale_) / 2 + 2;
+    const QRect inner = innerRect();
+    const QPoint topLeft =
+        look.x1 == look.x2
+            ? QPoint(static_cast<int>(exactPixelsFromTwips(look.x1, scale_)) + gap, gap)
+            : QPoint(inner.width() - size.width() - gap,
+                     static_cast<int>(exactPixelsFromTwips(std::min(look.y1, look.y2), scale_)) -
+                         gap - size.height());
+    return QRect(topLeft, size).translated(inner.topLeft()).intersected(inner);
+}
+
+QRegion PlotWidget::areaOf(std::size_t i, const LineLook& look) const {
+    return QRegion(areaOf(look)) + nameArea(lineNames_[i], look);
+}
+
 void PlotWidget::refresh() {
     QRegion changed = updateImage();
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const LineLook now = lookOf(*lines_[i]);
         if (now != shownLines_[i]) {
-            changed += areaOf(shownLines_[i]);
-            changed += areaOf(now);
+            changed += areaOf(i, shownLines_[i]);
+            changed += areaOf(i, now);
             shownLines_[i] = now;
         }
     }
@@ -405,6 +431,16 @@ void PlotWidget::paintEvent(QPaintEvent* event) {
         const QRectF source(QPointF(part.topLeft() - inner.topLeft()) * ratio,
                             QSizeF(part.size()) * ratio);
         painter.drawImage(QRectF(part), cells_, source);
+    }
+
+    // Names first, so that a line crossing another's name stays whole.
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const LineLook look = lookOf(*lines_[i]);
+        const QRect area = nameArea(lineNames_[i], look);
+        if (!area.isEmpty() && insidePart.intersects(area)) {
+            painter.setPen(qtColour(look.colour, colours));
+            painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, lineNames_[i]);
+        }
     }
 
     // Line shapes are placed in the inner area's own coordinates.

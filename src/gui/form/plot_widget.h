@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRegion>
+#include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <optional>
@@ -23,7 +24,9 @@ class PlotWidget : public QWidget {
   public:
     PlotWidget(const toolkit::PictureBox& box, QWidget* parent);
 
-    void addLine(const toolkit::LineShape& line);
+    // `name` is drawn at the line's end (the top of a vertical line, the right end of a
+    // horizontal one) in its colour, so the plot says which threshold each line is.
+    void addLine(const toolkit::LineShape& line, QString name = {});
     // Schedules a repaint of what changed in the models since the last refresh.
     void refresh();
     // The size at which the design shows: 1 is one pixel a raster cell.
@@ -52,6 +55,10 @@ class PlotWidget : public QWidget {
     };
 
     static LineLook lookOf(const toolkit::LineShape& line);
+    // Where line `i` is painted with its name; empty when hidden.
+    QRegion areaOf(std::size_t i, const LineLook& look) const;
+    // Where the name of a line of `look` is written, in the widget's coordinates.
+    QRect nameArea(const QString& name, const LineLook& look) const;
     QRect innerRect() const;
     // Where a line is painted, pen included; empty when hidden.
     QRect areaOf(const LineLook& look) const;
@@ -84,6 +91,7 @@ class PlotWidget : public QWidget {
 
     const toolkit::PictureBox& box_;
     std::vector<const toolkit::LineShape*> lines_;
+    std::vector<QString> lineNames_;
     std::vector<LineLook> shownLines_;  // as the last refresh saw them
     QImage image_;
     std::uint64_t imageRevision_ = 0;

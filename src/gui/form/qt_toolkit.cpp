@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QThread>
 
 #include "gui/form/form_widget.h"
@@ -58,12 +59,14 @@ void QtToolkitServices::MessageBox(const std::string& title, const std::string& 
     box.exec();
 }
 
-bool QtToolkitServices::Confirm(const std::string& title, const std::string& text) {
+bool QtToolkitServices::Confirm(const std::string& title, const std::string& text,
+                                const std::string& acceptCaption) {
     showModelState();
     QMessageBox box(QMessageBox::Question, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::Ok | QMessageBox::Cancel,
                     mainWidget_.data());
     box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QString::fromStdString(acceptCaption));
     // Enter alone must not start what cannot be taken back.
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;

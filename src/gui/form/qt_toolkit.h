@@ -24,7 +24,8 @@ class QtToolkitServices : public toolkit::ToolkitServices {
     void UnloadWindow() override;
     void Sleep(int milliseconds) override;
     void MessageBox(const std::string& title, const std::string& text) override;
-    bool Confirm(const std::string& title, const std::string& text) override;
+    bool Confirm(const std::string& title, const std::string& text,
+                 const std::string& acceptCaption) override;
 
   private:
     void showModelState();

@@ -21,8 +21,10 @@ class ToolkitServices {
     virtual void Sleep(int milliseconds) = 0;
     // A modal message the user acknowledges.
     virtual void MessageBox(const std::string& title, const std::string& text) = 0;
-    // A modal question: true when the user chose OK, false on Cancel or a close.
-    virtual bool Confirm(const std::string& title, const std::string& text) = 0;
+    // A modal question whose accepting button says what it does (`acceptCaption`, "Send
+    // firmware"): true when the user chose it, false on Cancel or a close.
+    virtual bool Confirm(const std::string& title, const std::string& text,
+                         const std::string& acceptCaption) = 0;
 };
 
 }  // namespace toolkit
