@@ -59,7 +59,7 @@ constexpr const char* kCommandHelp = QT_TRANSLATE_NOOP(
     "  3  another instance (the window) is using the adaptors; nothing was sent\n"
     "  4  no adaptor could be opened\n"
     "\n--read --json prints one object: path, productId (number), product, manufacturer,\n"
-    "productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}\n"
+    "productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SeqH1, SeqH2}\n"
     "(numbers 0..255; absent for the firmware loader).\n");
 
 std::optional<sim::DemoLever::Motion> leverMotionNamed(const QString& name) {

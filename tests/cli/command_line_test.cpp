@@ -244,7 +244,7 @@ TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
     }
     const QString help = parse({"--help"}).text;
     for (const char* documented : {"--write-file", "--report <FILE>", "Exit statuses:", "  4  ",
-                                   "serialNumber", "thresholds {V1, V2, H1, H2, SEQH1, SEQH2}"}) {
+                                   "serialNumber", "thresholds {V1, V2, H1, H2, SeqH1, SeqH2}"}) {
         EXPECT_TRUE(help.contains(QLatin1String(documented))) << documented;
     }
 }
