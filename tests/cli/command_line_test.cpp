@@ -168,6 +168,19 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsFailWithAPointerToTheHelp) {
         EXPECT_TRUE(parse(wrong).text.endsWith(QStringLiteral("\nTry --help.\n")))
             << parse(wrong).text.toStdString();
     }
+    // The parser's refusals in the program's own (translated) words.
+    const std::pair<QStringList, const char*> refusals[] = {
+        {{"--fullscreen"}, "unknown option '--fullscreen'"},
+        {{"-x"}, "unknown option '-x'"},
+        {{"--screenshot"}, "--screenshot needs FILE"},
+        {{"--report", "-", "--write"}, "--write needs ASSIGNMENTS"},
+        {{"--keep-history=yes"}, "--keep-history takes no value"},
+        {{"-h=1"}, "-h takes no value"},
+    };
+    for (const auto& [arguments, reason] : refusals) {
+        EXPECT_EQ(parse(arguments).text,
+                  QStringLiteral("shifter-calibration: %1\nTry --help.\n").arg(reason));
+    }
 }
 
 TEST(CommandLine, AnOptionOfOursGivenTwiceIsRefused) {
