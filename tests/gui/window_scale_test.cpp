@@ -44,6 +44,8 @@ TEST_F(WindowScaleTest, TheDesignScalesUniformlyCentredBelowTheMenuBar) {
     const int menu = form->menuHeight();
     ASSERT_EQ(form->clientArea()->size(), one);
     const QFont boxFont = child<QLineEdit>("Text9")->font();
+    // A box marked, or once marked (the frame is a style sheet), follows the scale too.
+    form->deliverWork([](frmMain& window) { window.Text9.refused = true; });
     struct Case {
         QSize window;
         double scale;
@@ -74,6 +76,7 @@ TEST_F(WindowScaleTest, TheDesignScalesUniformlyCentredBelowTheMenuBar) {
                          boxFont.pointSizeF() * c.scale);
         // The Information frame's line stays above the rows it holds.
         EXPECT_LT(frameLineTop(*form->widgetFor(frm->Frame1)), form->widgetFor(frm->lblManuf)->y());
+        form->deliverWork([](frmMain& window) { window.Text9.refused = !window.Text9.refused; });
     }
 }
 

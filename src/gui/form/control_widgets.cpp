@@ -192,10 +192,10 @@ QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent, d
 }
 
 void scaleControlWidget(const toolkit::Control& control, QWidget& widget, double scale) {
-    // A widget without a font of its own takes its container's, which scales alike.
-    if (control.font) {
-        widget.setFont(qtFont(*control.font, scale));
-    }
+    // A widget without a font of its own takes its container's, which scales alike. It is
+    // given it rather than left to inherit: a style sheet (a box's marks) fixes the font
+    // the widget had when it came, and the widget would keep that at any later scale.
+    widget.setFont(control.font ? qtFont(*control.font, scale) : widget.parentWidget()->font());
     if (auto* plot = dynamic_cast<PlotWidget*>(&widget)) {
         plot->setScale(scale);
     }
