@@ -8,9 +8,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace gui {
 namespace {
@@ -21,6 +23,16 @@ constexpr int kCopiedMilliseconds = 1500;
 // Sixteen three-character byte fields a line, and room for all 128 bytes and a label.
 constexpr int kColumns = 16 * 3 + 2;
 constexpr int kRows = 9;
+
+// The window manager cuts a title wider than its window. Title bars commonly show the
+// title in bold beside an icon and three buttons; five of the bar's heights hold those
+// and the gaps between them.
+int widthForTitle(const QWidget& window, const QString& title) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    const int bar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QFontMetrics(bold).horizontalAdvance(title) + 5 * bar;
+}
 
 }  // namespace
 
@@ -65,6 +77,7 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
     // The focus on Copy: typing changes nothing until the field is clicked.
     copyButton_->setDefault(true);
     copyButton_->setFocus();
+    setMinimumWidth(std::max(minimumSizeHint().width(), widthForTitle(*this, title)));
 }
 
 QString InputDialog::text() const {
