@@ -334,9 +334,9 @@ QString takeReportRate(const QCommandLineParser& parser, const OwnOptions& own,
     for (const QCommandLineOption* demoOnly :
          {&own.reportRate, &own.lever, &own.gates, &own.noise}) {
         if (options.recorded && parser.isSet(*demoOnly)) {
-            return QStringLiteral(
-                       "--%1 does not apply to a recording, which plays the "
-                       "reports it holds")
+            return translation::translate("CommandLine",
+                                          "--%1 does not apply to a recording, which plays the "
+                                          "reports it holds")
                 .arg(demoOnly->names().constFirst());
         }
     }
@@ -485,12 +485,13 @@ QString takeRecordOptions(const QCommandLineParser& parser, const OwnOptions& ow
     options.recordAnonymous = parser.isSet(own.recordAnonymous);
     if (!parser.isSet(own.record)) {
         return options.recordAnonymous
-                   ? QStringLiteral("--record-anonymous applies to --record only")
+                   ? translation::translate("CommandLine",
+                                            "--record-anonymous applies to --record only")
                    : QString();
     }
     options.recordPath = parser.value(own.record);
     if (options.recordPath.isEmpty()) {
-        return QStringLiteral("--record needs a file name");
+        return translation::translate("CommandLine", "--record needs a file name");
     }
     return outputFileProblem(QStringLiteral("record"), options.recordPath).value_or(QString());
 }
