@@ -169,34 +169,6 @@ Siehe --help.
         <translation>Schreibt einen Support-Bericht nach FILE (- für die Standardausgabe).</translation>
     </message>
     <message>
-        <source>
-Exit statuses:
-  0  done
-  1  the adaptor refused or did not answer a report, a file or standard output
-     could not be written, or the window has no display
-  2  wrong command line or values; nothing was sent
-  3  another instance (the window) is using the adaptors; nothing was sent
-  4  no adaptor could be opened
-
---read --json prints one object: path, productId (number), product, manufacturer,
-productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(numbers 0..255; absent for the firmware loader).
-</source>
-        <translation>
-Rückgabewerte:
-  0  erledigt
-  1  der Adapter hat einen Report abgelehnt oder nicht beantwortet, eine Datei oder die
-     Standardausgabe konnte nicht geschrieben werden, oder das Fenster hat keine Anzeige
-  2  falsche Befehlszeile oder Werte; nichts wurde gesendet
-  3  eine andere Instanz (das Fenster) benutzt die Adapter; nichts wurde gesendet
-  4  kein Adapter ließ sich öffnen
-
---read --json gibt ein Objekt aus: path, productId (Zahl), product, manufacturer,
-productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(Zahlen 0..255; fehlt beim Firmware-Lader).
-</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 gilt nur mit --simulate</translation>
     </message>
@@ -371,10 +343,6 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Die Sitzung wurde in %1 aufgezeichnet.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
-        <translation>Speichert Schwellwerte, angegeben als NAME=WERT,... (V1, V2, H1, H2, SEQH1, SEQH2; Werte 0 bis 254), z. B. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>--%1 cannot write %2</source>
         <translation>--%1 kann %2 nicht schreiben</translation>
     </message>
@@ -389,6 +357,62 @@ productName, version, serialNumber und thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Another program is recording into %1; nothing was recorded.</source>
         <translation>Ein anderes Programm zeichnet in %1 auf; es wurde nichts aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The simulated adaptor could not be started; start the program with --simulate.</source>
+        <translation>Der simulierte Adapter konnte nicht gestartet werden; starten Sie das Programm mit --simulate.</translation>
+    </message>
+    <message>
+        <source>
+Exit statuses:
+  0  done
+  1  the adaptor refused or did not answer a report, a file or standard output
+     could not be written, or the window has no display
+  2  wrong command line or values; nothing was sent
+  3  another instance (the window) is using the adaptors; nothing was sent
+  4  no adaptor could be opened
+
+--read --json prints one object: path, productId (number), product, manufacturer,
+productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(numbers 0..255; absent for the firmware loader).
+</source>
+        <translation>
+Rückgabewerte:
+  0  erledigt
+  1  der Adapter hat einen Report abgelehnt oder nicht beantwortet, eine Datei oder die
+     Standardausgabe konnte nicht geschrieben werden, oder das Fenster hat keine Anzeige
+  2  falsche Befehlszeile oder Werte; nichts wurde gesendet
+  3  eine andere Instanz (das Fenster) benutzt die Adapter; nichts wurde gesendet
+  4  kein Adapter ließ sich öffnen
+
+--read --json gibt ein Objekt aus: path, productId (Zahl), product, manufacturer,
+productName, version, serialNumber und thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(Zahlen 0..255; fehlt beim Firmware-Lader).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 erwartet keinen Wert</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to a recording, which plays the reports it holds</source>
+        <translation>--%1 gilt nicht für eine Aufzeichnung, die ihre eigenen Reports abspielt</translation>
+    </message>
+    <message>
+        <source>--record-anonymous applies to --record only</source>
+        <translation>--record-anonymous gilt nur mit --record</translation>
+    </message>
+    <message>
+        <source>--record needs a file name</source>
+        <translation>--record braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SeqH1, SeqH2; values 0 to 254), e.g. V1=80,SeqH2=75.</source>
+        <translation>Speichert Schwellwerte, angegeben als NAME=WERT,... (V1, V2, H1, H2, SeqH1, SeqH2; Werte 0 bis 254), z. B. V1=80,SeqH2=75.</translation>
     </message>
 </context>
 <context>
@@ -526,14 +550,6 @@ Seriennummer: %6
         <translation>Kein Adapter ließ sich öffnen.</translation>
     </message>
     <message>
-        <source>no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>kein Schwellwert angegeben; die Namen V1, V2, H1, H2, SEQH1, SEQH2 verwenden</translation>
-    </message>
-    <message>
-        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>unbekannter Schwellwert „%1“; V1, V2, H1, H2, SEQH1, SEQH2 verwenden</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>Schwellwert %1 ist doppelt angegeben</translation>
     </message>
@@ -544,6 +560,14 @@ Seriennummer: %6
     <message>
         <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
         <translation>Schwellwert %1 braucht eine ganze Zahl von %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>no threshold given; use names V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>kein Schwellwert angegeben; die Namen V1, V2, H1, H2, SeqH1, SeqH2 verwenden</translation>
+    </message>
+    <message>
+        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>unbekannter Schwellwert „%1“; V1, V2, H1, H2, SeqH1, SeqH2 verwenden</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1098,6 @@ Seriennummer: %6
         <translation>zweite sequenzielle Linie</translation>
     </message>
     <message>
-        <source>Restored %1; press Store all six to write it to the adaptor</source>
-        <translation>%1 wiederhergestellt; „Alle sechs speichern“ schreibt sie in den Adapter</translation>
-    </message>
-    <message>
         <source>Store all six thresholds</source>
         <translation>Alle sechs Schwellwerte speichern</translation>
     </message>
@@ -1182,14 +1202,6 @@ Seriennummer: %6
         <translation>Der Adapter ist angeschlossen, aber seine Feature-Reports sind %1 Byte lang, und dieses Programm kann Einstellungen nur in Reports von %2 bis %3 Byte austauschen: Es wird nichts an ihn gesendet.</translation>
     </message>
     <message>
-        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
-
-Send the firmware now?</source>
-        <translation>Der Adapter wartet auf eine neue Firmware. Firmware-Update sendet ihm die in dieses Programm eingebaute Firmware; das dauert einige Sekunden. Lassen Sie den Adapter angeschlossen, bis es fertig ist. Danach wird dieses Programm beendet.
-
-Firmware jetzt senden?</translation>
-    </message>
-    <message>
         <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
         <translation>Das Firmware-Image wurde gesendet; bitte ziehen Sie den Adapter ab und schließen Sie ihn wieder an. Dieses Programm wird jetzt beendet.</translation>
     </message>
@@ -1243,6 +1255,50 @@ Firmware jetzt senden?</translation>
     <message>
         <source>The adaptor is plugged in, but the system does not let this program open it.</source>
         <translation>Der Adapter ist angeschlossen, aber das System lässt dieses Programm ihn nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>the program&apos;s test image (%1 bytes), not adaptor firmware</source>
+        <translation>das Test-Image des Programms (%1 Bytes), keine Adapter-Firmware</translation>
+    </message>
+    <message>
+        <source>the built-in firmware (%1 bytes, SHA-256 %2)</source>
+        <translation>die eingebaute Firmware (%1 Bytes, SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it %1, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>Der Adapter wartet auf eine neue Firmware. Firmware-Update sendet ihm %1; das dauert einige Sekunden. Lassen Sie den Adapter angeschlossen, bis es fertig ist. Danach wird dieses Programm beendet.
+
+Firmware jetzt senden?</translation>
+    </message>
+    <message>
+        <source>Send firmware</source>
+        <translation>Firmware senden</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware, but this build carries none to send: only a test image.</source>
+        <translation>Der Adapter wartet auf seine Firmware, aber dieses Programm enthält keine zum Senden, nur ein Test-Image.</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware: press Upgrade Firmware to send it %1.</source>
+        <translation>Der Adapter wartet auf seine Firmware: Klicken Sie auf „Firmware-Update“, um ihm %1 zu senden.</translation>
+    </message>
+    <message>
+        <source>Lever X %1</source>
+        <translation>Hebel X %1</translation>
+    </message>
+    <message>
+        <source>Lever Y %1</source>
+        <translation>Hebel Y %1</translation>
+    </message>
+    <message>
+        <source>Restored %1; the adaptor holds the same values</source>
+        <translation>%1 wiederhergestellt; der Adapter hat dieselben Werte</translation>
+    </message>
+    <message>
+        <source>Restored %1; to write it to the adaptor, choose %2</source>
+        <translation>%1 wiederhergestellt; um sie im Adapter zu speichern, wählen Sie %2</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1393,22 @@ Firmware jetzt senden?</translation>
         <source>&lt;b&gt;%1 = %2&lt;/b&gt;, margin %3 %4, %5 %6</source>
         <translation>&lt;b&gt;%1 = %2&lt;/b&gt;, Abstand %3 %4, %5 %6</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Records the selected step</source>
+        <translation>Zeichnet den gewählten Schritt auf</translation>
+    </message>
+    <message>
+        <source>Ends the step&apos;s recording</source>
+        <translation>Beendet die Aufzeichnung des Schritts</translation>
+    </message>
+    <message>
+        <source>%1 chooses the next step, %2 the previous one</source>
+        <translation>%1 wählt den nächsten Schritt, %2 den vorigen</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationMenus</name>
@@ -1424,6 +1496,14 @@ Firmware jetzt senden?</translation>
         <source>Nothing was restored: %1.</source>
         <translation>Nichts wurde wiederhergestellt: %1.</translation>
     </message>
+    <message>
+        <source>No adaptor has a history here yet: an adaptor&apos;s history starts when it first connects.</source>
+        <translation>Hier hat noch kein Adapter einen Verlauf: Der Verlauf eines Adapters beginnt, wenn er zum ersten Mal verbunden wird.</translation>
+    </message>
+    <message>
+        <source>The history of which adaptor?</source>
+        <translation>Der Verlauf welches Adapters?</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationTools</name>
@@ -1465,6 +1545,10 @@ Firmware jetzt senden?</translation>
     <message>
         <source>Details</source>
         <translation>Details</translation>
+    </message>
+    <message>
+        <source>Try the simulated adaptor</source>
+        <translation>Simulierten Adapter ausprobieren</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1592,18 @@ Firmware jetzt senden?</translation>
         <source>no</source>
         <translation>nein</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>Saves the chosen row&apos;s thresholds to a calibration file.</source>
+        <translation>Speichert die Schwellwerte der gewählten Zeile in einer Kalibrierungsdatei.</translation>
+    </message>
+    <message>
+        <source>Connect this adaptor to restore a calibration into the window.</source>
+        <translation>Schließen Sie diesen Adapter an, um eine Kalibrierung in das Fenster zurückzuholen.</translation>
+    </message>
 </context>
 <context>
     <name>gui::InputDialog</name>
@@ -1518,6 +1614,10 @@ Firmware jetzt senden?</translation>
     <message>
         <source>Copied</source>
         <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -169,34 +169,6 @@ Prueba --help.
         <translation>Escribe un informe para soporte en FILE (- para la salida estándar).</translation>
     </message>
     <message>
-        <source>
-Exit statuses:
-  0  done
-  1  the adaptor refused or did not answer a report, a file or standard output
-     could not be written, or the window has no display
-  2  wrong command line or values; nothing was sent
-  3  another instance (the window) is using the adaptors; nothing was sent
-  4  no adaptor could be opened
-
---read --json prints one object: path, productId (number), product, manufacturer,
-productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(numbers 0..255; absent for the firmware loader).
-</source>
-        <translation>
-Estados de salida:
-  0  hecho
-  1  el adaptador rechazó o no respondió un informe, no se pudo escribir un archivo
-     o la salida estándar, o la ventana no tiene pantalla
-  2  línea de comandos o valores erróneos; no se envió nada
-  3  otra instancia (la ventana) está usando los adaptadores; no se envió nada
-  4  no se pudo abrir ningún adaptador
-
---read --json imprime un objeto: path, productId (número), product, manufacturer,
-productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(números de 0 a 255; ausente en el cargador de firmware).
-</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 solo vale con --simulate</translation>
     </message>
@@ -371,10 +343,6 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Sesión grabada en %1.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
-        <translation>Guarda umbrales dados como NOMBRE=VALOR,... (V1, V2, H1, H2, SEQH1, SEQH2; valores de 0 a 254), p. ej. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>--%1 cannot write %2</source>
         <translation>--%1 no puede escribir %2</translation>
     </message>
@@ -389,6 +357,62 @@ productName, version, serialNumber y thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Another program is recording into %1; nothing was recorded.</source>
         <translation>Otro programa está grabando en %1; no se grabó nada.</translation>
+    </message>
+    <message>
+        <source>The simulated adaptor could not be started; start the program with --simulate.</source>
+        <translation>No se pudo iniciar el adaptador simulado; inicia el programa con --simulate.</translation>
+    </message>
+    <message>
+        <source>
+Exit statuses:
+  0  done
+  1  the adaptor refused or did not answer a report, a file or standard output
+     could not be written, or the window has no display
+  2  wrong command line or values; nothing was sent
+  3  another instance (the window) is using the adaptors; nothing was sent
+  4  no adaptor could be opened
+
+--read --json prints one object: path, productId (number), product, manufacturer,
+productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(numbers 0..255; absent for the firmware loader).
+</source>
+        <translation>
+Estados de salida:
+  0  hecho
+  1  el adaptador rechazó o no respondió un informe, no se pudo escribir un archivo
+     o la salida estándar, o la ventana no tiene pantalla
+  2  línea de comandos o valores erróneos; no se envió nada
+  3  otra instancia (la ventana) está usando los adaptadores; no se envió nada
+  4  no se pudo abrir ningún adaptador
+
+--read --json imprime un objeto: path, productId (número), product, manufacturer,
+productName, version, serialNumber y thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(números de 0 a 255; ausente en el cargador de firmware).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción «%1» desconocida</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 no lleva valor</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to a recording, which plays the reports it holds</source>
+        <translation>--%1 no vale con una grabación, que reproduce sus propios informes</translation>
+    </message>
+    <message>
+        <source>--record-anonymous applies to --record only</source>
+        <translation>--record-anonymous solo vale con --record</translation>
+    </message>
+    <message>
+        <source>--record needs a file name</source>
+        <translation>--record necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SeqH1, SeqH2; values 0 to 254), e.g. V1=80,SeqH2=75.</source>
+        <translation>Guarda umbrales dados como NOMBRE=VALOR,... (V1, V2, H1, H2, SeqH1, SeqH2; valores de 0 a 254), p. ej. V1=80,SeqH2=75.</translation>
     </message>
 </context>
 <context>
@@ -526,14 +550,6 @@ Número de serie: %6
         <translation>No se pudo abrir ningún adaptador.</translation>
     </message>
     <message>
-        <source>no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>no se dio ningún umbral; usa los nombres V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
-        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>umbral «%1» desconocido; usa V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>el umbral %1 se da dos veces</translation>
     </message>
@@ -544,6 +560,14 @@ Número de serie: %6
     <message>
         <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
         <translation>el umbral %1 necesita un número entero %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>no threshold given; use names V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>no se dio ningún umbral; usa los nombres V1, V2, H1, H2, SeqH1, SeqH2</translation>
+    </message>
+    <message>
+        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>umbral «%1» desconocido; usa V1, V2, H1, H2, SeqH1, SeqH2</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1098,6 @@ Número de serie: %6
         <translation>segunda línea secuencial</translation>
     </message>
     <message>
-        <source>Restored %1; press Store all six to write it to the adaptor</source>
-        <translation>Restaurada %1; pulsa Guardar los seis umbrales para escribirla en el adaptador</translation>
-    </message>
-    <message>
         <source>Store all six thresholds</source>
         <translation>Guardar los seis umbrales</translation>
     </message>
@@ -1182,14 +1202,6 @@ Número de serie: %6
         <translation>El adaptador está conectado, pero sus informes de características miden %1 bytes, y este programa solo puede intercambiar ajustes en informes de %2 a %3 bytes: no se le envía nada.</translation>
     </message>
     <message>
-        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
-
-Send the firmware now?</source>
-        <translation>El adaptador está esperando un firmware nuevo. Actualizar firmware le envía el firmware incluido en este programa, lo que tarda unos segundos. Mantén el adaptador conectado hasta que termine. Al terminar, este programa se cierra.
-
-¿Enviar el firmware ahora?</translation>
-    </message>
-    <message>
         <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
         <translation>Se envió la imagen del firmware; desconecta el adaptador y vuelve a conectarlo. Este programa se cierra ahora.</translation>
     </message>
@@ -1243,6 +1255,50 @@ Send the firmware now?</source>
     <message>
         <source>The adaptor is plugged in, but the system does not let this program open it.</source>
         <translation>El adaptador está conectado, pero el sistema no deja que este programa lo abra.</translation>
+    </message>
+    <message>
+        <source>the program&apos;s test image (%1 bytes), not adaptor firmware</source>
+        <translation>la imagen de prueba del programa (%1 bytes), no firmware del adaptador</translation>
+    </message>
+    <message>
+        <source>the built-in firmware (%1 bytes, SHA-256 %2)</source>
+        <translation>el firmware incluido (%1 bytes, SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it %1, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>El adaptador está esperando un firmware nuevo. Actualizar firmware le envía %1, lo que tarda unos segundos. Mantén el adaptador conectado hasta que termine. Al terminar, este programa se cierra.
+
+¿Enviar el firmware ahora?</translation>
+    </message>
+    <message>
+        <source>Send firmware</source>
+        <translation>Enviar firmware</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware, but this build carries none to send: only a test image.</source>
+        <translation>El adaptador espera su firmware, pero esta versión no lleva ninguno que enviar: solo una imagen de prueba.</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware: press Upgrade Firmware to send it %1.</source>
+        <translation>El adaptador espera su firmware: pulsa Actualizar firmware para enviarle %1.</translation>
+    </message>
+    <message>
+        <source>Lever X %1</source>
+        <translation>Palanca X %1</translation>
+    </message>
+    <message>
+        <source>Lever Y %1</source>
+        <translation>Palanca Y %1</translation>
+    </message>
+    <message>
+        <source>Restored %1; the adaptor holds the same values</source>
+        <translation>%1 restaurada; el adaptador tiene los mismos valores</translation>
+    </message>
+    <message>
+        <source>Restored %1; to write it to the adaptor, choose %2</source>
+        <translation>%1 restaurada; para guardarla en el adaptador, elige %2</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1393,22 @@ Send the firmware now?</source>
         <source>&lt;b&gt;%1 = %2&lt;/b&gt;, margin %3 %4, %5 %6</source>
         <translation>&lt;b&gt;%1 = %2&lt;/b&gt;, margen %3 %4, %5 %6</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Records the selected step</source>
+        <translation>Graba el paso elegido</translation>
+    </message>
+    <message>
+        <source>Ends the step&apos;s recording</source>
+        <translation>Termina la grabación del paso</translation>
+    </message>
+    <message>
+        <source>%1 chooses the next step, %2 the previous one</source>
+        <translation>%1 elige el paso siguiente, %2 el anterior</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationMenus</name>
@@ -1424,6 +1496,14 @@ Send the firmware now?</source>
         <source>Nothing was restored: %1.</source>
         <translation>No se restauró nada: %1.</translation>
     </message>
+    <message>
+        <source>No adaptor has a history here yet: an adaptor&apos;s history starts when it first connects.</source>
+        <translation>Aquí ningún adaptador tiene historial todavía: el historial de un adaptador empieza cuando se conecta por primera vez.</translation>
+    </message>
+    <message>
+        <source>The history of which adaptor?</source>
+        <translation>¿El historial de qué adaptador?</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationTools</name>
@@ -1465,6 +1545,10 @@ Send the firmware now?</source>
     <message>
         <source>Details</source>
         <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Try the simulated adaptor</source>
+        <translation>Probar el adaptador simulado</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1592,18 @@ Send the firmware now?</source>
         <source>no</source>
         <translation>no</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Saves the chosen row&apos;s thresholds to a calibration file.</source>
+        <translation>Guarda los umbrales de la fila elegida en un archivo de calibración.</translation>
+    </message>
+    <message>
+        <source>Connect this adaptor to restore a calibration into the window.</source>
+        <translation>Conecta este adaptador para restaurar una calibración en la ventana.</translation>
+    </message>
 </context>
 <context>
     <name>gui::InputDialog</name>
@@ -1518,6 +1614,10 @@ Send the firmware now?</source>
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

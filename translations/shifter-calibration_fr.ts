@@ -169,34 +169,6 @@ Essayez --help.
         <translation>Écrit un rapport pour l’assistance dans FILE (- pour la sortie standard).</translation>
     </message>
     <message>
-        <source>
-Exit statuses:
-  0  done
-  1  the adaptor refused or did not answer a report, a file or standard output
-     could not be written, or the window has no display
-  2  wrong command line or values; nothing was sent
-  3  another instance (the window) is using the adaptors; nothing was sent
-  4  no adaptor could be opened
-
---read --json prints one object: path, productId (number), product, manufacturer,
-productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(numbers 0..255; absent for the firmware loader).
-</source>
-        <translation>
-Codes de sortie :
-  0  terminé
-  1  l’adaptateur a refusé un rapport ou n’y a pas répondu, un fichier ou la sortie
-     standard n’a pas pu être écrit, ou la fenêtre n’a pas d’écran
-  2  ligne de commande ou valeurs incorrectes ; rien n’a été envoyé
-  3  une autre instance (la fenêtre) utilise les adaptateurs ; rien n’a été envoyé
-  4  aucun adaptateur n’a pu être ouvert
-
---read --json affiche un objet : path, productId (nombre), product, manufacturer,
-productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(nombres de 0 à 255 ; absent pour le chargeur de firmware).
-</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 ne s’applique qu’avec --simulate</translation>
     </message>
@@ -371,10 +343,6 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Session enregistrée dans %1.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
-        <translation>Enregistre des seuils donnés sous la forme NOM=VALEUR,... (V1, V2, H1, H2, SEQH1, SEQH2 ; valeurs de 0 à 254), par ex. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>--%1 cannot write %2</source>
         <translation>--%1 ne peut pas écrire %2</translation>
     </message>
@@ -389,6 +357,62 @@ productName, version, serialNumber et thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Another program is recording into %1; nothing was recorded.</source>
         <translation>Un autre programme enregistre dans %1 ; rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>The simulated adaptor could not be started; start the program with --simulate.</source>
+        <translation>L’adaptateur simulé n’a pas pu être lancé ; lancez le programme avec --simulate.</translation>
+    </message>
+    <message>
+        <source>
+Exit statuses:
+  0  done
+  1  the adaptor refused or did not answer a report, a file or standard output
+     could not be written, or the window has no display
+  2  wrong command line or values; nothing was sent
+  3  another instance (the window) is using the adaptors; nothing was sent
+  4  no adaptor could be opened
+
+--read --json prints one object: path, productId (number), product, manufacturer,
+productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(numbers 0..255; absent for the firmware loader).
+</source>
+        <translation>
+Codes de sortie :
+  0  terminé
+  1  l’adaptateur a refusé un rapport ou n’y a pas répondu, un fichier ou la sortie
+     standard n’a pas pu être écrit, ou la fenêtre n’a pas d’écran
+  2  ligne de commande ou valeurs incorrectes ; rien n’a été envoyé
+  3  une autre instance (la fenêtre) utilise les adaptateurs ; rien n’a été envoyé
+  4  aucun adaptateur n’a pu être ouvert
+
+--read --json affiche un objet : path, productId (nombre), product, manufacturer,
+productName, version, serialNumber et thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(nombres de 0 à 255 ; absent pour le chargeur de firmware).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option « %1 » inconnue</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to a recording, which plays the reports it holds</source>
+        <translation>--%1 ne s’applique pas à un enregistrement, qui rejoue ses propres rapports</translation>
+    </message>
+    <message>
+        <source>--record-anonymous applies to --record only</source>
+        <translation>--record-anonymous ne s’applique qu’avec --record</translation>
+    </message>
+    <message>
+        <source>--record needs a file name</source>
+        <translation>--record demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SeqH1, SeqH2; values 0 to 254), e.g. V1=80,SeqH2=75.</source>
+        <translation>Enregistre des seuils donnés sous la forme NOM=VALEUR,... (V1, V2, H1, H2, SeqH1, SeqH2 ; valeurs de 0 à 254), par ex. V1=80,SeqH2=75.</translation>
     </message>
 </context>
 <context>
@@ -526,14 +550,6 @@ Numéro de série : %6
         <translation>Aucun adaptateur n’a pu être ouvert.</translation>
     </message>
     <message>
-        <source>no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>aucun seuil donné ; utilisez les noms V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
-        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>seuil « %1 » inconnu ; utilisez V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>le seuil %1 est donné deux fois</translation>
     </message>
@@ -544,6 +560,14 @@ Numéro de série : %6
     <message>
         <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
         <translation>le seuil %1 demande un nombre entier %2, et non « %3 »</translation>
+    </message>
+    <message>
+        <source>no threshold given; use names V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>aucun seuil donné ; utilisez les noms V1, V2, H1, H2, SeqH1, SeqH2</translation>
+    </message>
+    <message>
+        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>seuil « %1 » inconnu ; utilisez V1, V2, H1, H2, SeqH1, SeqH2</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1098,6 @@ Numéro de série : %6
         <translation>deuxième ligne séquentielle</translation>
     </message>
     <message>
-        <source>Restored %1; press Store all six to write it to the adaptor</source>
-        <translation>%1 restauré ; choisissez Enregistrer les six seuils pour l’écrire dans l’adaptateur</translation>
-    </message>
-    <message>
         <source>Store all six thresholds</source>
         <translation>Enregistrer les six seuils</translation>
     </message>
@@ -1182,14 +1202,6 @@ Numéro de série : %6
         <translation>L’adaptateur est branché, mais ses rapports de fonction font %1 octets, et ce programme ne peut échanger les réglages que dans des rapports de %2 à %3 octets : rien ne lui est envoyé.</translation>
     </message>
     <message>
-        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
-
-Send the firmware now?</source>
-        <translation>L’adaptateur attend un nouveau firmware. Màj du firmware lui envoie le firmware intégré à ce programme, ce qui prend quelques secondes. Laissez l’adaptateur branché jusqu’à la fin. Ensuite, ce programme se ferme.
-
-Envoyer le firmware maintenant ?</translation>
-    </message>
-    <message>
         <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
         <translation>L’image du firmware a été envoyée ; débranchez l’adaptateur puis rebranchez-le. Ce programme va maintenant se fermer.</translation>
     </message>
@@ -1243,6 +1255,50 @@ Envoyer le firmware maintenant ?</translation>
     <message>
         <source>The adaptor is plugged in, but the system does not let this program open it.</source>
         <translation>L’adaptateur est branché, mais le système ne laisse pas ce programme l’ouvrir.</translation>
+    </message>
+    <message>
+        <source>the program&apos;s test image (%1 bytes), not adaptor firmware</source>
+        <translation>l’image de test du programme (%1 octets), pas un firmware d’adaptateur</translation>
+    </message>
+    <message>
+        <source>the built-in firmware (%1 bytes, SHA-256 %2)</source>
+        <translation>le firmware intégré (%1 octets, SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it %1, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>L’adaptateur attend un nouveau firmware. Màj du firmware lui envoie %1, ce qui prend quelques secondes. Laissez l’adaptateur branché jusqu’à la fin. Ensuite, ce programme se ferme.
+
+Envoyer le firmware maintenant ?</translation>
+    </message>
+    <message>
+        <source>Send firmware</source>
+        <translation>Envoyer le firmware</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware, but this build carries none to send: only a test image.</source>
+        <translation>L’adaptateur attend son firmware, mais cette version n’en contient aucun à envoyer : seulement une image de test.</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware: press Upgrade Firmware to send it %1.</source>
+        <translation>L’adaptateur attend son firmware : cliquez sur Màj du firmware pour lui envoyer %1.</translation>
+    </message>
+    <message>
+        <source>Lever X %1</source>
+        <translation>Levier X %1</translation>
+    </message>
+    <message>
+        <source>Lever Y %1</source>
+        <translation>Levier Y %1</translation>
+    </message>
+    <message>
+        <source>Restored %1; the adaptor holds the same values</source>
+        <translation>%1 restauré ; l&apos;adaptateur a les mêmes valeurs</translation>
+    </message>
+    <message>
+        <source>Restored %1; to write it to the adaptor, choose %2</source>
+        <translation>%1 restauré ; pour l&apos;enregistrer dans l&apos;adaptateur, choisissez %2</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1393,22 @@ Envoyer le firmware maintenant ?</translation>
         <source>&lt;b&gt;%1 = %2&lt;/b&gt;, margin %3 %4, %5 %6</source>
         <translation>&lt;b&gt;%1 = %2&lt;/b&gt;, marge %3 %4, %5 %6</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Records the selected step</source>
+        <translation>Enregistre l&apos;étape choisie</translation>
+    </message>
+    <message>
+        <source>Ends the step&apos;s recording</source>
+        <translation>Termine l&apos;enregistrement de l&apos;étape</translation>
+    </message>
+    <message>
+        <source>%1 chooses the next step, %2 the previous one</source>
+        <translation>%1 choisit l&apos;étape suivante, %2 la précédente</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationMenus</name>
@@ -1424,6 +1496,14 @@ Envoyer le firmware maintenant ?</translation>
         <source>Nothing was restored: %1.</source>
         <translation>Rien n’a été restauré : %1.</translation>
     </message>
+    <message>
+        <source>No adaptor has a history here yet: an adaptor&apos;s history starts when it first connects.</source>
+        <translation>Aucun adaptateur n’a encore d’historique ici : l’historique d’un adaptateur commence à sa première connexion.</translation>
+    </message>
+    <message>
+        <source>The history of which adaptor?</source>
+        <translation>L’historique de quel adaptateur ?</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationTools</name>
@@ -1465,6 +1545,10 @@ Envoyer le firmware maintenant ?</translation>
     <message>
         <source>Details</source>
         <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Try the simulated adaptor</source>
+        <translation>Essayer l’adaptateur simulé</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1592,18 @@ Envoyer le firmware maintenant ?</translation>
         <source>no</source>
         <translation>non</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+        <source>Saves the chosen row&apos;s thresholds to a calibration file.</source>
+        <translation>Enregistre les seuils de la ligne choisie dans un fichier d’étalonnage.</translation>
+    </message>
+    <message>
+        <source>Connect this adaptor to restore a calibration into the window.</source>
+        <translation>Branchez cet adaptateur pour restaurer un étalonnage dans la fenêtre.</translation>
+    </message>
 </context>
 <context>
     <name>gui::InputDialog</name>
@@ -1518,6 +1614,10 @@ Envoyer le firmware maintenant ?</translation>
     <message>
         <source>Copied</source>
         <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -169,34 +169,6 @@ Prova --help.
         <translation>Scrive un report per l’assistenza in FILE (- per lo standard output).</translation>
     </message>
     <message>
-        <source>
-Exit statuses:
-  0  done
-  1  the adaptor refused or did not answer a report, a file or standard output
-     could not be written, or the window has no display
-  2  wrong command line or values; nothing was sent
-  3  another instance (the window) is using the adaptors; nothing was sent
-  4  no adaptor could be opened
-
---read --json prints one object: path, productId (number), product, manufacturer,
-productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(numbers 0..255; absent for the firmware loader).
-</source>
-        <translation>
-Stati di uscita:
-  0  fatto
-  1  l’adattatore ha rifiutato un report o non ha risposto, non è stato possibile scrivere
-     un file o lo standard output, oppure la finestra non ha uno schermo
-  2  riga di comando o valori errati; non è stato inviato nulla
-  3  un’altra istanza (la finestra) sta usando gli adattatori; non è stato inviato nulla
-  4  non è stato possibile aprire alcun adattatore
-
---read --json stampa un oggetto: path, productId (numero), product, manufacturer,
-productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(numeri da 0 a 255; assente per il caricatore del firmware).
-</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 vale solo con --simulate</translation>
     </message>
@@ -371,10 +343,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Sessione registrata in %1.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
-        <translation>Memorizza le soglie date come NOME=VALORE,... (V1, V2, H1, H2, SEQH1, SEQH2; valori da 0 a 254), per es. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>--%1 cannot write %2</source>
         <translation>--%1 non può scrivere %2</translation>
     </message>
@@ -389,6 +357,62 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Another program is recording into %1; nothing was recorded.</source>
         <translation>Un altro programma sta registrando in %1; non è stato registrato nulla.</translation>
+    </message>
+    <message>
+        <source>The simulated adaptor could not be started; start the program with --simulate.</source>
+        <translation>Impossibile avviare l’adattatore simulato; avvia il programma con --simulate.</translation>
+    </message>
+    <message>
+        <source>
+Exit statuses:
+  0  done
+  1  the adaptor refused or did not answer a report, a file or standard output
+     could not be written, or the window has no display
+  2  wrong command line or values; nothing was sent
+  3  another instance (the window) is using the adaptors; nothing was sent
+  4  no adaptor could be opened
+
+--read --json prints one object: path, productId (number), product, manufacturer,
+productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(numbers 0..255; absent for the firmware loader).
+</source>
+        <translation>
+Stati di uscita:
+  0  fatto
+  1  l’adattatore ha rifiutato un report o non ha risposto, non è stato possibile scrivere
+     un file o lo standard output, oppure la finestra non ha uno schermo
+  2  riga di comando o valori errati; non è stato inviato nulla
+  3  un’altra istanza (la finestra) sta usando gli adattatori; non è stato inviato nulla
+  4  non è stato possibile aprire alcun adattatore
+
+--read --json stampa un oggetto: path, productId (numero), product, manufacturer,
+productName, version, serialNumber e thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(numeri da 0 a 255; assente per il caricatore del firmware).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opzione «%1» sconosciuta</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 non accetta valori</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to a recording, which plays the reports it holds</source>
+        <translation>--%1 non vale per una registrazione, che riproduce i propri report</translation>
+    </message>
+    <message>
+        <source>--record-anonymous applies to --record only</source>
+        <translation>--record-anonymous vale solo con --record</translation>
+    </message>
+    <message>
+        <source>--record needs a file name</source>
+        <translation>--record richiede un nome di file</translation>
+    </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SeqH1, SeqH2; values 0 to 254), e.g. V1=80,SeqH2=75.</source>
+        <translation>Memorizza le soglie date come NOME=VALORE,... (V1, V2, H1, H2, SeqH1, SeqH2; valori da 0 a 254), per es. V1=80,SeqH2=75.</translation>
     </message>
 </context>
 <context>
@@ -526,14 +550,6 @@ Numero di serie: %6
         <translation>Non è stato possibile aprire alcun adattatore.</translation>
     </message>
     <message>
-        <source>no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>nessuna soglia data; usa i nomi V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
-        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>soglia «%1» sconosciuta; usa V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>la soglia %1 è data due volte</translation>
     </message>
@@ -544,6 +560,14 @@ Numero di serie: %6
     <message>
         <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
         <translation>la soglia %1 richiede un numero intero %2, non «%3»</translation>
+    </message>
+    <message>
+        <source>no threshold given; use names V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>nessuna soglia data; usa i nomi V1, V2, H1, H2, SeqH1, SeqH2</translation>
+    </message>
+    <message>
+        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>soglia «%1» sconosciuta; usa V1, V2, H1, H2, SeqH1, SeqH2</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1098,6 @@ Numero di serie: %6
         <translation>seconda linea sequenziale</translation>
     </message>
     <message>
-        <source>Restored %1; press Store all six to write it to the adaptor</source>
-        <translation>Ripristinata %1; scegli Memorizza tutte e sei le soglie per scriverla nell’adattatore</translation>
-    </message>
-    <message>
         <source>Store all six thresholds</source>
         <translation>Memorizza tutte e sei le soglie</translation>
     </message>
@@ -1182,14 +1202,6 @@ Numero di serie: %6
         <translation>L’adattatore è collegato, ma i suoi feature report sono lunghi %1 byte, e questo programma può scambiare le impostazioni solo in report da %2 a %3 byte: non gli viene inviato nulla.</translation>
     </message>
     <message>
-        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
-
-Send the firmware now?</source>
-        <translation>L’adattatore è in attesa di un nuovo firmware. Aggiorna firmware gli invia il firmware incluso in questo programma, operazione che richiede alcuni secondi. Tieni collegato l’adattatore fino al termine. Al termine, questo programma si chiude.
-
-Inviare il firmware ora?</translation>
-    </message>
-    <message>
         <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
         <translation>L’immagine del firmware è stata inviata; scollega l’adattatore e ricollegalo. Ora questo programma si chiude.</translation>
     </message>
@@ -1243,6 +1255,50 @@ Inviare il firmware ora?</translation>
     <message>
         <source>The adaptor is plugged in, but the system does not let this program open it.</source>
         <translation>L’adattatore è collegato, ma il sistema non permette a questo programma di aprirlo.</translation>
+    </message>
+    <message>
+        <source>the program&apos;s test image (%1 bytes), not adaptor firmware</source>
+        <translation>l’immagine di prova del programma (%1 byte), non firmware per l’adattatore</translation>
+    </message>
+    <message>
+        <source>the built-in firmware (%1 bytes, SHA-256 %2)</source>
+        <translation>il firmware incluso (%1 byte, SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it %1, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>L’adattatore è in attesa di un nuovo firmware. Aggiorna firmware gli invia %1, operazione che richiede alcuni secondi. Tieni collegato l’adattatore fino al termine. Al termine, questo programma si chiude.
+
+Inviare il firmware ora?</translation>
+    </message>
+    <message>
+        <source>Send firmware</source>
+        <translation>Invia firmware</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware, but this build carries none to send: only a test image.</source>
+        <translation>L’adattatore attende il suo firmware, ma questa versione non ne contiene: solo un’immagine di prova.</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware: press Upgrade Firmware to send it %1.</source>
+        <translation>L’adattatore attende il suo firmware: premi Aggiorna firmware per inviargli %1.</translation>
+    </message>
+    <message>
+        <source>Lever X %1</source>
+        <translation>Leva X %1</translation>
+    </message>
+    <message>
+        <source>Lever Y %1</source>
+        <translation>Leva Y %1</translation>
+    </message>
+    <message>
+        <source>Restored %1; the adaptor holds the same values</source>
+        <translation>%1 ripristinata; l&apos;adattatore ha gli stessi valori</translation>
+    </message>
+    <message>
+        <source>Restored %1; to write it to the adaptor, choose %2</source>
+        <translation>%1 ripristinata; per memorizzarla nell&apos;adattatore, scegli %2</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1393,22 @@ Inviare il firmware ora?</translation>
         <source>&lt;b&gt;%1 = %2&lt;/b&gt;, margin %3 %4, %5 %6</source>
         <translation>&lt;b&gt;%1 = %2&lt;/b&gt;, margine %3 %4, %5 %6</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Records the selected step</source>
+        <translation>Registra il passo scelto</translation>
+    </message>
+    <message>
+        <source>Ends the step&apos;s recording</source>
+        <translation>Termina la registrazione del passo</translation>
+    </message>
+    <message>
+        <source>%1 chooses the next step, %2 the previous one</source>
+        <translation>%1 sceglie il passo seguente, %2 quello precedente</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationMenus</name>
@@ -1424,6 +1496,14 @@ Inviare il firmware ora?</translation>
         <source>Nothing was restored: %1.</source>
         <translation>Non è stato ripristinato nulla: %1.</translation>
     </message>
+    <message>
+        <source>No adaptor has a history here yet: an adaptor&apos;s history starts when it first connects.</source>
+        <translation>Qui nessun adattatore ha ancora una cronologia: la cronologia di un adattatore inizia al suo primo collegamento.</translation>
+    </message>
+    <message>
+        <source>The history of which adaptor?</source>
+        <translation>La cronologia di quale adattatore?</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationTools</name>
@@ -1465,6 +1545,10 @@ Inviare il firmware ora?</translation>
     <message>
         <source>Details</source>
         <translation>Dettagli</translation>
+    </message>
+    <message>
+        <source>Try the simulated adaptor</source>
+        <translation>Prova l’adattatore simulato</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1592,18 @@ Inviare il firmware ora?</translation>
         <source>no</source>
         <translation>no</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Esporta...</translation>
+    </message>
+    <message>
+        <source>Saves the chosen row&apos;s thresholds to a calibration file.</source>
+        <translation>Salva le soglie della riga scelta in un file di calibrazione.</translation>
+    </message>
+    <message>
+        <source>Connect this adaptor to restore a calibration into the window.</source>
+        <translation>Collega questo adattatore per ripristinare una calibrazione nella finestra.</translation>
+    </message>
 </context>
 <context>
     <name>gui::InputDialog</name>
@@ -1518,6 +1614,10 @@ Inviare il firmware ora?</translation>
     <message>
         <source>Copied</source>
         <translation>Copiato</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -171,34 +171,6 @@ Zobacz --help.
         <translation>Zapisuje raport dla pomocy technicznej do FILE (- oznacza standardowe wyjście).</translation>
     </message>
     <message>
-        <source>
-Exit statuses:
-  0  done
-  1  the adaptor refused or did not answer a report, a file or standard output
-     could not be written, or the window has no display
-  2  wrong command line or values; nothing was sent
-  3  another instance (the window) is using the adaptors; nothing was sent
-  4  no adaptor could be opened
-
---read --json prints one object: path, productId (number), product, manufacturer,
-productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(numbers 0..255; absent for the firmware loader).
-</source>
-        <translation>
-Kody wyjścia:
-  0  gotowe
-  1  adapter odrzucił raport lub nie odpowiedział, nie można było zapisać pliku
-     lub standardowego wyjścia albo okno nie ma ekranu
-  2  błędny wiersz poleceń lub wartości; niczego nie wysłano
-  3  inna instancja (okno) używa adapterów; niczego nie wysłano
-  4  nie można otworzyć żadnego adaptera
-
---read --json wypisuje jeden obiekt: path, productId (liczba), product, manufacturer,
-productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(liczby 0..255; brak dla programu ładującego firmware).
-</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 działa tylko z --simulate</translation>
     </message>
@@ -373,10 +345,6 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
         <translation>Sesję nagrano do %1.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
-        <translation>Zapisuje progi podane jako NAZWA=WARTOŚĆ,... (V1, V2, H1, H2, SEQH1, SEQH2; wartości od 0 do 254), np. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>--%1 cannot write %2</source>
         <translation>--%1 nie może zapisać %2</translation>
     </message>
@@ -391,6 +359,62 @@ productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SEQH1, SEQH2
     <message>
         <source>Another program is recording into %1; nothing was recorded.</source>
         <translation>Inny program nagrywa do %1; nic nie zostało nagrane.</translation>
+    </message>
+    <message>
+        <source>The simulated adaptor could not be started; start the program with --simulate.</source>
+        <translation>Nie udało się uruchomić symulowanego adaptera; uruchom program z --simulate.</translation>
+    </message>
+    <message>
+        <source>
+Exit statuses:
+  0  done
+  1  the adaptor refused or did not answer a report, a file or standard output
+     could not be written, or the window has no display
+  2  wrong command line or values; nothing was sent
+  3  another instance (the window) is using the adaptors; nothing was sent
+  4  no adaptor could be opened
+
+--read --json prints one object: path, productId (number), product, manufacturer,
+productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(numbers 0..255; absent for the firmware loader).
+</source>
+        <translation>
+Kody wyjścia:
+  0  gotowe
+  1  adapter odrzucił raport lub nie odpowiedział, nie można było zapisać pliku
+     lub standardowego wyjścia albo okno nie ma ekranu
+  2  błędny wiersz poleceń lub wartości; niczego nie wysłano
+  3  inna instancja (okno) używa adapterów; niczego nie wysłano
+  4  nie można otworzyć żadnego adaptera
+
+--read --json wypisuje jeden obiekt: path, productId (liczba), product, manufacturer,
+productName, version, serialNumber oraz thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(liczby 0..255; brak dla programu ładującego firmware).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>nieznana opcja „%1”</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to a recording, which plays the reports it holds</source>
+        <translation>--%1 nie dotyczy nagrania, które odtwarza własne raporty</translation>
+    </message>
+    <message>
+        <source>--record-anonymous applies to --record only</source>
+        <translation>--record-anonymous działa tylko z --record</translation>
+    </message>
+    <message>
+        <source>--record needs a file name</source>
+        <translation>--record wymaga nazwy pliku</translation>
+    </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SeqH1, SeqH2; values 0 to 254), e.g. V1=80,SeqH2=75.</source>
+        <translation>Zapisuje progi podane jako NAZWA=WARTOŚĆ,... (V1, V2, H1, H2, SeqH1, SeqH2; wartości od 0 do 254), np. V1=80,SeqH2=75.</translation>
     </message>
 </context>
 <context>
@@ -528,14 +552,6 @@ Numer seryjny: %6
         <translation>Nie można otworzyć żadnego adaptera.</translation>
     </message>
     <message>
-        <source>no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>nie podano progu; użyj nazw V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
-        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>nieznany próg „%1”; użyj V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>próg %1 podano dwukrotnie</translation>
     </message>
@@ -546,6 +562,14 @@ Numer seryjny: %6
     <message>
         <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
         <translation>próg %1 wymaga liczby całkowitej %2, a nie „%3”</translation>
+    </message>
+    <message>
+        <source>no threshold given; use names V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>nie podano progu; użyj nazw V1, V2, H1, H2, SeqH1, SeqH2</translation>
+    </message>
+    <message>
+        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>nieznany próg „%1”; użyj V1, V2, H1, H2, SeqH1, SeqH2</translation>
     </message>
 </context>
 <context>
@@ -1076,10 +1100,6 @@ Numer seryjny: %6
         <translation>druga linia sekwencyjna</translation>
     </message>
     <message>
-        <source>Restored %1; press Store all six to write it to the adaptor</source>
-        <translation>Przywrócono %1; wybierz Zapisz wszystkie sześć progów, aby zapisać je w adapterze</translation>
-    </message>
-    <message>
         <source>Store all six thresholds</source>
         <translation>Zapisz wszystkie sześć progów</translation>
     </message>
@@ -1184,14 +1204,6 @@ Numer seryjny: %6
         <translation>Adapter jest podłączony, ale jego raporty funkcji mają %1 bajtów, a ten program może wymieniać ustawienia tylko w raportach od %2 do %3 bajtów: nic nie zostanie do niego wysłane.</translation>
     </message>
     <message>
-        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
-
-Send the firmware now?</source>
-        <translation>Adapter czeka na nowy firmware. Aktualizuj firmware wysyła mu firmware wbudowany w ten program, co trwa kilka sekund. Nie odłączaj adaptera, dopóki się nie skończy. Po zakończeniu ten program zostanie zamknięty.
-
-Wysłać firmware teraz?</translation>
-    </message>
-    <message>
         <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
         <translation>Obraz firmware został wysłany; odłącz adapter i podłącz go ponownie. Ten program zostanie teraz zamknięty.</translation>
     </message>
@@ -1246,6 +1258,50 @@ Wysłać firmware teraz?</translation>
     <message>
         <source>The adaptor is plugged in, but the system does not let this program open it.</source>
         <translation>Adapter jest podłączony, ale system nie pozwala temu programowi go otworzyć.</translation>
+    </message>
+    <message>
+        <source>the program&apos;s test image (%1 bytes), not adaptor firmware</source>
+        <translation>obraz testowy programu (%1 bajtów), nie firmware adaptera</translation>
+    </message>
+    <message>
+        <source>the built-in firmware (%1 bytes, SHA-256 %2)</source>
+        <translation>wbudowany firmware (%1 bajtów, SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it %1, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>Adapter czeka na nowy firmware. Aktualizuj firmware wysyła mu %1, co trwa kilka sekund. Nie odłączaj adaptera, dopóki się nie skończy. Po zakończeniu ten program zostanie zamknięty.
+
+Wysłać firmware teraz?</translation>
+    </message>
+    <message>
+        <source>Send firmware</source>
+        <translation>Wyślij firmware</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware, but this build carries none to send: only a test image.</source>
+        <translation>Adapter czeka na swój firmware, ale ta wersja nie zawiera żadnego do wysłania: tylko obraz testowy.</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware: press Upgrade Firmware to send it %1.</source>
+        <translation>Adapter czeka na swój firmware: naciśnij Aktualizuj firmware, aby wysłać mu %1.</translation>
+    </message>
+    <message>
+        <source>Lever X %1</source>
+        <translation>Dźwignia X %1</translation>
+    </message>
+    <message>
+        <source>Lever Y %1</source>
+        <translation>Dźwignia Y %1</translation>
+    </message>
+    <message>
+        <source>Restored %1; the adaptor holds the same values</source>
+        <translation>Przywrócono %1; adapter ma te same wartości</translation>
+    </message>
+    <message>
+        <source>Restored %1; to write it to the adaptor, choose %2</source>
+        <translation>Przywrócono %1; aby zapisać ją w adapterze, wybierz %2</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1396,22 @@ Wysłać firmware teraz?</translation>
         <source>&lt;b&gt;%1 = %2&lt;/b&gt;, margin %3 %4, %5 %6</source>
         <translation>&lt;b&gt;%1 = %2&lt;/b&gt;, margines %3 %4, %5 %6</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Records the selected step</source>
+        <translation>Nagrywa wybrany krok</translation>
+    </message>
+    <message>
+        <source>Ends the step&apos;s recording</source>
+        <translation>Kończy nagrywanie kroku</translation>
+    </message>
+    <message>
+        <source>%1 chooses the next step, %2 the previous one</source>
+        <translation>%1 wybiera następny krok, %2 poprzedni</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationMenus</name>
@@ -1427,6 +1499,14 @@ Wysłać firmware teraz?</translation>
         <source>Nothing was restored: %1.</source>
         <translation>Nic nie przywrócono: %1.</translation>
     </message>
+    <message>
+        <source>No adaptor has a history here yet: an adaptor&apos;s history starts when it first connects.</source>
+        <translation>Żaden adapter nie ma tu jeszcze historii: historia adaptera zaczyna się przy jego pierwszym podłączeniu.</translation>
+    </message>
+    <message>
+        <source>The history of which adaptor?</source>
+        <translation>Historia którego adaptera?</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationTools</name>
@@ -1468,6 +1548,10 @@ Wysłać firmware teraz?</translation>
     <message>
         <source>Details</source>
         <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>Try the simulated adaptor</source>
+        <translation>Wypróbuj symulowany adapter</translation>
     </message>
 </context>
 <context>
@@ -1511,6 +1595,18 @@ Wysłać firmware teraz?</translation>
         <source>no</source>
         <translation>nie</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Eksportuj...</translation>
+    </message>
+    <message>
+        <source>Saves the chosen row&apos;s thresholds to a calibration file.</source>
+        <translation>Zapisuje progi wybranego wiersza w pliku kalibracji.</translation>
+    </message>
+    <message>
+        <source>Connect this adaptor to restore a calibration into the window.</source>
+        <translation>Podłącz ten adapter, aby przywrócić kalibrację do okna.</translation>
+    </message>
 </context>
 <context>
     <name>gui::InputDialog</name>
@@ -1521,6 +1617,10 @@ Wysłać firmware teraz?</translation>
     <message>
         <source>Copied</source>
         <translation>Skopiowano</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
     </message>
 </context>
 <context>

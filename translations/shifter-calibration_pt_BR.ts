@@ -169,34 +169,6 @@ Tente --help.
         <translation>Grava um relatório para o suporte em FILE (- para a saída padrão).</translation>
     </message>
     <message>
-        <source>
-Exit statuses:
-  0  done
-  1  the adaptor refused or did not answer a report, a file or standard output
-     could not be written, or the window has no display
-  2  wrong command line or values; nothing was sent
-  3  another instance (the window) is using the adaptors; nothing was sent
-  4  no adaptor could be opened
-
---read --json prints one object: path, productId (number), product, manufacturer,
-productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(numbers 0..255; absent for the firmware loader).
-</source>
-        <translation>
-Códigos de saída:
-  0  concluído
-  1  o adaptador recusou ou não respondeu a um relatório, não foi possível gravar um
-     arquivo ou a saída padrão, ou a janela não tem tela
-  2  linha de comando ou valores errados; nada foi enviado
-  3  outra instância (a janela) está usando os adaptadores; nada foi enviado
-  4  não foi possível abrir nenhum adaptador
-
---read --json imprime um objeto: path, productId (número), product, manufacturer,
-productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
-(números de 0 a 255; ausente no carregador de firmware).
-</translation>
-    </message>
-    <message>
         <source>--%1 applies to --simulate only</source>
         <translation>--%1 só vale com --simulate</translation>
     </message>
@@ -371,10 +343,6 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
         <translation>Sessão gravada em %1.</translation>
     </message>
     <message>
-        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SEQH1, SEQH2; values 0 to 254), e.g. V1=80,SEQH2=75.</source>
-        <translation>Grava limiares dados como NOME=VALOR,... (V1, V2, H1, H2, SEQH1, SEQH2; valores de 0 a 254), por ex. V1=80,SEQH2=75.</translation>
-    </message>
-    <message>
         <source>--%1 cannot write %2</source>
         <translation>--%1 não consegue gravar %2</translation>
     </message>
@@ -389,6 +357,62 @@ productName, version, serialNumber e thresholds {V1, V2, H1, H2, SEQH1, SEQH2}
     <message>
         <source>Another program is recording into %1; nothing was recorded.</source>
         <translation>Outro programa está gravando em %1; nada foi gravado.</translation>
+    </message>
+    <message>
+        <source>The simulated adaptor could not be started; start the program with --simulate.</source>
+        <translation>Não foi possível iniciar o adaptador simulado; inicie o programa com --simulate.</translation>
+    </message>
+    <message>
+        <source>
+Exit statuses:
+  0  done
+  1  the adaptor refused or did not answer a report, a file or standard output
+     could not be written, or the window has no display
+  2  wrong command line or values; nothing was sent
+  3  another instance (the window) is using the adaptors; nothing was sent
+  4  no adaptor could be opened
+
+--read --json prints one object: path, productId (number), product, manufacturer,
+productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(numbers 0..255; absent for the firmware loader).
+</source>
+        <translation>
+Códigos de saída:
+  0  concluído
+  1  o adaptador recusou ou não respondeu a um relatório, não foi possível gravar um
+     arquivo ou a saída padrão, ou a janela não tem tela
+  2  linha de comando ou valores errados; nada foi enviado
+  3  outra instância (a janela) está usando os adaptadores; nada foi enviado
+  4  não foi possível abrir nenhum adaptador
+
+--read --json imprime um objeto: path, productId (número), product, manufacturer,
+productName, version, serialNumber e thresholds {V1, V2, H1, H2, SeqH1, SeqH2}
+(números de 0 a 255; ausente no carregador de firmware).
+</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opção &quot;%1&quot; desconhecida</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>--%1 does not apply to a recording, which plays the reports it holds</source>
+        <translation>--%1 não vale para uma gravação, que reproduz os próprios relatórios</translation>
+    </message>
+    <message>
+        <source>--record-anonymous applies to --record only</source>
+        <translation>--record-anonymous só vale com --record</translation>
+    </message>
+    <message>
+        <source>--record needs a file name</source>
+        <translation>--record precisa de um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>Stores thresholds given as NAME=VALUE,... (V1, V2, H1, H2, SeqH1, SeqH2; values 0 to 254), e.g. V1=80,SeqH2=75.</source>
+        <translation>Grava limiares dados como NOME=VALOR,... (V1, V2, H1, H2, SeqH1, SeqH2; valores de 0 a 254), por ex. V1=80,SeqH2=75.</translation>
     </message>
 </context>
 <context>
@@ -526,14 +550,6 @@ Número de série: %6
         <translation>Não foi possível abrir nenhum adaptador.</translation>
     </message>
     <message>
-        <source>no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>nenhum limiar dado; use os nomes V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
-        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SEQH1, SEQH2</source>
-        <translation>limiar &quot;%1&quot; desconhecido; use V1, V2, H1, H2, SEQH1, SEQH2</translation>
-    </message>
-    <message>
         <source>threshold %1 is given twice</source>
         <translation>o limiar %1 foi dado duas vezes</translation>
     </message>
@@ -544,6 +560,14 @@ Número de série: %6
     <message>
         <source>threshold %1 needs a whole number from %2, not &apos;%3&apos;</source>
         <translation>o limiar %1 precisa de um número inteiro %2, não &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>no threshold given; use names V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>nenhum limiar dado; use os nomes V1, V2, H1, H2, SeqH1, SeqH2</translation>
+    </message>
+    <message>
+        <source>unknown threshold &apos;%1&apos;; use V1, V2, H1, H2, SeqH1, SeqH2</source>
+        <translation>limiar &quot;%1&quot; desconhecido; use V1, V2, H1, H2, SeqH1, SeqH2</translation>
     </message>
 </context>
 <context>
@@ -1074,10 +1098,6 @@ Número de série: %6
         <translation>segunda linha sequencial</translation>
     </message>
     <message>
-        <source>Restored %1; press Store all six to write it to the adaptor</source>
-        <translation>Restaurada %1; use Gravar os seis limiares para gravá-la no adaptador</translation>
-    </message>
-    <message>
         <source>Store all six thresholds</source>
         <translation>Gravar os seis limiares</translation>
     </message>
@@ -1182,14 +1202,6 @@ Número de série: %6
         <translation>O adaptador está conectado, mas seus relatórios de recurso têm %1 bytes, e este programa só troca ajustes em relatórios de %2 a %3 bytes: nada é enviado a ele.</translation>
     </message>
     <message>
-        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it the firmware built into this program, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
-
-Send the firmware now?</source>
-        <translation>O adaptador está esperando um novo firmware. Atualizar firmware envia a ele o firmware embutido neste programa, o que leva alguns segundos. Mantenha o adaptador conectado até terminar. Ao terminar, este programa fecha.
-
-Enviar o firmware agora?</translation>
-    </message>
-    <message>
         <source>The firmware image was sent; please unplug the adaptor and plug it in again. This program now closes.</source>
         <translation>A imagem do firmware foi enviada; desconecte o adaptador e conecte-o de novo. Este programa fecha agora.</translation>
     </message>
@@ -1243,6 +1255,50 @@ Enviar o firmware agora?</translation>
     <message>
         <source>The adaptor is plugged in, but the system does not let this program open it.</source>
         <translation>O adaptador está conectado, mas o sistema não deixa este programa abri-lo.</translation>
+    </message>
+    <message>
+        <source>the program&apos;s test image (%1 bytes), not adaptor firmware</source>
+        <translation>a imagem de teste do programa (%1 bytes), não firmware do adaptador</translation>
+    </message>
+    <message>
+        <source>the built-in firmware (%1 bytes, SHA-256 %2)</source>
+        <translation>o firmware embutido (%1 bytes, SHA-256 %2)</translation>
+    </message>
+    <message>
+        <source>The adaptor is waiting for new firmware. Upgrade Firmware sends it %1, which takes a few seconds. Keep the adaptor plugged in until it is done. When it is done, this program closes.
+
+Send the firmware now?</source>
+        <translation>O adaptador está esperando um novo firmware. Atualizar firmware envia a ele %1, o que leva alguns segundos. Mantenha o adaptador conectado até terminar. Ao terminar, este programa fecha.
+
+Enviar o firmware agora?</translation>
+    </message>
+    <message>
+        <source>Send firmware</source>
+        <translation>Enviar firmware</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware, but this build carries none to send: only a test image.</source>
+        <translation>O adaptador espera seu firmware, mas esta versão não traz nenhum para enviar: só uma imagem de teste.</translation>
+    </message>
+    <message>
+        <source>The adaptor waits for its firmware: press Upgrade Firmware to send it %1.</source>
+        <translation>O adaptador espera seu firmware: clique em Atualizar firmware para enviar a ele %1.</translation>
+    </message>
+    <message>
+        <source>Lever X %1</source>
+        <translation>Alavanca X %1</translation>
+    </message>
+    <message>
+        <source>Lever Y %1</source>
+        <translation>Alavanca Y %1</translation>
+    </message>
+    <message>
+        <source>Restored %1; the adaptor holds the same values</source>
+        <translation>%1 restaurada; o adaptador tem os mesmos valores</translation>
+    </message>
+    <message>
+        <source>Restored %1; to write it to the adaptor, choose %2</source>
+        <translation>%1 restaurada; para gravá-la no adaptador, escolha %2</translation>
     </message>
 </context>
 <context>
@@ -1337,6 +1393,22 @@ Enviar o firmware agora?</translation>
         <source>&lt;b&gt;%1 = %2&lt;/b&gt;, margin %3 %4, %5 %6</source>
         <translation>&lt;b&gt;%1 = %2&lt;/b&gt;, margem %3 %4, %5 %6</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Records the selected step</source>
+        <translation>Grava a etapa escolhida</translation>
+    </message>
+    <message>
+        <source>Ends the step&apos;s recording</source>
+        <translation>Encerra a gravação da etapa</translation>
+    </message>
+    <message>
+        <source>%1 chooses the next step, %2 the previous one</source>
+        <translation>%1 escolhe a próxima etapa, %2 a anterior</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationMenus</name>
@@ -1424,6 +1496,14 @@ Enviar o firmware agora?</translation>
         <source>Nothing was restored: %1.</source>
         <translation>Nada foi restaurado: %1.</translation>
     </message>
+    <message>
+        <source>No adaptor has a history here yet: an adaptor&apos;s history starts when it first connects.</source>
+        <translation>Nenhum adaptador tem histórico aqui ainda: o histórico de um adaptador começa quando ele é conectado pela primeira vez.</translation>
+    </message>
+    <message>
+        <source>The history of which adaptor?</source>
+        <translation>O histórico de qual adaptador?</translation>
+    </message>
 </context>
 <context>
     <name>gui::CalibrationTools</name>
@@ -1465,6 +1545,10 @@ Enviar o firmware agora?</translation>
     <message>
         <source>Details</source>
         <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>Try the simulated adaptor</source>
+        <translation>Experimentar o adaptador simulado</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1592,18 @@ Enviar o firmware agora?</translation>
         <source>no</source>
         <translation>não</translation>
     </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Saves the chosen row&apos;s thresholds to a calibration file.</source>
+        <translation>Salva os limiares da linha escolhida em um arquivo de calibração.</translation>
+    </message>
+    <message>
+        <source>Connect this adaptor to restore a calibration into the window.</source>
+        <translation>Conecte este adaptador para restaurar uma calibração na janela.</translation>
+    </message>
 </context>
 <context>
     <name>gui::InputDialog</name>
@@ -1518,6 +1614,10 @@ Enviar o firmware agora?</translation>
     <message>
         <source>Copied</source>
         <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

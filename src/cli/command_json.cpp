@@ -31,8 +31,7 @@ QByteArray readResultJson(const commands::ReadResult& result) {
     if (result.thresholds) {
         QJsonObject thresholds;
         for (const protocol::ThresholdFacts& setting : protocol::kThresholds) {
-            thresholds.insert(QLatin1String(setting.commandName),
-                              (*result.thresholds)[setting.address]);
+            thresholds.insert(QLatin1String(setting.name), (*result.thresholds)[setting.address]);
         }
         object.insert(QStringLiteral("thresholds"), thresholds);
     }

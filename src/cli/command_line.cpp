@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 #include "cli/command_list.h"
@@ -59,7 +61,7 @@ constexpr const char* kCommandHelp = QT_TRANSLATE_NOOP(
     "  3  another instance (the window) is using the adaptors; nothing was sent\n"
     "  4  no adaptor could be opened\n"
     "\n--read --json prints one object: path, productId (number), product, manufacturer,\n"
-    "productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SEQH1, SEQH2}\n"
+    "productName, version, serialNumber, and thresholds {V1, V2, H1, H2, SeqH1, SeqH2}\n"
     "(numbers 0..255; absent for the firmware loader).\n");
 
 std::optional<sim::DemoLever::Motion> leverMotionNamed(const QString& name) {
@@ -209,21 +211,59 @@ OwnOptions ownOptions() {
 }
 
 // Ours in the order --help shows them, then each command's option and its own flags.
-void addOptions(QCommandLineParser& parser, const OwnOptions& own) {
-    parser.addOptions({own.help, own.version, own.simulate, own.reportRate, own.lever, own.gates,
-                       own.noise, own.screenshot, own.scale, own.keepHistory, own.record,
-                       own.recordAnonymous});
+QList<QCommandLineOption> allOptions(const OwnOptions& own) {
+    QList<QCommandLineOption> options{
+        own.help,  own.version,    own.simulate, own.reportRate,  own.lever,  own.gates,
+        own.noise, own.screenshot, own.scale,    own.keepHistory, own.record, own.recordAnonymous};
     for (const Command* command : commandList()) {
-        parser.addOption(QCommandLineOption(QLatin1String(command->name),
-                                            translation::translate("CommandLine", command->help),
-                                            QLatin1String(command->valueName)));
+        options << QCommandLineOption(QLatin1String(command->name),
+                                      translation::translate("CommandLine", command->help),
+                                      QLatin1String(command->valueName));
     }
     for (const Command* command : commandList()) {
         for (const CommandFlag& flag : command->flags) {
-            parser.addOption(QCommandLineOption(QLatin1String(flag.name),
-                                                translation::translate("CommandLine", flag.help)));
+            options << QCommandLineOption(QLatin1String(flag.name),
+                                          translation::translate("CommandLine", flag.help));
         }
     }
+    return options;
+}
+
+// What the parser refused, in the program's own words (the parser's are English
+// before the application exists): the option it does not know, or the one whose value
+// is missing or was not asked for.
+QString parserProblem(const QCommandLineParser& parser, const QList<QCommandLineOption>& options,
+                      const QStringList& arguments) {
+    if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty()) {
+        const QString dashes =
+            unknown.constFirst().size() == 1 ? QStringLiteral("-") : QStringLiteral("--");
+        return translation::translate("CommandLine", "unknown option '%1'")
+            .arg(dashes + unknown.constFirst());
+    }
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        const QString& argument = arguments[i];
+        const QString typed = argument.section(QLatin1Char('='), 0, 0);
+        const QString name = QString(typed).remove(QRegularExpression(QStringLiteral("^--?")));
+        const auto option = std::find_if(
+            options.begin(), options.end(),
+            [&](const QCommandLineOption& known) { return known.names().contains(name); });
+        if (!argument.startsWith(QLatin1Char('-')) || option == options.end()) {
+            continue;
+        }
+        const bool takesValue = !option->valueName().isEmpty();
+        const bool valueJoined = argument.contains(QLatin1Char('='));
+        if (!takesValue && valueJoined) {
+            return translation::translate("CommandLine", "%1 takes no value").arg(typed);
+        }
+        if (takesValue && !valueJoined) {
+            ++i;  // the next argument is its value
+            if (i == arguments.size()) {
+                return translation::translate("CommandLine", "--%1 needs %2")
+                    .arg(name, option->valueName());
+            }
+        }
+    }
+    return parser.errorText();
 }
 
 // The parser names the program after its path (or not at all before the application
@@ -294,9 +334,9 @@ QString takeReportRate(const QCommandLineParser& parser, const OwnOptions& own,
     for (const QCommandLineOption* demoOnly :
          {&own.reportRate, &own.lever, &own.gates, &own.noise}) {
         if (options.recorded && parser.isSet(*demoOnly)) {
-            return QStringLiteral(
-                       "--%1 does not apply to a recording, which plays the "
-                       "reports it holds")
+            return translation::translate("CommandLine",
+                                          "--%1 does not apply to a recording, which plays the "
+                                          "reports it holds")
                 .arg(demoOnly->names().constFirst());
         }
     }
@@ -445,12 +485,13 @@ QString takeRecordOptions(const QCommandLineParser& parser, const OwnOptions& ow
     options.recordAnonymous = parser.isSet(own.recordAnonymous);
     if (!parser.isSet(own.record)) {
         return options.recordAnonymous
-                   ? QStringLiteral("--record-anonymous applies to --record only")
+                   ? translation::translate("CommandLine",
+                                            "--record-anonymous applies to --record only")
                    : QString();
     }
     options.recordPath = parser.value(own.record);
     if (options.recordPath.isEmpty()) {
-        return QStringLiteral("--record needs a file name");
+        return translation::translate("CommandLine", "--record needs a file name");
     }
     return outputFileProblem(QStringLiteral("record"), options.recordPath).value_or(QString());
 }
@@ -494,12 +535,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.setApplicationDescription(translation::translate(
         "CommandLine", "Calibrates the lever thresholds of a USB shifter adaptor."));
     const OwnOptions own = ownOptions();
-    addOptions(parser, own);
+    const QList<QCommandLineOption> options = allOptions(own);
+    parser.addOptions(options);
     // Qt's own options (-style, -platform, ...) are left to QApplication.
     const QStringList args = withDefaultSimulation(withoutQtOptions(
         arguments.isEmpty() ? QStringList{QLatin1String(kProgramName)} : arguments));
     if (!parser.parse(args)) {
-        return failure(parser.errorText());
+        return failure(parserProblem(parser, options, args));
     }
     CommandLine result;
     if (parser.isSet(own.help)) {

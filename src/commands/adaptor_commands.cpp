@@ -119,7 +119,7 @@ CommandOutput writeCommand(hid::HidLayer& hid, const WriteRequest& request,
         assignments.begin(), assignments.end(),
         [](const Assignment& assignment) { return !protocol::isThreshold(assignment.value); });
     if (refusal.empty() && beyondRange != assignments.end()) {
-        refusal = protocol::notAThresholdText(protocol::factsAt(beyondRange->address).commandName,
+        refusal = protocol::notAThresholdText(protocol::factsAt(beyondRange->address).name,
                                               beyondRange->value);
     }
     if (!refusal.empty()) {

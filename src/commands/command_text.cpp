@@ -14,7 +14,7 @@ std::string namedValues(ValueOf valueOf) {
     std::string text;
     for (const protocol::ThresholdFacts& setting : protocol::kThresholds) {
         if (const std::optional<std::uint8_t> value = valueOf(setting.address)) {
-            text += (text.empty() ? "" : " ") + std::string(setting.commandName) + "=" +
+            text += (text.empty() ? "" : " ") + std::string(setting.name) + "=" +
                     std::to_string(*value);
         }
     }

@@ -18,10 +18,10 @@ std::string productName(std::uint16_t productId);
 // "1.05" for 0x0105.
 std::string versionNumberText(std::uint16_t versionNumber);
 
-// "V1=80 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=75"
+// "V1=80 V2=175 H1=185 H2=70 SeqH1=180 SeqH2=75"
 std::string thresholdsText(const Thresholds& thresholds);
 
-// The assigned thresholds in the order of thresholdsText: "V1=90 SEQH2=60".
+// The assigned thresholds in the order of thresholdsText: "V1=90 SeqH2=60".
 std::string assignmentsText(const std::vector<Assignment>& assignments);
 
 // Path, product, version and serial number on one line.

@@ -20,16 +20,8 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 std::optional<std::uint8_t> settingAddress(std::string_view name) {
-    for (const protocol::ThresholdFacts& setting : protocol::kThresholds) {
-        const std::string_view known = setting.commandName;
-        if (known.size() == name.size() &&
-            std::equal(known.begin(), known.end(), name.begin(), [](char a, char b) {
-                return a == std::toupper(static_cast<unsigned char>(b));
-            })) {
-            return setting.address;
-        }
-    }
-    return std::nullopt;
+    const protocol::ThresholdFacts* facts = protocol::thresholdNamed(name);
+    return facts != nullptr ? std::optional<std::uint8_t>(facts->address) : std::nullopt;
 }
 
 std::optional<std::uint8_t> settingValue(std::string_view text) {
@@ -60,7 +52,7 @@ ParsedAssignments checkAssignments(const std::vector<std::pair<std::string, std:
     };
     if (pairs.empty()) {
         return fail(i18n::translate("Commands",
-                                    "no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2"));
+                                    "no threshold given; use names V1, V2, H1, H2, SeqH1, SeqH2"));
     }
     for (const auto& [rawName, valueText] : pairs) {
         const std::string name(trimmed(rawName));
@@ -68,7 +60,7 @@ ParsedAssignments checkAssignments(const std::vector<std::pair<std::string, std:
         if (!address) {
             return fail(i18n::arg(
                 i18n::translate("Commands",
-                                "unknown threshold '%1'; use V1, V2, H1, H2, SEQH1, SEQH2"),
+                                "unknown threshold '%1'; use V1, V2, H1, H2, SeqH1, SeqH2"),
                 {name}));
         }
         const std::optional<std::uint8_t> value = settingValue(valueText);

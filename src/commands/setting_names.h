@@ -11,13 +11,13 @@
 #include "protocol/link_rules.h"
 #include "protocol/thresholds.h"
 
-// The six thresholds by name, and the "V1=80,SEQH2=75" assignments of --write.
+// The six thresholds by name, and the "V1=80,SeqH2=75" assignments of --write.
 namespace commands {
 
 // The stored thresholds by setting address.
 using protocol::Thresholds;
 
-// The address of a threshold named in any letter case.
+// The address of a threshold named in any letter case, with or without spaces.
 std::optional<std::uint8_t> settingAddress(std::string_view name);
 
 struct Assignment {

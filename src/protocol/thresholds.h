@@ -3,13 +3,14 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string_view>
 
 #include "protocol/adaptor_protocol.h"
 
 #include "i18n/translate.h"
 
 // The six thresholds, described once: where the adaptor keeps each, which axis it
-// splits, in which mode it counts, and the names people and files know it by.
+// splits, in which mode it counts, and the one name people and files know it by.
 namespace protocol {
 
 enum class Threshold { V1, V2, H1, H2, SeqH1, SeqH2 };
@@ -22,25 +23,23 @@ struct ThresholdFacts {
     SettingAddress address;
     Axis axis;  // V1 and V2 split X; the others split Y
     bool sequential;
-    const char* name;         // "SeqH1": files, the assistant's warnings
-    const char* commandName;  // "SEQH1": the command line
-    const char* shownName;    // "Seq H1": the window's status line and screen readers
-    const char* line;         // the line it moves on the plot
+    const char* name;  // "SeqH1": the window, the history, files and the command line
+    const char* line;  // the line it moves on the plot
 };
 
 // In the order of Threshold, which is the order the commands print them in.
 inline constexpr std::array<ThresholdFacts, kThresholdCount> kThresholds{{
-    {Threshold::V1, kAddressV1, Axis::X, false, "V1", "V1", "V1",
+    {Threshold::V1, kAddressV1, Axis::X, false, "V1",
      QT_TRANSLATE_NOOP("Window", "left vertical line")},
-    {Threshold::V2, kAddressV2, Axis::X, false, "V2", "V2", "V2",
+    {Threshold::V2, kAddressV2, Axis::X, false, "V2",
      QT_TRANSLATE_NOOP("Window", "right vertical line")},
-    {Threshold::H1, kAddressH1, Axis::Y, false, "H1", "H1", "H1",
+    {Threshold::H1, kAddressH1, Axis::Y, false, "H1",
      QT_TRANSLATE_NOOP("Window", "upper horizontal line")},
-    {Threshold::H2, kAddressH2, Axis::Y, false, "H2", "H2", "H2",
+    {Threshold::H2, kAddressH2, Axis::Y, false, "H2",
      QT_TRANSLATE_NOOP("Window", "lower horizontal line")},
-    {Threshold::SeqH1, kAddressSeqH1, Axis::Y, true, "SeqH1", "SEQH1", "Seq H1",
+    {Threshold::SeqH1, kAddressSeqH1, Axis::Y, true, "SeqH1",
      QT_TRANSLATE_NOOP("Window", "first sequential line")},
-    {Threshold::SeqH2, kAddressSeqH2, Axis::Y, true, "SeqH2", "SEQH2", "Seq H2",
+    {Threshold::SeqH2, kAddressSeqH2, Axis::Y, true, "SeqH2",
      QT_TRANSLATE_NOOP("Window", "second sequential line")},
 }};
 
@@ -62,6 +61,31 @@ constexpr const char* nameOf(Threshold threshold) {
     return factsOf(threshold).name;
 }
 
+// The threshold `text` names in any case, with or without spaces, as people and older
+// files write it ("SeqH1", "SEQH1", "Seq H1"); null when it names none.
+constexpr const ThresholdFacts* thresholdNamed(std::string_view text) {
+    const auto folded = [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; };
+    for (const ThresholdFacts& facts : kThresholds) {
+        const std::string_view name = facts.name;
+        std::size_t at = 0;
+        bool same = true;
+        for (const char c : text) {
+            if (c == ' ') {
+                continue;
+            }
+            if (at == name.size() || folded(c) != folded(name[at])) {
+                same = false;
+                break;
+            }
+            ++at;
+        }
+        if (same && at == name.size()) {
+            return &facts;
+        }
+    }
+    return nullptr;
+}
+
 // Two lines that bound gates from either side: `low`'s value lies below `high`'s (V1
 // left of V2, H2 below H1), or the lines have crossed.
 struct BoundingPair {
@@ -80,7 +104,7 @@ struct ThresholdValue {
 };
 
 // The order thresholds are stored in: a mode's by "Update settings", all six by the
-// close (H1, H2, V1, V2, then Seq H1, Seq H2).
+// close (H1, H2, V1, V2, then SeqH1, SeqH2).
 inline constexpr std::array<Threshold, kThresholdCount> kStoreOrder{
     Threshold::H1, Threshold::H2, Threshold::V1, Threshold::V2, Threshold::SeqH1, Threshold::SeqH2};
 

@@ -42,8 +42,8 @@ protocol::Thresholds frmMain::CurrentThresholds() const {
 
 std::string frmMain::UnstorableReason(const protocol::Thresholds& values) const {
     const auto unstorable = protocol::firstUnstorable(values, adaptorHolds_);
-    return unstorable ? protocol::notAThresholdText(
-                            protocol::factsOf(unstorable->threshold).shownName, unstorable->value)
+    return unstorable ? protocol::notAThresholdText(protocol::factsOf(unstorable->threshold).name,
+                                                    unstorable->value)
                       : std::string();
 }
 

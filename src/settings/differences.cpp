@@ -17,7 +17,7 @@ std::string unstoredText(int count) {
 }
 
 std::string shownValue(protocol::Threshold threshold, int value) {
-    return std::string(protocol::factsOf(threshold).shownName) + " (" + std::to_string(value) + ")";
+    return std::string(protocol::factsOf(threshold).name) + " (" + std::to_string(value) + ")";
 }
 
 std::string crossedText(const protocol::Thresholds& values) {

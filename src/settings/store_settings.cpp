@@ -23,7 +23,7 @@ std::string refusedTexts(const std::vector<Setting>& values) {
         if (!setting.box.refused) {
             continue;
         }
-        const std::string name = setting.facts.shownName;
+        const std::string name = setting.facts.name;
         text +=
             (text.empty() ? "" : "; ") +
             i18n::arg(i18n::translate("Window",
@@ -51,7 +51,7 @@ std::string storedNotice(const std::vector<Setting>& values, std::size_t refused
         if (&stored != &values.front()) {
             text += ", ";
         }
-        text += std::string(stored.facts.shownName) + " " + std::to_string(stored.value);
+        text += std::string(stored.facts.name) + " " + std::to_string(stored.value);
     }
     return text;
 }

@@ -21,6 +21,21 @@ std::optional<std::uint16_t> fromHex4(const QJsonValue& value) {
     return static_cast<std::uint16_t>(number);
 }
 
+// The value of `facts`' threshold under its name, or under another spelling of it
+// ("SEQH1", "Seq H1") as files written by hand or by scripts have it.
+QJsonValue thresholdIn(const QJsonObject& object, const protocol::ThresholdFacts& facts) {
+    const QLatin1String name(facts.name);
+    if (object.contains(name)) {
+        return object.value(name);
+    }
+    for (auto entry = object.begin(); entry != object.end(); ++entry) {
+        if (protocol::thresholdNamed(entry.key().toStdString()) == &facts) {
+            return entry.value();
+        }
+    }
+    return QJsonValue(QJsonValue::Undefined);
+}
+
 }  // namespace
 
 QString hexText(std::uint16_t number) {
@@ -65,8 +80,9 @@ std::optional<history::Thresholds> thresholdsFromJson(const QJsonValue& value, Q
     const QJsonObject object = value.toObject();
     history::Thresholds values{};
     for (std::size_t address = 0; address < values.size(); ++address) {
-        const QLatin1String name(protocol::factsAt(address).name);
-        const QJsonValue threshold = object.value(name);
+        const protocol::ThresholdFacts& facts = protocol::factsAt(address);
+        const QLatin1String name(facts.name);
+        const QJsonValue threshold = thresholdIn(object, facts);
         if (!threshold.isDouble()) {
             problem = translation::translate("Storage", "%1 is missing or not a number").arg(name);
             return std::nullopt;

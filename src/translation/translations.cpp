@@ -37,10 +37,17 @@ std::string translated(const char* context, const char* text, int count) {
 
 void loadTranslations(const QLocale& locale, const QString& folder) {
     // The .qm files are compiled in under :/i18n (qt_add_translations).
-    (void)programTranslation().load(locale, QStringLiteral("shifter-calibration"),
-                                    QStringLiteral("_"), folder);
-    (void)qtTranslation().load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    const bool shipped = programTranslation().load(locale, QStringLiteral("shifter-calibration"),
+                                                   QStringLiteral("_"), folder);
+    // Qt's texts (Cancel, the file dialog) in the language the program's came in, and
+    // none in a language it does not ship: the program is then English throughout.
+    if (shipped) {
+        (void)qtTranslation().load(QLocale(programTranslation().language()),
+                                   QStringLiteral("qtbase"), QStringLiteral("_"),
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    } else {
+        (void)qtTranslation().load(QString());  // empties it
+    }
     i18n::install(translated);
 }
 

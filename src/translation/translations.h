@@ -7,7 +7,8 @@
 // LANG): its own translation, compiled in, and Qt's for its standard buttons and dialogs.
 namespace translation {
 
-// Loads both for `locale` and answers the core's texts from them from now on. Called
+// Loads the program's translation for `locale`, and Qt's in that language only when the
+// program ships it, and answers the core's texts from them from now on. Called
 // once, before the command line is read; English needs no file and loads none. The
 // program's own come from `folder` (the compiled-in ones unless given).
 void loadTranslations(const QLocale& locale = QLocale::system(),

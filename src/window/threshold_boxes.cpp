@@ -6,7 +6,7 @@ namespace {
 
 std::string description(protocol::Threshold threshold) {
     const protocol::ThresholdFacts& facts = protocol::factsOf(threshold);
-    return std::string(facts.shownName) + ", " + i18n::translate("Window", facts.line) + ", " +
+    return std::string(facts.name) + ", " + i18n::translate("Window", facts.line) + ", " +
            i18n::translate("Window", protocol::kThresholdRange);
 }
 
@@ -23,7 +23,7 @@ std::string toolTipOf(const toolkit::TextBox& box, protocol::Threshold threshold
 }  // namespace
 
 void describeThresholdBox(toolkit::TextBox& box, protocol::Threshold threshold) {
-    box.accessibleName = protocol::factsOf(threshold).shownName;
+    box.accessibleName = protocol::factsOf(threshold).name;
     box.accessibleDescription = description(threshold);
     box.refused = false;
     box.adaptorValue.reset();

@@ -263,7 +263,7 @@ TEST(Program, CommandsRunOnTheSimulatedAdaptorWithoutAWindow) {
     ASSERT_EQ(read.exitCode, 0) << read.err.toStdString();
     const QJsonObject object = QJsonDocument::fromJson(read.out.toUtf8()).object();
     EXPECT_EQ(object.value(QStringLiteral("product")).toString(), QStringLiteral("Mirad"));
-    EXPECT_EQ(object.value(QStringLiteral("thresholds")).toObject().value(QStringLiteral("SEQH1")),
+    EXPECT_EQ(object.value(QStringLiteral("thresholds")).toObject().value(QStringLiteral("SeqH1")),
               180);
 
     const ProgramRun bad = runProgram(

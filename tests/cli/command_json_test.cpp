@@ -74,7 +74,7 @@ TEST(ReadJson, HoldsIdentityAndThresholdsByName) {
     EXPECT_EQ(object.value(QStringLiteral("version")).toString(), QStringLiteral("1.5"));
     const QJsonObject thresholds = object.value(QStringLiteral("thresholds")).toObject();
     EXPECT_EQ(thresholds.value(QStringLiteral("H1")).toInt(), 185);
-    EXPECT_EQ(thresholds.value(QStringLiteral("SEQH2")).toInt(), 75);
+    EXPECT_EQ(thresholds.value(QStringLiteral("SeqH2")).toInt(), 75);
 
     result.thresholds.reset();  // the loader has none
     EXPECT_FALSE(QJsonDocument::fromJson(cli::readResultJson(result))

@@ -168,6 +168,19 @@ TEST(CommandLine, UnknownOptionsAndStrayArgumentsFailWithAPointerToTheHelp) {
         EXPECT_TRUE(parse(wrong).text.endsWith(QStringLiteral("\nTry --help.\n")))
             << parse(wrong).text.toStdString();
     }
+    // The parser's refusals in the program's own (translated) words.
+    const std::pair<QStringList, const char*> refusals[] = {
+        {{"--fullscreen"}, "unknown option '--fullscreen'"},
+        {{"-x"}, "unknown option '-x'"},
+        {{"--screenshot"}, "--screenshot needs FILE"},
+        {{"--report", "-", "--write"}, "--write needs ASSIGNMENTS"},
+        {{"--keep-history=yes"}, "--keep-history takes no value"},
+        {{"-h=1"}, "-h takes no value"},
+    };
+    for (const auto& [arguments, reason] : refusals) {
+        EXPECT_EQ(parse(arguments).text,
+                  QStringLiteral("shifter-calibration: %1\nTry --help.\n").arg(reason));
+    }
 }
 
 TEST(CommandLine, AnOptionOfOursGivenTwiceIsRefused) {
@@ -244,7 +257,7 @@ TEST(CommandLine, CommandsTakeTheirValuesOneAtATime) {
     }
     const QString help = parse({"--help"}).text;
     for (const char* documented : {"--write-file", "--report <FILE>", "Exit statuses:", "  4  ",
-                                   "serialNumber", "thresholds {V1, V2, H1, H2, SEQH1, SEQH2}"}) {
+                                   "serialNumber", "thresholds {V1, V2, H1, H2, SeqH1, SeqH2}"}) {
         EXPECT_TRUE(help.contains(QLatin1String(documented))) << documented;
     }
 }

@@ -102,7 +102,7 @@ TEST_F(Commands, ReadMakesTheConnectionExchangeAndWritesNothing) {
     EXPECT_EQ(output.out,
               "Path: sim:0\nProduct: Kelvo (Kelvo shifter adaptor)\nManufacturer: Corvane\n"
               "Version: 1.5\nSerial number: KV-0001234\n"
-              "Thresholds: V1=10 V2=20 H1=40 H2=30 SEQH1=60 SEQH2=50\n");
+              "Thresholds: V1=10 V2=20 H1=40 H2=30 SeqH1=60 SeqH2=50\n");
     EXPECT_EQ(bus.openHandleCount(), 0u);
 }
 
@@ -148,9 +148,9 @@ TEST_F(Commands, WriteReadsFirstThenSendsTheAssignmentsBetweenCalibrationModes) 
               (std::array<std::uint8_t, 6>{90, 175, 70, 185, 60, 180}));
     EXPECT_EQ(output.exitCode, commands::kExitOk);
     EXPECT_EQ(output.out,
-              "Before: V1=80 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=75\n"
-              "Written: V1=90 SEQH2=60\n"
-              "After: V1=90 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=60\n");
+              "Before: V1=80 V2=175 H1=185 H2=70 SeqH1=180 SeqH2=75\n"
+              "Written: V1=90 SeqH2=60\n"
+              "After: V1=90 V2=175 H1=185 H2=70 SeqH1=180 SeqH2=60\n");
 }
 
 TEST_F(Commands, WriteKeepsTheValuesBeforeAndAfterInTheHistory) {

@@ -20,6 +20,8 @@ TEST(Assignments, KnownNamesInAnyCaseWithTheirAddresses) {
         EXPECT_EQ(parsed.assignments[i].value, expected[i].second) << i;
     }
     EXPECT_EQ(commands::parseAssignments("H2=255").assignments.at(0).value, 255);
+    EXPECT_EQ(commands::parseAssignments(" Seq h2 =5").assignments.at(0).address,
+              protocol::kAddressSeqH2);
     // Zero-padded decimals, however many digits, are read as decimal.
     EXPECT_EQ(commands::assignmentsText(
                   commands::parseAssignments("V1=0080,V2=080,H1=000,H2=0000255").assignments),
@@ -34,11 +36,11 @@ TEST(Assignments, EachMistakeIsNamedAndNothingIsKept) {
         {"V1=0x10", "threshold V1 needs a whole number from 0 to 254, not '0x10'"},
         {"V1=99999999999", "threshold V1 needs a whole number from 0 to 254, not '99999999999'"},
         {"V1=00256", "threshold V1 needs a whole number from 0 to 254, not '00256'"},
-        {"V1=80,V3=1", "unknown threshold 'V3'; use V1, V2, H1, H2, SEQH1, SEQH2"},
+        {"V1=80,V3=1", "unknown threshold 'V3'; use V1, V2, H1, H2, SeqH1, SeqH2"},
         {"V1=80,v1=81", "threshold v1 is given twice"},
         {"V1=80,,V2=1", "'' is not NAME=VALUE"},
         {"V1", "'V1' is not NAME=VALUE"},
-        {"", "no threshold given; use names V1, V2, H1, H2, SEQH1, SEQH2"},
+        {"", "no threshold given; use names V1, V2, H1, H2, SeqH1, SeqH2"},
     };
     for (const auto& [text, error] : cases) {
         SCOPED_TRACE(text);

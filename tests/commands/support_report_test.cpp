@@ -85,7 +85,7 @@ TEST(SupportReport, SimulatedAdaptorOnAFakeSystem) {
               "Manufacturer: Corvane\n"
               "Version: 1.5\n"
               "Serial number: KV-0001234\n"
-              "Thresholds: V1=80 V2=175 H1=185 H2=70 SEQH1=180 SEQH2=75\n"
+              "Thresholds: V1=80 V2=175 H1=185 H2=70 SeqH1=180 SeqH2=75\n"
               "Memory: Kelvo:  50 AF 46 B9 4B B4 A5" +
                   zeros +
                   " 5A\n"

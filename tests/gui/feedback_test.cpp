@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,6 +95,14 @@ TEST_F(FeedbackTest, ADarkSchemeKeepsTheTraceTheBoxesAndTheGearReadable) {
     EXPECT_GT(
         brightnessGap(gear.color(QPalette::WindowText), form->palette().color(QPalette::Window)),
         150);
+    // A check box's box stands out from the window, as drawn.
+    QCheckBox check;
+    gui::keepIndicatorVisible(check);
+    check.adjustSize();
+    const QImage drawn = check.grab().toImage();
+    EXPECT_GE(gui::contrastRatio(drawn.pixelColor(drawn.rect().center()),
+                                 form->palette().color(QPalette::Window)),
+              gui::kVisibleContrast);
     form->close();
     QApplication::setPalette(before);
 }

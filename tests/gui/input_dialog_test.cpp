@@ -46,6 +46,11 @@ TEST(InputDialog, ShowsTheWholeTextUnselectedInAFixedWidthFont) {
     // All of it in view: nothing to scroll to.
     EXPECT_EQ(field->verticalScrollBar()->maximum(), 0);
     EXPECT_FALSE(field->hasFocus());  // a keystroke does not land in it unasked
+
+    // A title longer than the contents widens the dialog, so the title bar shows it whole.
+    const QString title(120, QLatin1Char('W'));
+    const gui::InputDialog titled(QStringLiteral("Prompt"), title, kDump);
+    EXPECT_GT(titled.minimumWidth(), QFontMetrics(titled.font()).horizontalAdvance(title));
 }
 
 TEST(InputDialog, CopyGivesTheTextAsReadAfterAnEdit) {

@@ -178,6 +178,12 @@ TEST_F(Translated, UnderThePseudoTranslationEveryShownTextIsLookedUp) {
     for (const char* command : {"--help", "--json", "--gates=1"}) {
         texts << cli::parseCommandLine({QStringLiteral("x"), QLatin1String(command)}).text;
     }
+    // What the parser refuses is looked up itself, within the looked-up "%1: %2 Try --help.".
+    for (const char* wrong : {"--fullscreen", "--screenshot", "--keep-history=1"}) {
+        const QString refusal =
+            cli::parseCommandLine({QStringLiteral("x"), QLatin1String(wrong)}).text;
+        EXPECT_TRUE(refusal.contains(QStringLiteral(": ["))) << refusal.toStdString();
+    }
     const commands::CommandOutput listed = commands::listAdaptorsCommand(bus, nullptr);
     texts << QString::fromStdString(listed.out + listed.err);
     // JSON is the same in every language.
@@ -242,7 +248,7 @@ TEST_F(Translated, InEveryLanguageTheDesignedControlsFitTheirTextsAndNoMenuShort
 }
 
 // A language without a translation, and English, show the English plural, never the
-// text's plural markers.
+// text's plural markers, and Qt's own texts in English too.
 TEST(TranslatedPlural, WithoutATranslationTheEnglishPluralIsShown) {
     constexpr const char* kUnstored =
         "%n value(s) (is|are) not stored in the adaptor yet; closing the window stores (it|them)";
@@ -254,6 +260,8 @@ TEST(TranslatedPlural, WithoutATranslationTheEnglishPluralIsShown) {
             << locale.name().toStdString();
         EXPECT_EQ(i18n::translate("Window", kUnstored, nullptr, 2),
                   "2 values are not stored in the adaptor yet; closing the window stores them")
+            << locale.name().toStdString();
+        EXPECT_EQ(translation::qtTranslated("QCommandLineParser", "Options:"), "Options:")
             << locale.name().toStdString();
     }
     translation::loadTranslations(QLocale::c());

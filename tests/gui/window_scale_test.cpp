@@ -44,6 +44,10 @@ TEST_F(WindowScaleTest, TheDesignScalesUniformlyCentredBelowTheMenuBar) {
     const int menu = form->menuHeight();
     ASSERT_EQ(form->clientArea()->size(), one);
     const QFont boxFont = child<QLineEdit>("Text9")->font();
+    const QMenuBar* bar = form->findChild<QMenuBar*>();
+    const double menuPoints = bar->font().pointSizeF();
+    // A box marked, or once marked (the frame is a style sheet), follows the scale too.
+    form->deliverWork([](frmMain& window) { window.Text9.refused = true; });
     struct Case {
         QSize window;
         double scale;
@@ -72,8 +76,14 @@ TEST_F(WindowScaleTest, TheDesignScalesUniformlyCentredBelowTheMenuBar) {
         EXPECT_EQ(form->widgetFor(frm->Graph)->geometry(), gui::pixelGeometry(frm->Graph, c.scale));
         EXPECT_DOUBLE_EQ(child<QLineEdit>("Text9")->font().pointSizeF(),
                          boxFont.pointSizeF() * c.scale);
-        // The Information frame's line stays above the rows it holds.
-        EXPECT_LT(frameLineTop(*form->widgetFor(frm->Frame1)), form->widgetFor(frm->lblManuf)->y());
+        // The menu bar shrinks with a shrunk design, and grows no larger than designed.
+        EXPECT_DOUBLE_EQ(bar->font().pointSizeF(), menuPoints * std::min(c.scale, 1.0));
+        // The Information frame's line runs through its title and above the rows it holds.
+        QWidget& frame = *form->widgetFor(frm->Frame1);
+        EXPECT_LT(frameLineTop(frame), form->widgetFor(frm->lblManuf)->y());
+        EXPECT_NEAR(frameLineTop(frame), frame.fontMetrics().height() / 2.0,
+                    frame.fontMetrics().height() / 4.0);
+        form->deliverWork([](frmMain& window) { window.Text9.refused = !window.Text9.refused; });
     }
 }
 

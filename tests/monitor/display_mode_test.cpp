@@ -105,8 +105,8 @@ TEST_F(DisplayMode, MarksARefusedBoxUntilItsTextIsAcceptedOrRefilled) {
     EXPECT_TRUE(w.Text7.refused);
     tick(true);
     EXPECT_FALSE(w.Text7.refused);
-    EXPECT_EQ(w.Text7.accessibleDescription, "Seq H1, first sequential line, 0 to 254");
-    EXPECT_EQ(w.Text8.accessibleName, "Seq H2");
+    EXPECT_EQ(w.Text7.accessibleDescription, "SeqH1, first sequential line, 0 to 254");
+    EXPECT_EQ(w.Text8.accessibleName, "SeqH2");
 }
 
 TEST_F(DisplayMode, AStoredTwoFiftyFiveIsShownButNeverMovesItsLine) {

@@ -52,7 +52,7 @@ TEST_F(StoreSettings, StoresTheTwoSequentialThresholdsInSequentialMode) {
     hid.clearLog();
     window.btnUpdate_Click();
     EXPECT_EQ(commandsSent(), (std::vector<Bytes>{{0xEE, 5, 180}, {0xEE, 4, 70}}));
-    EXPECT_EQ(window.status.text(), "Stored in the adaptor: Seq H1 180, Seq H2 70");
+    EXPECT_EQ(window.status.text(), "Stored in the adaptor: SeqH1 180, SeqH2 70");
 }
 
 TEST_F(StoreSettings, SaysHowManyValuesTheAdaptorRefusedAndTheNoticePasses) {

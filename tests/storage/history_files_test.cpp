@@ -73,6 +73,11 @@ TEST_F(HistoryFiles, EveryKindOfEntryReadsBackAsWritten) {
     ASSERT_TRUE(imported.calibration) << imported.refusal.toStdString();
     EXPECT_EQ(imported.calibration->adaptor, calibration.adaptor);
     EXPECT_EQ(imported.calibration->values, calibration.values);
+    // Names as scripts and the command line wrote them before one spelling was kept.
+    const QByteArray spelled = storage::calibrationJson(calibration, 7)
+                                   .replace("\"SeqH1\"", "\"SEQH1\"")
+                                   .replace("\"SeqH2\"", "\"seq h2\"");
+    EXPECT_EQ(storage::calibrationFromJson(spelled).calibration.value().values, calibration.values);
 }
 
 TEST_F(HistoryFiles, TheRecorderStampsMergesAndKeepsOneFilePerAdaptor) {

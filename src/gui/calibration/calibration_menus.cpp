@@ -26,6 +26,12 @@ const char* const kHistoryTitle = QT_TRANSLATE_NOOP("gui::CalibrationMenus", "Hi
 const char* const kFileFilter =
     QT_TRANSLATE_NOOP("gui::CalibrationMenus", "Calibrations (*.json);;All files (*)");
 
+// `text` with the hyphens of `option` non-breaking (U+2011): a wrapped line would
+// otherwise break the option at one, where a reader cannot tell that it is one word.
+QString withUnbrokenOption(QString text, const QString& option) {
+    return text.replace(option, QString(option).replace(QLatin1Char('-'), QChar(0x2011)));
+}
+
 }  // namespace
 
 CalibrationMenus::CalibrationMenus(FormWidget& form, frmMain& window,
@@ -174,11 +180,12 @@ void CalibrationMenus::showHistory() {
     }
     if (store_ == nullptr) {
         // A demo without --keep-history, or no data folder to keep a history in.
+        const QString why = storage::HistoryStore::defaultFolder().isEmpty()
+                                ? translation::translate("Storage", storage::kNoDataFolder)
+                                : tr("No history is kept for a simulated adaptor; start the "
+                                     "program with --keep-history to keep one.");
         QMessageBox::information(&form_, tr(kHistoryTitle),
-                                 storage::HistoryStore::defaultFolder().isEmpty()
-                                     ? translation::translate("Storage", storage::kNoDataFolder)
-                                     : tr("No history is kept for a simulated adaptor; start the "
-                                          "program with --keep-history to keep one."));
+                                 withUnbrokenOption(why, QStringLiteral("--keep-history")));
         return;
     }
     const std::optional<history::Identity> adaptor =

@@ -2,11 +2,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <cmath>
 
 #include "gui/form/plot_widget.h"
 #include "gui/form/style.h"
@@ -147,11 +149,18 @@ void markBox(QLineEdit& box, const toolkit::TextBox& model) {
 
 // The frame's line runs through the middle of its title, as the design places it. Sized
 // in the title's own font, it shrinks with the design; a style's fixed margins above
-// the line do not, and at small sizes put it through the first row inside.
-constexpr const char* kFrameLook =
-    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 0.5em; padding: 0 0.2em;"
-    " background-color: palette(window); }";
+// the line do not, and at small sizes put it through the first row inside. The sizes
+// are in pixels of the font at the scale shown: a style sheet's "em" is taken once,
+// from the font the frame had when the sheet came.
+QString frameLook(const QFont& font) {
+    const double em = QFontInfo(font).pixelSize();
+    return QStringLiteral(
+               "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: %1px; }"
+               "QGroupBox::title { subcontrol-origin: margin; left: %1px; padding: 0 %2px;"
+               " background-color: palette(window); }")
+        .arg(std::lround(em / 2))
+        .arg(std::lround(em / 5));
+}
 
 }  // namespace
 
@@ -170,7 +179,6 @@ QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent, d
         case ControlKind::Frame:
             widget = new QGroupBox(parent);
             applyStyle(control, *widget, QPalette::WindowText, QPalette::Window);
-            widget->setStyleSheet(kFrameLook);
             break;
         case ControlKind::Label:
             widget = createLabel(static_cast<const toolkit::Label&>(control), parent);
@@ -192,9 +200,12 @@ QWidget* createControlWidget(const toolkit::Control& control, QWidget* parent, d
 }
 
 void scaleControlWidget(const toolkit::Control& control, QWidget& widget, double scale) {
-    // A widget without a font of its own takes its container's, which scales alike.
-    if (control.font) {
-        widget.setFont(qtFont(*control.font, scale));
+    // A widget without a font of its own takes its container's, which scales alike. It is
+    // given it rather than left to inherit: a style sheet (a box's marks) fixes the font
+    // the widget had when it came, and the widget would keep that at any later scale.
+    widget.setFont(control.font ? qtFont(*control.font, scale) : widget.parentWidget()->font());
+    if (control.kind() == ControlKind::Frame) {
+        widget.setStyleSheet(frameLook(widget.font()));
     }
     if (auto* plot = dynamic_cast<PlotWidget*>(&widget)) {
         plot->setScale(scale);

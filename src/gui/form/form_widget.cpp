@@ -20,13 +20,24 @@
 #include "storage/window_state.h"
 
 namespace gui {
+namespace {
+
+// The menu bar's font: the window's at the design's size, and smaller with a smaller
+// design.
+QFont menuFont(double scale) {
+    return windowFont(QApplication::font(), std::min(scale, 1.0));
+}
+
+}  // namespace
 
 FormWidget::FormWidget(frmMain& window, QWidget* parent)
     : QWidget(parent), frm_(window), menuBar_(new QMenuBar(this)), client_(new QWidget(this)) {
     createMenus();
-    // The menu bar keeps the design's size; the client area scales.
+    // The menu bar is at the design's size, smaller only with a smaller design; the
+    // client area scales.
     setFont(windowFont(QApplication::font(), 1));
     client_->setFont(windowFont(QApplication::font(), scale_));
+    menuBar_->setFont(menuFont(scale_));
 
     for (toolkit::Control* control : frm_.controls()) {
         ensureWidget(*control);
@@ -82,7 +93,7 @@ QWidget* FormWidget::ensureWidget(toolkit::Control& control) {
 QString FormWidget::thresholdNameOf(const toolkit::LineShape& line) {
     for (const protocol::ThresholdFacts& facts : protocol::kThresholds) {
         if (&frm_.thresholdLine(facts.threshold) == &line) {
-            return QString::fromLatin1(facts.shownName);
+            return QString::fromLatin1(facts.name);
         }
     }
     return {};
@@ -354,13 +365,33 @@ int FormWidget::menuHeight() {
     return menuHeight_;
 }
 
+// Measured on a bar with the same menus in the font at `scale`, never shown: a bar's
+// height is not its font's plus fixed margins in every style.
+int FormWidget::menuHeightAt(double scale) {
+    const QFont font = menuFont(scale);
+    if (font == menuBar_->font() || menuBar_->isNativeMenuBar()) {
+        return menuHeight();
+    }
+    const auto [known, isNew] = menuHeights_.try_emplace(font.pointSizeF(), 0);
+    if (isNew) {
+        QMenuBar probe;
+        probe.setNativeMenuBar(false);
+        probe.setFont(font);
+        for (const QAction* action : menuBar_->actions()) {
+            probe.addAction(action->text());
+        }
+        known->second = probe.sizeHint().height();
+    }
+    return known->second;
+}
+
 int FormWidget::menuWidth() const {
     return menuBar_->sizeHint().width();
 }
 
 QSize FormWidget::sizeAtScale(double scale) {
     const QSize design = designSize(scale);
-    return {design.width(), design.height() + menuHeight()};
+    return {design.width(), design.height() + menuHeightAt(scale)};
 }
 
 double FormWidget::scaleToFit(const QSize& area, const QSize& design) {
@@ -435,13 +466,13 @@ void FormWidget::sidePanelHidden() {
 // The design fills the client area below the menu bar, left of the side panel while it
 // shows, as far as its proportions allow, centred in what is left.
 void FormWidget::layoutDesign() {
-    const int top = menuHeight();
-    menuBar_->setGeometry(0, 0, width(), top);
-    const QSize area(std::max(0, width() - sidePanelWidth_), std::max(0, height() - top));
-    const double scale = scaleToFit(area, designSize(1));
+    const double scale = scaleFor(QSize(std::max(0, width() - sidePanelWidth_), height()));
     if (scale != scale_) {
         applyScale(scale);
     }
+    const int top = menuHeight();
+    menuBar_->setGeometry(0, 0, width(), top);
+    const QSize area(std::max(0, width() - sidePanelWidth_), std::max(0, height() - top));
     const QSize shown = designSize(scale);
     client_->setGeometry(QRect(QPoint(std::max(0, (area.width() - shown.width()) / 2),
                                       top + std::max(0, (area.height() - shown.height()) / 2)),
@@ -451,9 +482,30 @@ void FormWidget::layoutDesign() {
     }
 }
 
+// The bar's height follows the scale and the scale the room the bar leaves: from the
+// scale shown, a few rounds settle on one, or on the smaller of two that alternate,
+// which fits with either bar.
+double FormWidget::scaleFor(const QSize& size) {
+    double scale = scale_;
+    double previous = scale_;
+    for (int round = 0; round < 4; ++round) {
+        previous = scale;
+        scale = scaleToFit(QSize(size.width(), std::max(0, size.height() - menuHeightAt(scale))),
+                           designSize(1));
+        if (scale == previous) {
+            break;
+        }
+    }
+    return std::min(scale, previous);
+}
+
 void FormWidget::applyScale(double scale) {
     scale_ = scale;
     client_->setFont(windowFont(QApplication::font(), scale));
+    if (const QFont menu = menuFont(scale); menuBar_->font() != menu) {
+        menuBar_->setFont(menu);
+        menuHeight_ = -1;
+    }
     for (const Rendered& rendered : widgets_) {
         scaleControlWidget(*rendered.control, *rendered.widget, scale);
     }
@@ -493,6 +545,7 @@ void FormWidget::changeEvent(QEvent* event) {
         // The menu bar may be of another height now, and the desktop's font family
         // another one.
         menuHeight_ = -1;
+        menuHeights_.clear();
         applyScale(scale_);
         layoutDesign();
     }

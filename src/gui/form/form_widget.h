@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -52,7 +53,10 @@ class FormWidget : public QWidget {
     double scale() const { return scale_; }
     // The window's size for the design at `scale`, menu bar included.
     QSize sizeAtScale(double scale);
+    // The menu bar's height as it is now, and at `scale`: below the design's size its
+    // font shrinks with the design, so the bar never outsizes what it sits above.
     int menuHeight();
+    int menuHeightAt(double scale);
     // The width the menu bar needs to show every menu without its overflow button.
     int menuWidth() const;
     // The largest scale at which `design` fits into `area`, within the window's scale
@@ -118,6 +122,10 @@ class FormWidget : public QWidget {
     QSize minimumWindowSize();
     void sidePanelShown();
     void sidePanelHidden();
+
+    // The scale at which the design and the menu bar fill `size` as far as the design's
+    // proportions allow.
+    double scaleFor(const QSize& size);
     void applyScale(double scale);
     void showLivePosition();
     // "X" and "Y" before the readouts' digits, which move with the lever.
@@ -151,7 +159,8 @@ class FormWidget : public QWidget {
     bool framePending_ = false;
     std::uint64_t shownStatusRevision_ = 0;
     std::string shownCaption_;
-    int menuHeight_ = -1;  // asked of the menu bar once, not every frame
+    int menuHeight_ = -1;                // asked of the menu bar once, not every frame
+    std::map<double, int> menuHeights_;  // the bar's height by its font's point size
     double scale_ = 1;
     float shownClientHeight_ = 0;
 };

@@ -9,9 +9,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "protocol/dump_text.h"
 
@@ -59,6 +61,16 @@ class LaidOutField : public QPlainTextEdit {
     QString laidOut_;
 };
 
+// The window manager cuts a title wider than its window. Title bars commonly show the
+// title in bold beside an icon and three buttons; five of the bar's heights hold those
+// and the gaps between them.
+int widthForTitle(const QWidget& window, const QString& title) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    const int bar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QFontMetrics(bold).horizontalAdvance(title) + 5 * bar;
+}
+
 }  // namespace
 
 InputDialog::InputDialog(const QString& prompt, const QString& title, const QString& text,
@@ -103,6 +115,7 @@ InputDialog::InputDialog(const QString& prompt, const QString& title, const QStr
     // The focus on Copy: typing changes nothing until the field is clicked.
     copyButton_->setDefault(true);
     copyButton_->setFocus();
+    setMinimumWidth(std::max(minimumSizeHint().width(), widthForTitle(*this, title)));
 }
 
 QString InputDialog::text() const {

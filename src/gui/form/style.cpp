@@ -75,6 +75,18 @@ QColor readableOn(const QColor& wanted, const QColor& background) {
                : colour;
 }
 
+void keepIndicatorVisible(QWidget& checkBox) {
+    QPalette palette = checkBox.palette();
+    if (contrastRatio(palette.color(QPalette::Base), palette.color(QPalette::Window)) >=
+        kVisibleContrast) {
+        return;
+    }
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Disabled, QPalette::Text, Qt::gray);
+    checkBox.setPalette(palette);
+}
+
 namespace {
 
 std::optional<QPalette::ColorRole> systemRole(toolkit::SystemColour colour) {

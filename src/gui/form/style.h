@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPalette>
 #include <QStringList>
+#include <QWidget>
 #include <string>
 
 #include "window/toolkit/controls.h"
@@ -29,6 +30,12 @@ double contrastRatio(const QColor& a, const QColor& b);
 inline constexpr double kReadableContrast = 4.5;
 // `wanted`, made lighter or darker as far as needed to be readable on `background`.
 QColor readableOn(const QColor& wanted, const QColor& background);
+// What is not text, such as a check box's box, wants at least kVisibleContrast.
+inline constexpr double kVisibleContrast = 3;
+// A check box draws its box in the Base colour, which a dark scheme makes nearly the
+// window's: the box all but vanishes. It is then white with a black mark, as the
+// threshold boxes are in every scheme.
+void keepIndicatorVisible(QWidget& checkBox);
 
 // A fixed colour as it is; a system colour from the palette's current colour group.
 QColor qtColour(const toolkit::Colour& colour, const QPalette& palette);

@@ -14,6 +14,7 @@
 #include <chrono>
 #include <memory>
 
+#include "gui/form/style.h"
 #include "storage/atomic_file.h"
 
 namespace gui {
@@ -75,6 +76,7 @@ void showSupportRecording(QWidget* parent, recording::RecordingLayer& recorder,
     auto* explanation = new QLabel(texts.explanation, &dialog);
     explanation->setWordWrap(true);
     auto* anonymous = new QCheckBox(texts.anonymous, &dialog);
+    keepIndicatorVisible(*anonymous);
     auto* state = new QLabel(&dialog);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     QPushButton* start = buttons->addButton(texts.start, QDialogButtonBox::ActionRole);
