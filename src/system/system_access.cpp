@@ -4,14 +4,6 @@
 
 namespace diagnosis {
 
-std::string accessAdvice() {
-    const Diagnosis found = diagnoseThisSystem();
-    const bool explained = found.finding != Finding::AllWell &&
-                           found.finding != Finding::NoAdaptor &&
-                           found.finding != Finding::NotOnThisSystem;
-    return explained ? fixFor(found).sentence : std::string();
-}
-
 std::string refusalAdvice() {
     return refusalAdvice(diagnoseThisSystem());
 }

@@ -12,9 +12,6 @@ namespace diagnosis {
 // finding is NotOnThisSystem (system_access_linux.cpp, system_access_other.cpp).
 Diagnosis diagnoseThisSystem();
 
-// The fix in one sentence; empty when the diagnosis finds nothing to fix.
-std::string accessAdvice();
-
 // The advice while the system refuses the adaptor (refusalAdvice): never empty.
 std::string refusalAdvice();
 

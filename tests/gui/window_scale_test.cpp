@@ -192,26 +192,4 @@ TEST_F(WindowScaleTest, TheAssistantsPanelWidensTheWindowBesideTheDesignWithinTh
     EXPECT_EQ(form->size(), without);
 }
 
-TEST(AssistantPlacement, BesideTheMainWindowWhereThereIsRoomElseOverItAlwaysInside) {
-    const QRect screen(0, 0, 1280, 1024);
-    const QSize dialog(520, 560);
-    struct Case {
-        QRect main;
-        QPoint expected;
-    };
-    const Case cases[] = {
-        {{100, 100, 475, 600}, {583, 100}},  // room on the right
-        {{700, 100, 475, 600}, {172, 100}},  // room on the left only
-        {{400, 100, 475, 600}, {378, 120}},  // neither: over it, centred
-        {{700, 800, 475, 600}, {172, 464}},  // kept above the screen's bottom
-        {{-50, 100, 475, 600}, {433, 100}},  // the main window partly off the left
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.main.x());
-        const QPoint place = gui::placementBeside(c.main, dialog, screen, 8);
-        EXPECT_EQ(place, c.expected);
-        EXPECT_TRUE(screen.contains(QRect(place, dialog)));
-    }
-}
-
 }  // namespace

@@ -21,17 +21,6 @@ QPoint placementWithin(const QRect& frame, const QRect& available) {
     return movedWithin(placed, available);
 }
 
-QPoint placementBeside(const QRect& main, const QSize& dialog, const QRect& available, int gap) {
-    QRect placed(QPoint(main.right() + 1 + gap, main.top()), dialog);
-    if (placed.right() > available.right()) {
-        placed.moveRight(main.left() - 1 - gap);
-        if (placed.left() < available.left()) {
-            placed.moveCenter(main.center());
-        }
-    }
-    return movedWithin(placed, available);
-}
-
 QSize frameAllowance(const QWidget& widget) {
     const QSize known = widget.frameGeometry().size() - widget.size();
     if (!known.isEmpty()) {

@@ -13,10 +13,6 @@ QPoint movedWithin(const QRect& frame, const QRect& available);
 // The same for a frame centred on the area first.
 QPoint placementWithin(const QRect& frame, const QRect& available);
 
-// Where a dialog's frame goes next to the main window's: right of it where the area
-// has room, else left of it, else over it, `gap` pixels apart; always inside the area.
-QPoint placementBeside(const QRect& main, const QSize& dialog, const QRect& available, int gap);
-
 // The window manager's frame, once known; before the first show, what a title bar and
 // a frame usually take.
 QSize frameAllowance(const QWidget& widget);
