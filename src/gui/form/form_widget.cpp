@@ -277,6 +277,10 @@ void FormWidget::syncFromModel() {
 
 void FormWidget::placeReadoutCaptions() {
     for (const auto& [model, caption] : readoutCaptions_) {
+        // Before the captions are made (the first layout comes while the form is built).
+        if (model == nullptr) {
+            continue;
+        }
         const auto* readout = qobject_cast<const QLabel*>(widgetFor(*model));
         if (readout == nullptr) {
             continue;
