@@ -128,7 +128,7 @@ class Translated : public ShownWindowTest {
         actionNamed(form->menu(gui::Menu::Tools),
                     gui::CalibrationTools::tr("Calibration &assistant..."))
             ->trigger();
-        auto* assistant = form->findChild<gui::AssistantWindow*>();
+        gui::AssistantWindow* assistant = tools->assistantWindow();
         if (assistant != nullptr) {
             QTest::qWait(400);  // it reads the window a few times a second
         }
