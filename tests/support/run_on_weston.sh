@@ -39,4 +39,8 @@ fi
 # The headless output has no seat, and Qt's text-input support then fails at the first
 # key a test types; the tests need no input method.
 # Ended well before the test's own timeout, which would leave weston running.
-QT_QPA_PLATFORM=wayland QT_IM_MODULE=none timeout -k 5 300 "$@"
+# Under AddressSanitizer, libwayland-client and Qt's unloaded Wayland plugin leave
+# allocations behind at exit that are not the program's; the other platforms' runs keep
+# the leak check.
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0 \
+    QT_QPA_PLATFORM=wayland QT_IM_MODULE=none timeout -k 5 300 "$@"
