@@ -79,8 +79,8 @@ std::optional<int> parseThresholdText(std::string_view text) {
     }
     // The default rounding mode takes halves to the even neighbour.
     const double nearest = std::nearbyint(value);
-    // Compared as a double: a huge value has no int.
-    if (!protocol::isThreshold(nearest)) {
+    // Compared as a double before the conversion: a huge value has no int.
+    if (nearest < protocol::kLowestThreshold || nearest > protocol::kHighestThreshold) {
         return std::nullopt;
     }
     return static_cast<int>(nearest);

@@ -27,6 +27,8 @@ TEST(ThresholdText, RefusesNumbersOutsideZeroTo254) {
     EXPECT_EQ(parseThresholdText("-1"), std::nullopt);
     EXPECT_EQ(parseThresholdText("-0.6"), std::nullopt);
     EXPECT_EQ(parseThresholdText("65536"), std::nullopt);
+    EXPECT_EQ(parseThresholdText("4294967296"), std::nullopt);  // wraps to 0 as an int
+    EXPECT_EQ(parseThresholdText("1e11"), std::nullopt);
     EXPECT_EQ(parseThresholdText("1e400"), std::nullopt);
 }
 
