@@ -1,11 +1,10 @@
 #include "i18n/translate.h"
 
-#include <vector>
-
 namespace i18n {
 namespace {
 
 Translator installed = nullptr;
+std::uint64_t changes = 0;
 
 void replaceAll(std::string& text, std::string_view marker, const std::string& by) {
     for (auto at = text.find(marker); at != std::string::npos; at = text.find(marker, at)) {
@@ -33,6 +32,11 @@ void choosePluralWords(std::string& text, bool singular) {
 
 void install(Translator translator) {
     installed = translator;
+    ++changes;
+}
+
+std::uint64_t translatorChanges() {
+    return changes;
 }
 
 std::string translate(const char* context, const char* text, const char* /*comment*/, int count) {
@@ -52,28 +56,38 @@ std::string english(const char* text, int count) {
 }
 
 std::string arg(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    const std::vector<std::string_view> given(values);
+    std::size_t length = pattern.size();
+    for (const std::string_view value : values) {
+        length += value.size();
+    }
     std::string text;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const bool marker = pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
-                            pattern[i + 1] <= '9';
-        const std::size_t index = marker ? static_cast<std::size_t>(pattern[i + 1] - '1') : 0;
-        if (marker && index < given.size()) {
-            text += given[index];
+    text.reserve(length);
+    std::size_t plainFrom = 0;
+    for (std::size_t i = 0; i + 1 < pattern.size(); ++i) {
+        const char next = pattern[i + 1];
+        if (pattern[i] != '%' || next < '1' || next > '9') {
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(next - '1');
+        if (index < values.size()) {
+            text.append(pattern.substr(plainFrom, i - plainFrom));
+            text.append(values.begin()[index]);
+            plainFrom = i + 2;
             ++i;
-        } else {
-            text += pattern[i];
         }
     }
+    text.append(pattern.substr(plainFrom));
     return text;
 }
 
 EnglishScope::EnglishScope() : saved_(installed) {
     installed = nullptr;
+    ++changes;
 }
 
 EnglishScope::~EnglishScope() {
     installed = saved_;
+    ++changes;
 }
 
 }  // namespace i18n

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -28,6 +29,10 @@ void install(Translator translator);
 // changes whole).
 std::string translate(const char* context, const char* text, const char* comment = nullptr,
                       int count = -1);
+
+// Grows whenever the translator changes (installed, or English for a while), so that a
+// caller may keep a text it looked up until then.
+std::uint64_t translatorChanges();
 
 // The English text itself, with a `count`, its plural form with %n filled in: what a
 // translator answers for a text its language does not have.

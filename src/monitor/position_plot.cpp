@@ -63,10 +63,7 @@ void frmMain::ShowValuesAndTicks(const protocol::ReportBuffer& report) {
     if (captionX != lblX.Caption || captionY != lblY.Caption) {
         lblX.Caption = std::move(captionX);
         lblY.Caption = std::move(captionY);
-        Graph.accessibleName = i18n::arg(i18n::translate("Window", "Lever position X %1, Y %2"),
-                                         {lblX.Caption, lblY.Caption});
-        lblX.accessibleName = i18n::arg(i18n::translate("Window", "Lever X %1"), {lblX.Caption});
-        lblY.accessibleName = i18n::arg(i18n::translate("Window", "Lever Y %1"), {lblY.Caption});
+        leverNames_.name(Graph, lblX, lblY);
     }
 
     TickV1.Top = Graph.Top + static_cast<float>(255 - y) * Graph.Height / 255.0F;

@@ -13,6 +13,7 @@
 #include "hid/hid_layer.h"
 #include "maintenance/firmware_image.h"
 #include "maintenance/support_address.h"
+#include "monitor/lever_names.h"
 #include "monitor/trace_map.h"
 #include "monitor/typing_run.h"
 #include "protocol/thresholds.h"
@@ -241,6 +242,7 @@ class frmMain {
     // The plot holds every visited point of this mode since the erase it counts.
     std::optional<std::uint8_t> plotCompleteMode_;
     std::uint64_t plotCompleteAtErase_ = 0;
+    monitor::LeverNames leverNames_;
 
     // An accepted adaptor was seen that the system would not open, and none opened.
     bool accessRefused_ = false;

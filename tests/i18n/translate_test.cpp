@@ -14,7 +14,8 @@ TEST(Arg, FillsEachNumberedPlaceOnceAndLeavesTheRest) {
          {Case{"%1 of %2", {"3", "6"}, "3 of 6"}, Case{"%2 before %1", {"a", "b"}, "b before a"},
           Case{"%1 stays %1", {"V1"}, "V1 stays V1"},
           Case{"%1 and %2", {"%2", "x"}, "%2 and x"},  // a value is not a pattern
-          Case{"%1 of %3", {"1"}, "1 of %3"}, Case{"100%", {"1"}, "100%"}}) {
+          Case{"%1 of %3", {"1"}, "1 of %3"}, Case{"100%", {"1"}, "100%"},
+          Case{"%%1%2%", {"a", "b"}, "%ab%"}}) {
         EXPECT_EQ(i18n::arg(c.pattern, c.values), c.filled) << c.pattern;
     }
 }
@@ -32,6 +33,15 @@ TEST(Translate, WithoutATranslatorACountPicksTheEnglishWords) {
           Case{"%n (a|b", 1, "1 (a|b"}}) {
         EXPECT_EQ(i18n::translate("T", c.text, nullptr, c.count), c.english) << c.text;
     }
+}
+
+TEST(Translate, AnEnglishScopeTellsTheTranslatorChangedOnEntryAndExit) {
+    const std::uint64_t before = i18n::translatorChanges();
+    {
+        const i18n::EnglishScope english;
+        EXPECT_GT(i18n::translatorChanges(), before);
+    }
+    EXPECT_GT(i18n::translatorChanges(), before + 1);
 }
 
 }  // namespace

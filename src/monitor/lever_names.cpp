@@ -1,0 +1,20 @@
+#include "monitor/lever_names.h"
+
+#include "i18n/translate.h"
+
+namespace monitor {
+
+void LeverNames::name(toolkit::PictureBox& graph, toolkit::Label& x, toolkit::Label& y) {
+    if (!looked_ || lookedAt_ != i18n::translatorChanges()) {
+        position_ = i18n::translate("Window", "Lever position X %1, Y %2");
+        x_ = i18n::translate("Window", "Lever X %1");
+        y_ = i18n::translate("Window", "Lever Y %1");
+        looked_ = true;
+        lookedAt_ = i18n::translatorChanges();
+    }
+    graph.accessibleName = i18n::arg(position_, {x.Caption, y.Caption});
+    x.accessibleName = i18n::arg(x_, {x.Caption});
+    y.accessibleName = i18n::arg(y_, {y.Caption});
+}
+
+}  // namespace monitor
