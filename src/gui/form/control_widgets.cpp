@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "gui/form/kept_layout_label.h"
 #include "gui/form/plot_widget.h"
 #include "gui/form/style.h"
 #include "gui/form/twips.h"
@@ -48,7 +49,7 @@ Qt::Alignment qtAlignment(toolkit::Alignment alignment) {
 }
 
 QWidget* createLabel(const toolkit::Label& model, QWidget* parent) {
-    auto* label = new QLabel(parent);
+    auto* label = new KeptLayoutLabel(parent);
     // Captions may come from the adaptor: never read them as markup.
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(qtAlignment(model.alignment));

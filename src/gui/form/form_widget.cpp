@@ -43,8 +43,9 @@ FormWidget::FormWidget(frmMain& window, QWidget* parent)
         ensureWidget(*control);
     }
     ensureWidget(frm_.lblStatus);
-    readoutCaptions_ = {{{&frm_.lblX, new QLabel(QStringLiteral("X"), client_)},
-                         {&frm_.lblY, new QLabel(QStringLiteral("Y"), client_)}}};
+    // Made after the readouts, so that they lie above them.
+    readoutCaptions_ = {{{&frm_.lblX, new KeptLayoutLabel(QStringLiteral("X"), client_)},
+                         {&frm_.lblY, new KeptLayoutLabel(QStringLiteral("Y"), client_)}}};
     connectEvents();
     orderTabs();
     shownClientHeight_ = frm_.ClientHeight();
@@ -275,32 +276,28 @@ void FormWidget::syncFromModel() {
     programTimer();
 }
 
+// The caption moves with the digits, on every frame the lever moves; it is sized only
+// when the readout's font or height changed.
 void FormWidget::placeReadoutCaptions() {
     for (const auto& [model, caption] : readoutCaptions_) {
         // Before the captions are made (the first layout comes while the form is built).
         if (model == nullptr) {
             continue;
         }
-        const auto* readout = qobject_cast<const QLabel*>(widgetFor(*model));
+        auto* readout = dynamic_cast<KeptLayoutLabel*>(widgetFor(*model));
         if (readout == nullptr) {
             continue;
         }
         const QFontMetrics metrics(readout->font());
-        if (caption->font() != readout->font()) {
+        if (caption->font() != readout->font() || caption->height() != readout->height()) {
             caption->setFont(readout->font());
+            // The same height and vertical alignment put the caption on the digits' line.
+            caption->setAlignment(Qt::AlignRight | (readout->alignment() & Qt::AlignVertical_Mask));
+            caption->resize(metrics.horizontalAdvance(caption->text()) + 1, readout->height());
         }
-        // The same height and vertical alignment put the caption on the digits' line.
-        caption->setAlignment(Qt::AlignRight | (readout->alignment() & Qt::AlignVertical_Mask));
-        caption->resize(metrics.horizontalAdvance(caption->text()) + 1, readout->height());
-        const int textWidth = metrics.horizontalAdvance(readout->text());
-        const QRect shown = readout->geometry();
-        const int textLeft = readout->alignment() & Qt::AlignRight ? shown.right() + 1 - textWidth
-                             : readout->alignment() & Qt::AlignHCenter
-                                 ? shown.center().x() - textWidth / 2
-                                 : shown.left();
-        caption->move(textLeft - caption->width() - metrics.averageCharWidth() / 2, shown.top());
+        const int digitsLeft = readout->x() + readout->textArea().left();
+        caption->move(digitsLeft - caption->width() - metrics.averageCharWidth() / 2, readout->y());
         caption->setVisible(!readout->isHidden());
-        caption->raise();
     }
 }
 

@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "gui/form/kept_layout_label.h"
 #include "gui/form/shown_look.h"
 #include "window/frm_main.h"
 
@@ -154,7 +155,7 @@ class FormWidget : public QWidget {
         QLabel* link;
     };
     std::vector<StatusLink> statusLinks_;
-    std::array<std::pair<const toolkit::Label*, QLabel*>, 2> readoutCaptions_{};
+    std::array<std::pair<const toolkit::Label*, KeptLayoutLabel*>, 2> readoutCaptions_{};
     QElapsedTimer sinceFrame_;
     bool framePending_ = false;
     std::uint64_t shownStatusRevision_ = 0;

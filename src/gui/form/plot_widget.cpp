@@ -139,12 +139,11 @@ QRect PlotWidget::areaOf(const LineLook& look) const {
 
 // A vertical line's name stands right of its top end, a horizontal line's above its
 // right end, inside the plot.
-QRect PlotWidget::nameArea(const QString& name, const LineLook& look) const {
-    if (name.isEmpty() || !look.visible) {
+QRect PlotWidget::nameArea(std::size_t i, const LineLook& look) const {
+    if (lineNames_[i].isEmpty() || !look.visible) {
         return {};
     }
-    const QFontMetrics metrics(font());
-    const QSize size(metrics.horizontalAdvance(name), metrics.height());
+    const QSize size = nameSize(i);
     const int gap = scaledPixels(std::clamp(look.width, 1, 100), scale_) / 2 + 2;
     const QRect inner = innerRect();
     const QPoint topLeft =
@@ -157,7 +156,20 @@ QRect PlotWidget::nameArea(const QString& name, const LineLook& look) const {
 }
 
 QRegion PlotWidget::areaOf(std::size_t i, const LineLook& look) const {
-    return QRegion(areaOf(look)) + nameArea(lineNames_[i], look);
+    return QRegion(areaOf(look)) + nameArea(i, look);
+}
+
+// Measured once a font: a frame asks for the names' places several times.
+QSize PlotWidget::nameSize(std::size_t i) const {
+    if (nameSizes_.size() != lineNames_.size() || nameSizesFont_ != font()) {
+        const QFontMetrics metrics(font());
+        nameSizes_.clear();
+        for (const QString& name : lineNames_) {
+            nameSizes_.emplace_back(metrics.horizontalAdvance(name), metrics.height());
+        }
+        nameSizesFont_ = font();
+    }
+    return nameSizes_[i];
 }
 
 void PlotWidget::refresh() {
@@ -436,7 +448,7 @@ void PlotWidget::paintEvent(QPaintEvent* event) {
     // Names first, so that a line crossing another's name stays whole.
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const LineLook look = lookOf(*lines_[i]);
-        const QRect area = nameArea(lineNames_[i], look);
+        const QRect area = nameArea(i, look);
         if (!area.isEmpty() && insidePart.intersects(area)) {
             painter.setPen(qtColour(look.colour, colours));
             painter.drawText(area, Qt::AlignLeft | Qt::AlignTop, lineNames_[i]);

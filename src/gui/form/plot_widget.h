@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -57,8 +58,10 @@ class PlotWidget : public QWidget {
     static LineLook lookOf(const toolkit::LineShape& line);
     // Where line `i` is painted with its name; empty when hidden.
     QRegion areaOf(std::size_t i, const LineLook& look) const;
-    // Where the name of a line of `look` is written, in the widget's coordinates.
-    QRect nameArea(const QString& name, const LineLook& look) const;
+    // Where the name of line `i` is written when it looks as `look`, in the widget's
+    // coordinates.
+    QRect nameArea(std::size_t i, const LineLook& look) const;
+    QSize nameSize(std::size_t i) const;
     QRect innerRect() const;
     // Where a line is painted, pen included; empty when hidden.
     QRect areaOf(const LineLook& look) const;
@@ -103,6 +106,8 @@ class PlotWidget : public QWidget {
     QColor cellsBackground_;
     double scale_ = 1;
     std::optional<QPointF> livePosition_;
+    mutable std::vector<QSize> nameSizes_;  // in nameSizesFont_
+    mutable QFont nameSizesFont_;
     mutable QPixmap markerPicture_;
     mutable double markerPictureSize_ = 0;
 };
