@@ -55,28 +55,28 @@ std::string english(const char* text, int count) {
     return result;
 }
 
-std::string arg(std::string_view pattern, std::initializer_list<std::string_view> values) {
-    std::size_t length = pattern.size();
-    for (const std::string_view value : values) {
-        length += value.size();
-    }
-    std::string text;
-    text.reserve(length);
+void fill(std::string& text, std::string_view pattern,
+          std::initializer_list<std::string_view> values) {
+    text.clear();
     std::size_t plainFrom = 0;
-    for (std::size_t i = 0; i + 1 < pattern.size(); ++i) {
-        const char next = pattern[i + 1];
-        if (pattern[i] != '%' || next < '1' || next > '9') {
+    for (std::size_t at = pattern.find('%');
+         at != std::string_view::npos && at + 1 < pattern.size(); at = pattern.find('%', at + 1)) {
+        const char digit = pattern[at + 1];
+        const auto index = static_cast<std::size_t>(digit - '1');
+        if (digit < '1' || digit > '9' || index >= values.size()) {
             continue;
         }
-        const auto index = static_cast<std::size_t>(next - '1');
-        if (index < values.size()) {
-            text.append(pattern.substr(plainFrom, i - plainFrom));
-            text.append(values.begin()[index]);
-            plainFrom = i + 2;
-            ++i;
-        }
+        text.append(pattern.substr(plainFrom, at - plainFrom));
+        text.append(values.begin()[index]);
+        plainFrom = at + 2;
+        ++at;
     }
     text.append(pattern.substr(plainFrom));
+}
+
+std::string arg(std::string_view pattern, std::initializer_list<std::string_view> values) {
+    std::string text;
+    fill(text, pattern, values);
     return text;
 }
 

@@ -40,6 +40,10 @@ std::string english(const char* text, int count = -1);
 
 // Fills %1..%9 of `pattern` with `values`, in one pass (a value's own % stays as it is).
 std::string arg(std::string_view pattern, std::initializer_list<std::string_view> values);
+// The same into `text`, which keeps its storage: for a text filled again and again. No
+// value may view `text` itself.
+void fill(std::string& text, std::string_view pattern,
+          std::initializer_list<std::string_view> values);
 
 // While one lives, texts stay English: the support report goes to people who read English.
 class EnglishScope {

@@ -12,9 +12,9 @@ void LeverNames::name(toolkit::PictureBox& graph, toolkit::Label& x, toolkit::La
         looked_ = true;
         lookedAt_ = i18n::translatorChanges();
     }
-    graph.accessibleName = i18n::arg(position_, {x.Caption, y.Caption});
-    x.accessibleName = i18n::arg(x_, {x.Caption});
-    y.accessibleName = i18n::arg(y_, {y.Caption});
+    i18n::fill(graph.accessibleName, position_, {x.Caption, y.Caption});
+    i18n::fill(x.accessibleName, x_, {x.Caption});
+    i18n::fill(y.accessibleName, y_, {y.Caption});
 }
 
 }  // namespace monitor
