@@ -6,13 +6,17 @@
 # server's own CPU time over the same interval is added, since every repaint costs it
 # work as well.
 #   bench/cpu_use.sh [--seconds N] [--runs N] [--program PATH]... [--scales "1 2"]
-#                    [--platforms "xcb offscreen"] [--floor PATH] [RATE...]
+#                    [--platforms "xcb offscreen"] [--floor PATH] [--paint-floor PATH]
+#                    [RATE...]
 # Several --program options compare builds in one run (say, before and after a change).
 # Each scale opens the window at that many times the design's size (--scale; a build
 # without that option runs at the design's size only). Rate 0 means no reports: the
 # simulated adaptor sends one at start-up and the next after 1000 s. The floor, a
 # program that only runs a precise 10 ms timer, is measured in each run on each
-# platform; every figure is read as a multiple of its own run's floor. Each row is
+# platform; every figure is read as a multiple of its own run's floor. Beside it, the
+# paint floor: a window that only moves a small square on every other tick of that
+# timer, which is what any window showing a moving lever at most once a frame costs at
+# least. Each row is
 # measured once a run, the runs one after the other, and the table gives the median
 # of the runs and their spread (lowest to highest).
 set -euo pipefail
@@ -25,6 +29,7 @@ rates=()
 scales=(1 2)
 platforms=(xcb offscreen)
 floor=build/default/bench/timer_floor
+paint_floor=build/default/bench/paint_floor
 while [ $# -gt 0 ]; do
     case $1 in
         --seconds) seconds=$2; shift 2 ;;
@@ -33,6 +38,7 @@ while [ $# -gt 0 ]; do
         --scales) read -r -a scales <<< "$2"; shift 2 ;;
         --platforms) read -r -a platforms <<< "$2"; shift 2 ;;
         --floor) floor=$2; shift 2 ;;
+        --paint-floor) paint_floor=$2; shift 2 ;;
         *) rates+=("$1"); shift ;;
     esac
 done
@@ -86,16 +92,19 @@ measure() {
     after=$(cpu_ns "$pid")
     [ "$platform" = xcb ] && x_after=$(cpu_ns "$xvfb_pid")
     end=$(date +%s%N)
-    kill "$pid"
+    if ! kill "$pid" 2>/dev/null; then
+        echo "cpu_use.sh: ended before it was measured: $*" >&2
+        exit 1
+    fi
     wait "$pid" 2>/dev/null || true
     echo "$row $run $(( after - before )) $(( x_after - x_before )) $(( end - start ))" >> "$results"
 }
 
-# The rows in the order they are printed: "platform program rate scale", the floor's
+# The rows in the order they are printed: "platform program rate scale", the floors'
 # with "-" for rate and scale.
 rows=()
 for platform in "${platforms[@]}"; do
-    rows+=("$platform $floor - -")
+    rows+=("$platform $floor - -" "$platform $paint_floor - -")
     for rate in "${rates[@]}"; do
         for scale in "${scales[@]}"; do
             for program in "${programs[@]}"; do
@@ -143,7 +152,8 @@ printf '%s\n' "${rows[@]}" | awk -v results="$results" -v runs="$runs" '
         printf "%-44s %-9s %5s %5s %8s %8s %8s %15s %14s\n", "program", "platform", "rate",
                "scale", "program", "X server", "together", "spread", "x floor (spread)"
         for (row = 0; row < NR; ++row) {
-            if (rate[row] == "-") floorRow = row
+            # The first row of each platform is its floor.
+            if (row == 0 || platform[row] != platform[row - 1]) floorRow = row
             for (run = 1; run <= runs; ++run) {
                 p[run] = program[row, run]; x[run] = xserver[row, run]
                 t[run] = p[run] + x[run]
@@ -153,7 +163,7 @@ printf '%s\n' "${rows[@]}" | awk -v results="$results" -v runs="$runs" '
             pm = median(p, runs); xm = median(x, runs)
             tm = median(t, runs); tl = low; th = high
             rm = median(r, runs); rl = low; rh = high
-            times = rate[row] == "-" ? "-" : sprintf("%.2fx (%.2f-%.2f)", rm, rl, rh)
+            times = row == floorRow ? "-" : sprintf("%.2fx (%.2f-%.2f)", rm, rl, rh)
             printf "%-44s %-9s %5s %5s %7.2f%% %7.2f%% %7.2f%% %6.2f-%6.2f%% %s\n", name[row],
                    platform[row], rate[row], scale[row], pm, xm, tm, tl, th, times
         }
