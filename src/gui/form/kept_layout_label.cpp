@@ -3,9 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QTextOption>
 #include <QTransform>
-#include <algorithm>
 
 namespace gui {
 
@@ -13,55 +11,58 @@ KeptLayoutLabel::KeptLayoutLabel(const QString& text, QWidget* parent) : QLabel(
     setTextFormat(Qt::PlainText);
 }
 
-namespace {
-
-QStaticText laidOutText(const QString& text, const QFont& font, Qt::Alignment alignment,
-                        int width) {
-    QStaticText laidOut;
-    laidOut.setTextFormat(Qt::PlainText);
-    laidOut.setTextWidth(width);
-    QTextOption option(alignment & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(width < 0 ? QTextOption::NoWrap : QTextOption::WordWrap);
-    laidOut.setTextOption(option);
-    laidOut.setText(text);
-    laidOut.prepare(QTransform(), font);
-    return laidOut;
+QRectF KeptLayoutLabel::contentsArea() const {
+    return contentsRect().adjusted(margin(), margin(), -margin(), -margin());
 }
 
-}  // namespace
-
 const QStaticText& KeptLayoutLabel::layout() {
-    const int width = contentsRect().width() - 2 * margin();
-    if (layoutFont_ != font() || layoutWidth_ != width || layouts_.size() >= kKeptLayouts) {
+    if (layoutFont_ != font() || layouts_.size() >= kKeptLayouts) {
         layouts_.clear();
         layoutFont_ = font();
-        layoutWidth_ = width;
     }
     const auto [kept, isNew] = layouts_.try_emplace(text());
     if (isNew) {
-        kept->second = laidOutText(text(), layoutFont_, alignment(), -1);
-        if (wordWrap() && kept->second.size().width() > width) {
-            kept->second = laidOutText(text(), layoutFont_, alignment(), std::max(width, 1));
-        }
+        QStaticText& laidOut = kept->second;
+        laidOut.setTextFormat(Qt::PlainText);
+        laidOut.setText(text());
+        // In the font as the widget's screen resolves it, as a paint does: laid out at
+        // another resolution, the text would be placed by a size it is not painted in.
+        laidOut.prepare(QTransform(), QFont(layoutFont_, this));
     }
     return kept->second;
 }
 
-QRect KeptLayoutLabel::textAreaOf(const QStaticText& laidOut) const {
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin(), -margin());
-    return QStyle::alignedRect(layoutDirection(), alignment(), laidOut.size().toSize(), area);
+// Placed at fractions of a pixel, as QLabel places its text, so that both look the same.
+QRectF KeptLayoutLabel::textAreaOf(const QStaticText& laidOut) const {
+    const QRectF area = contentsArea();
+    const QSizeF size = laidOut.size();
+    const Qt::Alignment alignment = QStyle::visualAlignment(layoutDirection(), this->alignment());
+    QPointF at = area.topLeft();
+    if (alignment & Qt::AlignRight) {
+        at.rx() += area.width() - size.width();
+    } else if (alignment & Qt::AlignHCenter) {
+        at.rx() += (area.width() - size.width()) / 2;
+    }
+    if (alignment & Qt::AlignBottom) {
+        at.ry() += area.height() - size.height();
+    } else if (alignment & Qt::AlignVCenter) {
+        at.ry() += (area.height() - size.height()) / 2;
+    }
+    return {at, size};
 }
 
 QRect KeptLayoutLabel::textArea() {
-    return textAreaOf(layout());
+    return textAreaOf(layout()).toAlignedRect();
 }
 
 void KeptLayoutLabel::paintEvent(QPaintEvent* event) {
-    if (textFormat() != Qt::PlainText || frameShape() != QFrame::NoFrame) {
+    const QStaticText& laidOut = layout();
+    // What wraps, and rich text, QLabel paints itself.
+    if (textFormat() != Qt::PlainText || frameShape() != QFrame::NoFrame ||
+        (wordWrap() && laidOut.size().width() > contentsArea().width())) {
         QLabel::paintEvent(event);
         return;
     }
-    const QStaticText& laidOut = layout();
     // The colour QLabel's own painting takes: the foreground of the widget's state.
     QStyleOption state;
     state.initFrom(this);

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QRect>
+#include <QRectF>
 #include <QStaticText>
 #include <QString>
 #include <unordered_map>
@@ -10,7 +11,7 @@
 // A label that keeps the layout of each plain text it showed and paints from it. The
 // lever's readouts change their digits on nearly every frame and cycle through at most
 // 256 texts, and laying a text out again costs more than the rest of a frame. Its
-// texts are plain: one set as rich text is left to QLabel.
+// texts are plain; rich text, and a text that wraps, QLabel paints itself.
 namespace gui {
 
 class KeptLayoutLabel : public QLabel {
@@ -25,16 +26,15 @@ class KeptLayoutLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // The laid-out text for the font and width the label has now: on one line where it
-    // fits, else wrapped at the label's width if the label wraps.
+    // The text laid out on one line in the label's font.
     const QStaticText& layout();
-    QRect textAreaOf(const QStaticText& laidOut) const;
+    QRectF contentsArea() const;
+    QRectF textAreaOf(const QStaticText& laidOut) const;
 
     // More texts than a readout ever shows; a label whose text never repeats starts over.
     static constexpr std::size_t kKeptLayouts = 512;
     std::unordered_map<QString, QStaticText> layouts_;
     QFont layoutFont_;
-    int layoutWidth_ = -1;
 };
 
 }  // namespace gui
