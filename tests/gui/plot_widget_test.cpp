@@ -126,6 +126,14 @@ TEST_F(PlotWidgetTest, VisibleLinesAreDrawnInTheInnerCoordinatesAndHiddenOnesNot
     EXPECT_EQ(image.pixel(102, 150), kWhite);
     EXPECT_FALSE(inked(image, besideTop));
     EXPECT_TRUE(inked(image, aboveRightEnd));
+
+    // In a font three times as large the name is measured again: it reaches further left.
+    const QRect leftOfTheSmallName(100, 2, 60, 48);
+    EXPECT_FALSE(inked(image, leftOfTheSmallName));
+    QFont larger = plot.font();
+    larger.setPointSizeF(larger.pointSizeF() * 3);
+    plot.setFont(larger);
+    EXPECT_TRUE(inked(picture(), leftOfTheSmallName));
 }
 
 TEST_F(PlotWidgetTest, RefreshRepaintsOnlyWhenSomethingShownChanged) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "i18n/translate.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -58,6 +59,24 @@ TEST_F(PositionPlot, ShowsThePlainDecimalValues) {
     showPosition(255, 255);
     EXPECT_EQ(createdWindow->lblX.Caption, "255");
     EXPECT_EQ(createdWindow->lblY.Caption, "255");
+}
+
+TEST_F(PositionPlot, SpeaksThePositionInTheLanguageOfTheMoment) {
+    const auto namesAt = [this](std::uint8_t x, std::uint8_t y) {
+        showPosition(x, y);
+        const frmMain& shown = *createdWindow;
+        return shown.Graph.accessibleName + " | " + shown.lblX.accessibleName + " | " +
+               shown.lblY.accessibleName;
+    };
+    EXPECT_EQ(namesAt(7, 9), "Lever position X 7, Y 9 | Lever X 7 | Lever Y 9");
+    {
+        // The scope gives back the translator it found (none) however the test ends.
+        const i18n::EnglishScope restore;
+        i18n::install(
+            [](const char*, const char* text, int) { return "<" + std::string(text) + ">"; });
+        EXPECT_EQ(namesAt(8, 9), "<Lever position X 8, Y 9> | <Lever X 8> | <Lever Y 9>");
+    }
+    EXPECT_EQ(namesAt(9, 9), "Lever position X 9, Y 9 | Lever X 9 | Lever Y 9");
 }
 
 TEST_F(PositionPlot, MovesTheTickMarksAlongThePlotsOuterEdges) {
