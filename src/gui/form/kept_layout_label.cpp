@@ -57,8 +57,9 @@ QRect KeptLayoutLabel::textArea() {
 
 void KeptLayoutLabel::paintEvent(QPaintEvent* event) {
     const QStaticText& laidOut = layout();
-    // What wraps, and rich text, QLabel paints itself.
-    if (textFormat() != Qt::PlainText || frameShape() != QFrame::NoFrame ||
+    // What wraps, rich text, and a disabled label, whose look some styles etch, QLabel
+    // paints itself.
+    if (textFormat() != Qt::PlainText || frameShape() != QFrame::NoFrame || !isEnabled() ||
         (wordWrap() && laidOut.size().width() > contentsArea().width())) {
         QLabel::paintEvent(event);
         return;

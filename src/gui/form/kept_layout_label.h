@@ -11,7 +11,8 @@
 // A label that keeps the layout of each plain text it showed and paints from it. The
 // lever's readouts change their digits on nearly every frame and cycle through at most
 // 256 texts, and laying a text out again costs more than the rest of a frame. Its
-// texts are plain; rich text, and a text that wraps, QLabel paints itself.
+// texts are plain; rich text, a text that wraps and a disabled label QLabel paints
+// itself.
 namespace gui {
 
 class KeptLayoutLabel : public QLabel {
