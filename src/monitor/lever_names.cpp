@@ -5,11 +5,10 @@
 namespace monitor {
 
 void LeverNames::name(toolkit::PictureBox& graph, toolkit::Label& x, toolkit::Label& y) {
-    if (!looked_ || lookedAt_ != i18n::translatorChanges()) {
+    if (lookedAt_ != i18n::translatorChanges()) {
         position_ = i18n::translate("Window", "Lever position X %1, Y %2");
         x_ = i18n::translate("Window", "Lever X %1");
         y_ = i18n::translate("Window", "Lever Y %1");
-        looked_ = true;
         lookedAt_ = i18n::translatorChanges();
     }
     i18n::fill(graph.accessibleName, position_, {x.Caption, y.Caption});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "window/toolkit/controls.h"
@@ -15,8 +16,8 @@ class LeverNames {
     void name(toolkit::PictureBox& graph, toolkit::Label& x, toolkit::Label& y);
 
   private:
-    bool looked_ = false;
-    std::uint64_t lookedAt_ = 0;  // the translator's change count when looked up
+    // The translator's change count when looked up; none before the first look.
+    std::optional<std::uint64_t> lookedAt_;
     std::string position_;
     std::string x_;
     std::string y_;

@@ -50,8 +50,6 @@ Qt::Alignment qtAlignment(toolkit::Alignment alignment) {
 
 QWidget* createLabel(const toolkit::Label& model, QWidget* parent) {
     auto* label = new KeptLayoutLabel(parent);
-    // Captions may come from the adaptor: never read them as markup.
-    label->setTextFormat(Qt::PlainText);
     label->setAlignment(qtAlignment(model.alignment));
     label->setWordWrap(true);
     applyStyle(model, *label, QPalette::WindowText, QPalette::Window);

@@ -7,6 +7,7 @@
 
 namespace gui {
 
+// Captions may come from the adaptor: never read them as markup.
 KeptLayoutLabel::KeptLayoutLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setTextFormat(Qt::PlainText);
 }
